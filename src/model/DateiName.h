@@ -1,0 +1,8 @@
+#pragma once
+
+#include <QString>
+
+/// The part of a path after its last separator, "\" or "/": room files made on Windows
+/// carry backslashes, paths chosen elsewhere carry slashes. A path ending in a separator
+/// gives the empty text; a path without one is returned whole.
+QString DateiName(const QString& pfad);

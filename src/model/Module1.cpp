@@ -1,0 +1,52 @@
+#include "Module1.h"
+
+Module1::Module1()
+{
+    leererRaum();
+}
+
+void Module1::setHintergrund(const QString& bild)
+{
+    hintergrund = bild.left(HintergrundLaenge)
+                      .leftJustified(HintergrundLaenge, QLatin1Char(' '));
+}
+
+void Module1::setzeOrdner(const QString& programmOrdner)
+{
+    AppPfad = programmOrdner;
+    if (!AppPfad.endsWith(QLatin1Char('/')))
+        AppPfad += QLatin1Char('/');
+    SoundsPfad = AppPfad + QStringLiteral("sounds/");
+    GraphicsPfad = AppPfad + QStringLiteral("graphics/");
+    MoviesPfad = AppPfad + QStringLiteral("movies/");
+    CursorsPfad = AppPfad + QStringLiteral("cursors/");
+    ItemsPfad = AppPfad + QStringLiteral("items/");
+    MusicsPfad = AppPfad + QStringLiteral("musics/");
+}
+
+void Module1::leererRaum()
+{
+    HotSpotMax = -1;
+    HotSpots = {HotSpot()};
+    StartSkript.leeren();
+    TimerSkript.leeren();
+    setHintergrund(QString());
+}
+
+qint32 Module1::neuerHotSpot(int listeneintraege)
+{
+    ++HotSpotMax;
+    HotSpots.resize(HotSpotMax + 1);
+    HotSpots[HotSpotMax] = HotSpot::neu(QStringLiteral("Noname") + QString::number(listeneintraege));
+    return HotSpotMax;
+}
+
+void Module1::hotSpotEntfernen(qint32 i)
+{
+    if (i < 0 || i > HotSpotMax)
+        return;
+    HotSpots.remove(i);
+    --HotSpotMax;
+    if (HotSpots.isEmpty())
+        HotSpots.append(HotSpot());
+}

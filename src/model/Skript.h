@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+#include <QVector>
+
+/// One script: a command code and a parameter text per line. Copied whole, by value.
+/// MaxZeile is the index of the last line; -1 means no lines. When it is 0 or more, both
+/// arrays hold at least MaxZeile + 1 elements; only those are meaningful.
+struct Skript
+{
+    QVector<qint32> Befehl{0};
+    QVector<QString> Parameter{QString()};
+    qint32 MaxZeile = -1;
+
+    /// No lines; the arrays shrink to one blank element.
+    void leeren();
+    /// Makes the script exactly `zeilen` blank lines long (zeilen >= 1), MaxZeile = zeilen - 1.
+    void zeilenAnlegen(qint32 zeilen);
+
+    bool operator==(const Skript& other) const;
+    bool operator!=(const Skript& other) const { return !(*this == other); }
+};

@@ -1,0 +1,161 @@
+#include "ItemReader.h"
+
+#include "Cp1252.h"
+
+#include <cstring>
+
+ItemReader::ItemReader(const QByteArray& bytes)
+    : pos(bytes.constData()), ende(bytes.constData() + bytes.size())
+{
+}
+
+void ItemReader::skipBlanks()
+{
+    while (pos < ende && (*pos == ' ' || *pos == '\t'))
+        ++pos;
+}
+
+// After a number or flag: blanks, then a comma, a line end or the end of the file.
+bool ItemReader::endItem()
+{
+    skipBlanks();
+    if (pos == ende)
+        return true;
+    switch (*pos) {
+    case ',':
+        ++pos;
+        return true;
+    case '\r':
+        ++pos;
+        if (pos < ende && *pos == '\n')
+            ++pos;
+        ++zeile;
+        return true;
+    case '\n':
+        ++pos;
+        ++zeile;
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool ItemReader::readInteger(qint64& value, qint64 min, qint64 max)
+{
+    const char* const anfang = pos;
+    const int anfangsZeile = zeile;
+    itemZeile = zeile;
+    skipBlanks();
+    bool negativ = false;
+    if (pos < ende && (*pos == '-' || *pos == '+')) {
+        negativ = *pos == '-';
+        ++pos;
+    }
+    const char* const ziffern = pos;
+    qint64 v = 0;
+    while (pos < ende && *pos >= '0' && *pos <= '9') {
+        v = v * 10 + (*pos - '0');
+        ++pos;
+        if (v > (qint64(1) << 40))
+            break; // far beyond any range asked for; the range test below fails
+    }
+    if (negativ)
+        v = -v;
+    if (pos == ziffern || v < min || v > max || !endItem()) {
+        pos = anfang;
+        zeile = anfangsZeile;
+        return false;
+    }
+    value = v;
+    return true;
+}
+
+bool ItemReader::readLong(qint32& value)
+{
+    qint64 v = 0;
+    if (!readInteger(v, -2147483648LL, 2147483647LL))
+        return false;
+    value = static_cast<qint32>(v);
+    return true;
+}
+
+bool ItemReader::readByte(int& value)
+{
+    itemZeile = zeile;
+    // Grid cells are the bulk of a room file: the plain "0" and "255" lines go fast.
+    if (ende - pos >= 3 && pos[0] == '0' && pos[1] == '\r' && pos[2] == '\n') {
+        pos += 3;
+        ++zeile;
+        value = 0;
+        return true;
+    }
+    if (ende - pos >= 5 && std::memcmp(pos, "255\r\n", 5) == 0) {
+        pos += 5;
+        ++zeile;
+        value = 255;
+        return true;
+    }
+    qint64 v = 0;
+    if (!readInteger(v, 0, 255))
+        return false;
+    value = static_cast<int>(v);
+    return true;
+}
+
+bool ItemReader::readFlag(bool& value)
+{
+    const char* const anfang = pos;
+    const int anfangsZeile = zeile;
+    itemZeile = zeile;
+    skipBlanks();
+    static constexpr char wahr[] = "#TRUE#";
+    static constexpr char falsch[] = "#FALSE#";
+    bool v = false;
+    if (ende - pos >= 6 && std::memcmp(pos, wahr, 6) == 0) {
+        pos += 6;
+        v = true;
+    } else if (ende - pos >= 7 && std::memcmp(pos, falsch, 7) == 0) {
+        pos += 7;
+    } else {
+        pos = anfang;
+        return false;
+    }
+    if (!endItem()) {
+        pos = anfang;
+        zeile = anfangsZeile;
+        return false;
+    }
+    value = v;
+    return true;
+}
+
+bool ItemReader::readString(QString& text)
+{
+    const char* const anfang = pos;
+    itemZeile = zeile;
+    skipBlanks();
+    if (pos == ende || *pos != '"') {
+        pos = anfang;
+        return false;
+    }
+    const char* const inhalt = pos + 1;
+    const char* p = inhalt;
+    while (p < ende && *p != '"' && *p != '\r' && *p != '\n')
+        ++p;
+    if (p == ende || *p != '"') {
+        // No closing quote on this line: the texts we write never span lines.
+        pos = anfang;
+        return false;
+    }
+    text = Cp1252::decode(inhalt, p - inhalt);
+    pos = p + 1;
+    while (pos < ende && *pos != '\r' && *pos != '\n')
+        ++pos;
+    if (pos < ende) {
+        if (*pos == '\r' && pos + 1 < ende && pos[1] == '\n')
+            ++pos;
+        ++pos;
+        ++zeile;
+    }
+    return true;
+}

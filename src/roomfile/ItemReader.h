@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+/// Reads the items of a room or item script file from bytes in memory: one item per line,
+/// a comma outside quotes also ends an item, blanks before an item are skipped.
+/// A read that fails leaves the reader where the failed item began; line() then names
+/// the line of the file where reading stopped.
+class ItemReader
+{
+public:
+    /// The bytes must outlive the reader.
+    explicit ItemReader(const QByteArray& bytes);
+
+    /// A string item: a double quote, the text, a double quote on the same line; what
+    /// follows the closing quote up to the line end is skipped.
+    bool readString(QString& text);
+    /// A decimal integer in 32 bits, optionally signed.
+    bool readLong(qint32& value);
+    /// "#TRUE#" or "#FALSE#".
+    bool readFlag(bool& value);
+    /// A decimal integer from 0 to 255.
+    bool readByte(int& value);
+
+    /// 1-based line of the item read last, or of the one that failed to read.
+    int line() const { return itemZeile; }
+    /// Bytes not yet read; lets callers reject counts the rest of the file cannot hold.
+    qint64 remaining() const { return ende - pos; }
+
+private:
+    void skipBlanks();
+    bool endItem();
+    bool readInteger(qint64& value, qint64 min, qint64 max);
+
+    const char* pos;
+    const char* ende;
+    int zeile = 1;
+    int itemZeile = 1;
+};

@@ -1,0 +1,116 @@
+#include "RoomFile.h"
+
+#include "ItemReader.h"
+#include "ItemWriter.h"
+#include "ScriptBlock.h"
+#include "model/DateiName.h"
+
+namespace RoomFile {
+namespace {
+
+// Every grid cell takes at least a digit and a separator.
+constexpr qint64 kleinsterHotSpot = qint64(HotSpot::Spalten) * HotSpot::Zeilen * 2;
+
+bool hotSpotLesen(ItemReader& r, HotSpot& h)
+{
+    for (int k = 0; k < HotSpot::Aktionen; ++k) {
+        if (!r.readFlag(h.Aktion[k]) || !ScriptBlock::read(r, h.Skripte[k]))
+            return false;
+    }
+    if (!r.readString(h.Cursor) || !r.readFlag(h.Aktiv) || !r.readString(h.Name))
+        return false;
+    for (int x = 0; x < HotSpot::Spalten; ++x) {
+        for (int y = 0; y < HotSpot::Zeilen; ++y) {
+            int wert = 0;
+            if (!r.readByte(wert))
+                return false;
+            h.Feld[x][y] = wert == 255;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+LeseErgebnis lesen(const QByteArray& bytes, Module1& raum)
+{
+    ItemReader r(bytes);
+    LeseErgebnis e;
+    const auto halt = [&] {
+        e.zeile = r.line();
+        return e;
+    };
+
+    QString bild;
+    if (!r.readString(bild))
+        return halt();
+    raum.setHintergrund(bild);
+    e.hintergrundGelesen = true;
+
+    if (!ScriptBlock::read(r, raum.StartSkript))
+        return halt();
+
+    qint32 max = 0;
+    if (!r.readLong(max) || max < -1 || (qint64(max) + 1) * kleinsterHotSpot > r.remaining())
+        return halt();
+    raum.HotSpotMax = max;
+    if (max >= 0)
+        raum.HotSpots = QVector<HotSpot>(max + 1);
+    e.hotSpotsErsetzt = true;
+    for (qint32 h = 0; h <= max; ++h) {
+        if (!hotSpotLesen(r, raum.HotSpots[h])) {
+            // The hotspot list shows only complete hotspots; the model must agree with it.
+            raum.HotSpotMax = h - 1;
+            raum.HotSpots.resize(std::max(h, 1));
+            return halt();
+        }
+    }
+
+    if (!ScriptBlock::read(r, raum.TimerSkript))
+        return halt();
+    e.vollstaendig = true;
+    return e;
+}
+
+QByteArray schreiben(const Module1& raum)
+{
+    QByteArray out;
+    // Grid lines dominate the size: 3 or 5 bytes per cell.
+    out.reserve(200 + (raum.HotSpotMax + 1) * (HotSpot::Spalten * HotSpot::Zeilen * 5 + 200));
+    ItemWriter w(out);
+    w.writeString(raum.Hintergrund());
+    ScriptBlock::write(w, raum.StartSkript);
+    w.writeLong(raum.HotSpotMax);
+    for (qint32 i = 0; i <= raum.HotSpotMax; ++i) {
+        const HotSpot& h = raum.HotSpots[i];
+        for (int k = 0; k < HotSpot::Aktionen; ++k) {
+            w.writeFlag(h.Aktion[k]);
+            ScriptBlock::write(w, h.Skripte[k]);
+        }
+        w.writeString(DateiName(h.Cursor));
+        w.writeFlag(h.Aktiv);
+        w.writeString(h.Name);
+        for (const auto& spalte : h.Feld) {
+            for (bool gesetzt : spalte)
+                out += gesetzt ? "255\r\n" : "0\r\n";
+        }
+    }
+    ScriptBlock::write(w, raum.TimerSkript);
+    return out;
+}
+
+std::optional<QString> hintergrundLesen(const QByteArray& bytes)
+{
+    ItemReader r(bytes);
+    QString bild;
+    if (!r.readString(bild))
+        return std::nullopt;
+    return bild;
+}
+
+bool gleichesBild(const QString& a, const QString& b)
+{
+    return DateiName(a.trimmed()).compare(DateiName(b.trimmed()), Qt::CaseInsensitive) == 0;
+}
+
+} // namespace RoomFile

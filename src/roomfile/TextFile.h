@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <optional>
+
+/// Whole-file reads and writes for the editor's text files.
+namespace TextFile {
+
+/// The file's bytes, or nothing when it cannot be opened or read.
+std::optional<QByteArray> read(const QString& pfad);
+
+/// Writes through a temporary file that replaces the target only when everything was
+/// written, so a failed or interrupted save leaves the old file exactly as it was.
+bool write(const QString& pfad, const QByteArray& bytes);
+
+} // namespace TextFile
