@@ -54,14 +54,15 @@ LeseErgebnis lesen(const QByteArray& bytes, Module1& raum)
     if (!r.readLong(max) || max < -1 || (qint64(max) + 1) * kleinsterHotSpot > r.remaining())
         return halt();
     raum.HotSpotMax = max;
-    if (max >= 0)
-        raum.HotSpots = QVector<HotSpot>(max + 1);
+    raum.HotSpots = QVector<HotSpot>(std::max(max, 0) + 1);
     e.hotSpotsErsetzt = true;
     for (qint32 h = 0; h <= max; ++h) {
         if (!hotSpotLesen(r, raum.HotSpots[h])) {
             // The hotspot list shows only complete hotspots; the model must agree with it.
             raum.HotSpotMax = h - 1;
             raum.HotSpots.resize(std::max(h, 1));
+            if (h == 0)
+                ;
             return halt();
         }
     }

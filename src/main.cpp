@@ -1,0 +1,41 @@
+#include "mainwindow/Editor.h"
+#include "model/Module1.h"
+#include "platform/Desktop.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QStyleFactory>
+#include <QTranslator>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tarnholm - Editor"));
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    // The windows place their controls in pixels; this size lets every caption fit.
+    QFont schrift = QApplication::font();
+    schrift.setPixelSize(11);
+    QApplication::setFont(schrift);
+
+    // Qt's own texts (dialog buttons, file dialogs) in German; a deployed copy beside
+    // the program comes first, then Qt's installation.
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    QTranslator qtDeutsch;
+    const QString programmOrdner = QCoreApplication::applicationDirPath();
+    if (qtDeutsch.load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
+                       programmOrdner + QStringLiteral("/translations")) ||
+        qtDeutsch.load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
+                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&qtDeutsch);
+
+    Module1 raum;
+    raum.setzeOrdner(programmOrdner);
+    QDir::setCurrent(programmOrdner);
+
+    QtDesktop desktop;
+    Editor editor(raum, desktop);
+    editor.show();
+    return QApplication::exec();
+}

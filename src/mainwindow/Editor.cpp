@@ -1,0 +1,317 @@
+#include "Editor.h"
+
+#include "HotSpotPanel.h"
+#include "canvas/Picture1.h"
+#include "model/DateiName.h"
+#include "model/Module1.h"
+#include "platform/Desktop.h"
+#include "platform/GameLauncher.h"
+#include "roomfile/Cp1252.h"
+#include "roomfile/RoomFile.h"
+#include "roomfile/TextFile.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPushButton>
+
+namespace {
+
+const QString raumFilter = QStringLiteral("HotSpot-Dateien|*.lsd");
+const QString titelLeer = QStringLiteral("Editor");
+
+QString zeigbar(const QString& pfad)
+{
+    return QDir::toNativeSeparators(pfad);
+}
+
+} // namespace
+
+Editor::Editor(Module1& raum, Desktop& desktop, QWidget* parent)
+    : QWidget(parent), m(raum), desktop(desktop)
+{
+    setObjectName(QStringLiteral("Editor"));
+    setWindowTitle(titelLeer);
+    setFixedSize(748, 484);
+
+    picture1 = new Picture1(this);
+    picture1->move(0, 0);
+
+    list1 = new QListWidget(this);
+    list1->setObjectName(QStringLiteral("List1"));
+    list1->setGeometry(640, 0, 105, 173);
+    connect(list1, &QListWidget::currentRowChanged, this, &Editor::hotSpotGewaehlt);
+
+    frame1 = new HotSpotPanel(this);
+    frame1->setGeometry(640, 176, 113, 121);
+    frame1->hide();
+    connect(frame1, &HotSpotPanel::nameEdited, this, [this](const QString& name) {
+        const int s = auswahl();
+        if (s < 0)
+            return;
+        m.HotSpots[s].Name = name;
+        list1->item(s)->setText(name);
+    });
+    connect(frame1, &HotSpotPanel::cursorEdited, this, [this](const QString& cursor) {
+        if (auswahl() >= 0)
+            m.HotSpots[auswahl()].Cursor = cursor;
+    });
+    connect(frame1, &HotSpotPanel::aktionClicked, this, [this](int i, bool checked) {
+        if (auswahl() >= 0)
+            m.HotSpots[auswahl()].Aktion[i] = checked;
+    });
+    connect(frame1, &HotSpotPanel::aktivClicked, this, [this](bool checked) {
+        if (auswahl() >= 0)
+            m.HotSpots[auswahl()].Aktiv = checked;
+    });
+    connect(frame1, &HotSpotPanel::scriptRequested, this, [this](int i) {
+        if (auswahl() < 0)
+            return;
+        // The hotspot selected when the script editor closes receives the script.
+        skriptBearbeiten([this, i]() -> Skript& { return m.HotSpots[auswahl()].Skripte[i]; });
+    });
+    connect(frame1, &HotSpotPanel::cursorRequested, this, &Editor::cursorWaehlen);
+
+    connect(knopf(QStringLiteral("Command9"), QStringLiteral("Gegenstände"), {640, 296, 105, 17}),
+            &QPushButton::clicked, this, [this] {
+                if (gegenstaendeZeigen)
+                    gegenstaendeZeigen();
+            });
+    connect(knopf(QStringLiteral("Command2"), QStringLiteral("Startskript"), {640, 320, 105, 17}),
+            &QPushButton::clicked, this,
+            [this] { skriptBearbeiten([this]() -> Skript& { return m.StartSkript; }); });
+    connect(knopf(QStringLiteral("Command13"), QStringLiteral("Timerskript"), {640, 336, 105, 17}),
+            &QPushButton::clicked, this,
+            [this] { skriptBearbeiten([this]() -> Skript& { return m.TimerSkript; }); });
+    connect(knopf(QStringLiteral("Command3"), QStringLiteral("Neuer HotSpot"), {640, 352, 105, 17}),
+            &QPushButton::clicked, this, &Editor::neuerHotSpot);
+    connect(knopf(QStringLiteral("Command10"), QStringLiteral("HotSpot löschen"),
+                  {640, 368, 105, 17}),
+            &QPushButton::clicked, this, &Editor::hotSpotLoeschen);
+    // The picture dialog comes with the canvas.
+    knopf(QStringLiteral("Command7"), QStringLiteral("Bild Laden"), {640, 384, 105, 17});
+    connect(knopf(QStringLiteral("Command6"), QStringLiteral("Neu"), {640, 408, 105, 17}),
+            &QPushButton::clicked, this, &Editor::neu);
+    connect(knopf(QStringLiteral("Command4"), QStringLiteral("Laden"), {640, 424, 105, 17}),
+            &QPushButton::clicked, this, &Editor::laden);
+    connect(knopf(QStringLiteral("Command5"), QStringLiteral("Speichern"), {640, 440, 105, 17}),
+            &QPushButton::clicked, this, &Editor::speichern);
+    connect(knopf(QStringLiteral("Command11"), QStringLiteral("Explorer"), {640, 464, 57, 17}),
+            &QPushButton::clicked, this, &Editor::explorer);
+    connect(knopf(QStringLiteral("Command12"), QStringLiteral("Testen"), {696, 464, 49, 17}),
+            &QPushButton::clicked, this, &Editor::testen);
+
+    m.leererRaum();
+}
+
+Editor::~Editor() = default;
+
+QPushButton* Editor::knopf(const QString& name, const QString& text, const QRect& geometry)
+{
+    auto* b = new QPushButton(text, this);
+    b->setObjectName(name);
+    b->setGeometry(geometry);
+    return b;
+}
+
+int Editor::auswahl() const
+{
+    return list1->currentRow();
+}
+
+void Editor::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    // Only the free background reaches here: the controls take their own clicks.
+    if (event->button() == Qt::LeftButton && toolZeigen)
+        toolZeigen();
+}
+
+void Editor::listeFuellen()
+{
+    list1->clear();
+    for (qint32 i = 0; i <= m.HotSpotMax; ++i)
+        list1->addItem(m.HotSpots[i].Name);
+}
+
+void Editor::bildAufbau()
+{
+    // Until the canvas paints pictures and regions, the picture area stays empty.
+    picture1->clear();
+}
+
+void Editor::meldeFehler(const QString& text)
+{
+    MessageRequest r;
+    r.text = text;
+    r.icon = QMessageBox::Warning;
+    desktop.message(this, r);
+}
+
+QString Editor::raumDialog(bool speichern, const QString& titel)
+{
+    FileRequest r;
+    r.mode = speichern ? FileRequest::Mode::Save : FileRequest::Mode::Open;
+    r.title = titel;
+    r.filter = raumFilter;
+    r.folder = m.raeumeOrdner();
+    r.preset = cd2Datei;
+    return desktop.chooseFile(this, r);
+}
+
+void Editor::neu()
+{
+    MessageRequest frage;
+    frage.text = QStringLiteral("Wollen Sie wirklich ein neuen Raum erschaffen?");
+    frage.title = QStringLiteral("Super!!!");
+    frage.icon = QMessageBox::Question;
+    frage.buttons = QMessageBox::Yes | QMessageBox::No;
+    if (desktop.message(this, frage) != QMessageBox::Yes)
+        return;
+    m.leererRaum();
+    picture1->clear();
+    list1->clear();
+    frame1->hide();
+    cd2Datei.clear();
+    setWindowTitle(titelLeer);
+}
+
+void Editor::laden()
+{
+    const QString pfad = raumDialog(false, QStringLiteral("Datei laden"));
+    if (pfad.isEmpty())
+        return;
+    cd2Datei = pfad;
+    const std::optional<QByteArray> bytes = TextFile::read(pfad);
+    if (!bytes) {
+        meldeFehler(QStringLiteral("Die Datei %1 kann nicht geöffnet werden.").arg(zeigbar(pfad)));
+        return;
+    }
+    const RoomFile::LeseErgebnis e = RoomFile::lesen(*bytes, m);
+    if (e.hintergrundGelesen)
+        picture1->clear();
+    if (e.hotSpotsErsetzt) {
+        listeFuellen();
+        frame1->hide();
+    }
+    if (!e.vollstaendig) {
+        meldeFehler(QStringLiteral("Die Datei %1 ist fehlerhaft: Das Lesen hat in Zeile %2 "
+                                   "aufgehört. Was davor stand, wurde geladen.")
+                        .arg(zeigbar(pfad))
+                        .arg(e.zeile));
+        return;
+    }
+    setWindowTitle(QStringLiteral("Editor - ") + DateiName(pfad));
+}
+
+void Editor::speichern()
+{
+    const QString pfad = raumDialog(true, QStringLiteral("Datei speichern"));
+    if (pfad.isEmpty())
+        return;
+    cd2Datei = pfad;
+    if (QFileInfo::exists(pfad)) {
+        const std::optional<QByteArray> alt = TextFile::read(pfad);
+        const std::optional<QString> altesBild =
+            alt ? RoomFile::hintergrundLesen(*alt) : std::nullopt;
+        if (altesBild && !RoomFile::gleichesBild(*altesBild, m.Hintergrund())) {
+            MessageRequest frage;
+            frage.text = QStringLiteral(
+                "Die Ausgangsdatei besitzt ein anderes Hintergrundbild. Trotzdem speichern?");
+            frage.buttons = QMessageBox::Yes | QMessageBox::No;
+            frage.defaultButton = QMessageBox::No;
+            if (desktop.message(this, frage) != QMessageBox::Yes)
+                return;
+        }
+    }
+    if (!TextFile::write(pfad, RoomFile::schreiben(m))) {
+        meldeFehler(QStringLiteral("Die Datei %1 konnte nicht gespeichert werden. "
+                                   "Eine vorhandene Datei ist unverändert geblieben.")
+                        .arg(zeigbar(pfad)));
+        return;
+    }
+    setWindowTitle(QStringLiteral("Editor - ") + DateiName(pfad));
+    MessageRequest fertig;
+    fertig.text = zeigbar(pfad) + QStringLiteral(" gespeichert!");
+    fertig.icon = QMessageBox::Information;
+    desktop.message(this, fertig);
+}
+
+void Editor::testen()
+{
+    const QString gemerkt = cd2Datei;
+    const QString pfad = raumDialog(false, QStringLiteral("Datei laden"));
+    if (!pfad.isEmpty()) {
+        const GameCommand spiel =
+            GameLauncher::command(m.AppPfad + QStringLiteral("Tarnholm.exe"), pfad);
+        desktop.startProgram(spiel.program, spiel.arguments);
+    }
+    cd2Datei = gemerkt;
+}
+
+void Editor::explorer()
+{
+    QString ordner = m.AppPfad;
+    if (ordner.size() > 1 && ordner.endsWith(QLatin1Char('/')))
+        ordner.chop(1);
+    desktop.openFolder(ordner);
+}
+
+void Editor::neuerHotSpot()
+{
+    m.neuerHotSpot(list1->count());
+    list1->addItem(m.HotSpots[m.HotSpotMax].Name);
+}
+
+void Editor::hotSpotLoeschen()
+{
+    int s = auswahl();
+    if (s < 0)
+        return;
+    m.hotSpotEntfernen(s);
+    listeFuellen();
+    if (s > list1->count() - 1)
+        s = list1->count() - 1;
+    if (list1->count() > 0)
+        list1->setCurrentRow(s);
+    else
+        frame1->hide();
+    bildAufbau();
+}
+
+void Editor::hotSpotGewaehlt(int index)
+{
+    if (index < 0 || index > m.HotSpotMax)
+        return;
+    frame1->show();
+    frame1->fill(m.HotSpots[index]);
+    bildAufbau();
+}
+
+void Editor::skriptBearbeiten(const std::function<Skript&()>& ziel)
+{
+    m.AktSkript = ziel();
+    if (skriptEditorZeigen)
+        skriptEditorZeigen();
+    ziel() = m.AktSkript;
+}
+
+void Editor::cursorWaehlen()
+{
+    if (auswahl() < 0)
+        return;
+    FileRequest r;
+    r.title = QStringLiteral("Icon laden");
+    r.filter = QStringLiteral("Icon-Dateien|*.ico;*.cur;*.ani");
+    r.folder = m.CursorsPfad;
+    const QString pfad = desktop.chooseFile(this, r);
+    if (pfad.isEmpty())
+        return;
+    if (!Cp1252::isStorableText(DateiName(pfad))) {
+        meldeFehler(QStringLiteral("Der Dateiname %1 enthält Zeichen, die eine Raumdatei nicht "
+                                   "speichern kann. Bitte benennen Sie die Datei um.")
+                        .arg(DateiName(pfad)));
+        return;
+    }
+    frame1->setCursorText(pfad);
+}

@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QMessageBox>
+#include <QString>
+#include <QStringList>
+
+class QDialog;
+class QWidget;
+
+/// A file dialog as the windows ask for it.
+struct FileRequest
+{
+    enum class Mode { Open, Save };
+    Mode mode = Mode::Open;
+    QString title;
+    /// Written as "Description|*.a;*.b".
+    QString filter;
+    QString folder;
+    /// File name offered at the start: a bare name, a full path, or empty.
+    QString preset;
+};
+
+/// A message box as the windows ask for it.
+struct MessageRequest
+{
+    QString text;
+    QString title = QStringLiteral("Tarnholm - Editor");
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QMessageBox::StandardButtons buttons = QMessageBox::Ok;
+    QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
+};
+
+/// Everything the windows ask of the desktop: dialogs, message boxes, modal windows and
+/// other programs. Windows receive it by reference, so a test can hand in a scripted one.
+class Desktop
+{
+public:
+    virtual ~Desktop() = default;
+
+    /// The chosen file's full path, or the empty text when the dialog was cancelled.
+    virtual QString chooseFile(QWidget* parent, const FileRequest& request) = 0;
+    virtual QMessageBox::StandardButton message(QWidget* parent,
+                                                const MessageRequest& request) = 0;
+    /// Shows the window modally and returns when it has been closed.
+    virtual void showModal(QDialog& dialog) = 0;
+    /// Starts a program without a shell and without waiting for it.
+    virtual bool startProgram(const QString& program, const QStringList& arguments) = 0;
+    /// Opens a folder in the desktop's file browser.
+    virtual bool openFolder(const QString& folder) = 0;
+};
+
+/// The real desktop, through Qt.
+class QtDesktop : public Desktop
+{
+public:
+    QString chooseFile(QWidget* parent, const FileRequest& request) override;
+    QMessageBox::StandardButton message(QWidget* parent, const MessageRequest& request) override;
+    void showModal(QDialog& dialog) override;
+    bool startProgram(const QString& program, const QStringList& arguments) override;
+    bool openFolder(const QString& folder) override;
+};
+
+/// "Description|*.a;*.b" in Qt's form, "Description (*.a *.b)".
+QString qtNameFilter(const QString& filter);
