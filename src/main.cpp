@@ -1,23 +1,19 @@
 #include "mainwindow/Editor.h"
 #include "model/Module1.h"
 #include "platform/Desktop.h"
+#include "platform/Look.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QLibraryInfo>
 #include <QLocale>
-#include <QStyleFactory>
 #include <QTranslator>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tarnholm - Editor"));
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    // The windows place their controls in pixels; this size lets every caption fit.
-    QFont schrift = QApplication::font();
-    schrift.setPixelSize(11);
-    QApplication::setFont(schrift);
+    applyEditorLook();
 
     // Qt's own texts (dialog buttons, file dialogs) in German; a deployed copy beside
     // the program comes first, then Qt's installation.

@@ -1,6 +1,7 @@
 #include "ScriptedDesktop.h"
 #include "mainwindow/Editor.h"
 #include "model/Module1.h"
+#include "platform/Look.h"
 #include "roomfile/RoomFile.h"
 
 #include <QCheckBox>
@@ -44,6 +45,11 @@ private:
     {
         for (QChar c : text)
             QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    }
+    void check(const QString& box)
+    {
+        auto* c = control<QCheckBox>(box);
+        QTest::mouseClick(c, Qt::LeftButton, {}, QPoint(6, c->height() / 2));
     }
     QListWidget* list() const { return control<QListWidget>("List1"); }
     QWidget* panel() const { return control<QWidget>("Frame1"); }
@@ -101,6 +107,7 @@ private:
     }
 
 private Q_SLOTS:
+    void initTestCase() { applyEditorLook(); }
     void init()
     {
         ordner = std::make_unique<QTemporaryDir>();
@@ -155,6 +162,8 @@ private Q_SLOTS:
         QCOMPARE(list()->geometry(), QRect(640, 0, 105, 173));
         QCOMPARE(panel()->geometry(), QRect(640, 176, 113, 121));
         QCOMPARE(control<QCheckBox>("Check1_1")->text(), QString("Tue"));
+        for (auto* c : editor->findChildren<QCheckBox*>())
+            QVERIFY2(c->sizeHint().width() <= c->width(), qPrintable(c->text()));
         QCOMPARE(control<QCheckBox>("Check2")->geometry(), QRect(0, 104, 105, 13));
     }
 
@@ -185,8 +194,8 @@ private Q_SLOTS:
         QCOMPARE(m->HotSpots[1].Name, QString("Tür x"));
         QCOMPARE(list()->item(1)->text(), QString("Tür x"));
 
-        QTest::mouseClick(control<QCheckBox>("Check1_2"), Qt::LeftButton);
-        QTest::mouseClick(control<QCheckBox>("Check2"), Qt::LeftButton);
+        check("Check1_2");
+        check("Check2");
         QCOMPARE(m->HotSpots[1].Aktion, (std::array<bool, 3>{true, false, true}));
         QVERIFY(!m->HotSpots[1].Aktiv);
 
