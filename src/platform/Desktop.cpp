@@ -20,11 +20,15 @@ QString qtNameFilter(const QString& filter)
 
 QString QtDesktop::chooseFile(QWidget* parent, const FileRequest& request)
 {
-    QString start = request.folder;
+    // A missing folder (a game folder without "rooms", say) opens its nearest parent,
+    // and a trailing separator keeps the dialog from offering the folder as a file name.
+    QString ordner = QDir::cleanPath(request.folder);
+    while (!ordner.isEmpty() && !QFileInfo(ordner).isDir() && ordner != QDir::rootPath())
+        ordner = QFileInfo(ordner).path();
+    QString start = ordner + QLatin1Char('/');
     if (!request.preset.isEmpty()) {
-        start = QDir::isAbsolutePath(request.preset)
-                    ? request.preset
-                    : QDir(request.folder).filePath(request.preset);
+        start = QDir::isAbsolutePath(request.preset) ? request.preset
+                                                     : QDir(ordner).filePath(request.preset);
     }
     // The author sees only the description; the patterns still filter.
     const QFileDialog::Options options = QFileDialog::HideNameFilterDetails;
