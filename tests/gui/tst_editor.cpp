@@ -277,6 +277,21 @@ private Q_SLOTS:
         QCOMPARE(bytesOf(raeume("kopie.lsd")), bytesOf(raeume("wald.lsd")));
     }
 
+    void demoRoomsSaveBackUnchanged()
+    {
+        const QDir demo(QStringLiteral(TARNHOLM_DEMO_DIR "/rooms"));
+        const QStringList raumDateien = demo.entryList({"*.lsd"}, QDir::Files);
+        QVERIFY(raumDateien.size() >= 3);
+        for (const QString& name : raumDateien) {
+            desktop->answerMessage(QMessageBox::Yes); // "Neu"
+            click("Command6");
+            load(demo.filePath(name));
+            QVERIFY(m->HotSpotMax >= 0);
+            save(raeume(name));
+            QCOMPARE(bytesOf(raeume(name)), bytesOf(demo.filePath(name)));
+        }
+    }
+
     void asksBeforeReplacingAnotherPicture()
     {
         writeFile(raeume("wald.lsd"), sampleRoom());
