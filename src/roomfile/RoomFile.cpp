@@ -62,7 +62,7 @@ LeseErgebnis lesen(const QByteArray& bytes, Module1& raum)
             raum.HotSpotMax = h - 1;
             raum.HotSpots.resize(std::max(h, 1));
             if (h == 0)
-                ;
+                raum.HotSpots[0] = HotSpot();
             return halt();
         }
     }

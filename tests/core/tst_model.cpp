@@ -1,0 +1,74 @@
+#include "model/DateiName.h"
+#include "model/Module1.h"
+#include "roomfile/Cp1252.h"
+
+#include <QTest>
+
+class TestModel : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void dateiName()
+    {
+        const char* const faelle[][2] = {
+            {"C:\\x\\hand.cur", "hand.cur"}, {"/home/a/hand.cur", "hand.cur"},
+            {"hand.cur", "hand.cur"},        {"a\\b/c.cur", "c.cur"},
+            {"a/b\\c.cur", "c.cur"},         {"C:\\x\\", ""}};
+        for (const auto& [pfad, name] : faelle)
+            QCOMPARE(DateiName(QString::fromLatin1(pfad)), QString::fromLatin1(name));
+    }
+
+    void hotSpotsAnfuegenUndEntfernen()
+    {
+        Module1 m;
+        for (int i = 0; i < 3; ++i)
+            QCOMPARE(m.neuerHotSpot(10 + i), i);
+        QCOMPARE(m.HotSpotMax, 2);
+        QCOMPARE(m.HotSpots.size(), 3);
+        const HotSpot& neu = m.HotSpots[1];
+        QCOMPARE(neu.Name, QStringLiteral("Noname11"));
+        QVERIFY(neu.Aktiv);
+        QCOMPARE(neu.Aktion, (std::array<bool, 3>{true, false, false}));
+        QCOMPARE(neu.Skripte[2].MaxZeile, 0);
+        QCOMPARE(neu.Skripte[2].Befehl[0], 16); // "Error"
+
+        m.hotSpotEntfernen(1);
+        m.hotSpotEntfernen(-1); // out of range: ignored
+        m.hotSpotEntfernen(2);
+        QCOMPARE(m.HotSpotMax, 1);
+        QCOMPARE(m.HotSpots.size(), 2);
+        QCOMPARE(m.HotSpots[1].Name, QStringLiteral("Noname12"));
+
+        m.hotSpotEntfernen(0);
+        m.hotSpotEntfernen(0);
+        QCOMPARE(m.HotSpotMax, -1);
+        QCOMPARE(m.HotSpots.size(), 1); // the model never holds zero elements
+        QCOMPARE(m.neuerHotSpot(0), 0);
+        QCOMPARE(m.HotSpots.size(), 1);
+    }
+
+    void cp1252()
+    {
+        // Every byte, the five undefined ones too, survives decode and encode.
+        QByteArray alle;
+        for (int b = 0; b < 256; ++b)
+            alle += static_cast<char>(b);
+        QCOMPARE(Cp1252::encode(Cp1252::decode(alle)), alle);
+
+        const QString text = QStringLiteral("Größe „€“ Ÿ ž …");
+        const QByteArray bytes("Gr\xf6\xdf"
+                               "e \x84\x80\x93 \x9f \x9e \x85");
+        QCOMPARE(Cp1252::encode(text), bytes);
+        QCOMPARE(Cp1252::decode(bytes), text);
+        QVERIFY(Cp1252::isStorableText(text));
+
+        QVERIFY(!Cp1252::canEncode(QStringLiteral("Ω")));
+        QCOMPARE(Cp1252::encode(QStringLiteral("aΩ")), QByteArray("a?"));
+        for (const char* kaputt : {"say \"hi\"", "a\r\nb", "a\tb", "\xc2\x81"}) // last: U+0081
+            QVERIFY2(!Cp1252::isStorableText(QString::fromUtf8(kaputt)), kaputt);
+    }
+};
+
+QTEST_APPLESS_MAIN(TestModel)
+#include "tst_model.moc"
