@@ -4,20 +4,6 @@
 #include "roomfile/RoomFile.h"
 
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
-
-namespace {
-
-void pruefe(bool ok, const char* was)
-{
-    if (!ok) {
-        std::fprintf(stderr, "violated: %s\n", was);
-        std::abort();
-    }
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

@@ -1,24 +1,11 @@
 // Any bytes as an item script file, which is one script block: no crash, the arrays hold
 // MaxZeile + 1 lines, and a block read whole writes back to bytes that read the same.
+#include "RaumRegeln.h"
 #include "roomfile/ItemReader.h"
 #include "roomfile/ItemWriter.h"
 #include "roomfile/ScriptBlock.h"
 
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
-
-namespace {
-
-void pruefe(bool ok, const char* was)
-{
-    if (!ok) {
-        std::fprintf(stderr, "violated: %s\n", was);
-        std::abort();
-    }
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

@@ -4,6 +4,9 @@
 
 #include <QString>
 
+#include <cstdio>
+#include <cstdlib>
+
 // Empty when the room keeps the model's rules, else the rule it breaks. Shared by the tests
 // and the fuzz targets.
 inline QString verletzteRegel(const Module1& m)
@@ -25,4 +28,13 @@ inline QString verletzteRegel(const Module1& m)
             return QStringLiteral("script arrays shorter than MaxZeile + 1");
     }
     return {};
+}
+
+// Stops a fuzz run at once when a rule is broken, naming it.
+inline void pruefe(bool ok, const char* was)
+{
+    if (!ok) {
+        std::fprintf(stderr, "violated: %s\n", was);
+        std::abort();
+    }
 }
