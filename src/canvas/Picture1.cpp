@@ -8,8 +8,7 @@ namespace {
 const QColor leer(Qt::black);
 } // namespace
 
-Picture1::Picture1(QWidget* parent)
-    : QWidget(parent), image(Breite, Hoehe, QImage::Format_RGB32)
+Picture1::Picture1(QWidget* parent) : QWidget(parent), image(Breite, Hoehe, QImage::Format_RGB32)
 {
     setObjectName(QStringLiteral("Picture1"));
     setFixedSize(Breite, Hoehe);

@@ -86,9 +86,9 @@ Editor::Editor(Module1& raum, Desktop& desktop, QWidget* parent)
             [this] { skriptBearbeiten([this]() -> Skript& { return m.TimerSkript; }); });
     connect(knopf(QStringLiteral("Command3"), QStringLiteral("Neuer HotSpot"), {640, 352, 105, 17}),
             &QPushButton::clicked, this, &Editor::neuerHotSpot);
-    connect(knopf(QStringLiteral("Command10"), QStringLiteral("HotSpot löschen"),
-                  {640, 368, 105, 17}),
-            &QPushButton::clicked, this, &Editor::hotSpotLoeschen);
+    connect(
+        knopf(QStringLiteral("Command10"), QStringLiteral("HotSpot löschen"), {640, 368, 105, 17}),
+        &QPushButton::clicked, this, &Editor::hotSpotLoeschen);
     // The picture dialog comes with the canvas.
     knopf(QStringLiteral("Command7"), QStringLiteral("Bild Laden"), {640, 384, 105, 17});
     connect(knopf(QStringLiteral("Command6"), QStringLiteral("Neu"), {640, 408, 105, 17}),

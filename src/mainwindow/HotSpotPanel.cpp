@@ -18,8 +18,7 @@ QPushButton* knopf(QWidget* parent, const QString& name, const QRect& geometry)
     return b;
 }
 
-QLineEdit* textfeld(QWidget* parent, const QString& name, const QRect& geometry,
-                    bool nurDateiName)
+QLineEdit* textfeld(QWidget* parent, const QString& name, const QRect& geometry, bool nurDateiName)
 {
     auto* t = new QLineEdit(parent);
     t->setObjectName(name);

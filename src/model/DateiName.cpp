@@ -2,7 +2,7 @@
 
 QString DateiName(const QString& pfad)
 {
-    const qsizetype p = std::max(pfad.lastIndexOf(QLatin1Char('\\')),
-                                 pfad.lastIndexOf(QLatin1Char('/')));
+    const qsizetype p =
+        std::max(pfad.lastIndexOf(QLatin1Char('\\')), pfad.lastIndexOf(QLatin1Char('/')));
     return p < 0 ? pfad : pfad.mid(p + 1);
 }

@@ -7,8 +7,7 @@ Module1::Module1()
 
 void Module1::setHintergrund(const QString& bild)
 {
-    hintergrund = bild.left(HintergrundLaenge)
-                      .leftJustified(HintergrundLaenge, QLatin1Char(' '));
+    hintergrund = bild.left(HintergrundLaenge).leftJustified(HintergrundLaenge, QLatin1Char(' '));
 }
 
 void Module1::setzeOrdner(const QString& programmOrdner)
@@ -37,7 +36,8 @@ qint32 Module1::neuerHotSpot(int listeneintraege)
 {
     ++HotSpotMax;
     HotSpots.resize(HotSpotMax + 1);
-    HotSpots[HotSpotMax] = HotSpot::neu(QStringLiteral("Noname") + QString::number(listeneintraege));
+    HotSpots[HotSpotMax] =
+        HotSpot::neu(QStringLiteral("Noname") + QString::number(listeneintraege));
     return HotSpotMax;
 }
 

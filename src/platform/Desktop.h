@@ -10,7 +10,11 @@ class QWidget;
 /// A file dialog as the windows ask for it.
 struct FileRequest
 {
-    enum class Mode { Open, Save };
+    enum class Mode
+    {
+        Open,
+        Save
+    };
     Mode mode = Mode::Open;
     QString title;
     /// Written as "Description|*.a;*.b".
@@ -39,8 +43,7 @@ public:
 
     /// The chosen file's full path, or the empty text when the dialog was cancelled.
     virtual QString chooseFile(QWidget* parent, const FileRequest& request) = 0;
-    virtual QMessageBox::StandardButton message(QWidget* parent,
-                                                const MessageRequest& request) = 0;
+    virtual QMessageBox::StandardButton message(QWidget* parent, const MessageRequest& request) = 0;
     /// Shows the window modally and returns when it has been closed.
     virtual void showModal(QDialog& dialog) = 0;
     /// Starts a program without a shell and without waiting for it.

@@ -10,6 +10,5 @@ StorableTextValidator::StorableTextValidator(bool fileNameOnly, QObject* parent)
 
 QValidator::State StorableTextValidator::validate(QString& input, int&) const
 {
-    return Cp1252::isStorableText(fileNameOnly ? DateiName(input) : input) ? Acceptable
-                                                                           : Invalid;
+    return Cp1252::isStorableText(fileNameOnly ? DateiName(input) : input) ? Acceptable : Invalid;
 }

@@ -8,7 +8,10 @@
 namespace Cp1252 {
 
 QString decode(const char* data, qsizetype size);
-inline QString decode(const QByteArray& bytes) { return decode(bytes.constData(), bytes.size()); }
+inline QString decode(const QByteArray& bytes)
+{
+    return decode(bytes.constData(), bytes.size());
+}
 
 /// Appends the encoded text. A character the code page cannot hold becomes "?"; callers
 /// refuse such texts where they enter the editor (see canEncode).

@@ -39,7 +39,10 @@ private:
             qFatal("no control %s", qPrintable(name));
         return c;
     }
-    void click(const QString& button) { QTest::mouseClick(control<QPushButton>(button), Qt::LeftButton); }
+    void click(const QString& button)
+    {
+        QTest::mouseClick(control<QPushButton>(button), Qt::LeftButton);
+    }
     // Types text as keystrokes; QTest's own keyClicks takes only ASCII.
     static void type(QWidget* w, const QString& text)
     {
@@ -136,7 +139,12 @@ private Q_SLOTS:
         QCOMPARE(m->Hintergrund(), QString(100, ' '));
         QVERIFY(panel()->isHidden());
         QCOMPARE(list()->count(), 0);
-        const struct { const char* name; const char* text; QRect geometry; } knoepfe[] = {
+        const struct
+        {
+            const char* name;
+            const char* text;
+            QRect geometry;
+        } knoepfe[] = {
             {"Command9", "Gegenstände", {640, 296, 105, 17}},
             {"Command2", "Startskript", {640, 320, 105, 17}},
             {"Command13", "Timerskript", {640, 336, 105, 17}},
@@ -301,8 +309,9 @@ private Q_SLOTS:
         desktop->answerMessage(QMessageBox::No);
         click("Command5");
         const auto& frage = desktop->requests.last();
-        QCOMPARE(frage.text,
-                 QString("Die Ausgangsdatei besitzt ein anderes Hintergrundbild. Trotzdem speichern?"));
+        QCOMPARE(
+            frage.text,
+            QString("Die Ausgangsdatei besitzt ein anderes Hintergrundbild. Trotzdem speichern?"));
         QCOMPARE(frage.buttons, QMessageBox::Yes | QMessageBox::No);
         QCOMPARE(frage.defaultButton, QMessageBox::No);
         QCOMPARE(frage.icon, QMessageBox::NoIcon);

@@ -13,7 +13,12 @@ class ScriptedDesktop : public Desktop
 public:
     struct Request
     {
-        enum class Kind { Open, Save, Message };
+        enum class Kind
+        {
+            Open,
+            Save,
+            Message
+        };
         Kind kind;
         QString title;
         QString text; // message text
