@@ -1,3 +1,4 @@
+#include "FileSizeLimit.h"
 #include "RaumRegeln.h"
 #include "roomfile/Cp1252.h"
 #include "roomfile/ItemReader.h"
@@ -10,8 +11,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #ifdef Q_OS_UNIX
-#include <csignal>
-#include <sys/resource.h>
 #endif
 
 namespace {
@@ -329,21 +328,17 @@ private Q_SLOTS:
 #ifdef Q_OS_UNIX
     void textDateiAbgebrochen()
     {
-        // A write cut off midway, as on a full disk, leaves the old file. A file size limit
-        // stops the write even for root, whom permissions do not stop.
+        // A write cut off midway, as on a full disk, leaves the old file.
         QTemporaryDir dir;
         const QString pfad = dir.filePath(QStringLiteral("raum.txt"));
         const QByteArray alt = RoomFile::schreiben(beispielRaum(0));
         QVERIFY(TextFile::write(pfad, alt));
-        rlimit grenze{};
-        QCOMPARE(getrlimit(RLIMIT_FSIZE, &grenze), 0);
-        const rlimit vorher = grenze;
-        grenze.rlim_cur = 4096;
-        const auto signalVorher = std::signal(SIGXFSZ, SIG_IGN);
-        QCOMPARE(setrlimit(RLIMIT_FSIZE, &grenze), 0);
-        const bool geschrieben = TextFile::write(pfad, RoomFile::schreiben(beispielRaum(3)));
-        setrlimit(RLIMIT_FSIZE, &vorher);
-        std::signal(SIGXFSZ, signalVorher);
+        bool geschrieben = true;
+        {
+            const FileSizeLimit knapp(4096);
+            QVERIFY(knapp.active());
+            geschrieben = TextFile::write(pfad, RoomFile::schreiben(beispielRaum(3)));
+        }
 
         QVERIFY(!geschrieben);
         QCOMPARE(TextFile::read(pfad).value_or("-"), alt);

@@ -1,3 +1,4 @@
+#include "FileSizeLimit.h"
 #include "ScriptedDesktop.h"
 #include "mainwindow/Editor.h"
 #include "model/Module1.h"
@@ -15,8 +16,6 @@
 #include <memory>
 
 #ifdef Q_OS_UNIX
-#include <csignal>
-#include <sys/resource.h>
 #endif
 
 using Kind = ScriptedDesktop::Request::Kind;
@@ -363,18 +362,13 @@ private Q_SLOTS:
         m->setHintergrund("wald.jpg");
         for (int i = 0; i < 40; ++i)
             click("Command3");
-        // A file size limit fails the write the way a full disk does.
-        rlimit alt{};
-        getrlimit(RLIMIT_FSIZE, &alt);
-        const auto altesSignal = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit knapp = alt;
-        knapp.rlim_cur = 50000;
-        setrlimit(RLIMIT_FSIZE, &knapp);
-        desktop->answerFile(raeume("alt.lsd"));
-        desktop->answerMessage(QMessageBox::Ok);
-        click("Command5");
-        setrlimit(RLIMIT_FSIZE, &alt);
-        std::signal(SIGXFSZ, altesSignal);
+        {
+            const FileSizeLimit knapp(50000);
+            QVERIFY(knapp.active());
+            desktop->answerFile(raeume("alt.lsd"));
+            desktop->answerMessage(QMessageBox::Ok);
+            click("Command5");
+        }
         const auto& meldung = desktop->requests.last();
         QVERIFY(meldung.text.contains("konnte nicht gespeichert werden"));
         QCOMPARE(meldung.icon, QMessageBox::Warning);
