@@ -6,7 +6,6 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QToolTip>
 
 namespace {
 
@@ -23,15 +22,7 @@ QLineEdit* textfeld(QWidget* parent, const QString& name, const QRect& geometry,
     auto* t = new QLineEdit(parent);
     t->setObjectName(name);
     t->setGeometry(geometry);
-    t->setValidator(new StorableTextValidator(nurDateiName, t));
-    // A refused keystroke or paste says why instead of vanishing silently.
-    QObject::connect(t, &QLineEdit::inputRejected, t, [t] {
-        QToolTip::showText(t->mapToGlobal(QPoint(0, t->height())),
-                           QStringLiteral("Anführungszeichen, Zeilenumbrüche und Zeichen "
-                                          "außerhalb von Windows-1252 kann eine Raumdatei "
-                                          "nicht speichern."),
-                           t);
-    });
+    StorableTextValidator::attach(t, nurDateiName);
     return t;
 }
 

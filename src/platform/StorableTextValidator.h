@@ -2,6 +2,8 @@
 
 #include <QValidator>
 
+class QLineEdit;
+
 /// Refuses, as it is typed or pasted, text that a room file cannot hold: a double quote,
 /// a line break, a character outside Windows-1252.
 class StorableTextValidator : public QValidator
@@ -12,6 +14,10 @@ public:
     explicit StorableTextValidator(bool fileNameOnly, QObject* parent = nullptr);
 
     State validate(QString& input, int& pos) const override;
+
+    /// Gives `box` this validator and a tooltip that says why a keystroke or a paste was
+    /// refused, instead of letting it vanish silently. Every box that feeds a file uses it.
+    static void attach(QLineEdit* box, bool fileNameOnly);
 
 private:
     bool fileNameOnly;

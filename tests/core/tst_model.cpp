@@ -1,7 +1,11 @@
 #include "model/DateiName.h"
+#include "model/FindeDatei.h"
 #include "model/Module1.h"
 #include "roomfile/Cp1252.h"
 
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 
 class TestModel : public QObject
@@ -17,6 +21,28 @@ private Q_SLOTS:
             {"a/b\\c.cur", "c.cur"},         {"C:\\x\\", ""}};
         for (const auto& [pfad, name] : faelle)
             QCOMPARE(DateiName(QString::fromLatin1(pfad)), QString::fromLatin1(name));
+    }
+
+    void dateienFindenOhneAufGrossschreibungZuAchten()
+    {
+        QTemporaryDir dir;
+        const QString ordner = dir.path() + QLatin1Char('/');
+        for (const char* name : {"Baum.BMP", "baum.bmp", "Haus.gif"}) {
+            QFile f(ordner + QLatin1String(name));
+            QVERIFY(f.open(QIODevice::WriteOnly));
+        }
+        QVERIFY(QDir(ordner).mkdir(QStringLiteral("keller.gif")));
+        const auto finde = [&](const char* name) {
+            const QString pfad = findeDatei(ordner, QString::fromLatin1(name));
+            return pfad.isEmpty() ? QString() : pfad.mid(ordner.size());
+        };
+        QCOMPARE(finde("baum.bmp"), QStringLiteral("baum.bmp")); // the exact name wins
+        QCOMPARE(finde("BAUM.bmp"), QStringLiteral("Baum.BMP")); // else the first in byte order
+        QCOMPARE(finde("haus.GIF"), QStringLiteral("Haus.gif"));
+        QCOMPARE(finde("keller.gif"), QString()); // a folder is no picture
+        QCOMPARE(finde("turm.gif"), QString());
+        QCOMPARE(finde(""), QString());
+        QCOMPARE(finde("../Haus.gif"), QString());
     }
 
     void hotSpotsAnfuegenUndEntfernen()

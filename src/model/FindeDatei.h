@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QString>
+
+/// The full path of the ordinary file `name` in `ordner` (which ends in a separator), or the
+/// empty text. The exact name wins; otherwise a name that differs only in letter case is
+/// taken, since rooms made on Windows say Baum.BMP for baum.bmp. Among several such names
+/// the first in byte order is taken, so the choice never changes from run to run.
+QString findeDatei(const QString& ordner, const QString& name);

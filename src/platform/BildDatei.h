@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+/// Picture files: decoding whatever Qt reads, and writing BMP without risking the old file.
+namespace BildDatei {
+
+/// The picture at `pfad` at its native size, the format decided by the content, not by the
+/// extension (a ".jpg" that holds BMP data after a resize still loads). A null image when
+/// the file is missing or holds no picture; `fehler` then says why.
+QImage laden(const QString& pfad, QString* fehler = nullptr);
+
+/// Writes `bild` as a Windows bitmap through a temporary file, so a failed write leaves
+/// the file that was there exactly as it was.
+bool bmpSchreiben(const QString& pfad, const QImage& bild, QString* fehler = nullptr);
+
+} // namespace BildDatei
