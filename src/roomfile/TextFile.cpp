@@ -22,7 +22,9 @@ bool write(const QString& pfad, const QByteArray& bytes)
     QSaveFile datei(pfad);
     if (!datei.open(QIODevice::WriteOnly))
         return false;
-    if (datei.write(bytes) != bytes.size()) {
+    // commit() does not notice when flushing its buffer fails (a small file on a full disk
+    // would be committed cut short), so the buffer is flushed and checked first.
+    if (datei.write(bytes) != bytes.size() || !datei.flush()) {
         datei.cancelWriting();
         return false;
     }

@@ -342,6 +342,13 @@ private Q_SLOTS:
 
         QVERIFY(!geschrieben);
         QCOMPARE(TextFile::read(pfad).value_or("-"), alt);
+        {
+            // Also when everything fits into the save file's buffer.
+            const FileSizeLimit knapp(alt.size() + 10);
+            geschrieben = TextFile::write(pfad, alt + QByteArray(100, 'x'));
+        }
+        QVERIFY(!geschrieben);
+        QCOMPARE(TextFile::read(pfad).value_or("-"), alt);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
                  QStringList{QStringLiteral("raum.txt")});
     }
