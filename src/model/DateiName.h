@@ -6,3 +6,7 @@
 /// carry backslashes, paths chosen elsewhere carry slashes. A path ending in a separator
 /// gives the empty text; a path without one is returned whole.
 QString DateiName(const QString& pfad);
+
+/// The key under which a stored file name is compared with a file: trimmed, reduced to its
+/// file name, letter case folded. "graphics\Baum.BMP " and "baum.bmp" have the same key.
+QString dateiSchluessel(const QString& wert);

@@ -1,5 +1,7 @@
 #include "FindeDatei.h"
 
+#include "DateiName.h"
+
 #include <QDir>
 #include <QFileInfo>
 
@@ -19,4 +21,15 @@ QString findeDatei(const QString& ordner, const QString& name)
             gefunden = eintrag;
     }
     return gefunden.isEmpty() ? QString() : ordner + gefunden;
+}
+
+QString findeHintergrund(const QString& appPfad, const QString& graphicsPfad, const QString& bild)
+{
+    const QString name = bild.trimmed();
+    if (name.isEmpty())
+        return QString();
+    const QString gespeichert = QDir(appPfad).filePath(name);
+    if (QFileInfo(gespeichert).isFile())
+        return gespeichert;
+    return findeDatei(graphicsPfad, DateiName(name));
 }

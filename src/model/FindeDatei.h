@@ -7,3 +7,8 @@
 /// taken, since rooms made on Windows say Baum.BMP for baum.bmp. Among several such names
 /// the first in byte order is taken, so the choice never changes from run to run.
 QString findeDatei(const QString& ordner, const QString& name);
+
+/// The background picture `bild` the way the canvas finds it: the name as stored (trimmed; a
+/// relative name counts from `appPfad`), else its file name in `graphicsPfad`, also in
+/// another letter case. The empty text when neither exists.
+QString findeHintergrund(const QString& appPfad, const QString& graphicsPfad, const QString& bild);

@@ -1,16 +1,11 @@
 #include "HotSpot.h"
 
-namespace {
-constexpr qint32 befehlError = 16;
-}
-
 HotSpot HotSpot::neu(const QString& name)
 {
     HotSpot h;
     h.Name = name;
     h.Aktion = {true, false, false};
-    h.Skripte[2].zeilenAnlegen(1);
-    h.Skripte[2].Befehl[0] = befehlError;
+    h.Skripte[2] = Skript::interagiereVorgabe();
     h.Aktiv = true;
     return h;
 }

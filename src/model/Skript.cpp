@@ -14,6 +14,15 @@ void Skript::zeilenAnlegen(qint32 zeilen)
     MaxZeile = zeilen - 1;
 }
 
+Skript Skript::interagiereVorgabe()
+{
+    constexpr qint32 befehlError = 16;
+    Skript s;
+    s.zeilenAnlegen(1);
+    s.Befehl[0] = befehlError;
+    return s;
+}
+
 bool Skript::operator==(const Skript& other) const
 {
     // Only the meaningful lines count: leftovers beyond MaxZeile are not part of the script.

@@ -17,6 +17,9 @@ struct Skript
     /// Makes the script exactly `zeilen` blank lines long (zeilen >= 1), MaxZeile = zeilen - 1.
     void zeilenAnlegen(qint32 zeilen);
 
+    /// What a new "Interagiere" script holds, for hotspots and items alike: one "Error" line.
+    static Skript interagiereVorgabe();
+
     bool operator==(const Skript& other) const;
     bool operator!=(const Skript& other) const { return !(*this == other); }
 };

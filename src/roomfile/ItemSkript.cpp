@@ -1,0 +1,39 @@
+#include "ItemSkript.h"
+
+#include "ItemReader.h"
+#include "ItemWriter.h"
+#include "ScriptBlock.h"
+
+namespace ItemSkript {
+
+QString dateiName(const QString& bildPfad, int aktion)
+{
+    return bildPfad.chopped(std::min<qsizetype>(4, bildPfad.size())) + QString::number(aktion) +
+           QStringLiteral(".skp");
+}
+
+Skript vorgabe(int aktion)
+{
+    return aktion == 2 ? Skript::interagiereVorgabe() : Skript();
+}
+
+LeseErgebnis lesen(const QByteArray& bytes, Skript& skript)
+{
+    skript.leeren();
+    ItemReader r(bytes);
+    LeseErgebnis e;
+    e.vollstaendig = ScriptBlock::read(r, skript);
+    if (!e.vollstaendig)
+        e.zeile = r.line();
+    return e;
+}
+
+QByteArray schreiben(const Skript& skript)
+{
+    QByteArray out;
+    ItemWriter w(out);
+    ScriptBlock::write(w, skript);
+    return out;
+}
+
+} // namespace ItemSkript
