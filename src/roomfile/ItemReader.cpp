@@ -81,24 +81,43 @@ bool ItemReader::readLong(qint32& value)
 
 bool ItemReader::readByte(int& value)
 {
-    itemZeile = zeile;
-    // Grid cells are the bulk of a room file: the plain "0" and "255" lines go fast.
-    if (ende - pos >= 3 && pos[0] == '0' && pos[1] == '\r' && pos[2] == '\n') {
-        pos += 3;
-        ++zeile;
-        value = 0;
-        return true;
-    }
-    if (ende - pos >= 5 && std::memcmp(pos, "255\r\n", 5) == 0) {
-        pos += 5;
-        ++zeile;
-        value = 255;
-        return true;
-    }
     qint64 v = 0;
     if (!readInteger(v, 0, 255))
         return false;
     value = static_cast<int>(v);
+    return true;
+}
+
+bool ItemReader::readCells(bool* cells, int count)
+{
+    int i = 0;
+    while (i < count) {
+        // The bulk of a room file: the plain "0" and "255" lines are taken here, in locals.
+        const char* p = pos;
+        const int z = zeile;
+        for (; i < count; ++i) {
+            const qint64 rest = ende - p;
+            if (rest >= 3 && p[0] == '0' && p[1] == '\r' && p[2] == '\n') {
+                p += 3;
+                cells[i] = false;
+            } else if (rest >= 5 && std::memcmp(p, "255\r\n", 5) == 0) {
+                p += 5;
+                cells[i] = true;
+            } else {
+                break;
+            }
+            ++zeile;
+        }
+        pos = p;
+        if (zeile > z)
+            itemZeile = zeile - 1;
+        if (i == count)
+            break;
+        int wert = 0;
+        if (!readByte(wert))
+            return false;
+        cells[i++] = wert == 255;
+    }
     return true;
 }
 

@@ -22,6 +22,9 @@ public:
     bool readFlag(bool& value);
     /// A decimal integer from 0 to 255.
     bool readByte(int& value);
+    /// `count` byte items as grid cells: a cell is set exactly when its value is 255. On a
+    /// failure the cells read before it are set and the reader stands at the failed one.
+    bool readCells(bool* cells, int count);
 
     /// 1-based line of the item read last, or of the one that failed to read.
     int line() const { return itemZeile; }

@@ -11,28 +11,38 @@ namespace {
 // Every grid cell takes at least a digit and a separator.
 constexpr qint64 kleinsterHotSpot = qint64(HotSpot::Spalten) * HotSpot::Zeilen * 2;
 
-bool hotSpotLesen(ItemReader& r, HotSpot& h)
+bool skriptLesen(ItemReader& r, Skript& s, Beobachter* b, const SkriptOrt& ort)
+{
+    if (b)
+        b->skriptBeginnt(ort);
+    return ScriptBlock::read(r, s, b);
+}
+
+bool hotSpotLesen(ItemReader& r, HotSpot& h, qint32 index, Beobachter* b)
 {
     for (int k = 0; k < HotSpot::Aktionen; ++k) {
-        if (!r.readFlag(h.Aktion[k]) || !ScriptBlock::read(r, h.Skripte[k]))
+        if (!r.readFlag(h.Aktion[k]) ||
+            !skriptLesen(r, h.Skripte[k], b, {SkriptOrt::Art::HotSpot, index, k}))
             return false;
     }
-    if (!r.readString(h.Cursor) || !r.readFlag(h.Aktiv) || !r.readString(h.Name))
+    if (!r.readString(h.Cursor))
         return false;
-    for (int x = 0; x < HotSpot::Spalten; ++x) {
-        for (int y = 0; y < HotSpot::Zeilen; ++y) {
-            int wert = 0;
-            if (!r.readByte(wert))
-                return false;
-            h.Feld[x][y] = wert == 255;
-        }
+    if (b)
+        b->cursorGelesen(index, h.Cursor);
+    if (!r.readFlag(h.Aktiv) || !r.readString(h.Name))
+        return false;
+    if (b)
+        b->nameGelesen(index, h.Name);
+    for (auto& spalte : h.Feld) {
+        if (!r.readCells(spalte.data(), HotSpot::Zeilen))
+            return false;
     }
     return true;
 }
 
 } // namespace
 
-LeseErgebnis lesen(const QByteArray& bytes, Module1& raum)
+LeseErgebnis lesen(const QByteArray& bytes, Module1& raum, Beobachter* beobachter)
 {
     ItemReader r(bytes);
     LeseErgebnis e;
@@ -46,8 +56,10 @@ LeseErgebnis lesen(const QByteArray& bytes, Module1& raum)
         return halt();
     raum.setHintergrund(bild);
     e.hintergrundGelesen = true;
+    if (beobachter)
+        beobachter->hintergrundGelesen(bild);
 
-    if (!ScriptBlock::read(r, raum.StartSkript))
+    if (!skriptLesen(r, raum.StartSkript, beobachter, {SkriptOrt::Art::Start}))
         return halt();
 
     qint32 max = 0;
@@ -57,7 +69,7 @@ LeseErgebnis lesen(const QByteArray& bytes, Module1& raum)
     raum.HotSpots = QVector<HotSpot>(std::max(max, 0) + 1);
     e.hotSpotsErsetzt = true;
     for (qint32 h = 0; h <= max; ++h) {
-        if (!hotSpotLesen(r, raum.HotSpots[h])) {
+        if (!hotSpotLesen(r, raum.HotSpots[h], h, beobachter)) {
             // The hotspot list shows only complete hotspots; the model must agree with it.
             raum.HotSpotMax = h - 1;
             raum.HotSpots.resize(std::max(h, 1));
@@ -67,7 +79,7 @@ LeseErgebnis lesen(const QByteArray& bytes, Module1& raum)
         }
     }
 
-    if (!ScriptBlock::read(r, raum.TimerSkript))
+    if (!skriptLesen(r, raum.TimerSkript, beobachter, {SkriptOrt::Art::Timer}))
         return halt();
     e.vollstaendig = true;
     return e;
@@ -111,7 +123,7 @@ std::optional<QString> hintergrundLesen(const QByteArray& bytes)
 
 bool gleichesBild(const QString& a, const QString& b)
 {
-    return DateiName(a.trimmed()).compare(DateiName(b.trimmed()), Qt::CaseInsensitive) == 0;
+    return dateiSchluessel(a) == dateiSchluessel(b);
 }
 
 } // namespace RoomFile

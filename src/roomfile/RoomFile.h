@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ScriptBlock.h"
 #include "model/Module1.h"
 
 #include <QByteArray>
@@ -21,10 +22,37 @@ struct LeseErgebnis
     bool hotSpotsErsetzt = false;
 };
 
+/// Which script of a room a block of lines belongs to.
+struct SkriptOrt
+{
+    enum class Art
+    {
+        Start,
+        HotSpot,
+        Timer
+    };
+    Art art = Art::Start;
+    /// With Art::HotSpot: the hotspot's index and the action (0 to 2).
+    qint32 hotSpot = -1;
+    int aktion = -1;
+};
+
+/// Told the values of a room as they are read, also those of a hotspot that is cut short
+/// and so never reaches the model. The script lines that follow skriptBeginnt belong to it.
+class Beobachter : public ScriptBlock::Beobachter
+{
+public:
+    virtual void hintergrundGelesen(const QString& bild) = 0;
+    virtual void skriptBeginnt(const SkriptOrt& ort) = 0;
+    virtual void cursorGelesen(qint32 hotSpot, const QString& cursor) = 0;
+    virtual void nameGelesen(qint32 hotSpot, const QString& name) = 0;
+};
+
 /// Reads a room into the room part of `raum`, item by item. Reading stops at the first item
 /// that cannot be read; what was read before stays, the rest of the room is left as it was.
 /// Counts always agree with what was read: a hotspot or script line cut short is dropped.
-LeseErgebnis lesen(const QByteArray& bytes, Module1& raum);
+/// A `beobachter` is told every value it reads, up to where it stopped.
+LeseErgebnis lesen(const QByteArray& bytes, Module1& raum, Beobachter* beobachter = nullptr);
 
 QByteArray schreiben(const Module1& raum);
 

@@ -8,7 +8,7 @@ namespace ScriptBlock {
 // The shortest line a reader accepts is `0,""`.
 constexpr qint64 kleinsteZeile = 4;
 
-bool read(ItemReader& reader, Skript& skript)
+bool read(ItemReader& reader, Skript& skript, Beobachter* beobachter)
 {
     qint32 maxZeile = 0;
     if (!reader.readLong(maxZeile))
@@ -25,6 +25,8 @@ bool read(ItemReader& reader, Skript& skript)
             skript.MaxZeile = i - 1;
             return false;
         }
+        if (beobachter)
+            beobachter->zeileGelesen(i, skript.Befehl[i], skript.Parameter[i]);
     }
     return true;
 }
