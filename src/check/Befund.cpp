@@ -1,0 +1,219 @@
+#include "Befund.h"
+
+#include "DateiListe.h"
+#include "Pruefung.h"
+#include "Referenzen.h"
+#include "model/DateiName.h"
+#include "model/FindeDatei.h"
+#include "model/Module1.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+
+const QString bildMuster = QStringLiteral("*.bmp;*.jpg;*.gif");
+const QString klangMuster = QStringLiteral("*.wav;*.mp3");
+
+QString relativ(const char* ordner, const QString& name)
+{
+    return QDir::toNativeSeparators(QLatin1String(ordner) + QLatin1Char('/') + name);
+}
+
+QString schluesselwort(qint32 befehl)
+{
+    switch (befehl) {
+    case 1:
+        return QStringLiteral("PlayWav");
+    case 4:
+        return QStringLiteral("Goto");
+    case 5:
+        return QStringLiteral("LoadPic");
+    case 6:
+        return QStringLiteral("Add");
+    case 7:
+        return QStringLiteral("Remove");
+    case 8:
+        return QStringLiteral("IfItem");
+    case 11:
+        return QStringLiteral("PlayAvi");
+    case 19:
+        return QStringLiteral("PlayMusic");
+    default:
+        return QString::number(befehl);
+    }
+}
+
+QString zitat(const QString& wert)
+{
+    return QLatin1Char('"') + wert.trimmed() + QLatin1Char('"');
+}
+
+/// Looks references up where the editor's pickers would offer them, each name once.
+class Suche
+{
+public:
+    explicit Suche(const Module1& m) : m(m) {}
+
+    /// The path where the file was looked for last when it does not exist, else empty.
+    QString fehlt(const Referenz& r)
+    {
+        const QString name = DateiName(r.wert.trimmed());
+        const auto [ordner, unter] = ort(r.art);
+        const QString schluessel = QString::number(int(r.art)) + QLatin1Char('/') + r.wert;
+        auto it = gefunden.constFind(schluessel);
+        if (it == gefunden.cend()) {
+            const bool da = r.art == Referenz::Art::Hintergrund
+                                ? !findeHintergrund(m.AppPfad, m.GraphicsPfad, r.wert).isEmpty()
+                                : !findeDatei(ordner, name).isEmpty();
+            it = gefunden.insert(schluessel, da);
+        }
+        return *it ? QString() : relativ(unter, name);
+    }
+
+private:
+    std::pair<QString, const char*> ort(Referenz::Art art) const
+    {
+        switch (art) {
+        case Referenz::Art::Hintergrund:
+        case Referenz::Art::Bild:
+            return {m.GraphicsPfad, "graphics"};
+        case Referenz::Art::Klang:
+            return {m.SoundsPfad, "sounds"};
+        case Referenz::Art::Film:
+            return {m.MoviesPfad, "movies"};
+        case Referenz::Art::Musik:
+            return {m.MusicsPfad, "musics"};
+        case Referenz::Art::Raum:
+            return {m.AppPfad + QStringLiteral("rooms/"), "rooms"};
+        case Referenz::Art::Gegenstand:
+            return {m.ItemsPfad, "items"};
+        case Referenz::Art::Cursor:
+            return {m.CursorsPfad, "cursors"};
+        }
+        return {};
+    }
+
+    const Module1& m;
+    QHash<QString, bool> gefunden;
+};
+
+QString skriptName(const RoomFile::SkriptOrt& ort, const QHash<qint32, QString>& namen)
+{
+    static const char* const aktionen[] = {"Sieh an!", "Tue", "Interagiere"};
+    switch (ort.art) {
+    case RoomFile::SkriptOrt::Art::Start:
+        return QStringLiteral("Startskript");
+    case RoomFile::SkriptOrt::Art::Timer:
+        return QStringLiteral("Timerskript");
+    case RoomFile::SkriptOrt::Art::HotSpot:
+        break;
+    }
+    const auto name = namen.constFind(ort.hotSpot);
+    QString text = name != namen.cend() ? QStringLiteral("HotSpot ") + zitat(*name)
+                                        : QStringLiteral("HotSpot Nr. %1").arg(ort.hotSpot + 1);
+    if (ort.aktion >= 0)
+        text += QStringLiteral(", ") + QLatin1String(aktionen[ort.aktion]);
+    return text;
+}
+
+/// "<file>, <script>, Zeile n: <command> "<value>"", or the background or cursor.
+QString woText(const QString& datei, const Referenz& r, const QHash<qint32, QString>& namen,
+               bool imRaum)
+{
+    QString text = datei;
+    if (r.art == Referenz::Art::Hintergrund)
+        return text + QStringLiteral(", Hintergrund ") + zitat(r.wert);
+    if (imRaum)
+        text += QStringLiteral(", ") + skriptName(r.ort, namen);
+    if (r.art == Referenz::Art::Cursor)
+        return text + QStringLiteral(", Cursor ") + zitat(r.wert);
+    return text + QStringLiteral(", Zeile %1: ").arg(r.zeile + 1) + schluesselwort(r.befehl) +
+           QLatin1Char(' ') + zitat(r.wert);
+}
+
+} // namespace
+
+bool istSpielordner(const QString& ordner)
+{
+    return QFileInfo(QDir(ordner).filePath(QStringLiteral("rooms"))).isDir();
+}
+
+Befund ordnerPruefen(const Module1& m)
+{
+    Befund befund;
+    Pruefung pruefung(dateiListe(m.GraphicsPfad, bildMuster),
+                      dateiListe(m.SoundsPfad, klangMuster));
+    Suche suche(m);
+    const auto fehlende = [&suche](QVector<Befund::Fehlend>& ziel, const QString& datei,
+                                   const QVector<Referenz>& referenzen,
+                                   const QHash<qint32, QString>& namen, bool imRaum) {
+        for (const Referenz& r : referenzen) {
+            const QString pfad = suche.fehlt(r);
+            if (!pfad.isEmpty())
+                ziel.append({pfad, woText(datei, r, namen, imRaum)});
+        }
+    };
+
+    // Item scripts are counted first, as "Start" does; the report names rooms first.
+    QVector<Befund::Fehlend> inItemSkripten;
+    for (const ItemSkriptReferenzen& skript : itemSkripteLesen(m.ItemsPfad)) {
+        const QString datei = relativ("items", skript.name);
+        pruefung.zaehlen(skript.referenzen);
+        if (!skript.ergebnis.vollstaendig)
+            befund.itemSkripte.append({datei, skript.ergebnis.zeile});
+        fehlende(inItemSkripten, datei, skript.referenzen, {}, false);
+    }
+
+    Module1 arbeitsRaum;
+    const QString raeume = m.AppPfad + QStringLiteral("rooms/");
+    for (const QString& name : dateiListe(raeume, QStringLiteral("*.lsd"))) {
+        const QString datei = relativ("rooms", name);
+        const RaumReferenzen raum = raumDateiLesen(raeume + name, arbeitsRaum);
+        pruefung.zaehlen(raum.referenzen);
+        if (!raum.ergebnis.vollstaendig)
+            befund.raeume.append({datei, raum.ergebnis.zeile});
+        fehlende(befund.fehlend, datei, raum.referenzen, raum.hotSpotNamen, true);
+    }
+    befund.fehlend += inItemSkripten;
+
+    for (const QString& name : pruefung.unbenutzteBilder())
+        befund.unbenutzteBilder.append(relativ("graphics", name));
+    for (const QString& name : pruefung.unbenutzteKlaenge())
+        befund.unbenutzteKlaenge.append(relativ("sounds", name));
+    return befund;
+}
+
+QString befundText(const Befund& befund)
+{
+    QString text;
+    const auto gruppe = [&text](const QString& titel, const QStringList& zeilen) {
+        text += titel + QLatin1Char('\n');
+        if (zeilen.isEmpty())
+            text += QStringLiteral("  (keine)\n");
+        for (const QString& zeile : zeilen)
+            text += QStringLiteral("  ") + zeile + QLatin1Char('\n');
+    };
+    const auto unlesbar = [](const QVector<Befund::Unlesbar>& dateien) {
+        QStringList zeilen;
+        for (const Befund::Unlesbar& d : dateien) {
+            zeilen << d.datei +
+                          (d.zeile == 0
+                               ? QStringLiteral(" (kann nicht geöffnet werden)")
+                               : QStringLiteral(" (Lesen bricht in Zeile %1 ab)").arg(d.zeile));
+        }
+        return zeilen;
+    };
+    QStringList fehlend;
+    for (const Befund::Fehlend& f : befund.fehlend)
+        fehlend << f.pfad + QStringLiteral(" (") + f.wo + QLatin1Char(')');
+
+    gruppe(QStringLiteral("Unbenutzte Bilder:"), befund.unbenutzteBilder);
+    gruppe(QStringLiteral("Unbenutzte Klänge:"), befund.unbenutzteKlaenge);
+    gruppe(QStringLiteral("Raumdateien, die nicht gelesen werden können:"),
+           unlesbar(befund.raeume));
+    gruppe(QStringLiteral("Gegenstandsskripte, die nicht gelesen werden können:"),
+           unlesbar(befund.itemSkripte));
+    gruppe(QStringLiteral("Verweise auf Dateien, die es nicht gibt:"), fehlend);
+    return text;
+}

@@ -1,0 +1,107 @@
+#include "Referenzen.h"
+
+#include "DateiListe.h"
+#include "roomfile/TextFile.h"
+
+namespace {
+
+bool benennt(const QString& wert)
+{
+    return !wert.trimmed().isEmpty();
+}
+
+void zeileSammeln(QVector<Referenz>& ziel, const RoomFile::SkriptOrt& ort, qint32 zeile,
+                  qint32 befehl, const QString& parameter)
+{
+    const std::optional<Referenz::Art> art = befehlsArt(befehl);
+    if (art && benennt(parameter))
+        ziel.append({*art, parameter, ort, zeile, befehl});
+}
+
+/// Collects a room's references while the room reader reads them.
+class Sammler : public RoomFile::Beobachter
+{
+public:
+    explicit Sammler(RaumReferenzen& ziel) : ziel(ziel) {}
+
+    void hintergrundGelesen(const QString& bild) override
+    {
+        if (benennt(bild))
+            ziel.referenzen.append({Referenz::Art::Hintergrund, bild, {}, -1, -1});
+    }
+    void skriptBeginnt(const RoomFile::SkriptOrt& neu) override { ort = neu; }
+    void zeileGelesen(qint32 zeile, qint32 befehl, const QString& parameter) override
+    {
+        zeileSammeln(ziel.referenzen, ort, zeile, befehl, parameter);
+    }
+    void cursorGelesen(qint32 hotSpot, const QString& cursor) override
+    {
+        if (benennt(cursor))
+            ziel.referenzen.append({Referenz::Art::Cursor,
+                                    cursor,
+                                    {RoomFile::SkriptOrt::Art::HotSpot, hotSpot, -1},
+                                    -1,
+                                    -1});
+    }
+    void nameGelesen(qint32 hotSpot, const QString& name) override
+    {
+        ziel.hotSpotNamen.insert(hotSpot, name);
+    }
+
+private:
+    RaumReferenzen& ziel;
+    RoomFile::SkriptOrt ort;
+};
+
+} // namespace
+
+std::optional<Referenz::Art> befehlsArt(qint32 befehl)
+{
+    switch (befehl) {
+    case 1:
+        return Referenz::Art::Klang;
+    case 4:
+        return Referenz::Art::Raum;
+    case 5:
+        return Referenz::Art::Bild;
+    case 6: // Add
+    case 7: // Remove
+    case 8: // IfItem
+        return Referenz::Art::Gegenstand;
+    case 11:
+        return Referenz::Art::Film;
+    case 19:
+        return Referenz::Art::Musik;
+    default:
+        return std::nullopt;
+    }
+}
+
+RaumReferenzen raumDateiLesen(const QString& pfad, Module1& arbeitsRaum)
+{
+    RaumReferenzen ergebnis;
+    const std::optional<QByteArray> bytes = TextFile::read(pfad);
+    if (!bytes)
+        return ergebnis;
+    Sammler sammler(ergebnis);
+    ergebnis.ergebnis = RoomFile::lesen(*bytes, arbeitsRaum, &sammler);
+    return ergebnis;
+}
+
+QVector<ItemSkriptReferenzen> itemSkripteLesen(const QString& itemsPfad)
+{
+    QVector<ItemSkriptReferenzen> dateien;
+    for (const QString& name : dateiListe(itemsPfad, QStringLiteral("*.skp"))) {
+        ItemSkriptReferenzen datei;
+        datei.name = name;
+        const std::optional<QByteArray> bytes = TextFile::read(itemsPfad + name);
+        if (bytes) {
+            Skript skript;
+            datei.ergebnis = ItemSkript::lesen(*bytes, skript);
+            for (qint32 i = 0; i <= skript.MaxZeile; ++i)
+                zeileSammeln(datei.referenzen, {}, i, skript.Befehl[i], skript.Parameter[i]);
+        }
+        dateien.append(datei);
+    }
+    return dateien;
+}

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "roomfile/ItemSkript.h"
+#include "roomfile/RoomFile.h"
+
+#include <QHash>
+#include <QString>
+#include <QVector>
+#include <optional>
+
+/// A value in a room or item script that names a file of the game folder.
+struct Referenz
+{
+    /// What is named, and so the folder it lies in.
+    enum class Art
+    {
+        Hintergrund, // graphics, or the path as stored
+        Bild,        // "LoadPic": graphics
+        Klang,       // "PlayWav": sounds
+        Film,        // "PlayAvi": movies
+        Musik,       // "PlayMusic": musics
+        Raum,        // "Goto": rooms
+        Gegenstand,  // "Add", "Remove", "IfItem": items
+        Cursor       // a hotspot's cursor: cursors
+    };
+    Art art = Art::Bild;
+    /// As stored, padding and folders included.
+    QString wert;
+    /// The script of a script line; for a cursor, its hotspot.
+    RoomFile::SkriptOrt ort;
+    /// The script line (from 0), or -1 for a background or cursor.
+    qint32 zeile = -1;
+    qint32 befehl = -1;
+};
+
+/// What a script line of command `befehl` names, if it names a file.
+std::optional<Referenz::Art> befehlsArt(qint32 befehl);
+
+/// What a room file names, read with the editor's own room reader, also what stands before
+/// the place where reading stopped.
+struct RaumReferenzen
+{
+    /// A file that could not be opened has `zeile` 0.
+    RoomFile::LeseErgebnis ergebnis;
+    QVector<Referenz> referenzen;
+    /// The hotspots read as far as their name, by index.
+    QHash<qint32, QString> hotSpotNamen;
+};
+
+/// Reads the room file at `pfad` into `arbeitsRaum`, which only serves as the reader's room.
+RaumReferenzen raumDateiLesen(const QString& pfad, Module1& arbeitsRaum);
+
+/// What an item script file names.
+struct ItemSkriptReferenzen
+{
+    QString name;
+    /// A file that could not be opened has `zeile` 0.
+    ItemSkript::LeseErgebnis ergebnis;
+    QVector<Referenz> referenzen;
+};
+
+/// Every item script (".skp") of the items folder, in the order of dateiListe.
+QVector<ItemSkriptReferenzen> itemSkripteLesen(const QString& itemsPfad);

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "model/Module1.h"
+#include "roomfile/RoomFile.h"
+#include "roomfile/TextFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <initializer_list>
+#include <utility>
+
+/// A game folder of its own for a test, with the editor's folder paths.
+struct TestSpiel
+{
+    QTemporaryDir dir;
+    Module1 m;
+
+    TestSpiel()
+    {
+        for (const char* ordner : {"rooms", "graphics", "sounds", "items", "cursors"})
+            QDir(dir.path()).mkpath(QLatin1String(ordner));
+        m.setzeOrdner(dir.path());
+    }
+    QString pfad(const QString& relativ) const { return m.AppPfad + relativ; }
+    bool datei(const QString& relativ, const QByteArray& bytes = "x") const
+    {
+        return TextFile::write(pfad(relativ), bytes);
+    }
+    bool raum(const QString& name, const Module1& raum) const
+    {
+        return datei(QStringLiteral("rooms/") + name, RoomFile::schreiben(raum));
+    }
+    QByteArray inhalt(const QString& relativ) const
+    {
+        return TextFile::read(pfad(relativ)).value_or(QByteArray("(fehlt)"));
+    }
+    QStringList dateien(const QString& ordner) const
+    {
+        return QDir(pfad(ordner)).entryList(QDir::Files, QDir::Name);
+    }
+};
+
+inline Skript testSkript(std::initializer_list<std::pair<qint32, const char*>> zeilen)
+{
+    Skript s;
+    if (zeilen.size() > 0)
+        s.zeilenAnlegen(qint32(zeilen.size()));
+    int i = 0;
+    for (const auto& [befehl, parameter] : zeilen) {
+        s.Befehl[i] = befehl;
+        s.Parameter[i++] = QString::fromUtf8(parameter);
+    }
+    return s;
+}
