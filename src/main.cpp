@@ -2,6 +2,8 @@
 #include "model/Module1.h"
 #include "platform/Desktop.h"
 #include "platform/Look.h"
+#include "tools/Gegen.h"
+#include "tools/Tool.h"
 
 #include <QApplication>
 #include <QDir>
@@ -32,6 +34,20 @@ int main(int argc, char* argv[])
 
     QtDesktop desktop;
     Editor editor(raum, desktop);
+    // The item manager and the checker are made on first use and kept.
+    Gegen* gegen = nullptr;
+    Tool* tool = nullptr;
+    editor.gegenstaendeZeigen = [&] {
+        if (!gegen)
+            gegen = new Gegen(raum, desktop, &editor);
+        gegen->skriptEditorZeigen = editor.skriptEditorZeigen;
+        gegen->zeigen();
+    };
+    editor.toolZeigen = [&] {
+        if (!tool)
+            tool = new Tool(raum, desktop, &editor);
+        tool->zeigen();
+    };
     editor.show();
     return QApplication::exec();
 }

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QDialog>
+#include <QMessageBox>
+#include <functional>
+
+class Desktop;
+class Module1;
+class QListWidget;
+
+/// The item manager: the item pictures of the items folder and, for the selected one, its
+/// three scripts, each kept in a file of its own beside the picture.
+class Gegen : public QDialog
+{
+    Q_OBJECT
+
+public:
+    Gegen(Module1& raum, Desktop& desktop, QWidget* parent = nullptr);
+
+    /// Shows the script editor on AktSkript and returns when it is closed.
+    std::function<void()> skriptEditorZeigen;
+
+    /// Reads the items folder anew and selects the first item.
+    void laden();
+    /// Loads the window and shows it modally.
+    void zeigen();
+
+private:
+    void bearbeiten(int aktion);
+    /// A warning; with a default button, a question answered Yes or No.
+    QMessageBox::StandardButton warnen(const QString& text,
+                                       QMessageBox::StandardButton vorgabe = QMessageBox::NoButton);
+
+    Module1& m;
+    Desktop& desktop;
+    QListWidget* file1;
+};

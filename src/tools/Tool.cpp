@@ -1,0 +1,199 @@
+#include "Tool.h"
+
+#include "check/DateiListe.h"
+#include "check/Pruefung.h"
+#include "check/Referenzen.h"
+#include "model/Module1.h"
+#include "platform/Desktop.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QListWidget>
+#include <QPushButton>
+
+namespace {
+
+QListWidget* liste(QWidget* parent, const QString& name, int links,
+                   QAbstractItemView::SelectionMode modus)
+{
+    auto* l = new QListWidget(parent);
+    l->setObjectName(name);
+    l->setGeometry(links, 8, 137, 161);
+    l->setSelectionMode(modus);
+    l->setUniformItemSizes(true);
+    return l;
+}
+
+QStringList eintraege(const QListWidget* liste)
+{
+    QStringList namen;
+    namen.reserve(liste->count());
+    for (int i = 0; i < liste->count(); ++i)
+        namen.append(liste->item(i)->text());
+    return namen;
+}
+
+void abwaehlen(QListWidget* liste, const QVector<int>& zeilen)
+{
+    if (zeilen.isEmpty())
+        return;
+    QItemSelection auswahl;
+    for (int zeile : zeilen) {
+        const QModelIndex i = liste->model()->index(zeile, 0);
+        auswahl.select(i, i);
+    }
+    liste->selectionModel()->select(auswahl, QItemSelectionModel::Deselect);
+}
+
+} // namespace
+
+Tool::Tool(Module1& raum, Desktop& desktop, QWidget* parent)
+    : QDialog(parent), m(raum), desktop(desktop)
+{
+    setObjectName(QStringLiteral("Tool"));
+    setWindowTitle(QStringLiteral("Form1"));
+    setFixedSize(443, 235);
+
+    file1 = liste(this, QStringLiteral("File1"), 8, QAbstractItemView::MultiSelection);
+    file2 = liste(this, QStringLiteral("File2"), 153, QAbstractItemView::SingleSelection);
+    file3 = liste(this, QStringLiteral("File3"), 298, QAbstractItemView::MultiSelection);
+
+    command1 = new QPushButton(QStringLiteral("Start"), this);
+    command1->setObjectName(QStringLiteral("Command1"));
+    command1->setGeometry(153, 177, 137, 23);
+    command1->setAutoDefault(false);
+    connect(command1, &QPushButton::clicked, this, &Tool::start);
+    command2 = new QPushButton(QStringLiteral("kill"), this);
+    command2->setObjectName(QStringLiteral("Command2"));
+    command2->setGeometry(153, 204, 137, 23);
+    command2->setAutoDefault(false);
+    connect(command2, &QPushButton::clicked, this, &Tool::kill);
+}
+
+void Tool::laden()
+{
+    file1->clear();
+    file1->addItems(dateiListe(m.GraphicsPfad, QStringLiteral("*.bmp;*.jpg;*.gif")));
+    file2->clear();
+    file2->addItems(dateiListe(m.raeumeOrdner(), QStringLiteral("*.lsd")));
+    file3->clear();
+    file3->addItems(dateiListe(m.SoundsPfad, QStringLiteral("*.wav;*.mp3")));
+}
+
+void Tool::zeigen()
+{
+    laden();
+    desktop.showModal(*this);
+}
+
+void Tool::reject()
+{
+    if (!laeuft)
+        QDialog::reject();
+}
+
+void Tool::closeEvent(QCloseEvent* event)
+{
+    if (laeuft)
+        event->ignore();
+    else
+        QDialog::closeEvent(event);
+}
+
+void Tool::warnen(const QString& text)
+{
+    MessageRequest r;
+    r.text = text;
+    r.icon = QMessageBox::Warning;
+    desktop.message(this, r);
+}
+
+void Tool::start()
+{
+    if (laeuft)
+        return;
+    laeuft = true;
+    command1->setEnabled(false);
+    command2->setEnabled(false);
+
+    file1->selectAll();
+    file3->selectAll();
+    Pruefung pruefung(eintraege(file1), eintraege(file3));
+    const auto zaehlen = [&](const QVector<Referenz>& referenzen) {
+        const Pruefung::Treffer treffer = pruefung.zaehlen(referenzen);
+        abwaehlen(file1, treffer.bilder);
+        abwaehlen(file3, treffer.klaenge);
+    };
+    // What an item script shows or plays is in use, though no room names it.
+    for (const ItemSkriptReferenzen& skript : itemSkripteLesen(m.ItemsPfad))
+        zaehlen(skript.referenzen);
+
+    Module1 arbeitsRaum;
+    const QString raeume = m.raeumeOrdner() + QLatin1Char('/');
+    const int anzahl = file2->count();
+    for (int i = 0; i < anzahl; ++i) {
+        file2->setCurrentRow(i);
+        const QString pfad = raeume + file2->item(i)->text();
+        const RaumReferenzen raum = raumDateiLesen(pfad, arbeitsRaum);
+        // References found before a fault count all the same.
+        zaehlen(raum.referenzen);
+        if (!raum.ergebnis.vollstaendig)
+            fehlerhafterRaum(pfad);
+        QCoreApplication::processEvents();
+    }
+
+    MessageRequest fertig;
+    fertig.text = QStringLiteral("Fertig");
+    desktop.message(this, fertig);
+    command1->setEnabled(true);
+    command2->setEnabled(true);
+    laeuft = false;
+}
+
+void Tool::fehlerhafterRaum(const QString& pfad)
+{
+    MessageRequest frage;
+    frage.text = QDir::toNativeSeparators(pfad) + QStringLiteral(" hat einen Fehler. Löschen?");
+    frage.buttons = QMessageBox::Yes | QMessageBox::No;
+    frage.defaultButton = QMessageBox::No;
+    if (desktop.message(this, frage) != QMessageBox::Yes)
+        return;
+    if (!QFile::remove(pfad) && QFileInfo::exists(pfad))
+        warnen(QStringLiteral("Die Datei %1 konnte nicht gelöscht werden.")
+                   .arg(QDir::toNativeSeparators(pfad)));
+}
+
+void Tool::loeschen(QListWidget* liste, const QString& ordner, QStringList& geblieben)
+{
+    QStringList namen;
+    for (int i = 0; i < liste->count(); ++i) {
+        if (liste->item(i)->isSelected())
+            namen.append(liste->item(i)->text());
+    }
+    for (const QString& name : namen) {
+        const QString pfad = ordner + name;
+        // A file that is already gone is no failure: it was to go anyway.
+        if (!QFile::remove(pfad) && QFileInfo::exists(pfad))
+            geblieben.append(QDir::toNativeSeparators(pfad));
+    }
+}
+
+void Tool::kill()
+{
+    if (laeuft)
+        return;
+    QStringList geblieben;
+    loeschen(file1, m.GraphicsPfad, geblieben);
+    loeschen(file3, m.SoundsPfad, geblieben);
+    if (geblieben.isEmpty())
+        return;
+    constexpr int hoechstens = 20;
+    QString text = QStringLiteral("Diese Dateien konnten nicht gelöscht werden:\n\n") +
+                   QStringList(geblieben.mid(0, hoechstens)).join(QLatin1Char('\n'));
+    if (geblieben.size() > hoechstens)
+        text += QStringLiteral("\n… und %1 weitere.").arg(geblieben.size() - hoechstens);
+    warnen(text);
+}
