@@ -49,7 +49,7 @@ QString zitat(const QString& wert)
     return QLatin1Char('"') + wert.trimmed() + QLatin1Char('"');
 }
 
-/// Looks references up where the editor's pickers would offer them, each name once.
+/// Looks references up where the editor's pickers would offer them.
 class Suche
 {
 public:
@@ -58,17 +58,12 @@ public:
     /// The path where the file was looked for last when it does not exist, else empty.
     QString fehlt(const Referenz& r)
     {
-        const QString name = DateiName(r.wert.trimmed());
         const auto [ordner, unter] = ort(r.art);
-        const QString schluessel = QString::number(int(r.art)) + QLatin1Char('/') + r.wert;
-        auto it = gefunden.constFind(schluessel);
-        if (it == gefunden.cend()) {
-            const bool da = r.art == Referenz::Art::Hintergrund
-                                ? !findeHintergrund(m.AppPfad, m.GraphicsPfad, r.wert).isEmpty()
-                                : !findeDatei(ordner, name).isEmpty();
-            it = gefunden.insert(schluessel, da);
-        }
-        return *it ? QString() : relativ(unter, name);
+        const QString name = DateiName(r.wert.trimmed());
+        const bool da = r.art == Referenz::Art::Hintergrund
+                            ? !suche.hintergrund(m.AppPfad, m.GraphicsPfad, r.wert).isEmpty()
+                            : !suche.finde(ordner, name).isEmpty();
+        return da ? QString() : relativ(unter, name);
     }
 
 private:
@@ -95,7 +90,7 @@ private:
     }
 
     const Module1& m;
-    QHash<QString, bool> gefunden;
+    DateiSuche suche;
 };
 
 QString skriptName(const RoomFile::SkriptOrt& ort, const QHash<qint32, QString>& namen)

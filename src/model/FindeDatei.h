@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QString>
 
 /// The full path of the ordinary file `name` in `ordner` (which ends in a separator), or the
@@ -12,3 +13,16 @@ QString findeDatei(const QString& ordner, const QString& name);
 /// relative name counts from `appPfad`), else its file name in `graphicsPfad`, also in
 /// another letter case. The empty text when neither exists.
 QString findeHintergrund(const QString& appPfad, const QString& graphicsPfad, const QString& bild);
+
+/// findeDatei and findeHintergrund for many names: a folder is listed once, the first time a
+/// name is not found in it exactly, and that listing serves every later name.
+class DateiSuche
+{
+public:
+    QString finde(const QString& ordner, const QString& name);
+    QString hintergrund(const QString& appPfad, const QString& graphicsPfad, const QString& bild);
+
+private:
+    /// Per folder: case-folded name to the first file name of that spelling in byte order.
+    QHash<QString, QHash<QString, QString>> listen;
+};
