@@ -2,19 +2,41 @@
 
 #include "model/DateiName.h"
 
+namespace {
+
+// FNV-1a over the case-folded code points. Thousands of references are looked up, so no key is
+// copied; a game folder needs no defence against chosen collisions.
+quint64 gefaltetHash(QStringView text)
+{
+    quint64 h = 14695981039346656037ull;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        char32_t c = text[i].unicode();
+        if (QChar::isHighSurrogate(c) && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+            c = QChar::surrogateToUcs4(char16_t(c), text[++i].unicode());
+        h ^= QChar::toCaseFolded(c);
+        h *= 1099511628211ull;
+    }
+    return h;
+}
+
+} // namespace
+
 Pruefung::Liste::Liste(const QStringList& namen) : namen(namen), benutzt(namen.size(), false)
 {
     index.reserve(namen.size());
     for (int i = 0; i < namen.size(); ++i)
-        index.insert(namen[i].toCaseFolded(), i);
+        index.emplace(gefaltetHash(namen[i]), i);
 }
 
 void Pruefung::Liste::benutzen(const QString& wert, QVector<int>& zeilen)
 {
-    const auto [anfang, ende] = index.equal_range(dateiSchluessel(wert));
+    const QStringView schluessel = dateiSchluesselTeil(wert);
+    const auto [anfang, ende] = index.equal_range(gefaltetHash(schluessel));
     for (auto it = anfang; it != ende; ++it) {
-        benutzt[*it] = true;
-        zeilen.append(*it);
+        if (schluessel.compare(namen[it->second], Qt::CaseInsensitive) == 0) {
+            benutzt[it->second] = true;
+            zeilen.append(it->second);
+        }
     }
 }
 

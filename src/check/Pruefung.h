@@ -2,13 +2,13 @@
 
 #include "Referenzen.h"
 
-#include <QHash>
 #include <QStringList>
 #include <QVector>
+#include <unordered_map>
 
 /// The pictures and sounds of a game folder and which of them a reference names. A reference
 /// names every entry whose name equals its comparison key (dateiSchluessel) ignoring case;
-/// the entries are found through a hash of their keys.
+/// the entries are found through a hash of their case-folded names.
 class Pruefung
 {
 public:
@@ -38,7 +38,8 @@ private:
 
         QStringList namen;
         QVector<bool> benutzt;
-        QMultiHash<QString, int> index;
+        /// Rows by the hash of their case-folded names.
+        std::unordered_multimap<quint64, int> index;
     };
     Liste bilder;
     Liste klaenge;

@@ -1,13 +1,27 @@
 #include "DateiName.h"
 
+namespace {
+
+qsizetype letzterTrenner(QStringView pfad)
+{
+    return std::max(pfad.lastIndexOf(QLatin1Char('\\')), pfad.lastIndexOf(QLatin1Char('/')));
+}
+
+} // namespace
+
 QString DateiName(const QString& pfad)
 {
-    const qsizetype p =
-        std::max(pfad.lastIndexOf(QLatin1Char('\\')), pfad.lastIndexOf(QLatin1Char('/')));
+    const qsizetype p = letzterTrenner(pfad);
     return p < 0 ? pfad : pfad.mid(p + 1);
+}
+
+QStringView dateiSchluesselTeil(QStringView wert)
+{
+    const QStringView name = wert.trimmed();
+    return name.mid(letzterTrenner(name) + 1);
 }
 
 QString dateiSchluessel(const QString& wert)
 {
-    return DateiName(wert.trimmed()).toCaseFolded();
+    return dateiSchluesselTeil(wert).toString().toCaseFolded();
 }

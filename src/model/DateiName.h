@@ -10,3 +10,5 @@ QString DateiName(const QString& pfad);
 /// The key under which a stored file name is compared with a file: trimmed, reduced to its
 /// file name, letter case folded. "graphics\Baum.BMP " and "baum.bmp" have the same key.
 QString dateiSchluessel(const QString& wert);
+/// The same key before its case is folded, without copying: for comparing without case.
+QStringView dateiSchluesselTeil(QStringView wert);
