@@ -9,6 +9,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QListWidget>
@@ -36,16 +37,31 @@ QStringList eintraege(const QListWidget* liste)
     return namen;
 }
 
-void abwaehlen(QListWidget* liste, const QVector<int>& zeilen)
+/// Deselects `zeilen` in one selection change. The selection is set anew as runs of rows:
+/// deselecting thousands of scattered rows one by one splits it ever further and slows down.
+void abwaehlen(QListWidget* liste, QVector<int>& zeilen)
 {
     if (zeilen.isEmpty())
         return;
-    QItemSelection auswahl;
-    for (int zeile : zeilen) {
-        const QModelIndex i = liste->model()->index(zeile, 0);
-        auswahl.select(i, i);
+    QItemSelectionModel* auswahl = liste->selectionModel();
+    QVector<bool> gewaehlt(liste->count(), false);
+    for (const QItemSelectionRange& bereich : auswahl->selection()) {
+        for (int z = bereich.top(); z <= bereich.bottom(); ++z)
+            gewaehlt[z] = true;
     }
-    liste->selectionModel()->select(auswahl, QItemSelectionModel::Deselect);
+    for (int z : zeilen)
+        gewaehlt[z] = false;
+    zeilen.clear();
+    QItemSelection neu;
+    for (int z = 0; z < gewaehlt.size(); ++z) {
+        if (!gewaehlt[z])
+            continue;
+        const int anfang = z;
+        while (z + 1 < gewaehlt.size() && gewaehlt[z + 1])
+            ++z;
+        neu.select(liste->model()->index(anfang, 0), liste->model()->index(z, 0));
+    }
+    auswahl->select(neu, QItemSelectionModel::ClearAndSelect);
 }
 
 } // namespace
@@ -122,10 +138,18 @@ void Tool::start()
     file1->selectAll();
     file3->selectAll();
     Pruefung pruefung(eintraege(file1), eintraege(file3));
+    // Rows to deselect, shown whenever the window is painted.
+    QVector<int> bilder;
+    QVector<int> klaenge;
     const auto zaehlen = [&](const QVector<Referenz>& referenzen) {
         const Pruefung::Treffer treffer = pruefung.zaehlen(referenzen);
-        abwaehlen(file1, treffer.bilder);
-        abwaehlen(file3, treffer.klaenge);
+        bilder += treffer.bilder;
+        klaenge += treffer.klaenge;
+    };
+    const auto zeigen = [&] {
+        abwaehlen(file1, bilder);
+        abwaehlen(file3, klaenge);
+        setUpdatesEnabled(true);
     };
     // What an item script shows or plays is in use, though no room names it.
     for (const ItemSkriptReferenzen& skript : itemSkripteLesen(m.ItemsPfad))
@@ -134,16 +158,28 @@ void Tool::start()
     Module1 arbeitsRaum;
     const QString raeume = m.raeumeOrdner() + QLatin1Char('/');
     const int anzahl = file2->count();
+    QElapsedTimer seitBild;
     for (int i = 0; i < anzahl; ++i) {
-        file2->setCurrentRow(i);
         const QString pfad = raeume + file2->item(i)->text();
         const RaumReferenzen raum = raumDateiLesen(pfad, arbeitsRaum);
         // References found before a fault count all the same.
         zaehlen(raum.referenzen);
-        if (!raum.ergebnis.vollstaendig)
+        // Events come through after every room, but the window is painted at display pace:
+        // painting each of a thousand rooms would take several times longer than reading
+        // them. Whenever it is painted or asks, the rooms list shows the room just read.
+        const bool fehler = !raum.ergebnis.vollstaendig;
+        if (fehler || i == 0 || i == anzahl - 1 || seitBild.hasExpired(25)) {
+            file2->setCurrentRow(i);
+            zeigen();
+            seitBild.start();
+        } else {
+            setUpdatesEnabled(false);
+        }
+        if (fehler)
             fehlerhafterRaum(pfad);
         QCoreApplication::processEvents();
     }
+    zeigen();
 
     MessageRequest fertig;
     fertig.text = QStringLiteral("Fertig");
