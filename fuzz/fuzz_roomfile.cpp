@@ -1,9 +1,32 @@
 // Any bytes as a room file: no crash, the model's rules hold afterwards, and a room read to
-// the end writes back to bytes that read the same.
+// the end writes back to bytes that read the same. The checker's observer changes nothing the
+// editor reads and, for a whole room, is told every file the model names.
 #include "RaumRegeln.h"
+#include "check/Referenzen.h"
 #include "roomfile/RoomFile.h"
 
 #include <cstdint>
+
+namespace {
+
+int referenzenIm(const Module1& m)
+{
+    const auto benennt = [](const QString& wert) { return !wert.trimmed().isEmpty(); };
+    int anzahl = benennt(m.Hintergrund()) ? 1 : 0;
+    QVector<const Skript*> skripte{&m.StartSkript, &m.TimerSkript};
+    for (qint32 h = 0; h <= m.HotSpotMax; ++h) {
+        anzahl += benennt(m.HotSpots[h].Cursor) ? 1 : 0;
+        for (const Skript& s : m.HotSpots[h].Skripte)
+            skripte << &s;
+    }
+    for (const Skript* s : skripte) {
+        for (qint32 i = 0; i <= s->MaxZeile; ++i)
+            anzahl += befehlsArt(s->Befehl[i]) && benennt(s->Parameter[i]) ? 1 : 0;
+    }
+    return anzahl;
+}
+
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
@@ -13,6 +36,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const RoomFile::LeseErgebnis e = RoomFile::lesen(bytes, m);
     const QString regel = verletzteRegel(m);
     pruefe(regel.isEmpty(), qPrintable(regel));
+    Module1 beobachtet;
+    const RaumReferenzen r = raumReferenzen(bytes, beobachtet);
+    pruefe(r.ergebnis.zeile == e.zeile && RoomFile::schreiben(beobachtet) == RoomFile::schreiben(m),
+           "the observer changes what is read");
+    pruefe(!e.vollstaendig || r.referenzen.size() == referenzenIm(m), "every reference told");
     if (!e.vollstaendig) {
         pruefe(e.zeile >= 1 && e.zeile <= qsizetype(size) + 1, "line of the failure");
         return 0;

@@ -77,15 +77,18 @@ std::optional<Referenz::Art> befehlsArt(qint32 befehl)
     }
 }
 
-RaumReferenzen raumDateiLesen(const QString& pfad, Module1& arbeitsRaum)
+RaumReferenzen raumReferenzen(const QByteArray& bytes, Module1& arbeitsRaum)
 {
     RaumReferenzen ergebnis;
-    const std::optional<QByteArray> bytes = TextFile::read(pfad);
-    if (!bytes)
-        return ergebnis;
     Sammler sammler(ergebnis);
-    ergebnis.ergebnis = RoomFile::lesen(*bytes, arbeitsRaum, &sammler);
+    ergebnis.ergebnis = RoomFile::lesen(bytes, arbeitsRaum, &sammler);
     return ergebnis;
+}
+
+RaumReferenzen raumDateiLesen(const QString& pfad, Module1& arbeitsRaum)
+{
+    const std::optional<QByteArray> bytes = TextFile::read(pfad);
+    return bytes ? raumReferenzen(*bytes, arbeitsRaum) : RaumReferenzen();
 }
 
 QVector<ItemSkriptReferenzen> itemSkripteLesen(const QString& itemsPfad)

@@ -47,7 +47,9 @@ struct RaumReferenzen
     QHash<qint32, QString> hotSpotNamen;
 };
 
-/// Reads the room file at `pfad` into `arbeitsRaum`, which only serves as the reader's room.
+/// Reads a room file's bytes into `arbeitsRaum`, which only serves as the reader's room.
+RaumReferenzen raumReferenzen(const QByteArray& bytes, Module1& arbeitsRaum);
+/// The same for the room file at `pfad`.
 RaumReferenzen raumDateiLesen(const QString& pfad, Module1& arbeitsRaum);
 
 /// What an item script file names.
