@@ -1,0 +1,217 @@
+// Speed of the game-folder checker on a large game: 1,000 rooms of 5 hotspots each,
+// 5,000 pictures and 2,000 sounds. "Start" is compared with reading the room files' bytes.
+
+#include "check/Befund.h"
+#include "check/DateiListe.h"
+#include "check/Pruefung.h"
+#include "check/Referenzen.h"
+#include "model/Module1.h"
+#include "platform/Desktop.h"
+#include "platform/Look.h"
+#include "roomfile/ItemSkript.h"
+#include "roomfile/RoomFile.h"
+#include "roomfile/TextFile.h"
+#include "tools/Tool.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QProcess>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+#include <cstdio>
+
+namespace {
+
+constexpr int raeume = 1000;
+constexpr int bilder = 5000;
+constexpr int klaenge = 2000;
+
+/// Answers every message with OK, as the author does "Fertig".
+class StillerDesktop : public Desktop
+{
+public:
+    QString chooseFile(QWidget*, const FileRequest&) override { return {}; }
+    QMessageBox::StandardButton message(QWidget*, const MessageRequest&) override
+    {
+        return QMessageBox::Ok;
+    }
+    void showModal(QDialog&) override {}
+    bool startProgram(const QString&, const QStringList&) override { return true; }
+    bool openFolder(const QString&) override { return true; }
+};
+
+Skript zeilen(std::initializer_list<std::pair<qint32, QString>> z)
+{
+    Skript s;
+    s.zeilenAnlegen(qint32(z.size()));
+    int i = 0;
+    for (const auto& [befehl, parameter] : z) {
+        s.Befehl[i] = befehl;
+        s.Parameter[i++] = parameter;
+    }
+    return s;
+}
+
+QString bild(int i)
+{
+    return QStringLiteral("bild%1.bmp").arg(i, 4, 10, QLatin1Char('0'));
+}
+
+QString klang(int i)
+{
+    return QStringLiteral("klang%1.wav").arg(i, 4, 10, QLatin1Char('0'));
+}
+
+/// Rooms as authors make them: a background, scripts that show pictures, play sounds and
+/// speak, regions of a few hundred cells. Every name is spelled as rooms made on Windows do.
+Module1 raum(int r)
+{
+    Module1 m;
+    m.setHintergrund(QStringLiteral("graphics\\") + bild(r).toUpper());
+    m.StartSkript = zeilen({{0, QStringLiteral("Besucht%1").arg(r)},
+                            {2, QStringLiteral("Ein Raum, still und dunkel.")},
+                            {9, {}},
+                            {1, klang(r % klaenge)},
+                            {10, {}}});
+    for (int h = 0; h < 5; ++h) {
+        HotSpot& spot = m.HotSpots[m.neuerHotSpot(h)];
+        spot.Cursor = QStringLiteral("hand.cur");
+        const int n = r * 5 + h;
+        spot.Skripte[0] =
+            zeilen({{5, bild((n + 1000) % bilder)}, {2, QStringLiteral("Das sieht alt aus.")}});
+        spot.Skripte[1] = zeilen({{1, QStringLiteral(" sounds\\") + klang(n % klaenge)},
+                                  {3, QStringLiteral("Benutzt%1").arg(n)},
+                                  {4, QStringLiteral("raum%1.lsd").arg((r + 1) % raeume)}});
+        spot.Skripte[2] = Skript::interagiereVorgabe();
+        for (int x = 10 + h * 10; x < 18 + h * 10; ++x)
+            for (int y = 10; y < 30; ++y)
+                spot.Feld[x][y] = true;
+    }
+    m.TimerSkript = zeilen({{5, bild((r + 2000) % bilder)}});
+    return m;
+}
+
+struct GrossesSpiel
+{
+    QTemporaryDir dir;
+    Module1 m;
+    QStringList raumDateien;
+
+    GrossesSpiel()
+    {
+        for (const char* o : {"rooms", "graphics", "sounds", "items", "cursors"})
+            QDir(dir.path()).mkpath(QLatin1String(o));
+        m.setzeOrdner(dir.path());
+        for (int i = 0; i < bilder; ++i)
+            TextFile::write(m.GraphicsPfad + bild(i), "BM");
+        for (int i = 0; i < klaenge; ++i)
+            TextFile::write(m.SoundsPfad + klang(i), "RIFF");
+        for (int r = 0; r < raeume; ++r) {
+            raumDateien << m.AppPfad + QStringLiteral("rooms/raum%1.lsd").arg(r);
+            TextFile::write(raumDateien.last(), RoomFile::schreiben(raum(r)));
+        }
+        for (int i = 0; i < 20; ++i) {
+            TextFile::write(m.ItemsPfad + QStringLiteral("ding%1.bmp").arg(i), "BM");
+            TextFile::write(m.ItemsPfad + QStringLiteral("ding%10.skp").arg(i),
+                            ItemSkript::schreiben(zeilen({{5, bild(4000 + i)}})));
+        }
+    }
+};
+
+GrossesSpiel* spiel = nullptr;
+
+void raumdateienLesen(benchmark::State& state)
+{
+    qint64 bytes = 0;
+    for (auto _ : state) {
+        bytes = 0;
+        for (const QString& pfad : spiel->raumDateien)
+            bytes += TextFile::read(pfad).value_or(QByteArray()).size();
+        benchmark::DoNotOptimize(bytes);
+    }
+    state.counters["bytes"] = double(bytes);
+}
+
+// What "Start" does without the window: item scripts, then every room, matched and counted.
+void startKern(benchmark::State& state)
+{
+    const QStringList b = dateiListe(spiel->m.GraphicsPfad, QStringLiteral("*.bmp;*.jpg;*.gif"));
+    const QStringList k = dateiListe(spiel->m.SoundsPfad, QStringLiteral("*.wav;*.mp3"));
+    for (auto _ : state) {
+        Pruefung pruefung(b, k);
+        for (const ItemSkriptReferenzen& s : itemSkripteLesen(spiel->m.ItemsPfad))
+            pruefung.zaehlen(s.referenzen);
+        Module1 arbeitsRaum;
+        for (const QString& pfad : spiel->raumDateien)
+            pruefung.zaehlen(raumDateiLesen(pfad, arbeitsRaum).referenzen);
+        benchmark::DoNotOptimize(pruefung.unbenutzteBilder());
+    }
+}
+
+// The window's "Start": the lists' selection, the rooms list following, events once per room.
+void startFenster(benchmark::State& state)
+{
+    StillerDesktop desktop;
+    Tool tool(spiel->m, desktop);
+    tool.laden();
+    tool.show();
+    QCoreApplication::processEvents();
+    auto* start = tool.findChild<QPushButton*>(QStringLiteral("Command1"));
+    for (auto _ : state)
+        start->click();
+}
+
+void toolOeffnen(benchmark::State& state)
+{
+    StillerDesktop desktop;
+    for (auto _ : state) {
+        Tool tool(spiel->m, desktop);
+        tool.laden();
+        tool.show();
+        QCoreApplication::processEvents();
+    }
+}
+
+void tarnholmCheck(benchmark::State& state)
+{
+    for (auto _ : state)
+        benchmark::DoNotOptimize(befundText(ordnerPruefen(spiel->m)));
+}
+
+// The program as authors run it, process start and output included.
+void tarnholmCheckProgramm(benchmark::State& state)
+{
+    for (auto _ : state) {
+        QProcess p;
+        p.start(QStringLiteral(TARNHOLM_CHECK), {spiel->dir.path()});
+        if (!p.waitForFinished(60000) || p.exitCode() != 1) // the bench folder has no cursors
+            state.SkipWithError("tarnholm-check failed");
+        benchmark::DoNotOptimize(p.readAllStandardOutput());
+    }
+}
+
+} // namespace
+
+BENCHMARK(raumdateienLesen)->Unit(benchmark::kMillisecond);
+BENCHMARK(startKern)->Unit(benchmark::kMillisecond);
+BENCHMARK(startFenster)->Unit(benchmark::kMillisecond);
+BENCHMARK(toolOeffnen)->Unit(benchmark::kMillisecond);
+BENCHMARK(tarnholmCheck)->Unit(benchmark::kMillisecond);
+BENCHMARK(tarnholmCheckProgramm)->Unit(benchmark::kMillisecond);
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    applyEditorLook();
+    GrossesSpiel grosses;
+    spiel = &grosses;
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
