@@ -1,7 +1,6 @@
 #include "Demo.h"
 #include "Malen.h"
-#include "roomfile/ItemWriter.h"
-#include "roomfile/ScriptBlock.h"
+#include "roomfile/ItemSkript.h"
 
 #include <QFont>
 #include <QPainter>
@@ -352,14 +351,6 @@ QVector<float> wind()
     return klang;
 }
 
-QByteArray skpDatei(const Skript& skript)
-{
-    QByteArray out;
-    ItemWriter w(out);
-    ScriptBlock::write(w, skript);
-    return out;
-}
-
 } // namespace
 
 void dingeMachen(Inhalt& inhalt)
@@ -371,10 +362,15 @@ void dingeMachen(Inhalt& inhalt)
 
     // The key's scripts for its three actions, as the game reads them beside the picture.
     Skript leer;
-    inhalt.dateien.insert(s("items/Schluessel0.skp"),
-                          skpDatei(skript({{Befehl::Print, "Ein rostiger, schwerer Schlüssel."}})));
-    inhalt.dateien.insert(s("items/Schluessel1.skp"), skpDatei(leer));
-    inhalt.dateien.insert(s("items/Schluessel2.skp"), skpDatei(skript({{Befehl::Error}})));
+    inhalt.dateien.insert(
+        s("items/Schluessel0.skp"),
+        ItemSkript::schreiben(skript({{Befehl::Print, "Ein rostiger, schwerer Schlüssel."}})));
+    inhalt.dateien.insert(s("items/Schluessel1.skp"), ItemSkript::schreiben(leer));
+    inhalt.dateien.insert(s("items/Schluessel2.skp"),
+                          ItemSkript::schreiben(skript({{Befehl::Error}})));
+    // Looking at the note taken from the door shows the letter again.
+    inhalt.dateien.insert(s("items/Zettel0.skp"),
+                          ItemSkript::schreiben(skript({{Befehl::LoadPic, "brief.bmp"}})));
 
     inhalt.dateien.insert(s("cursors/hand.cur"), curDatei(handMalen(), {14, 1}));
     inhalt.dateien.insert(s("cursors/auge.cur"), curDatei(augeMalen(), {16, 16}));
