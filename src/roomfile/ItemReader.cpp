@@ -94,34 +94,31 @@ bool ItemReader::readCells(bool* cells, int count)
                                              "0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n";
     int i = 0;
     while (i < count) {
-        // The bulk of a room file: the plain "0" and "255" lines are taken here, in locals.
-        // Regions are small, so most cells are clear: sixteen of them are compared at once.
+        // The bulk of a room file: the plain "0" and "255" lines, one line per cell, are taken
+        // here. Regions are small, so most cells are clear: sixteen are compared at once.
         const char* p = pos;
-        const int z = zeile;
+        const int anfang = i;
         while (i < count) {
             const qint64 rest = ende - p;
             if (count - i >= 16 && rest >= 48 && std::memcmp(p, sechzehnNullen, 48) == 0) {
                 std::memset(cells + i, 0, 16);
                 p += 48;
                 i += 16;
-                zeile += 16;
-                continue;
-            }
-            if (rest >= 3 && p[0] == '0' && p[1] == '\r' && p[2] == '\n') {
+            } else if (rest >= 3 && p[0] == '0' && p[1] == '\r' && p[2] == '\n') {
                 p += 3;
-                cells[i] = false;
+                cells[i++] = false;
             } else if (rest >= 5 && std::memcmp(p, "255\r\n", 5) == 0) {
                 p += 5;
-                cells[i] = true;
+                cells[i++] = true;
             } else {
                 break;
             }
-            ++i;
-            ++zeile;
         }
         pos = p;
-        if (zeile > z)
+        if (i > anfang) {
+            zeile += i - anfang;
             itemZeile = zeile - 1;
+        }
         if (i == count)
             break;
         int wert = 0;
