@@ -1,6 +1,7 @@
 // Speed of the game-folder checker on a large game: 1,000 rooms of 5 hotspots each,
 // 5,000 pictures and 2,000 sounds. "Start" is compared with reading the room files' bytes.
 
+#include "TestSpiel.h"
 #include "check/Befund.h"
 #include "check/DateiListe.h"
 #include "check/Pruefung.h"
@@ -41,18 +42,6 @@ public:
     bool openFolder(const QString&) override { return true; }
 };
 
-Skript zeilen(std::initializer_list<std::pair<qint32, QString>> z)
-{
-    Skript s;
-    s.zeilenAnlegen(qint32(z.size()));
-    int i = 0;
-    for (const auto& [befehl, parameter] : z) {
-        s.Befehl[i] = befehl;
-        s.Parameter[i++] = parameter;
-    }
-    return s;
-}
-
 QString bild(int i)
 {
     return QStringLiteral("bild%1.bmp").arg(i, 4, 10, QLatin1Char('0'));
@@ -65,56 +54,51 @@ QString klang(int i)
 
 /// Rooms as authors make them: a background, scripts that show pictures, play sounds and
 /// speak, regions of a few hundred cells. Every name is spelled as rooms made on Windows do.
-Module1 raum(int r)
+Module1 raumModell(int r)
 {
     Module1 m;
     m.setHintergrund(QStringLiteral("graphics\\") + bild(r).toUpper());
-    m.StartSkript = zeilen({{0, QStringLiteral("Besucht%1").arg(r)},
-                            {2, QStringLiteral("Ein Raum, still und dunkel.")},
-                            {9, {}},
-                            {1, klang(r % klaenge)},
-                            {10, {}}});
+    m.StartSkript = testSkript({{0, QStringLiteral("Besucht%1").arg(r)},
+                                {2, QStringLiteral("Ein Raum, still und dunkel.")},
+                                {9, {}},
+                                {1, klang(r % klaenge)},
+                                {10, {}}});
     for (int h = 0; h < 5; ++h) {
         HotSpot& spot = m.HotSpots[m.neuerHotSpot(h)];
         spot.Cursor = QStringLiteral("hand.cur");
         const int n = r * 5 + h;
         spot.Skripte[0] =
-            zeilen({{5, bild((n + 1000) % bilder)}, {2, QStringLiteral("Das sieht alt aus.")}});
-        spot.Skripte[1] = zeilen({{1, QStringLiteral(" sounds\\") + klang(n % klaenge)},
-                                  {3, QStringLiteral("Benutzt%1").arg(n)},
-                                  {4, QStringLiteral("raum%1.lsd").arg((r + 1) % raeume)}});
+            testSkript({{5, bild((n + 1000) % bilder)}, {2, QStringLiteral("Das sieht alt aus.")}});
+        spot.Skripte[1] = testSkript({{1, QStringLiteral(" sounds\\") + klang(n % klaenge)},
+                                      {3, QStringLiteral("Benutzt%1").arg(n)},
+                                      {4, QStringLiteral("raum%1.lsd").arg((r + 1) % raeume)}});
         spot.Skripte[2] = Skript::interagiereVorgabe();
         for (int x = 10 + h * 10; x < 18 + h * 10; ++x)
             for (int y = 10; y < 30; ++y)
                 spot.Feld[x][y] = true;
     }
-    m.TimerSkript = zeilen({{5, bild((r + 2000) % bilder)}});
+    m.TimerSkript = testSkript({{5, bild((r + 2000) % bilder)}});
     return m;
 }
 
-struct GrossesSpiel
+struct GrossesSpiel : TestSpiel
 {
-    QTemporaryDir dir;
-    Module1 m;
     QStringList raumDateien;
 
     GrossesSpiel()
     {
-        for (const char* o : {"rooms", "graphics", "sounds", "items", "cursors"})
-            QDir(dir.path()).mkpath(QLatin1String(o));
-        m.setzeOrdner(dir.path());
         for (int i = 0; i < bilder; ++i)
-            TextFile::write(m.GraphicsPfad + bild(i), "BM");
+            datei(QStringLiteral("graphics/") + bild(i), "BM");
         for (int i = 0; i < klaenge; ++i)
-            TextFile::write(m.SoundsPfad + klang(i), "RIFF");
+            datei(QStringLiteral("sounds/") + klang(i), "RIFF");
         for (int r = 0; r < raeume; ++r) {
-            raumDateien << m.AppPfad + QStringLiteral("rooms/raum%1.lsd").arg(r);
-            TextFile::write(raumDateien.last(), RoomFile::schreiben(raum(r)));
+            raumDateien << pfad(QStringLiteral("rooms/raum%1.lsd").arg(r));
+            raum(QStringLiteral("raum%1.lsd").arg(r), raumModell(r));
         }
         for (int i = 0; i < 20; ++i) {
-            TextFile::write(m.ItemsPfad + QStringLiteral("ding%1.bmp").arg(i), "BM");
-            TextFile::write(m.ItemsPfad + QStringLiteral("ding%10.skp").arg(i),
-                            ItemSkript::schreiben(zeilen({{5, bild(4000 + i)}})));
+            datei(QStringLiteral("items/ding%1.bmp").arg(i), "BM");
+            datei(QStringLiteral("items/ding%10.skp").arg(i),
+                  ItemSkript::schreiben(testSkript({{5, bild(4000 + i)}})));
         }
     }
 };

@@ -20,30 +20,6 @@ QString relativ(const char* ordner, const QString& name)
     return QDir::toNativeSeparators(QLatin1String(ordner) + QLatin1Char('/') + name);
 }
 
-QString schluesselwort(qint32 befehl)
-{
-    switch (befehl) {
-    case 1:
-        return QStringLiteral("PlayWav");
-    case 4:
-        return QStringLiteral("Goto");
-    case 5:
-        return QStringLiteral("LoadPic");
-    case 6:
-        return QStringLiteral("Add");
-    case 7:
-        return QStringLiteral("Remove");
-    case 8:
-        return QStringLiteral("IfItem");
-    case 11:
-        return QStringLiteral("PlayAvi");
-    case 19:
-        return QStringLiteral("PlayMusic");
-    default:
-        return QString::number(befehl);
-    }
-}
-
 QString zitat(const QString& wert)
 {
     return QLatin1Char('"') + wert.trimmed() + QLatin1Char('"');
@@ -123,7 +99,7 @@ QString woText(const QString& datei, const Referenz& r, const QHash<qint32, QStr
         text += QStringLiteral(", ") + skriptName(r.ort, namen);
     if (r.art == Referenz::Art::Cursor)
         return text + QStringLiteral(", Cursor ") + zitat(r.wert);
-    return text + QStringLiteral(", Zeile %1: ").arg(r.zeile + 1) + schluesselwort(r.befehl) +
+    return text + QStringLiteral(", Zeile %1: ").arg(r.zeile + 1) + befehlsWort(r.befehl) +
            QLatin1Char(' ') + zitat(r.wert);
 }
 

@@ -5,6 +5,19 @@
 
 namespace {
 
+/// The commands whose parameter names a file.
+struct DateiBefehl
+{
+    qint32 befehl;
+    Referenz::Art art;
+    const char* wort;
+};
+constexpr DateiBefehl dateiBefehle[] = {
+    {1, Referenz::Art::Klang, "PlayWav"},     {4, Referenz::Art::Raum, "Goto"},
+    {5, Referenz::Art::Bild, "LoadPic"},      {6, Referenz::Art::Gegenstand, "Add"},
+    {7, Referenz::Art::Gegenstand, "Remove"}, {8, Referenz::Art::Gegenstand, "IfItem"},
+    {11, Referenz::Art::Film, "PlayAvi"},     {19, Referenz::Art::Musik, "PlayMusic"}};
+
 bool benennt(const QString& wert)
 {
     return !wert.trimmed().isEmpty();
@@ -57,24 +70,20 @@ private:
 
 std::optional<Referenz::Art> befehlsArt(qint32 befehl)
 {
-    switch (befehl) {
-    case 1:
-        return Referenz::Art::Klang;
-    case 4:
-        return Referenz::Art::Raum;
-    case 5:
-        return Referenz::Art::Bild;
-    case 6: // Add
-    case 7: // Remove
-    case 8: // IfItem
-        return Referenz::Art::Gegenstand;
-    case 11:
-        return Referenz::Art::Film;
-    case 19:
-        return Referenz::Art::Musik;
-    default:
-        return std::nullopt;
+    for (const DateiBefehl& b : dateiBefehle) {
+        if (b.befehl == befehl)
+            return b.art;
     }
+    return std::nullopt;
+}
+
+QString befehlsWort(qint32 befehl)
+{
+    for (const DateiBefehl& b : dateiBefehle) {
+        if (b.befehl == befehl)
+            return QLatin1String(b.wort);
+    }
+    return QString::number(befehl);
 }
 
 RaumReferenzen raumReferenzen(const QByteArray& bytes, Module1& arbeitsRaum)

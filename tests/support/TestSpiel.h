@@ -1,5 +1,6 @@
 #pragma once
 
+#include "TestSkript.h"
 #include "model/Module1.h"
 #include "roomfile/RoomFile.h"
 #include "roomfile/TextFile.h"
@@ -7,8 +8,6 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <initializer_list>
-#include <utility>
 
 /// A game folder of its own for a test, with the editor's folder paths.
 struct TestSpiel
@@ -40,16 +39,3 @@ struct TestSpiel
         return QDir(pfad(ordner)).entryList(QDir::Files, QDir::Name);
     }
 };
-
-inline Skript testSkript(std::initializer_list<std::pair<qint32, const char*>> zeilen)
-{
-    Skript s;
-    if (zeilen.size() > 0)
-        s.zeilenAnlegen(qint32(zeilen.size()));
-    int i = 0;
-    for (const auto& [befehl, parameter] : zeilen) {
-        s.Befehl[i] = befehl;
-        s.Parameter[i++] = QString::fromUtf8(parameter);
-    }
-    return s;
-}
