@@ -146,7 +146,7 @@ void Tool::start()
         bilder += treffer.bilder;
         klaenge += treffer.klaenge;
     };
-    const auto zeigen = [&] {
+    const auto auswahlZeigen = [&] {
         abwaehlen(file1, bilder);
         abwaehlen(file3, klaenge);
         setUpdatesEnabled(true);
@@ -170,7 +170,7 @@ void Tool::start()
         const bool fehler = !raum.ergebnis.vollstaendig;
         if (fehler || i == 0 || i == anzahl - 1 || seitBild.hasExpired(25)) {
             file2->setCurrentRow(i);
-            zeigen();
+            auswahlZeigen();
             seitBild.start();
         } else {
             setUpdatesEnabled(false);
@@ -179,7 +179,7 @@ void Tool::start()
             fehlerhafterRaum(pfad);
         QCoreApplication::processEvents();
     }
-    zeigen();
+    auswahlZeigen();
 
     MessageRequest fertig;
     fertig.text = QStringLiteral("Fertig");
