@@ -138,17 +138,15 @@ void Tool::start()
     file1->selectAll();
     file3->selectAll();
     Pruefung pruefung(eintraege(file1), eintraege(file3));
-    // Rows to deselect, shown whenever the window is painted.
-    QVector<int> bilder;
-    QVector<int> klaenge;
-    const auto zaehlen = [&](const QVector<Referenz>& referenzen) {
-        const Pruefung::Treffer treffer = pruefung.zaehlen(referenzen);
-        bilder += treffer.bilder;
-        klaenge += treffer.klaenge;
-    };
+    // References are matched and deselected whenever the window is painted: together, they
+    // find the lists' index still in the cache.
+    QVector<Referenz> offen;
+    const auto zaehlen = [&](const QVector<Referenz>& referenzen) { offen += referenzen; };
     const auto auswahlZeigen = [&] {
-        abwaehlen(file1, bilder);
-        abwaehlen(file3, klaenge);
+        Pruefung::Treffer treffer = pruefung.zaehlen(offen);
+        offen.clear();
+        abwaehlen(file1, treffer.bilder);
+        abwaehlen(file3, treffer.klaenge);
         setUpdatesEnabled(true);
     };
     // What an item script shows or plays is in use, though no room names it.
