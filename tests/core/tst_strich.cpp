@@ -160,11 +160,11 @@ private Q_SLOTS:
     void marksCoverTheirPixelsOnce()
     {
         HotSpot h;
-        for (int y : {0, 1, 2, 5, 47})
-            h.Feld[4][y] = true;
+        for (int x : {0, 1, 2, 5, 63})
+            h.Feld[x][4] = true;
         h.Feld[63][47] = true;
         QCOMPARE(Strich::zellenMarken(h),
-                 (QVector<Marke>{zellen(4, 0, 4, 2), zellen(4, 5, 4, 5), zellen(4, 47, 4, 47),
+                 (QVector<Marke>{zellen(0, 4, 2, 4), zellen(5, 4, 5, 4), zellen(63, 4, 63, 4),
                                  zellen(63, 47, 63, 47)}));
         QCOMPARE(zellen(63, 47, 63, 47).flaechen(), QVector<QRect>{QRect(630, 470, 10, 10)});
         // A band runs along the outer pixels of its cells, each pixel in one strip only.
