@@ -1,19 +1,14 @@
+#include "EditorImTest.h"
 #include "FileSizeLimit.h"
-#include "ScriptedDesktop.h"
 #include "canvas/Picture1.h"
-#include "mainwindow/Editor.h"
-#include "model/Module1.h"
 #include "platform/Look.h"
 #include "roomfile/RoomFile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QListWidget>
-#include <QPainter>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QtTest>
-#include <memory>
 
 namespace {
 
@@ -59,15 +54,11 @@ bool invertiert(const QImage& canvas, const QImage& bild, int x, int y)
 
 } // namespace
 
-class TestCanvas : public QObject
+class TestCanvas : public QObject, EditorImTest
 {
     Q_OBJECT
 
 private:
-    std::unique_ptr<QTemporaryDir> ordner;
-    std::unique_ptr<Module1> m;
-    std::unique_ptr<ScriptedDesktop> desktop;
-    std::unique_ptr<Editor> editor;
     Picture1* canvas = nullptr;
 
     QString grafik(const QString& name) const { return m->GraphicsPfad + name; }
@@ -132,23 +123,10 @@ private Q_SLOTS:
     void initTestCase() { applyEditorLook(); }
     void init()
     {
-        ordner = std::make_unique<QTemporaryDir>();
-        QDir(ordner->path()).mkpath("rooms");
-        QDir(ordner->path()).mkpath("graphics");
-        m = std::make_unique<Module1>();
-        m->setzeOrdner(ordner->path());
-        desktop = std::make_unique<ScriptedDesktop>();
-        editor = std::make_unique<Editor>(*m, *desktop);
-        editor->show();
-        QVERIFY(QTest::qWaitForWindowExposed(editor.get()));
+        starten({"rooms", "graphics"});
         canvas = editor->findChild<Picture1*>("Picture1");
     }
-    void cleanup()
-    {
-        editor.reset();
-        QVERIFY2(desktop->unexpected.isEmpty(), qPrintable(desktop->unexpected.join("; ")));
-        QCOMPARE(desktop->pendingAnswers(), 0);
-    }
+    void cleanup() { beenden(); }
 
     void roomsShowTheirPictureFoundInOrder()
     {
