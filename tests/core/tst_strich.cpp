@@ -33,7 +33,7 @@ private Q_SLOTS:
         HotSpot h;
         s.druecken(&h, Strich::Rechts, 5, 5);
         s.bewegen(&h, Strich::Rechts, 25, 5);
-        QCOMPARE(s.loslassen(nullptr, Strich::Rechts), QVector{band(0, 0, 2, 0)});
+        QCOMPARE(s.loslassen(nullptr, Strich::Rechts), QVector<Marke>{band(0, 0, 2, 0)});
         QVERIFY(!s.MausGedrueckt);
         s.druecken(&h, Strich::Links, 5, 5);
         s.abbrechen();
