@@ -2,6 +2,7 @@
 #include "model/Module1.h"
 #include "platform/Desktop.h"
 #include "platform/Look.h"
+#include "script/SkriptEditor.h"
 
 #include <QApplication>
 #include <QDir>
@@ -32,6 +33,13 @@ int main(int argc, char* argv[])
 
     QtDesktop desktop;
     Editor editor(raum, desktop);
+    // Made on first use and kept; the main window owns it.
+    SkriptEditor* skriptEditor = nullptr;
+    editor.skriptEditorZeigen = [&] {
+        if (!skriptEditor)
+            skriptEditor = new SkriptEditor(raum, desktop, &editor);
+        skriptEditor->zeigen();
+    };
     editor.show();
     return QApplication::exec();
 }

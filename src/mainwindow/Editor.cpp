@@ -8,6 +8,7 @@
 #include "platform/BildDatei.h"
 #include "platform/Desktop.h"
 #include "platform/GameLauncher.h"
+#include "platform/StorableTextValidator.h"
 #include "roomfile/Cp1252.h"
 #include "roomfile/RoomFile.h"
 #include "roomfile/TextFile.h"
@@ -315,12 +316,8 @@ void Editor::cursorWaehlen()
     const QString pfad = desktop.chooseFile(this, r);
     if (pfad.isEmpty())
         return;
-    if (!Cp1252::isStorableText(DateiName(pfad))) {
-        meldeFehler(QStringLiteral("Der Dateiname %1 enthält Zeichen, die eine Raumdatei nicht "
-                                   "speichern kann. Bitte benennen Sie die Datei um.")
-                        .arg(DateiName(pfad)));
+    if (!StorableTextValidator::fileNameAccepted(desktop, this, pfad))
         return;
-    }
     frame1->setCursorText(pfad);
 }
 
