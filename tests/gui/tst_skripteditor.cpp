@@ -13,6 +13,8 @@
 #include <QListView>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <functional>
@@ -268,7 +270,7 @@ private Q_SLOTS:
 
     void shownParametersAreTrimmedUnlessTheBoxHoldsThemAlready()
     {
-        const Skript s = skript({{2, "  Hallo  "}, {2, " Hallo"}, {16, " x "}});
+        const Skript s = skript({{2, "  Hallo  "}, {2, " Hallo"}, {16, " x "}, {99, " y "}});
         edit(s, [&] {
             select(0);
             QCOMPARE(box(2)->text(), QString("Hallo"));
@@ -280,6 +282,9 @@ private Q_SLOTS:
             select(2);
             QCOMPARE(panel(), 16);
             QCOMPARE(m->AktSkript.Parameter[2], QString("x"));
+            select(3); // a code the editor does not know has no panel
+            QCOMPARE(panel(), -1);
+            QCOMPARE(rows()[3], QString("<99>  y "));
         });
         // Each showing starts with empty boxes.
         edit(m->AktSkript, [&] {
@@ -389,6 +394,22 @@ private Q_SLOTS:
             pickZoom("Command4", {});
             QCOMPARE(rows(),
                      QStringList({"ZoomIn 12,30,40,5", "ZoomOut 12,30,40,5", "ZoomIn 0,0,0,0"}));
+        });
+
+        // A picture wider than the screen scrolls; the client area stays on the screen.
+        writeBild("breit.bmp", {5000, 60});
+        m->setHintergrund("breit.bmp");
+        edit(Skript(), [&] {
+            insert("ZoomIn");
+            desktop->driveModal([&](QDialog& zoom) {
+                QVERIFY(zoom.width() < 5000);
+                QCOMPARE(control("Picture1", &zoom)->size(), QSize(5000, 60));
+                auto* flaeche = zoom.findChild<QScrollArea*>();
+                QCoreApplication::processEvents();
+                QVERIFY(flaeche->horizontalScrollBar()->isVisible());
+                QCOMPARE(flaeche->viewport()->height(), 60);
+            });
+            click("Command4");
         });
 
         // Without its picture the window says so, and the corners stay 0.
