@@ -1,3 +1,4 @@
+#include "SkriptAus.h"
 #include "script/Befehlstabelle.h"
 #include "script/SkriptBearbeitung.h"
 #include "script/Zeilen.h"
@@ -7,19 +8,6 @@
 using namespace Befehlstabelle;
 
 namespace {
-
-Skript skript(const QVector<QPair<qint32, QString>>& zeilen)
-{
-    Skript s;
-    if (zeilen.isEmpty())
-        return s;
-    s.zeilenAnlegen(zeilen.size());
-    for (int i = 0; i < zeilen.size(); ++i) {
-        s.Befehl[i] = zeilen[i].first;
-        s.Parameter[i] = zeilen[i].second;
-    }
-    return s;
-}
 
 QStringList zeilen(const Skript& s)
 {
@@ -81,19 +69,19 @@ private Q_SLOTS:
 
     void zeilenUndEinzug()
     {
-        const Skript beispiel = skript({{0, "Schluessel"},
-                                        {3, "TuerOffen"},
-                                        {9, ""},
-                                        {24, "2 | Wohin? | Links"},
-                                        {25, "1"},
-                                        {2, "Links."},
-                                        {26, ""},
-                                        {10, ""}});
+        const Skript beispiel = skriptAus({{0, "Schluessel"},
+                                           {3, "TuerOffen"},
+                                           {9, ""},
+                                           {24, "2 | Wohin? | Links"},
+                                           {25, "1"},
+                                           {2, "Links."},
+                                           {26, ""},
+                                           {10, ""}});
         QCOMPARE(zeilen(beispiel), QStringList({"IF Schluessel", "   SetFlag TuerOffen", "Else ",
                                                 "   SelectCase 2 | Wohin? | Links", "   Case 1",
                                                 "      Print Links.", "   EndSelect ", "EndIf "}));
         // A closer at the top resets the depth; an open block indents all that follows.
-        QCOMPARE(zeilen(skript({{10, ""}, {3, "a"}, {8, "x.bmp"}, {27, "p"}, {99, " q "}})),
+        QCOMPARE(zeilen(skriptAus({{10, ""}, {3, "a"}, {8, "x.bmp"}, {27, "p"}, {99, " q "}})),
                  QStringList({"EndIf ", "SetFlag a", "IfItem x.bmp",
                               "   Spiel vom Spiel spielen spielen p", "   <99>  q "}));
         QCOMPARE(Zeilen::einzuege(Skript()), QVector<int>());
@@ -118,7 +106,7 @@ private Q_SLOTS:
         QCOMPARE(s.Parameter[1], QString("Flag"));
         QCOMPARE(s.MaxZeile, 7);
         // Leftovers behind MaxZeile do not survive an insertion.
-        Skript alt = skript({{3, "a"}, {3, "b"}});
+        Skript alt = skriptAus({{3, "a"}, {3, "b"}});
         alt.MaxZeile = 0;
         SkriptBearbeitung::einfuegen(alt, 0, 12);
         QCOMPARE(alt.Befehl, QVector<qint32>({3, 12}));
@@ -127,7 +115,7 @@ private Q_SLOTS:
 
     void verschiebenUndLoeschen()
     {
-        Skript s = skript({{0, "f"}, {3, "a"}, {9, ""}, {10, ""}});
+        Skript s = skriptAus({{0, "f"}, {3, "a"}, {9, ""}, {10, ""}});
         QVERIFY(!SkriptBearbeitung::hoch(s, 0));
         QVERIFY(!SkriptBearbeitung::runter(s, 3));
         QVERIFY(!SkriptBearbeitung::hoch(s, -1));

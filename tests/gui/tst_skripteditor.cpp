@@ -1,4 +1,5 @@
 #include "ScriptedDesktop.h"
+#include "SkriptAus.h"
 #include "mainwindow/Editor.h"
 #include "model/Module1.h"
 #include "pickers/Farben.h"
@@ -91,16 +92,6 @@ private:
             }
         }
         return gezeigt;
-    }
-    static Skript skript(const QVector<QPair<qint32, QString>>& zeilen)
-    {
-        Skript s;
-        s.zeilenAnlegen(zeilen.size());
-        for (int i = 0; i < zeilen.size(); ++i) {
-            s.Befehl[i] = zeilen[i].first;
-            s.Parameter[i] = zeilen[i].second;
-        }
-        return s;
     }
     /// Opens the script editor on `s` and works in it as the author would.
     void edit(const Skript& s, const std::function<void()>& schritte)
@@ -235,7 +226,7 @@ private Q_SLOTS:
 
     void insertingBringsBlocksAndFocus()
     {
-        edit(skript({{3, "a"}}), [&] {
+        edit(skriptAus({{3, "a"}}), [&] {
             insert("IF"); // no line selected: before everything
             QCOMPARE(rows(), QStringList({"IF ", "Else ", "EndIf ", "SetFlag a"}));
             QCOMPARE(selected(), 0);
@@ -270,7 +261,7 @@ private Q_SLOTS:
 
     void shownParametersAreTrimmedUnlessTheBoxHoldsThemAlready()
     {
-        const Skript s = skript({{2, "  Hallo  "}, {2, " Hallo"}, {16, " x "}, {99, " y "}});
+        const Skript s = skriptAus({{2, "  Hallo  "}, {2, " Hallo"}, {16, " x "}, {99, " y "}});
         edit(s, [&] {
             select(0);
             QCOMPARE(box(2)->text(), QString("Hallo"));
@@ -297,7 +288,7 @@ private Q_SLOTS:
 
     void movingAndDeletingRebuildTheIndents()
     {
-        edit(skript({{0, "f"}, {3, "a"}, {9, ""}, {10, ""}, {2, "p"}}), [&] {
+        edit(skriptAus({{0, "f"}, {3, "a"}, {9, ""}, {10, ""}, {2, "p"}}), [&] {
             click("Command1"); // nothing selected: nothing happens
             click("Command3");
             QCOMPARE(rows().size(), 5);
@@ -482,9 +473,9 @@ private Q_SLOTS:
         Module1 geladen;
         QVERIFY(RoomFile::lesen(bytes, geladen).vollstaendig);
         for (int i = 0; i < 2; ++i)
-            QCOMPARE(geladen.HotSpots[0].Skripte[i], skript({{3, "Flag " + knoepfe[i]}}));
-        QCOMPARE(geladen.HotSpots[0].Skripte[2], skript({{3, "Flag Command1_2"}, {16, ""}}));
-        QCOMPARE(geladen.TimerSkript, skript({{3, "Flag Command13"}}));
+            QCOMPARE(geladen.HotSpots[0].Skripte[i], skriptAus({{3, "Flag " + knoepfe[i]}}));
+        QCOMPARE(geladen.HotSpots[0].Skripte[2], skriptAus({{3, "Flag Command1_2"}, {16, ""}}));
+        QCOMPARE(geladen.TimerSkript, skriptAus({{3, "Flag Command13"}}));
         QCOMPARE(geladen.HotSpots[0], m->HotSpots[0]);
     }
 };
