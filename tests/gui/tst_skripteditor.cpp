@@ -11,7 +11,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListView>
 #include <QListWidget>
 #include <QPushButton>
 #include <QScrollArea>
@@ -40,12 +39,13 @@ private:
             qFatal("no control %s", qPrintable(name));
         return c;
     }
-    QListView* list1() const { return control<QListView>("List1"); }
+    QAbstractItemView* list1() const { return control<QAbstractItemView>("List1"); }
     QListWidget* list2() const { return control<QListWidget>("List2"); }
     QLineEdit* box(int code) const { return control<QLineEdit>(QString("Text1_%1").arg(code)); }
-    void click(const QString& button, QWidget* in = nullptr)
+    void click(const QString& button, int mal = 1)
     {
-        QTest::mouseClick(control<QPushButton>(button, in), Qt::LeftButton);
+        for (int i = 0; i < mal; ++i)
+            QTest::mouseClick(control<QPushButton>(button), Qt::LeftButton);
     }
     static void type(QWidget* w, const QString& text)
     {
@@ -67,29 +67,24 @@ private:
     void select(int row)
     {
         const QModelIndex i = list1()->model()->index(row, 0);
-        list1()->scrollTo(i);
         QTest::mouseClick(list1()->viewport(), Qt::LeftButton, {}, list1()->visualRect(i).center());
     }
     void insert(const QString& keyword)
     {
         QListWidgetItem* item = list2()->findItems(keyword, Qt::MatchExactly).value(0);
-        QVERIFY(item);
         list2()->scrollToItem(item);
-        // A double click is a click followed by the double click.
+        // A double click comes after a click.
         const QPoint mitte = list2()->visualItemRect(item).center();
         QTest::mouseClick(list2()->viewport(), Qt::LeftButton, {}, mitte);
         QTest::mouseDClick(list2()->viewport(), Qt::LeftButton, {}, mitte);
     }
-    /// The one panel shown, -1 for none.
+    /// The one panel shown: -1 for none, -2 for more than one.
     int panel() const
     {
         int gezeigt = -1;
         for (int c = 0; c < Befehlstabelle::Anzahl; ++c) {
-            if (!control(QString("Befehl_%1").arg(c))->isHidden()) {
-                if (gezeigt >= 0)
-                    return -2;
-                gezeigt = c;
-            }
+            if (!control(QString("Befehl_%1").arg(c))->isHidden())
+                gezeigt = gezeigt == -1 ? c : -2;
         }
         return gezeigt;
     }
@@ -97,46 +92,42 @@ private:
     void edit(const Skript& s, const std::function<void()>& schritte)
     {
         m->AktSkript = s;
-        desktop->driveModal([&](QDialog& d) {
-            QCOMPARE(&d, se.get());
-            schritte();
-        });
+        desktop->driveModal([&](QDialog&) { schritte(); });
         se->zeigen();
     }
-    void writeBild(const QString& name, QSize groesse)
+    void bild(const QString& name, QSize groesse)
     {
         QImage bild(groesse, QImage::Format_RGB32);
         bild.fill(Qt::darkBlue);
-        QVERIFY(bild.save(m->GraphicsPfad + name, "BMP"));
+        QVERIFY(bild.save(m->GraphicsPfad + name.toLower(), "BMP"));
+        m->setHintergrund("C:\\Spiel\\graphics\\" + name); // another folder, another case
     }
-    /// Picks corners in the zoom window with the given buttons, and checks the outline.
-    void pickZoom(const QString& knopf, const QVector<QPair<Qt::MouseButton, QPoint>>& klicks)
+    /// Picks corners in the zoom window with the given buttons and checks the outline.
+    void zoom(const QString& knopf, const QVector<QPair<Qt::MouseButton, QPoint>>& klicks)
     {
         desktop->driveModal([&](QDialog& zoom) {
             QCOMPARE(zoom.windowTitle(), QString("Zoom"));
             QCOMPARE(zoom.size(), QSize(50, 40));
             auto* bild = control("Picture1", &zoom);
-            QMouseEvent bewegung(QEvent::MouseMove, QPointF(12, 30),
-                                 bild->mapToGlobal(QPointF(12, 30)), Qt::NoButton, Qt::NoButton,
-                                 Qt::NoModifier);
-            QApplication::sendEvent(bild, &bewegung);
+            QMouseEvent bewegt(QEvent::MouseMove, QPointF(12, 30), bild->mapToGlobal(QPointF()),
+                               Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+            QApplication::sendEvent(bild, &bewegt);
             QCOMPARE(zoom.windowTitle(), QString("Zoom - 12,30"));
             for (const auto& [taste, punkt] : klicks)
                 QTest::mouseClick(bild, taste, {}, punkt);
+            // One yellow outline, both corners on it.
             const QImage gezeigt = bild->grab().toImage();
             const QRect r =
                 QRect(QPoint(m->ZoomX1, m->ZoomY1), QPoint(m->ZoomX2, m->ZoomY2)).normalized();
-            int gelb = 0;
-            for (int y = 0; y < gezeigt.height(); ++y)
-                for (int x = 0; x < gezeigt.width(); ++x)
-                    gelb += gezeigt.pixel(x, y) == qRgb(255, 255, 0);
-            if (!klicks.isEmpty()) {
-                QCOMPARE(gezeigt.pixel(r.topLeft()), qRgb(255, 255, 0));
-                QCOMPARE(gezeigt.pixel(r.bottomRight()), qRgb(255, 255, 0));
-                QCOMPARE(gelb, 2 * r.width() + 2 * r.height() - 4); // one outline only
-            } else {
-                QCOMPARE(gelb, 0);
+            int gelb = 0, ausserhalb = 0;
+            for (int y = 0; y < gezeigt.height(); ++y) {
+                for (int x = 0; x < gezeigt.width(); ++x) {
+                    const bool rand = r.contains(x, y) && !r.adjusted(1, 1, -1, -1).contains(x, y);
+                    (rand ? gelb : ausserhalb) += gezeigt.pixel(x, y) == qRgb(255, 255, 0);
+                }
             }
+            QCOMPARE(gelb, klicks.isEmpty() ? 0 : 2 * r.width() + 2 * r.height() - 4);
+            QCOMPARE(ausserhalb, 0);
         });
         click(knopf);
     }
@@ -146,7 +137,7 @@ private Q_SLOTS:
     void init()
     {
         ordner = std::make_unique<QTemporaryDir>();
-        for (const char* sub : {"rooms", "graphics", "sounds"})
+        for (const char* sub : {"rooms", "graphics"})
             QDir(ordner->path()).mkpath(sub);
         m = std::make_unique<Module1>();
         m->setzeOrdner(ordner->path());
@@ -166,23 +157,15 @@ private Q_SLOTS:
             QCOMPARE(se->windowTitle(), QString("SkriptEditor"));
             QCOMPARE(se->size(), QSize(508, 340));
             QCOMPARE(se->minimumSize(), se->maximumSize());
-            QVERIFY(!(se->windowFlags() &
-                      (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+            QVERIFY(!(se->windowFlags() & Qt::WindowMinMaxButtonsHint));
             QCOMPARE(list1()->geometry(), QRect(0, 0, 417, 290));
             QCOMPARE(list2()->geometry(), QRect(424, 0, 81, 212));
             QCOMPARE(rows(), QStringList());
             QCOMPARE(panel(), -1);
             QCOMPARE(list2()->count(), 33);
-            QCOMPARE(list2()->item(17)->text(), QString("Spezialblende"));
             QVERIFY(list2()->selectedItems().isEmpty());
-            const QVector<QPair<QString, QRect>> knoepfe{{"Hoch", {424, 216, 81, 17}},
-                                                         {"Runter", {424, 232, 81, 17}},
-                                                         {"Löschen", {424, 248, 81, 17}}};
-            for (int i = 0; i < 3; ++i) {
-                auto* b = control<QPushButton>(QString("Command%1").arg(i + 1));
-                QCOMPARE(b->text(), knoepfe[i].first);
-                QCOMPARE(b->geometry(), knoepfe[i].second);
-            }
+            QCOMPARE(control<QPushButton>("Command3")->text(), QString("Löschen"));
+            QCOMPARE(control<QPushButton>("Command3")->geometry(), QRect(424, 248, 81, 17));
             for (auto* b : se->findChildren<QPushButton*>())
                 QVERIFY2(b->fontMetrics().horizontalAdvance(b->text()) <= b->width() - 4,
                          qPrintable(b->objectName()));
@@ -191,17 +174,13 @@ private Q_SLOTS:
                 auto* p = control<QGroupBox>(QString("Befehl_%1").arg(c));
                 QCOMPARE(p->title(), b.hilfe);
                 QCOMPARE(p->geometry(), QRect(0, 296, 505, 41));
-                QVERIFY2(p->fontMetrics().horizontalAdvance(p->title()) <= p->width() - 16,
-                         qPrintable(p->title()));
+                QVERIFY(p->fontMetrics().horizontalAdvance(p->title()) <= p->width() - 16);
                 QCOMPARE(box(c)->isHidden(), !b.box);
                 QCOMPARE(box(c)->maxLength(), std::numeric_limits<int>::max());
-                QCOMPARE(box(c)->y(), 16);
-                QCOMPARE(box(c)->height(), 19);
+                // Labels fit and stand beside the box, the button after it.
                 for (auto* l : p->findChildren<QLabel*>()) {
                     QVERIFY(l->fontMetrics().horizontalAdvance(l->text()) <= l->width());
-                    QVERIFY(b.box ? l->geometry().right() < box(c)->x() ||
-                                        l->x() > box(c)->geometry().right()
-                                  : true);
+                    QVERIFY(!b.box || !l->geometry().intersects(box(c)->geometry()));
                 }
                 if (!b.knopfName.isEmpty()) {
                     auto* k = control<QPushButton>(b.knopfName, p);
@@ -211,8 +190,6 @@ private Q_SLOTS:
                 }
             }
             QCOMPARE(control<QLabel>("Label2_0")->text(), QString("Then"));
-            QCOMPARE(control<QLabel>("Label2_0")->x(), 464);
-            // Tab order: List1, "Hoch", "Runter", List2, "Löschen".
             QStringList reihe;
             QWidget* w = list1();
             do {
@@ -234,56 +211,43 @@ private Q_SLOTS:
             QCOMPARE(se->focusWidget(), box(0));
             QCOMPARE(list2()->currentRow(), 1);
             type(box(0), "Schlüssel");
-            QCOMPARE(rows()[0], QString("IF Schlüssel"));
-
             select(3);
             insert("IfItem");
             QCOMPARE(rows().mid(3), QStringList({"SetFlag a", "IfItem ", "Else ", "EndIf "}));
             QCOMPARE(selected(), 4);
             QCOMPARE(se->focusWidget(), box(8));
+            // Typing into an indented line keeps its indent; what a file cannot hold is refused.
             select(0);
             insert("SetFlag");
-            type(box(3), "x");
-            QCOMPARE(rows().mid(0, 3), QStringList({"IF Schlüssel", "   SetFlag x", "Else "}));
+            type(box(3), "x\"y");
+            QCOMPARE(rows().mid(0, 3), QStringList({"IF Schlüssel", "   SetFlag xy", "Else "}));
             insert("Else"); // its box is hidden: the focus stays in the list
-            QCOMPARE(rows()[2], QString("Else "));
             QCOMPARE(panel(), 9);
             QCOMPARE(se->focusWidget(), list2());
-            // A keystroke the room file cannot hold is refused.
-            select(1);
-            type(box(3), "\"y");
-            QCOMPARE(rows()[1], QString("   SetFlag xy"));
         });
-        QCOMPARE(m->AktSkript.MaxZeile, 8);
-        QCOMPARE(m->AktSkript.Parameter[0], QString("Schlüssel"));
-        QCOMPARE(m->AktSkript.Befehl.mid(0, 9), QVector<qint32>({0, 3, 9, 9, 10, 3, 8, 9, 10}));
+        QCOMPARE(m->AktSkript.Befehl, QVector<qint32>({0, 3, 9, 9, 10, 3, 8, 9, 10}));
+        QCOMPARE(m->AktSkript.Parameter[1], QString("xy"));
     }
 
     void shownParametersAreTrimmedUnlessTheBoxHoldsThemAlready()
     {
-        const Skript s = skriptAus({{2, "  Hallo  "}, {2, " Hallo"}, {16, " x "}, {99, " y "}});
-        edit(s, [&] {
+        edit(skriptAus({{2, "  Hallo  "}, {2, " Hallo"}, {16, " x "}, {99, " y "}}), [&] {
             select(0);
             QCOMPARE(box(2)->text(), QString("Hallo"));
-            QCOMPARE(m->AktSkript.Parameter[0], QString("Hallo"));
             QCOMPARE(rows()[0], QString("Print Hallo"));
             select(1); // the box already says "Hallo": nothing is stored
-            QCOMPARE(m->AktSkript.Parameter[1], QString(" Hallo"));
             QCOMPARE(rows()[1], QString("Print  Hallo"));
-            select(2);
-            QCOMPARE(panel(), 16);
-            QCOMPARE(m->AktSkript.Parameter[2], QString("x"));
             select(3); // a code the editor does not know has no panel
             QCOMPARE(panel(), -1);
-            QCOMPARE(rows()[3], QString("<99>  y "));
         });
+        QCOMPARE(m->AktSkript.Parameter, QVector<QString>({"Hallo", " Hallo", " x ", " y "}));
         // Each showing starts with empty boxes.
         edit(m->AktSkript, [&] {
-            QCOMPARE(panel(), -1);
             QCOMPARE(selected(), -1);
             select(1);
-            QCOMPARE(m->AktSkript.Parameter[1], QString("Hallo"));
+            select(2);
         });
+        QCOMPARE(m->AktSkript.Parameter, QVector<QString>({"Hallo", "Hallo", "x", " y "}));
     }
 
     void movingAndDeletingRebuildTheIndents()
@@ -291,15 +255,11 @@ private Q_SLOTS:
         edit(skriptAus({{0, "f"}, {3, "a"}, {9, ""}, {10, ""}, {2, "p"}}), [&] {
             click("Command1"); // nothing selected: nothing happens
             click("Command3");
-            QCOMPARE(rows().size(), 5);
             select(1);
             click("Command2"); // out of the IF branch into the Else branch
             QCOMPARE(rows(), QStringList({"IF f", "Else ", "   SetFlag a", "EndIf ", "Print p"}));
             QCOMPARE(selected(), 2);
-            click("Command2");
-            click("Command2");
-            QCOMPARE(rows().mid(3), QStringList({"Print p", "SetFlag a"}));
-            click("Command2"); // the last line stays
+            click("Command2", 3); // the last line stays last
             QCOMPARE(selected(), 4);
             select(2);
             click("Command3"); // the EndIf goes: the block stays open
@@ -307,14 +267,10 @@ private Q_SLOTS:
             QCOMPARE(selected(), 2);
             QCOMPARE(panel(), 2);
             select(3);
-            click("Command1");
-            click("Command1");
-            click("Command1");
+            click("Command1", 4);
             QCOMPARE(rows(), QStringList({"SetFlag a", "IF f", "Else ", "   Print p"}));
-            click("Command1");
             QCOMPARE(selected(), 0);
-            for (int i = 0; i < 4; ++i)
-                click("Command3");
+            click("Command3", 4);
             // The last line is gone, its panel stays and typing into it changes nothing.
             QCOMPARE(rows(), QStringList());
             QCOMPARE(selected(), -1);
@@ -322,99 +278,72 @@ private Q_SLOTS:
             type(box(2), "z");
         });
         QCOMPARE(m->AktSkript.MaxZeile, -1);
-        QCOMPARE(m->AktSkript.Befehl.size(), 1);
-        QCOMPARE(m->AktSkript.Parameter[0], QString("p"));
+        QCOMPARE(m->AktSkript.Parameter, QVector<QString>({"p"}));
     }
 
     void fileButtonsPutTheBareNameIntoTheBox()
     {
-        const struct
-        {
-            const char* keyword;
-            qint32 code;
-            const char* knopf;
-            const char* ordner;
-            const char* filter;
-        } faelle[] = {
-            {"PlayWav", 1, "PlaywavB", "sounds/", "Sound & Musik|*.mp3;*.wav;*.mid"},
-            {"Goto", 4, "GotoB", "rooms/", "LSD-Dateien|*.lsd"},
-            {"LoadPic", 5, "LoadPic", "graphics/", "Alle Bilddateien|*.bmp;*.jpg;*.gif"},
-            {"Add", 6, "AddB", "items/", "Alle Bilddateien|*.bmp;*.jpg;*.gif"},
-            {"PlayAvi", 11, "PlayAviB", "movies/", "Alle Videos|*.avi;*.mpg"},
-            {"PlayMusic", 19, "Command6", "musics/", "Sound & Musik|*.mp3;*.wav;*.mid"},
+        const char* const faelle[][4] = {
+            {"PlayWav", "PlaywavB", "sounds/", "Sound & Musik|*.mp3;*.wav;*.mid"},
+            {"Goto", "GotoB", "rooms/", "LSD-Dateien|*.lsd"},
+            {"LoadPic", "LoadPic", "graphics/", "Alle Bilddateien|*.bmp;*.jpg;*.gif"},
+            {"Add", "AddB", "items/", "Alle Bilddateien|*.bmp;*.jpg;*.gif"},
+            {"PlayAvi", "PlayAviB", "movies/", "Alle Videos|*.avi;*.mpg"},
+            {"PlayMusic", "Command6", "musics/", "Sound & Musik|*.mp3;*.wav;*.mid"},
         };
         edit(Skript(), [&] {
-            for (const auto& f : faelle) {
-                insert(f.keyword);
+            for (const auto& [keyword, knopf, ordner, filter] : faelle) {
+                insert(keyword);
                 desktop->answerFile("/woanders/ganz/Datei, Nr 1.ext");
-                click(f.knopf);
+                click(knopf);
                 const auto& r = desktop->requests.last();
-                QCOMPARE(r.kind, Kind::Open);
-                QCOMPARE(r.title, QString());
-                QCOMPARE(r.preset, QString());
-                QCOMPARE(r.folder, m->AppPfad + f.ordner);
-                QCOMPARE(r.filter, QString(f.filter));
-                QCOMPARE(box(f.code)->text(), QString("Datei, Nr 1.ext"));
-                desktop->answerFile(QString()); // cancelled
-                click(f.knopf);
-                desktop->answerFile(m->AppPfad + "sounds/Schnee\u2603.wav");
+                QVERIFY(r.kind == Kind::Open && r.title.isEmpty() && r.preset.isEmpty());
+                QCOMPARE(r.folder, m->AppPfad + ordner);
+                QCOMPARE(r.filter, QString(filter));
+                desktop->answerFile(QString()); // cancelled: nothing changes
+                click(knopf);
+                desktop->answerFile(m->AppPfad + "Schnee\u2603.wav");
                 desktop->answerMessage(QMessageBox::Ok);
-                click(f.knopf);
+                click(knopf);
                 QVERIFY(desktop->requests.last().text.contains("Schnee\u2603.wav"));
-                QCOMPARE(box(f.code)->text(), QString("Datei, Nr 1.ext"));
+                QCOMPARE(rows().last(), QString(keyword) + " Datei, Nr 1.ext");
             }
         });
         QCOMPARE(m->AktSkript.MaxZeile, 5);
-        QCOMPARE(m->AktSkript.Parameter[5], QString("Datei, Nr 1.ext"));
     }
 
     void zoomPicksCornersInEitherOrder()
     {
-        writeBild("raum.bmp", {50, 40});
-        m->setHintergrund("C:\\Spiel\\graphics\\Raum.BMP"); // another folder, another case
+        bild("Raum.BMP", {50, 40});
         edit(Skript(), [&] {
             insert("ZoomIn");
-            pickZoom("Command4", {{Qt::LeftButton, {12, 30}}, {Qt::RightButton, {40, 5}}});
-            QCOMPARE(box(14)->text(), QString("12,30,40,5"));
-            insert("ZoomOut");
-            pickZoom(
+            zoom("Command4", {{Qt::LeftButton, {12, 30}}, {Qt::RightButton, {40, 5}}});
+            insert("ZoomOut"); // a second left click moves the first corner
+            zoom(
                 "Command5",
                 {{Qt::RightButton, {40, 5}}, {Qt::LeftButton, {3, 3}}, {Qt::LeftButton, {12, 30}}});
-            QCOMPARE(box(15)->text(), QString("12,30,40,5"));
             insert("ZoomIn");
-            pickZoom("Command4", {});
+            zoom("Command4", {});
             QCOMPARE(rows(),
                      QStringList({"ZoomIn 12,30,40,5", "ZoomOut 12,30,40,5", "ZoomIn 0,0,0,0"}));
-        });
 
-        // A picture wider than the screen scrolls; the client area stays on the screen.
-        writeBild("breit.bmp", {5000, 60});
-        m->setHintergrund("breit.bmp");
-        edit(Skript(), [&] {
-            insert("ZoomIn");
+            // A picture wider than the screen scrolls; without one the window says so.
+            bild("Breit.bmp", {5000, 60});
             desktop->driveModal([&](QDialog& zoom) {
-                QVERIFY(zoom.width() < 5000);
                 QCOMPARE(control("Picture1", &zoom)->size(), QSize(5000, 60));
                 auto* flaeche = zoom.findChild<QScrollArea*>();
                 QCoreApplication::processEvents();
-                QVERIFY(flaeche->horizontalScrollBar()->isVisible());
+                QVERIFY(zoom.width() < 5000 && flaeche->horizontalScrollBar()->isVisible());
                 QCOMPARE(flaeche->viewport()->height(), 60);
             });
             click("Command4");
-        });
-
-        // Without its picture the window says so, and the corners stay 0.
-        m->setHintergrund("fehlt.bmp");
-        edit(Skript(), [&] {
-            insert("ZoomIn");
+            m->setHintergrund("fehlt.bmp");
             desktop->driveModal([&](QDialog& zoom) {
-                auto* hinweis = control<QLabel>("Hinweis", &zoom);
-                QVERIFY(hinweis->isVisible());
-                QVERIFY(hinweis->text().contains("„fehlt.bmp“"));
+                QVERIFY(control<QLabel>("Hinweis", &zoom)->text().contains("„fehlt.bmp“"));
                 QTest::mouseClick(&zoom, Qt::LeftButton, {}, QPoint(20, 20));
             });
             click("Command4");
-            QCOMPARE(box(14)->text(), QString("0,0,0,0"));
+            QCOMPARE(rows()[2], QString("ZoomIn 0,0,0,0"));
         });
     }
 
@@ -429,11 +358,10 @@ private Q_SLOTS:
                 QCOMPARE(bild->geometry(), QRect(8, 0, 41, 225));
                 const QImage legende = bild->pixmap().toImage();
                 for (int i = 0; i < 16; ++i) {
-                    const QRgb farbe = Farben::palette()[i].rgb();
                     int treffer = 0;
                     for (int y = i * 14; y < i * 14 + 14; ++y)
                         for (int x = 0; x < legende.width(); ++x)
-                            treffer += legende.pixel(x, y) == farbe;
+                            treffer += legende.pixel(x, y) == Farben::palette()[i].rgb();
                     QVERIFY2(treffer >= 6, qPrintable(QString::number(i)));
                 }
             });
@@ -467,16 +395,14 @@ private Q_SLOTS:
         QFile f(datei);
         QVERIFY(f.open(QIODevice::ReadOnly));
         const QByteArray bytes = f.readAll();
-        QVERIFY(bytes.contains("\"\r\n0\r\n3\r\n\"Flag Command2\"\r\n0\r\n"));
         QVERIFY(bytes.contains("#FALSE#\r\n1\r\n3\r\n\"Flag Command1_2\"\r\n16\r\n\"\"\r\n"));
-        QVERIFY(bytes.endsWith("\r\n0\r\n3\r\n\"Flag Command13\"\r\n"));
         Module1 geladen;
         QVERIFY(RoomFile::lesen(bytes, geladen).vollstaendig);
         for (int i = 0; i < 2; ++i)
             QCOMPARE(geladen.HotSpots[0].Skripte[i], skriptAus({{3, "Flag " + knoepfe[i]}}));
         QCOMPARE(geladen.HotSpots[0].Skripte[2], skriptAus({{3, "Flag Command1_2"}, {16, ""}}));
+        QCOMPARE(geladen.StartSkript, skriptAus({{3, "Flag Command2"}}));
         QCOMPARE(geladen.TimerSkript, skriptAus({{3, "Flag Command13"}}));
-        QCOMPARE(geladen.HotSpots[0], m->HotSpots[0]);
     }
 };
 
