@@ -1,25 +1,43 @@
 #include "ZeilenListe.h"
 
+#include <QAbstractItemView>
 #include <QStyledItemDelegate>
 
 namespace {
 
-/// Draws a row from no more of its text than the row can show: every character is at
-/// least a pixel wide, so the rest would be cut off anyway, and laying out thousands of
-/// indent spaces (a script of unclosed blocks) at every repaint would take seconds.
+/// Draws a row from no more of its text than reaches the list's right edge: every character
+/// is at least a pixel wide, so the rest would be cut off anyway, and laying out thousands
+/// of indent spaces (a script of unclosed blocks) at every repaint would take seconds.
 class ZeilenDelegate : public QStyledItemDelegate
 {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
 
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        // Measured from the whole text, so that the list scrolls as far as the text goes.
+        messen = true;
+        const QSize groesse = QStyledItemDelegate::sizeHint(option, index);
+        messen = false;
+        return groesse;
+    }
+
 protected:
     void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override
     {
         QStyledItemDelegate::initStyleOption(option, index);
-        const qsizetype zeichen = qMax(option->rect.width(), 0) + 1;
+        const auto* liste = qobject_cast<const QAbstractItemView*>(option->widget);
+        if (messen || !liste)
+            return;
+        // From the row's start, which lies left of the list when it is scrolled, to the
+        // list's right edge.
+        const qsizetype zeichen = qMax(liste->viewport()->width() - option->rect.left(), 0) + 1;
         if (option->text.size() > zeichen)
             option->text.truncate(zeichen);
     }
+
+private:
+    mutable bool messen = false;
 };
 
 } // namespace
