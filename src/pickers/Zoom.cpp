@@ -1,6 +1,7 @@
 #include "Zoom.h"
 
 #include "ZoomBild.h"
+#include "model/BildPfad.h"
 #include "model/DateiName.h"
 #include "model/FindeDatei.h"
 #include "model/Module1.h"
@@ -36,7 +37,7 @@ Zoom::Zoom(Module1& raum, QWidget* parent) : QDialog(parent), m(raum)
 void Zoom::laden()
 {
     setWindowTitle(QStringLiteral("Zoom"));
-    const QString name = DateiName(m.Hintergrund().trimmed());
+    const QString name = DateiName(ohneLeerzeichen(m.Hintergrund()));
     const QString pfad = findeDatei(m.GraphicsPfad, name);
     const QImage bild = pfad.isEmpty() ? QImage() : BildDatei::laden(pfad);
     if (bild.isNull()) {

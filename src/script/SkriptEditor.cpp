@@ -3,8 +3,8 @@
 #include "BefehlsPanel.h"
 #include "SkriptBearbeitung.h"
 #include "SkriptZeilenModell.h"
-#include "Zeilen.h"
 #include "ZeilenListe.h"
+#include "model/BildPfad.h"
 #include "model/DateiName.h"
 #include "model/Module1.h"
 #include "pickers/Farben.h"
@@ -150,7 +150,7 @@ void SkriptEditor::zeileGewaehlt()
         return;
     befehl[code]->show();
     // Storing through the box trims the parameter, unless the box holds that text already.
-    befehl[code]->box()->setText(Zeilen::ohneRandLeerzeichen(m.AktSkript.Parameter[i]));
+    befehl[code]->box()->setText(ohneLeerzeichen(m.AktSkript.Parameter[i]));
 }
 
 void SkriptEditor::boxGeaendert(const QString& text)

@@ -26,15 +26,4 @@ QString text(int einzug, qint32 code, const QString& parameter)
            QLatin1Char(' ') + parameter;
 }
 
-QString ohneRandLeerzeichen(const QString& text)
-{
-    qsizetype anfang = 0;
-    qsizetype ende = text.size();
-    while (anfang < ende && text[anfang] == QLatin1Char(' '))
-        ++anfang;
-    while (ende > anfang && text[ende - 1] == QLatin1Char(' '))
-        --ende;
-    return text.mid(anfang, ende - anfang);
-}
-
 } // namespace Zeilen

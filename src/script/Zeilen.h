@@ -16,7 +16,4 @@ QVector<int> einzuege(const Skript& skript);
 /// The indent, the keyword, one space and the parameter.
 QString text(int einzug, qint32 code, const QString& parameter);
 
-/// The text without the spaces at both ends; other blanks stay.
-QString ohneRandLeerzeichen(const QString& text);
-
 } // namespace Zeilen

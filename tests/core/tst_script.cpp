@@ -68,7 +68,6 @@ private Q_SLOTS:
         QCOMPARE(zeilen(skriptAus({{10, ""}, {3, "a"}, {9, ""}, {8, "x"}, {27, "p"}, {99, " q"}})),
                  QStringList({"EndIf ", "SetFlag a", "Else ", "   IfItem x",
                               "      Spiel vom Spiel spielen spielen p", "      <99>  q"}));
-        QCOMPARE(Zeilen::ohneRandLeerzeichen("  a b\t "), QString("a b\t"));
     }
 
     void editsLeaveTheArraysAsTheGameExpects()

@@ -1,4 +1,4 @@
-#include "ScriptedDesktop.h"
+#include "EditorImTest.h"
 #include "SkriptAus.h"
 #include "mainwindow/Editor.h"
 #include "model/Module1.h"
@@ -15,21 +15,16 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QTemporaryDir>
 #include <QtTest>
 #include <functional>
-#include <memory>
 
 using Kind = ScriptedDesktop::Request::Kind;
 
-class TestSkriptEditor : public QObject
+class TestSkriptEditor : public QObject, EditorImTest
 {
     Q_OBJECT
 
 private:
-    std::unique_ptr<QTemporaryDir> ordner;
-    std::unique_ptr<Module1> m;
-    std::unique_ptr<ScriptedDesktop> desktop;
     std::unique_ptr<SkriptEditor> se;
 
     template <typename T = QWidget> T* control(const QString& name, QWidget* in = nullptr) const
@@ -136,19 +131,14 @@ private Q_SLOTS:
     void initTestCase() { applyEditorLook(); }
     void init()
     {
-        ordner = std::make_unique<QTemporaryDir>();
-        for (const char* sub : {"rooms", "graphics"})
-            QDir(ordner->path()).mkpath(sub);
-        m = std::make_unique<Module1>();
-        m->setzeOrdner(ordner->path());
-        desktop = std::make_unique<ScriptedDesktop>();
+        starten({"rooms", "graphics"});
         se = std::make_unique<SkriptEditor>(*m, *desktop);
+        editor->skriptEditorZeigen = [this] { se->zeigen(); };
     }
     void cleanup()
     {
         se.reset();
-        QVERIFY2(desktop->unexpected.isEmpty(), qPrintable(desktop->unexpected.join("; ")));
-        QCOMPARE(desktop->pendingAnswers(), 0);
+        beenden();
     }
 
     void windowLayoutAndCaptions()
@@ -371,11 +361,8 @@ private Q_SLOTS:
 
     void scriptsGoFromEveryButtonIntoTheRoomFile()
     {
-        Editor editor(*m, *desktop);
-        editor.skriptEditorZeigen = [&] { se->zeigen(); };
-        editor.show();
-        QTest::mouseClick(editor.findChild<QPushButton*>("Command3"), Qt::LeftButton);
-        auto* hotSpots = editor.findChild<QListWidget*>("List1");
+        QTest::mouseClick(editor->findChild<QPushButton*>("Command3"), Qt::LeftButton);
+        auto* hotSpots = editor->findChild<QListWidget*>("List1");
         QTest::mouseClick(hotSpots->viewport(), Qt::LeftButton, {},
                           hotSpots->visualItemRect(hotSpots->item(0)).center());
         const QStringList knoepfe{"Command1_0", "Command1_1", "Command1_2", "Command2",
@@ -385,12 +372,12 @@ private Q_SLOTS:
                 insert("SetFlag");
                 type(box(3), "Flag " + k);
             });
-            QTest::mouseClick(editor.findChild<QPushButton*>(k), Qt::LeftButton);
+            QTest::mouseClick(editor->findChild<QPushButton*>(k), Qt::LeftButton);
         }
         const QString datei = m->AppPfad + "rooms/r.lsd";
         desktop->answerFile(datei);
         desktop->answerMessage(QMessageBox::Ok);
-        QTest::mouseClick(editor.findChild<QPushButton*>("Command5"), Qt::LeftButton);
+        QTest::mouseClick(editor->findChild<QPushButton*>("Command5"), Qt::LeftButton);
 
         QFile f(datei);
         QVERIFY(f.open(QIODevice::ReadOnly));
