@@ -2,6 +2,7 @@
 #include "model/Module1.h"
 #include "platform/Desktop.h"
 #include "platform/Look.h"
+#include "script/SkriptEditor.h"
 #include "tools/Gegen.h"
 #include "tools/Tool.h"
 
@@ -34,6 +35,13 @@ int main(int argc, char* argv[])
 
     QtDesktop desktop;
     Editor editor(raum, desktop);
+    // Made on first use and kept; the main window owns it.
+    SkriptEditor* skriptEditor = nullptr;
+    editor.skriptEditorZeigen = [&] {
+        if (!skriptEditor)
+            skriptEditor = new SkriptEditor(raum, desktop, &editor);
+        skriptEditor->zeigen();
+    };
     // The item manager and the checker are made on first use and kept.
     Gegen* gegen = nullptr;
     Tool* tool = nullptr;

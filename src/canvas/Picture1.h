@@ -1,10 +1,20 @@
 #pragma once
 
-#include <QImage>
-#include <QWidget>
+#include "Picture2.h"
+#include "Strich.h"
 
-/// The 640 x 480 canvas. It keeps its content in an image of its own, so what is drawn
-/// on it stays until it is cleared and survives every repaint.
+#include <QImage>
+#include <QRegion>
+#include <QWidget>
+#include <functional>
+
+class Module1;
+struct HotSpot;
+
+/// The 640 x 480 canvas: the room's picture stretched over it and the selected hotspot's
+/// cells inverted on top. It keeps its content in an image of its own, so what is drawn on
+/// it stays until it is cleared and survives every repaint. The mouse edits the selected
+/// hotspot's cells.
 class Picture1 : public QWidget
 {
     Q_OBJECT
@@ -13,14 +23,42 @@ public:
     static constexpr int Breite = 640;
     static constexpr int Hoehe = 480;
 
-    explicit Picture1(QWidget* parent = nullptr);
+    /// `auswahl` gives the index of the selected hotspot, -1 for none; it is asked on every
+    /// mouse event and redraw.
+    Picture1(Module1& raum, std::function<int()> auswahl, QWidget* parent = nullptr);
 
+    /// Trims `Bild`, clears the canvas when it is empty, else finds the picture (the name
+    /// may be replaced by the path it was found at), loads it into the holder and paints it
+    /// stretched over the cleared canvas. False, with canvas and holder as they were, when the
+    /// picture cannot be loaded.
+    bool BildLaden(QString& Bild);
+    /// Paints the room's picture and inverts the selected hotspot's cells over it. False,
+    /// with nothing drawn, when the picture cannot be loaded.
+    bool BildAufbau();
+    /// Inverts the selected hotspot's cells over what the canvas shows.
+    void zellenZeichnen();
     void clear();
+
     const QImage& bild() const { return image; }
+    const Picture2& picture2() const { return holder; }
+    const Strich& strich() const { return stroke; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    HotSpot* ausgewaehlt() const;
+    /// Replaces the whole canvas; a stroke in progress ends.
+    void neuMalen(const QImage& inhalt);
+    /// Inverts the marks in the image and returns the area they touched.
+    QRegion invertieren(const QVector<Marke>& marken);
+
+    Module1& m;
+    std::function<int()> auswahl;
+    Picture2 holder;
+    Strich stroke;
     QImage image;
 };

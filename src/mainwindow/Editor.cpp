@@ -2,10 +2,13 @@
 
 #include "HotSpotPanel.h"
 #include "canvas/Picture1.h"
+#include "model/BildPfad.h"
 #include "model/DateiName.h"
 #include "model/Module1.h"
+#include "platform/BildDatei.h"
 #include "platform/Desktop.h"
 #include "platform/GameLauncher.h"
+#include "platform/StorableTextValidator.h"
 #include "roomfile/Cp1252.h"
 #include "roomfile/RoomFile.h"
 #include "roomfile/TextFile.h"
@@ -35,7 +38,8 @@ Editor::Editor(Module1& raum, Desktop& desktop, QWidget* parent)
     setWindowTitle(titelLeer);
     setFixedSize(748, 484);
 
-    picture1 = new Picture1(this);
+    picture1 = new Picture1(
+        m, [this] { return auswahl(); }, this);
     picture1->move(0, 0);
 
     list1 = new QListWidget(this);
@@ -89,8 +93,8 @@ Editor::Editor(Module1& raum, Desktop& desktop, QWidget* parent)
     connect(
         knopf(QStringLiteral("Command10"), QStringLiteral("HotSpot löschen"), {640, 368, 105, 17}),
         &QPushButton::clicked, this, &Editor::hotSpotLoeschen);
-    // The picture dialog comes with the canvas.
-    knopf(QStringLiteral("Command7"), QStringLiteral("Bild Laden"), {640, 384, 105, 17});
+    connect(knopf(QStringLiteral("Command7"), QStringLiteral("Bild Laden"), {640, 384, 105, 17}),
+            &QPushButton::clicked, this, &Editor::bildLadenBefehl);
     connect(knopf(QStringLiteral("Command6"), QStringLiteral("Neu"), {640, 408, 105, 17}),
             &QPushButton::clicked, this, &Editor::neu);
     connect(knopf(QStringLiteral("Command4"), QStringLiteral("Laden"), {640, 424, 105, 17}),
@@ -136,8 +140,12 @@ void Editor::listeFuellen()
 
 void Editor::bildAufbau()
 {
-    // Until the canvas paints pictures and regions, the picture area stays empty.
-    picture1->clear();
+    // A room may name a picture that is missing: its cells still show, over a cleared
+    // canvas, so that the marks always agree with the room.
+    if (!picture1->BildAufbau()) {
+        picture1->clear();
+        picture1->zellenZeichnen();
+    }
 }
 
 void Editor::meldeFehler(const QString& text)
@@ -188,12 +196,13 @@ void Editor::laden()
         return;
     }
     const RoomFile::LeseErgebnis e = RoomFile::lesen(*bytes, m);
-    if (e.hintergrundGelesen)
-        picture1->clear();
     if (e.hotSpotsErsetzt) {
         listeFuellen();
         frame1->hide();
     }
+    // A missing picture is no error here: the canvas is then cleared.
+    if (e.hintergrundGelesen)
+        bildAufbau();
     if (!e.vollstaendig) {
         meldeFehler(QStringLiteral("Die Datei %1 ist fehlerhaft: Das Lesen hat in Zeile %2 "
                                    "aufgehört. Was davor stand, wurde geladen.")
@@ -307,11 +316,57 @@ void Editor::cursorWaehlen()
     const QString pfad = desktop.chooseFile(this, r);
     if (pfad.isEmpty())
         return;
-    if (!Cp1252::isStorableText(DateiName(pfad))) {
-        meldeFehler(QStringLiteral("Der Dateiname %1 enthält Zeichen, die eine Raumdatei nicht "
-                                   "speichern kann. Bitte benennen Sie die Datei um.")
-                        .arg(DateiName(pfad)));
+    if (!StorableTextValidator::fileNameAccepted(desktop, this, pfad))
+        return;
+    frame1->setCursorText(pfad);
+}
+
+void Editor::bildLadenBefehl()
+{
+    FileRequest r;
+    r.title = QStringLiteral("Bild laden");
+    r.filter = QStringLiteral("Bild-Dateien|*.jpeg;*.jpg;*.bmp;*.gif");
+    r.folder = m.AppPfad + QStringLiteral("graphics");
+    r.preset = DateiName(ohneLeerzeichen(m.Hintergrund()));
+    const QString pfad = desktop.chooseFile(this, r);
+    if (pfad.isEmpty())
+        return;
+    // The room file holds the path as chosen, between quotes, in at most 100 characters.
+    if (!Cp1252::isStorableText(pfad)) {
+        meldeFehler(QStringLiteral("Der Pfad %1 enthält Zeichen, die eine Raumdatei nicht "
+                                   "speichern kann. Bitte benennen Sie die Datei oder ihren "
+                                   "Ordner um.")
+                        .arg(zeigbar(pfad)));
         return;
     }
-    frame1->setCursorText(pfad);
+    if (pfad.size() > Module1::HintergrundLaenge) {
+        meldeFehler(QStringLiteral("Der Pfad %1 ist länger als die 100 Zeichen, die eine "
+                                   "Raumdatei für das Hintergrundbild speichern kann. Bitte "
+                                   "legen Sie das Bild in einen Ordner mit kürzerem Pfad.")
+                        .arg(zeigbar(pfad)));
+        return;
+    }
+    const QString vorher = m.Hintergrund();
+    m.setHintergrund(pfad);
+    if (!picture1->BildAufbau()) {
+        // The room keeps the picture the canvas still shows.
+        m.setHintergrund(vorher);
+        meldeFehler(QStringLiteral("Die Datei %1 kann nicht als Bild geladen werden. Der Raum "
+                                   "behält sein bisheriges Bild.")
+                        .arg(zeigbar(pfad)));
+        return;
+    }
+    if (picture1->picture2().size() == picture1->size())
+        return;
+    MessageRequest frage;
+    frage.text = QStringLiteral("Bild in neuer Größe als BMP speichern?");
+    frage.buttons = QMessageBox::Yes | QMessageBox::No;
+    frage.defaultButton = QMessageBox::Yes;
+    if (desktop.message(this, frage) != QMessageBox::Yes)
+        return;
+    const QString ziel = ohneLeerzeichen(m.Hintergrund());
+    if (!BildDatei::bmpSchreiben(ziel, picture1->picture2().gestreckt()))
+        meldeFehler(QStringLiteral("Das Bild %1 konnte nicht gespeichert werden. Die Datei ist "
+                                   "unverändert geblieben.")
+                        .arg(zeigbar(ziel)));
 }

@@ -47,6 +47,7 @@ private:
     void hotSpotGewaehlt(int index);
     void skriptBearbeiten(const std::function<Skript&()>& ziel);
     void cursorWaehlen();
+    void bildLadenBefehl();
 
     void listeFuellen();
     void bildAufbau();

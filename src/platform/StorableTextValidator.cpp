@@ -1,5 +1,6 @@
 #include "StorableTextValidator.h"
 
+#include "Desktop.h"
 #include "model/DateiName.h"
 #include "roomfile/Cp1252.h"
 
@@ -26,4 +27,18 @@ void StorableTextValidator::attach(QLineEdit* box, bool fileNameOnly)
                                           "nicht speichern."),
                            box);
     });
+}
+
+bool StorableTextValidator::fileNameAccepted(Desktop& desktop, QWidget* parent, const QString& path)
+{
+    const QString name = DateiName(path);
+    if (Cp1252::isStorableText(name))
+        return true;
+    MessageRequest r;
+    r.text = QStringLiteral("Der Dateiname %1 enthält Zeichen, die eine Raumdatei nicht "
+                            "speichern kann. Bitte benennen Sie die Datei um.")
+                 .arg(name);
+    r.icon = QMessageBox::Warning;
+    desktop.message(parent, r);
+    return false;
 }

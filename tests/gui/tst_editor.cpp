@@ -1,3 +1,4 @@
+#include "EditorImTest.h"
 #include "FileSizeLimit.h"
 #include "ScriptedDesktop.h"
 #include "mainwindow/Editor.h"
@@ -20,16 +21,11 @@
 
 using Kind = ScriptedDesktop::Request::Kind;
 
-class TestEditor : public QObject
+class TestEditor : public QObject, EditorImTest
 {
     Q_OBJECT
 
 private:
-    std::unique_ptr<QTemporaryDir> ordner;
-    std::unique_ptr<Module1> m;
-    std::unique_ptr<ScriptedDesktop> desktop;
-    std::unique_ptr<Editor> editor;
-
     QString raeume(const QString& name) const { return m->AppPfad + "rooms/" + name; }
     template <typename T> T* control(const QString& name) const
     {
@@ -110,24 +106,8 @@ private:
 
 private Q_SLOTS:
     void initTestCase() { applyEditorLook(); }
-    void init()
-    {
-        ordner = std::make_unique<QTemporaryDir>();
-        QDir(ordner->path()).mkpath("rooms");
-        QDir(ordner->path()).mkpath("cursors");
-        m = std::make_unique<Module1>();
-        m->setzeOrdner(ordner->path());
-        desktop = std::make_unique<ScriptedDesktop>();
-        editor = std::make_unique<Editor>(*m, *desktop);
-        editor->show();
-        QVERIFY(QTest::qWaitForWindowExposed(editor.get()));
-    }
-    void cleanup()
-    {
-        editor.reset();
-        QVERIFY2(desktop->unexpected.isEmpty(), qPrintable(desktop->unexpected.join("; ")));
-        QCOMPARE(desktop->pendingAnswers(), 0);
-    }
+    void init() { starten({"rooms", "cursors"}); }
+    void cleanup() { beenden(); }
 
     void startsEmptyWithTheLaidOutControls()
     {

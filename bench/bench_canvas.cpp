@@ -1,0 +1,198 @@
+// Speed of the canvas: a full redraw, one mouse move, a selection change on a huge picture.
+#include "canvas/Picture1.h"
+#include "mainwindow/Editor.h"
+#include "model/Module1.h"
+#include "platform/Desktop.h"
+#include "roomfile/RoomFile.h"
+#include "roomfile/TextFile.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+QTemporaryDir* ordner = nullptr;
+
+QString spielOrdner()
+{
+    if (!ordner) {
+        ordner = new QTemporaryDir;
+        QDir(ordner->path()).mkpath(QStringLiteral("graphics"));
+        QDir(ordner->path()).mkpath(QStringLiteral("rooms"));
+    }
+    return ordner->path();
+}
+
+// A picture with detail everywhere, so the decoder and the filter have real work.
+QImage bild(QSize groesse)
+{
+    QImage b(groesse, QImage::Format_RGB32);
+    QPainter p(&b);
+    p.fillRect(b.rect(), QLinearGradient(0, 0, groesse.width(), groesse.height()));
+    for (int i = 0; i < 400; ++i)
+        p.fillRect(QRect((i * 7919) % groesse.width(), (i * 104729) % groesse.height(),
+                         groesse.width() / 20, groesse.height() / 30),
+                   QColor::fromHsv(i % 360, 200, 50 + i % 200));
+    return b;
+}
+
+// Only the room-file dialog is asked, and it always picks the benchmark's room.
+class RaumDesktop : public Desktop
+{
+public:
+    QString raum;
+    QString chooseFile(QWidget*, const FileRequest&) override { return raum; }
+    QMessageBox::StandardButton message(QWidget*, const MessageRequest&) override
+    {
+        return QMessageBox::Ok;
+    }
+    void showModal(QDialog&) override {}
+    bool startProgram(const QString&, const QStringList&) override { return false; }
+    bool openFolder(const QString&) override { return false; }
+};
+
+// A room with one hotspot and its canvas, shown offscreen, the hotspot selected.
+struct Leinwand
+{
+    Module1 m;
+    Picture1 canvas{m, [] { return 0; }};
+
+    explicit Leinwand(bool alleZellen)
+    {
+        m.setzeOrdner(spielOrdner());
+        const QString datei = m.GraphicsPfad + QStringLiteral("raum.jpg");
+        if (!QFile::exists(datei))
+            bild({800, 600}).save(datei, "JPG");
+        m.setHintergrund(QStringLiteral("raum.jpg"));
+        HotSpot& h = m.HotSpots[m.neuerHotSpot(0)];
+        for (auto& spalte : h.Feld)
+            spalte.fill(alleZellen);
+        canvas.show();
+        canvas.BildAufbau();
+        QCoreApplication::processEvents();
+    }
+};
+
+void bildAufbau(benchmark::State& state)
+{
+    Leinwand l(true);
+    for (auto _ : state) {
+        l.canvas.BildAufbau();
+        QCoreApplication::processEvents(); // the repaint
+    }
+    state.counters["decodes"] = l.canvas.picture2().dekodierungen();
+}
+
+// The cells in a snake order, so every step of a stroke reaches a neighbouring cell.
+QPointF schlange(int i)
+{
+    const int x = i / HotSpot::Zeilen;
+    const int y = x % 2 == 0 ? i % HotSpot::Zeilen : HotSpot::Zeilen - 1 - i % HotSpot::Zeilen;
+    return QPointF(x * 10 + 5, y * 10 + 5);
+}
+
+void mausBewegung(benchmark::State& state)
+{
+    Leinwand l(false);
+    const auto senden = [&](QEvent::Type typ, int zelle, Qt::MouseButton knopf,
+                            Qt::MouseButtons gehalten) {
+        const QPointF p = schlange(zelle);
+        QMouseEvent e(typ, p, l.canvas.mapToGlobal(p), knopf, gehalten, Qt::NoModifier);
+        QApplication::sendEvent(&l.canvas, &e);
+    };
+    // Forward the stroke sets every cell it reaches, backward it clears them again.
+    constexpr int zellen = HotSpot::Spalten * HotSpot::Zeilen;
+    int schritt = 1;
+    int zelle = 0;
+    qint64 geaendert = 0;
+    senden(QEvent::MouseButtonPress, zelle, Qt::LeftButton, Qt::LeftButton);
+    for (auto _ : state) {
+        if (zelle + schritt < 0 || zelle + schritt >= zellen) {
+            state.PauseTiming();
+            senden(QEvent::MouseButtonRelease, zelle, Qt::LeftButton, Qt::NoButton);
+            senden(QEvent::MouseButtonPress, zelle, Qt::LeftButton, Qt::LeftButton);
+            schritt = -schritt;
+            QCoreApplication::processEvents();
+            state.ResumeTiming();
+        }
+        zelle += schritt;
+        const QPoint z(int(schlange(zelle).x()) / 10, int(schlange(zelle).y()) / 10);
+        const bool vorher = l.m.HotSpots[0].Feld[z.x()][z.y()];
+        senden(QEvent::MouseMove, zelle, Qt::NoButton, Qt::LeftButton);
+        QCoreApplication::processEvents(); // the repaint of that cell
+        geaendert += vorher != l.m.HotSpots[0].Feld[z.x()][z.y()];
+    }
+    state.counters["cells_changed_per_move"] = double(geaendert) / double(state.iterations());
+}
+
+// Picking hotspots one after the other in a room whose picture is a 4000 x 3000 JPEG.
+void auswahlWechsel(benchmark::State& state)
+{
+    Module1 raum;
+    raum.setzeOrdner(spielOrdner());
+    const QString datei = raum.GraphicsPfad + QStringLiteral("riesig.jpg");
+    if (!QFile::exists(datei))
+        bild({4000, 3000}).save(datei, "JPG", 90);
+    raum.setHintergrund(QStringLiteral("riesig.jpg"));
+    for (int i = 0; i < 2; ++i) {
+        HotSpot& h = raum.HotSpots[raum.neuerHotSpot(i)];
+        for (int x = 10 * i; x < 10 * i + 20; ++x)
+            h.Feld[x].fill(true);
+    }
+    RaumDesktop desktop;
+    desktop.raum = raum.AppPfad + QStringLiteral("rooms/riesig.lsd");
+    TextFile::write(desktop.raum, RoomFile::schreiben(raum));
+
+    Module1 m;
+    m.setzeOrdner(spielOrdner());
+    Editor editor(m, desktop);
+    editor.show();
+    editor.findChild<QPushButton*>(QStringLiteral("Command4"))->click(); // "Laden"
+    auto* liste = editor.findChild<QListWidget*>(QStringLiteral("List1"));
+    const Picture2& holder = editor.findChild<Picture1*>(QStringLiteral("Picture1"))->picture2();
+    const int nachDemLaden = holder.dekodierungen();
+    int zeile = 0;
+    for (auto _ : state) {
+        liste->setCurrentRow(zeile);
+        QCoreApplication::processEvents();
+        zeile = 1 - zeile;
+    }
+    state.counters["decodes_at_load"] = nachDemLaden;
+    state.counters["decodes_after_load"] = holder.dekodierungen() - nachDemLaden;
+}
+
+// For comparison: the one decode and stretch that loading that room costs.
+void riesigDekodieren(benchmark::State& state)
+{
+    const QString datei = spielOrdner() + QStringLiteral("/graphics/riesig.jpg");
+    if (!QFile::exists(datei))
+        bild({4000, 3000}).save(datei, "JPG", 90);
+    for (auto _ : state) {
+        Picture2 holder;
+        benchmark::DoNotOptimize(holder.laden(datei));
+    }
+}
+
+} // namespace
+
+BENCHMARK(bildAufbau)->Unit(benchmark::kMicrosecond);
+BENCHMARK(mausBewegung)->Unit(benchmark::kMicrosecond);
+BENCHMARK(auswahlWechsel)->Unit(benchmark::kMicrosecond);
+BENCHMARK(riesigDekodieren)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    delete ordner;
+    return 0;
+}

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QDateTime>
+#include <QImage>
+#include <QString>
+
+/// The picture holder: the picture last loaded, at its native size, never shown. It also
+/// keeps that picture stretched over the cleared canvas, and decodes a file again only when
+/// its path, size or modification time changed, so a redraw of the same room is cheap.
+class Picture2
+{
+public:
+    /// Loads the picture file at `pfad`, the format decided by its content. When it cannot
+    /// be loaded, the holder keeps the picture it had.
+    bool laden(const QString& pfad);
+
+    /// The picture at its native size.
+    const QImage& bild() const { return nativ; }
+    QSize size() const { return nativ.size(); }
+    /// The picture stretched to 640 x 480 over the canvas's background colour, smoothly
+    /// filtered: what the canvas shows without marks.
+    const QImage& gestreckt() const { return leinwand; }
+
+    /// How many times a file was decoded.
+    int dekodierungen() const { return dekodiert; }
+
+    /// The canvas's colour before any picture is painted.
+    static const QColor leer;
+
+private:
+    QString pfad;
+    qint64 groesse = -1;
+    QDateTime geaendert;
+    QImage nativ;
+    QImage leinwand;
+    int dekodiert = 0;
+};

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "model/Skript.h"
+
+/// The edits the script editor makes on a script. Every edit keeps MaxZeile and the arrays
+/// as the game's own editor leaves them, so the arrays hold exactly the lines afterwards,
+/// except after the last line was deleted: then they keep that line's old element.
+namespace SkriptBearbeitung {
+
+/// Inserts a line with `code` and the empty parameter after line `nach` (-1: before the
+/// first line). "IF" and "IfItem" bring their "Else" and "EndIf": three lines, in that
+/// order. Returns the index of the (first) new line.
+qint32 einfuegen(Skript& skript, qint32 nach, qint32 code);
+
+/// Exchanges line s with the one above; false (and nothing changed) for the first line.
+bool hoch(Skript& skript, qint32 s);
+/// Exchanges line s with the one below; false (and nothing changed) for the last line.
+bool runter(Skript& skript, qint32 s);
+/// Removes line s, whatever block it opens or closes.
+bool loeschen(Skript& skript, qint32 s);
+
+} // namespace SkriptBearbeitung

@@ -1,0 +1,259 @@
+#include "SkriptEditor.h"
+
+#include "BefehlsPanel.h"
+#include "SkriptBearbeitung.h"
+#include "SkriptZeilenModell.h"
+#include "ZeilenListe.h"
+#include "model/BildPfad.h"
+#include "model/DateiName.h"
+#include "model/Module1.h"
+#include "pickers/Farben.h"
+#include "pickers/Zoom.h"
+#include "platform/Desktop.h"
+#include "platform/StorableTextValidator.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+using namespace Befehlstabelle;
+
+namespace {
+
+int ausgewaehlt(const QAbstractItemView* liste)
+{
+    const QModelIndexList auswahl = liste->selectionModel()->selectedIndexes();
+    return auswahl.isEmpty() ? -1 : auswahl.first().row();
+}
+
+} // namespace
+
+SkriptEditor::SkriptEditor(Module1& raum, Desktop& desktop, QWidget* parent)
+    : QDialog(parent), m(raum), desktop(desktop)
+{
+    setObjectName(QStringLiteral("SkriptEditor"));
+    setWindowTitle(QStringLiteral("SkriptEditor"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
+    setFixedSize(508, 340);
+
+    // Created in the tab order: List1, "Hoch", "Runter", List2, "Löschen", then the panels.
+    modell = new SkriptZeilenModell(m.AktSkript, this);
+    list1 = new ZeilenListe(this);
+    list1->setObjectName(QStringLiteral("List1"));
+    list1->setGeometry(0, 0, 417, 290);
+    list1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    list1->setSelectionMode(QAbstractItemView::SingleSelection);
+    list1->setModel(modell);
+    connect(list1->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &SkriptEditor::zeileGewaehlt);
+
+    const auto knopf = [this](const char* name, const QString& text, int oben) {
+        auto* b = new QPushButton(text, this);
+        b->setObjectName(QLatin1String(name));
+        b->setGeometry(424, oben, 81, 17);
+        b->setAutoDefault(false);
+        return b;
+    };
+    connect(knopf("Command1", QStringLiteral("Hoch"), 216), &QPushButton::clicked, this,
+            &SkriptEditor::hoch);
+    connect(knopf("Command2", QStringLiteral("Runter"), 232), &QPushButton::clicked, this,
+            &SkriptEditor::runter);
+
+    list2 = new QListWidget(this);
+    list2->setObjectName(QStringLiteral("List2"));
+    list2->setGeometry(424, 0, 81, 212);
+    list2->setSelectionMode(QAbstractItemView::SingleSelection);
+    // Long keywords are cut short, as the narrow list always showed them; the tooltip
+    // gives them whole.
+    list2->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    connect(list2, &QListWidget::itemDoubleClicked, this, &SkriptEditor::einfuegen);
+    list2->installEventFilter(this);
+
+    auto* loeschenKnopf = knopf("Command3", QStringLiteral("Löschen"), 248);
+    connect(loeschenKnopf, &QPushButton::clicked, this, &SkriptEditor::loeschen);
+    // The list comes after the buttons beside it, but was made before "Löschen".
+    setTabOrder(list2, loeschenKnopf);
+
+    for (qint32 code = 0; code < Anzahl; ++code) {
+        auto* panel = new BefehlsPanel(code, this);
+        panel->hide();
+        befehl[code] = panel;
+        connect(panel->box(), &QLineEdit::textChanged, this, &SkriptEditor::boxGeaendert);
+        if (QPushButton* b = panel->knopf()) {
+            b->setAutoDefault(false);
+            const Knopf art = Befehlstabelle::befehl(code).knopf;
+            connect(b, &QPushButton::clicked, this, [this, code, art] {
+                if (art == Knopf::Datei)
+                    dateiWaehlen(code);
+                else if (art == Knopf::Zoom)
+                    zoomWaehlen(code);
+                else
+                    farbenZeigen();
+            });
+        }
+    }
+}
+
+SkriptEditor::~SkriptEditor() = default;
+
+void SkriptEditor::zeigen()
+{
+    laden();
+    desktop.showModal(*this);
+}
+
+void SkriptEditor::laden()
+{
+    insertBusy = false;
+    list2->clear();
+    for (int r = 0; r < Anzahl; ++r) {
+        const qint32 code = ListRowCommand(r);
+        auto* zeile = new QListWidgetItem(CommandKeyword(code), list2);
+        zeile->setToolTip(Befehlstabelle::befehl(code).hilfe);
+    }
+    aufbau();
+    // A fresh window: empty boxes, no panel. Nothing is selected, so nothing is stored.
+    for (BefehlsPanel* panel : befehl) {
+        panel->box()->clear();
+        panel->hide();
+    }
+}
+
+void SkriptEditor::aufbau()
+{
+    modell->aufbau();
+    // No current row either, or the list would take the first one when it gets the focus.
+    list1->setCurrentIndex(QModelIndex());
+}
+
+int SkriptEditor::zeile() const
+{
+    return ausgewaehlt(list1);
+}
+
+void SkriptEditor::zeileWaehlen(int i)
+{
+    list1->selectionModel()->setCurrentIndex(modell->index(i), QItemSelectionModel::ClearAndSelect);
+}
+
+void SkriptEditor::zeileGewaehlt()
+{
+    const int i = zeile();
+    if (insertBusy || i < 0)
+        return;
+    for (BefehlsPanel* panel : befehl)
+        panel->hide();
+    const qint32 code = m.AktSkript.Befehl[i];
+    if (!bekannt(code))
+        return;
+    befehl[code]->show();
+    // Storing through the box trims the parameter, unless the box holds that text already.
+    befehl[code]->box()->setText(ohneLeerzeichen(m.AktSkript.Parameter[i]));
+}
+
+void SkriptEditor::boxGeaendert(const QString& text)
+{
+    const int i = zeile();
+    if (i < 0)
+        return;
+    m.AktSkript.Parameter[i] = text;
+    modell->zeileGeaendert(i);
+}
+
+void SkriptEditor::einfuegen()
+{
+    const int r = ausgewaehlt(list2);
+    if (r < 0)
+        return;
+    insertBusy = true;
+    const qint32 code = ListRowCommand(r);
+    const qint32 p = SkriptBearbeitung::einfuegen(m.AktSkript, zeile(), code);
+    aufbau();
+    if (code == If || code == IfItem) {
+        // "EndIf" and "Else" go in first, each shown for a moment with its empty parameter.
+        befehl[EndIf]->box()->clear();
+        befehl[Else]->box()->clear();
+    }
+    insertBusy = false;
+    zeileWaehlen(p);
+    if (Befehlstabelle::befehl(code).box)
+        befehl[code]->box()->setFocus();
+}
+
+void SkriptEditor::hoch()
+{
+    const int s = zeile();
+    if (!SkriptBearbeitung::hoch(m.AktSkript, s))
+        return;
+    aufbau();
+    zeileWaehlen(s - 1);
+}
+
+void SkriptEditor::runter()
+{
+    const int s = zeile();
+    if (!SkriptBearbeitung::runter(m.AktSkript, s))
+        return;
+    aufbau();
+    zeileWaehlen(s + 1);
+}
+
+void SkriptEditor::loeschen()
+{
+    int s = zeile();
+    if (!SkriptBearbeitung::loeschen(m.AktSkript, s))
+        return;
+    aufbau();
+    const int zeilen = modell->rowCount();
+    if (s > zeilen - 1)
+        s = zeilen - 1;
+    // With no line left the panel stays as it was; typing into it changes nothing.
+    if (zeilen > 0)
+        zeileWaehlen(s);
+}
+
+void SkriptEditor::dateiWaehlen(qint32 code)
+{
+    const Befehl& b = Befehlstabelle::befehl(code);
+    FileRequest r;
+    r.folder = m.AppPfad + b.ordner + QLatin1Char('/');
+    r.filter = b.filter;
+    const QString pfad = desktop.chooseFile(this, r);
+    if (pfad.isEmpty() || !StorableTextValidator::fileNameAccepted(desktop, this, pfad))
+        return;
+    befehl[code]->box()->setText(DateiName(pfad));
+}
+
+void SkriptEditor::zoomWaehlen(qint32 code)
+{
+    m.ZoomX1 = m.ZoomY1 = m.ZoomX2 = m.ZoomY2 = 0;
+    if (!zoom)
+        zoom = new Zoom(m, this);
+    zoom->laden();
+    desktop.showModal(*zoom);
+    befehl[code]->box()->setText(
+        QStringLiteral("%1,%2,%3,%4").arg(m.ZoomX1).arg(m.ZoomY1).arg(m.ZoomX2).arg(m.ZoomY2));
+}
+
+void SkriptEditor::farbenZeigen()
+{
+    if (!farben)
+        farben = new Farben(this);
+    farben->laden();
+    desktop.showModal(*farben);
+}
+
+bool SkriptEditor::eventFilter(QObject* watched, QEvent* event)
+{
+    // Enter in the command list inserts, as a double click does.
+    if (watched == list2 && event->type() == QEvent::KeyPress) {
+        const int taste = static_cast<QKeyEvent*>(event)->key();
+        if (taste == Qt::Key_Return || taste == Qt::Key_Enter) {
+            einfuegen();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "Befehlstabelle.h"
+
+#include <QDialog>
+#include <array>
+
+class BefehlsPanel;
+class Desktop;
+class Farben;
+class Module1;
+class QAbstractItemView;
+class QListWidget;
+class SkriptZeilenModell;
+class ZeilenListe;
+class Zoom;
+
+/// The modal window in which every script is written. It edits AktSkript and nothing
+/// else: the caller copies a script there before and takes it back afterwards.
+class SkriptEditor : public QDialog
+{
+    Q_OBJECT
+
+public:
+    SkriptEditor(Module1& raum, Desktop& desktop, QWidget* parent = nullptr);
+    ~SkriptEditor() override;
+
+    /// Shows the window on AktSkript, loaded afresh, and returns when it is closed.
+    void zeigen();
+    /// Loads the window afresh from AktSkript: all lines, nothing selected, no panel.
+    void laden();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void aufbau();
+    /// The selected line, -1 for none.
+    int zeile() const;
+    void zeileWaehlen(int i);
+    void zeileGewaehlt();
+    void boxGeaendert(const QString& text);
+    void einfuegen();
+    void hoch();
+    void runter();
+    void loeschen();
+    void dateiWaehlen(qint32 code);
+    void zoomWaehlen(qint32 code);
+    void farbenZeigen();
+
+    Module1& m;
+    Desktop& desktop;
+    SkriptZeilenModell* modell;
+    ZeilenListe* list1;
+    QListWidget* list2;
+    std::array<BefehlsPanel*, Befehlstabelle::Anzahl> befehl{};
+    /// During an insertion the passing selections show no panel.
+    bool insertBusy = false;
+    Zoom* zoom = nullptr;
+    Farben* farben = nullptr;
+};

@@ -1,0 +1,94 @@
+#include "SkriptAus.h"
+#include "script/Befehlstabelle.h"
+#include "script/SkriptBearbeitung.h"
+#include "script/Zeilen.h"
+
+#include <QTest>
+
+using namespace Befehlstabelle;
+
+namespace {
+
+QStringList zeilen(const Skript& s)
+{
+    QStringList texte;
+    const QVector<int> einzug = Zeilen::einzuege(s);
+    for (int i = 0; i <= s.MaxZeile; ++i)
+        texte << Zeilen::text(einzug[i], s.Befehl[i], s.Parameter[i]);
+    return texte;
+}
+
+} // namespace
+
+class TestScript : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void commandListAndCaptions()
+    {
+        QStringList liste;
+        QString versteckt;
+        for (int r = 0; r < Anzahl; ++r) {
+            liste << CommandKeyword(ListRowCommand(r));
+            versteckt += befehl(r).box ? QString() : QString::number(r) + QLatin1Char(' ');
+        }
+        QCOMPARE(liste.join(QLatin1Char(',')),
+                 QString::fromUtf8("IfItem,IF,Else,EndIf,SetFlag,DelFlag,Add,Remove,PlayAvi,"
+                                   "PlayWav,PlayMusic,Print,Goto,LoadPic,ChangeMouse,ZoomIn,"
+                                   "ZoomOut,Spezialblende,Error,HSaktivieren,HSdeaktivieren,"
+                                   "ÖffneDialog,SchließeDialog,DialogGesicht,SelectCase,Case,"
+                                   "EndSelect,Bosheit,Spiel vom Spiel spielen spielen,Jump,"
+                                   "Label,GameOver,Countdown"));
+        QCOMPARE(versteckt, QString::fromUtf8("9 10 16 20 21 26 "));
+        QCOMPARE(befehl(19).hilfe, QString::fromUtf8("Play Music  [Dateiname]"));
+        QCOMPARE(befehl(30).hilfe,
+                 QString::fromUtf8("GameOver [\"Open\",\"Save\" oder nichts für Game Over]"));
+        QCOMPARE(befehl(21).label, QString::fromUtf8("Schließe Dialog"));
+        // A file may hold any number; it is shown, never looked up out of range.
+        QCOMPARE(CommandKeyword(33), QString::fromUtf8("<33>"));
+        QCOMPARE(CommandKeyword(-1), QString::fromUtf8("<-1>"));
+    }
+
+    void lineTextAndIndent()
+    {
+        QCOMPARE(zeilen(skriptAus({{0, "Schluessel"},
+                                   {3, "TuerOffen"},
+                                   {9, ""},
+                                   {24, "2 | Wohin? | Links"},
+                                   {25, "1"},
+                                   {2, "Links."},
+                                   {26, ""},
+                                   {10, ""}})),
+                 QStringList({"IF Schluessel", "   SetFlag TuerOffen", "Else ",
+                              "   SelectCase 2 | Wohin? | Links", "   Case 1", "      Print Links.",
+                              "   EndSelect ", "EndIf "}));
+        // A closer at the top resets the depth; an Else alone opens a branch; an open block
+        // indents all that follows.
+        QCOMPARE(zeilen(skriptAus({{10, ""}, {3, "a"}, {9, ""}, {8, "x"}, {27, "p"}, {99, " q"}})),
+                 QStringList({"EndIf ", "SetFlag a", "Else ", "   IfItem x",
+                              "      Spiel vom Spiel spielen spielen p", "      <99>  q"}));
+    }
+
+    void editsLeaveTheArraysAsTheGameExpects()
+    {
+        Skript s = skriptAus({{3, "a"}, {3, "alt"}});
+        s.MaxZeile = 0; // a leftover behind the last line goes with the first insertion
+        QCOMPARE(SkriptBearbeitung::einfuegen(s, 0, IfItem), 1);
+        QCOMPARE(s.Befehl, QVector<qint32>({3, 8, 9, 10}));
+        QVERIFY(!SkriptBearbeitung::hoch(s, 0) && !SkriptBearbeitung::runter(s, 3));
+        QVERIFY(SkriptBearbeitung::loeschen(s, 3));
+        QCOMPARE(s.Parameter.size(), 3);
+        QVERIFY(SkriptBearbeitung::loeschen(s, 0) && SkriptBearbeitung::loeschen(s, 0));
+        // The last line goes; its element stays behind MaxZeile.
+        QVERIFY(SkriptBearbeitung::loeschen(s, 0));
+        QCOMPARE(s.MaxZeile, -1);
+        QCOMPARE(s.Befehl, QVector<qint32>({9}));
+        QVERIFY(!SkriptBearbeitung::loeschen(s, 0));
+        QCOMPARE(SkriptBearbeitung::einfuegen(s, -1, 2), 0);
+        QCOMPARE(s.Befehl, QVector<qint32>({2}));
+    }
+};
+
+QTEST_APPLESS_MAIN(TestScript)
+#include "tst_script.moc"

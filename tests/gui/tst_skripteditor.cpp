@@ -1,0 +1,397 @@
+#include "EditorImTest.h"
+#include "SkriptAus.h"
+#include "mainwindow/Editor.h"
+#include "model/Module1.h"
+#include "pickers/Farben.h"
+#include "platform/Look.h"
+#include "roomfile/RoomFile.h"
+#include "script/Befehlstabelle.h"
+#include "script/SkriptEditor.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QtTest>
+#include <functional>
+
+using Kind = ScriptedDesktop::Request::Kind;
+
+class TestSkriptEditor : public QObject, EditorImTest
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<SkriptEditor> se;
+
+    template <typename T = QWidget> T* control(const QString& name, QWidget* in = nullptr) const
+    {
+        T* c = (in ? in : se.get())->findChild<T*>(name);
+        if (!c)
+            qFatal("no control %s", qPrintable(name));
+        return c;
+    }
+    QAbstractItemView* list1() const { return control<QAbstractItemView>("List1"); }
+    QListWidget* list2() const { return control<QListWidget>("List2"); }
+    QLineEdit* box(int code) const { return control<QLineEdit>(QString("Text1_%1").arg(code)); }
+    void click(const QString& button, int mal = 1)
+    {
+        for (int i = 0; i < mal; ++i)
+            QTest::mouseClick(control<QPushButton>(button), Qt::LeftButton);
+    }
+    static void type(QWidget* w, const QString& text)
+    {
+        for (QChar c : text)
+            QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    }
+    QStringList rows() const
+    {
+        QStringList texte;
+        for (int i = 0; i < list1()->model()->rowCount(); ++i)
+            texte << list1()->model()->index(i, 0).data().toString();
+        return texte;
+    }
+    int selected() const
+    {
+        const QModelIndexList s = list1()->selectionModel()->selectedIndexes();
+        return s.isEmpty() ? -1 : s.first().row();
+    }
+    void select(int row)
+    {
+        const QModelIndex i = list1()->model()->index(row, 0);
+        QTest::mouseClick(list1()->viewport(), Qt::LeftButton, {}, list1()->visualRect(i).center());
+    }
+    void insert(const QString& keyword)
+    {
+        QListWidgetItem* item = list2()->findItems(keyword, Qt::MatchExactly).value(0);
+        list2()->scrollToItem(item);
+        // A double click comes after a click.
+        const QPoint mitte = list2()->visualItemRect(item).center();
+        QTest::mouseClick(list2()->viewport(), Qt::LeftButton, {}, mitte);
+        QTest::mouseDClick(list2()->viewport(), Qt::LeftButton, {}, mitte);
+    }
+    /// The one panel shown: -1 for none, -2 for more than one.
+    int panel() const
+    {
+        int gezeigt = -1;
+        for (int c = 0; c < Befehlstabelle::Anzahl; ++c) {
+            if (!control(QString("Befehl_%1").arg(c))->isHidden())
+                gezeigt = gezeigt == -1 ? c : -2;
+        }
+        return gezeigt;
+    }
+    /// Opens the script editor on `s` and works in it as the author would.
+    void edit(const Skript& s, const std::function<void()>& schritte)
+    {
+        m->AktSkript = s;
+        desktop->driveModal([&](QDialog&) { schritte(); });
+        se->zeigen();
+    }
+    void bild(const QString& name, QSize groesse)
+    {
+        QImage bild(groesse, QImage::Format_RGB32);
+        bild.fill(Qt::darkBlue);
+        QVERIFY(bild.save(m->GraphicsPfad + name.toLower(), "BMP"));
+        m->setHintergrund("C:\\Spiel\\graphics\\" + name); // another folder, another case
+    }
+    /// Picks corners in the zoom window with the given buttons and checks the outline.
+    void zoom(const QString& knopf, const QVector<QPair<Qt::MouseButton, QPoint>>& klicks)
+    {
+        desktop->driveModal([&](QDialog& zoom) {
+            QCOMPARE(zoom.windowTitle(), QString("Zoom"));
+            QCOMPARE(zoom.size(), QSize(50, 40));
+            auto* bild = control("Picture1", &zoom);
+            QMouseEvent bewegt(QEvent::MouseMove, QPointF(12, 30), bild->mapToGlobal(QPointF()),
+                               Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+            QApplication::sendEvent(bild, &bewegt);
+            QCOMPARE(zoom.windowTitle(), QString("Zoom - 12,30"));
+            for (const auto& [taste, punkt] : klicks)
+                QTest::mouseClick(bild, taste, {}, punkt);
+            // One yellow outline, both corners on it.
+            const QImage gezeigt = bild->grab().toImage();
+            const QRect r =
+                QRect(QPoint(m->ZoomX1, m->ZoomY1), QPoint(m->ZoomX2, m->ZoomY2)).normalized();
+            int gelb = 0, ausserhalb = 0;
+            for (int y = 0; y < gezeigt.height(); ++y) {
+                for (int x = 0; x < gezeigt.width(); ++x) {
+                    const bool rand = r.contains(x, y) && !r.adjusted(1, 1, -1, -1).contains(x, y);
+                    (rand ? gelb : ausserhalb) += gezeigt.pixel(x, y) == qRgb(255, 255, 0);
+                }
+            }
+            QCOMPARE(gelb, klicks.isEmpty() ? 0 : 2 * r.width() + 2 * r.height() - 4);
+            QCOMPARE(ausserhalb, 0);
+        });
+        click(knopf);
+    }
+
+private Q_SLOTS:
+    void initTestCase() { applyEditorLook(); }
+    void init()
+    {
+        starten({"rooms", "graphics"});
+        se = std::make_unique<SkriptEditor>(*m, *desktop);
+        editor->skriptEditorZeigen = [this] { se->zeigen(); };
+    }
+    void cleanup()
+    {
+        se.reset();
+        beenden();
+    }
+
+    void windowLayoutAndCaptions()
+    {
+        edit(Skript(), [&] {
+            QCOMPARE(se->windowTitle(), QString("SkriptEditor"));
+            QCOMPARE(se->size(), QSize(508, 340));
+            QCOMPARE(se->minimumSize(), se->maximumSize());
+            QVERIFY(!(se->windowFlags() & Qt::WindowMinMaxButtonsHint));
+            QCOMPARE(list1()->geometry(), QRect(0, 0, 417, 290));
+            QCOMPARE(list2()->geometry(), QRect(424, 0, 81, 212));
+            QCOMPARE(rows(), QStringList());
+            QCOMPARE(panel(), -1);
+            QCOMPARE(list2()->count(), 33);
+            QVERIFY(list2()->selectedItems().isEmpty());
+            QCOMPARE(control<QPushButton>("Command3")->text(), QString("Löschen"));
+            QCOMPARE(control<QPushButton>("Command3")->geometry(), QRect(424, 248, 81, 17));
+            for (auto* b : se->findChildren<QPushButton*>())
+                QVERIFY2(b->fontMetrics().horizontalAdvance(b->text()) <= b->width() - 4,
+                         qPrintable(b->objectName()));
+            for (int c = 0; c < Befehlstabelle::Anzahl; ++c) {
+                const Befehlstabelle::Befehl& b = Befehlstabelle::befehl(c);
+                auto* p = control<QGroupBox>(QString("Befehl_%1").arg(c));
+                QCOMPARE(p->title(), b.hilfe);
+                QCOMPARE(p->geometry(), QRect(0, 296, 505, 41));
+                QVERIFY(p->fontMetrics().horizontalAdvance(p->title()) <= p->width() - 16);
+                QCOMPARE(box(c)->isHidden(), !b.box);
+                QCOMPARE(box(c)->maxLength(), std::numeric_limits<int>::max());
+                // Labels fit and stand beside the box, the button after it.
+                for (auto* l : p->findChildren<QLabel*>()) {
+                    QVERIFY(l->fontMetrics().horizontalAdvance(l->text()) <= l->width());
+                    QVERIFY(!b.box || !l->geometry().intersects(box(c)->geometry()));
+                }
+                if (!b.knopfName.isEmpty()) {
+                    auto* k = control<QPushButton>(b.knopfName, p);
+                    QCOMPARE(k->geometry(),
+                             b.schmal ? QRect(480, 16, 17, 17) : QRect(472, 16, 25, 17));
+                    QVERIFY(box(c)->geometry().right() < k->x());
+                }
+            }
+            QCOMPARE(control<QLabel>("Label2_0")->text(), QString("Then"));
+            QStringList reihe;
+            QWidget* w = list1();
+            do {
+                if ((w->focusPolicy() & Qt::TabFocus) && w->isVisibleTo(se.get()))
+                    reihe << w->objectName();
+                w = w->nextInFocusChain();
+            } while (w != list1());
+            QCOMPARE(reihe, QStringList({"List1", "Command1", "Command2", "List2", "Command3"}));
+        });
+    }
+
+    void insertingBringsBlocksAndFocus()
+    {
+        edit(skriptAus({{3, "a"}}), [&] {
+            insert("IF"); // no line selected: before everything
+            QCOMPARE(rows(), QStringList({"IF ", "Else ", "EndIf ", "SetFlag a"}));
+            QCOMPARE(selected(), 0);
+            QCOMPARE(panel(), 0);
+            QCOMPARE(se->focusWidget(), box(0));
+            QCOMPARE(list2()->currentRow(), 1);
+            type(box(0), "Schlüssel");
+            select(3);
+            insert("IfItem");
+            QCOMPARE(rows().mid(3), QStringList({"SetFlag a", "IfItem ", "Else ", "EndIf "}));
+            QCOMPARE(selected(), 4);
+            QCOMPARE(se->focusWidget(), box(8));
+            // Typing into an indented line keeps its indent; what a file cannot hold is refused.
+            select(0);
+            insert("SetFlag");
+            type(box(3), "x\"y");
+            QCOMPARE(rows().mid(0, 3), QStringList({"IF Schlüssel", "   SetFlag xy", "Else "}));
+            insert("Else"); // its box is hidden: the focus stays in the list
+            QCOMPARE(panel(), 9);
+            QCOMPARE(se->focusWidget(), list2());
+        });
+        QCOMPARE(m->AktSkript.Befehl, QVector<qint32>({0, 3, 9, 9, 10, 3, 8, 9, 10}));
+        QCOMPARE(m->AktSkript.Parameter[1], QString("xy"));
+    }
+
+    void shownParametersAreTrimmedUnlessTheBoxHoldsThemAlready()
+    {
+        edit(skriptAus({{2, "  Hallo  "}, {2, " Hallo"}, {16, " x "}, {99, " y "}}), [&] {
+            select(0);
+            QCOMPARE(box(2)->text(), QString("Hallo"));
+            QCOMPARE(rows()[0], QString("Print Hallo"));
+            select(1); // the box already says "Hallo": nothing is stored
+            QCOMPARE(rows()[1], QString("Print  Hallo"));
+            select(3); // a code the editor does not know has no panel
+            QCOMPARE(panel(), -1);
+        });
+        QCOMPARE(m->AktSkript.Parameter, QVector<QString>({"Hallo", " Hallo", " x ", " y "}));
+        // Each showing starts with empty boxes.
+        edit(m->AktSkript, [&] {
+            QCOMPARE(selected(), -1);
+            select(1);
+            select(2);
+        });
+        QCOMPARE(m->AktSkript.Parameter, QVector<QString>({"Hallo", "Hallo", "x", " y "}));
+    }
+
+    void movingAndDeletingRebuildTheIndents()
+    {
+        edit(skriptAus({{0, "f"}, {3, "a"}, {9, ""}, {10, ""}, {2, "p"}}), [&] {
+            click("Command1"); // nothing selected: nothing happens
+            click("Command3");
+            select(1);
+            click("Command2"); // out of the IF branch into the Else branch
+            QCOMPARE(rows(), QStringList({"IF f", "Else ", "   SetFlag a", "EndIf ", "Print p"}));
+            QCOMPARE(selected(), 2);
+            click("Command2", 3); // the last line stays last
+            QCOMPARE(selected(), 4);
+            select(2);
+            click("Command3"); // the EndIf goes: the block stays open
+            QCOMPARE(rows(), QStringList({"IF f", "Else ", "   Print p", "   SetFlag a"}));
+            QCOMPARE(selected(), 2);
+            QCOMPARE(panel(), 2);
+            select(3);
+            click("Command1", 4);
+            QCOMPARE(rows(), QStringList({"SetFlag a", "IF f", "Else ", "   Print p"}));
+            QCOMPARE(selected(), 0);
+            click("Command3", 4);
+            // The last line is gone, its panel stays and typing into it changes nothing.
+            QCOMPARE(rows(), QStringList());
+            QCOMPARE(selected(), -1);
+            QCOMPARE(panel(), 2);
+            type(box(2), "z");
+        });
+        QCOMPARE(m->AktSkript.MaxZeile, -1);
+        QCOMPARE(m->AktSkript.Parameter, QVector<QString>({"p"}));
+    }
+
+    void fileButtonsPutTheBareNameIntoTheBox()
+    {
+        const char* const faelle[][4] = {
+            {"PlayWav", "PlaywavB", "sounds/", "Sound & Musik|*.mp3;*.wav;*.mid"},
+            {"Goto", "GotoB", "rooms/", "LSD-Dateien|*.lsd"},
+            {"LoadPic", "LoadPic", "graphics/", "Alle Bilddateien|*.bmp;*.jpg;*.gif"},
+            {"Add", "AddB", "items/", "Alle Bilddateien|*.bmp;*.jpg;*.gif"},
+            {"PlayAvi", "PlayAviB", "movies/", "Alle Videos|*.avi;*.mpg"},
+            {"PlayMusic", "Command6", "musics/", "Sound & Musik|*.mp3;*.wav;*.mid"},
+        };
+        edit(Skript(), [&] {
+            for (const auto& [keyword, knopf, ordner, filter] : faelle) {
+                insert(keyword);
+                desktop->answerFile("/woanders/ganz/Datei, Nr 1.ext");
+                click(knopf);
+                const auto& r = desktop->requests.last();
+                QVERIFY(r.kind == Kind::Open && r.title.isEmpty() && r.preset.isEmpty());
+                QCOMPARE(r.folder, m->AppPfad + ordner);
+                QCOMPARE(r.filter, QString(filter));
+                desktop->answerFile(QString()); // cancelled: nothing changes
+                click(knopf);
+                desktop->answerFile(m->AppPfad + "Schnee\u2603.wav");
+                desktop->answerMessage(QMessageBox::Ok);
+                click(knopf);
+                QVERIFY(desktop->requests.last().text.contains("Schnee\u2603.wav"));
+                QCOMPARE(rows().last(), QString(keyword) + " Datei, Nr 1.ext");
+            }
+        });
+        QCOMPARE(m->AktSkript.MaxZeile, 5);
+    }
+
+    void zoomPicksCornersInEitherOrder()
+    {
+        bild("Raum.BMP", {50, 40});
+        edit(Skript(), [&] {
+            insert("ZoomIn");
+            zoom("Command4", {{Qt::LeftButton, {12, 30}}, {Qt::RightButton, {40, 5}}});
+            insert("ZoomOut"); // a second left click moves the first corner
+            zoom(
+                "Command5",
+                {{Qt::RightButton, {40, 5}}, {Qt::LeftButton, {3, 3}}, {Qt::LeftButton, {12, 30}}});
+            insert("ZoomIn");
+            zoom("Command4", {});
+            QCOMPARE(rows(),
+                     QStringList({"ZoomIn 12,30,40,5", "ZoomOut 12,30,40,5", "ZoomIn 0,0,0,0"}));
+
+            // A picture wider than the screen scrolls; without one the window says so.
+            bild("Breit.bmp", {5000, 60});
+            desktop->driveModal([&](QDialog& zoom) {
+                QCOMPARE(control("Picture1", &zoom)->size(), QSize(5000, 60));
+                auto* flaeche = zoom.findChild<QScrollArea*>();
+                QCoreApplication::processEvents();
+                QVERIFY(zoom.width() < 5000 && flaeche->horizontalScrollBar()->isVisible());
+                QCOMPARE(flaeche->viewport()->height(), 60);
+            });
+            click("Command4");
+            m->setHintergrund("fehlt.bmp");
+            desktop->driveModal([&](QDialog& zoom) {
+                QVERIFY(control<QLabel>("Hinweis", &zoom)->text().contains("„fehlt.bmp“"));
+                QTest::mouseClick(&zoom, Qt::LeftButton, {}, QPoint(20, 20));
+            });
+            click("Command4");
+            QCOMPARE(rows()[2], QString("ZoomIn 0,0,0,0"));
+        });
+    }
+
+    void colourLegendShowsEachCodeInItsColour()
+    {
+        edit(Skript(), [&] {
+            insert("Print");
+            desktop->driveModal([&](QDialog& farben) {
+                QCOMPARE(farben.windowTitle(), QString("Farben"));
+                QCOMPARE(farben.size(), QSize(58, 228));
+                auto* bild = control<QLabel>("Picture1", &farben);
+                QCOMPARE(bild->geometry(), QRect(8, 0, 41, 225));
+                const QImage legende = bild->pixmap().toImage();
+                for (int i = 0; i < 16; ++i) {
+                    int treffer = 0;
+                    for (int y = i * 14; y < i * 14 + 14; ++y)
+                        for (int x = 0; x < legende.width(); ++x)
+                            treffer += legende.pixel(x, y) == Farben::palette()[i].rgb();
+                    QVERIFY2(treffer >= 6, qPrintable(QString::number(i)));
+                }
+            });
+            click("Command7");
+        });
+    }
+
+    void scriptsGoFromEveryButtonIntoTheRoomFile()
+    {
+        QTest::mouseClick(editor->findChild<QPushButton*>("Command3"), Qt::LeftButton);
+        auto* hotSpots = editor->findChild<QListWidget*>("List1");
+        QTest::mouseClick(hotSpots->viewport(), Qt::LeftButton, {},
+                          hotSpots->visualItemRect(hotSpots->item(0)).center());
+        const QStringList knoepfe{"Command1_0", "Command1_1", "Command1_2", "Command2",
+                                  "Command13"};
+        for (const QString& k : knoepfe) {
+            desktop->driveModal([&](QDialog&) {
+                insert("SetFlag");
+                type(box(3), "Flag " + k);
+            });
+            QTest::mouseClick(editor->findChild<QPushButton*>(k), Qt::LeftButton);
+        }
+        const QString datei = m->AppPfad + "rooms/r.lsd";
+        desktop->answerFile(datei);
+        desktop->answerMessage(QMessageBox::Ok);
+        QTest::mouseClick(editor->findChild<QPushButton*>("Command5"), Qt::LeftButton);
+
+        QFile f(datei);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QByteArray bytes = f.readAll();
+        QVERIFY(bytes.contains("#FALSE#\r\n1\r\n3\r\n\"Flag Command1_2\"\r\n16\r\n\"\"\r\n"));
+        Module1 geladen;
+        QVERIFY(RoomFile::lesen(bytes, geladen).vollstaendig);
+        for (int i = 0; i < 2; ++i)
+            QCOMPARE(geladen.HotSpots[0].Skripte[i], skriptAus({{3, "Flag " + knoepfe[i]}}));
+        QCOMPARE(geladen.HotSpots[0].Skripte[2], skriptAus({{3, "Flag Command1_2"}, {16, ""}}));
+        QCOMPARE(geladen.StartSkript, skriptAus({{3, "Flag Command2"}}));
+        QCOMPARE(geladen.TimerSkript, skriptAus({{3, "Flag Command13"}}));
+    }
+};
+
+QTEST_MAIN(TestSkriptEditor)
+#include "tst_skripteditor.moc"
