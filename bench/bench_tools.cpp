@@ -58,26 +58,26 @@ Module1 raumModell(int r)
 {
     Module1 m;
     m.setHintergrund(QStringLiteral("graphics\\") + bild(r).toUpper());
-    m.StartSkript = testSkript({{0, QStringLiteral("Besucht%1").arg(r)},
-                                {2, QStringLiteral("Ein Raum, still und dunkel.")},
-                                {9, {}},
-                                {1, klang(r % klaenge)},
-                                {10, {}}});
+    m.StartSkript = skriptAus({{0, QStringLiteral("Besucht%1").arg(r)},
+                               {2, QStringLiteral("Ein Raum, still und dunkel.")},
+                               {9, {}},
+                               {1, klang(r % klaenge)},
+                               {10, {}}});
     for (int h = 0; h < 5; ++h) {
         HotSpot& spot = m.HotSpots[m.neuerHotSpot(h)];
         spot.Cursor = QStringLiteral("hand.cur");
         const int n = r * 5 + h;
         spot.Skripte[0] =
-            testSkript({{5, bild((n + 1000) % bilder)}, {2, QStringLiteral("Das sieht alt aus.")}});
-        spot.Skripte[1] = testSkript({{1, QStringLiteral(" sounds\\") + klang(n % klaenge)},
-                                      {3, QStringLiteral("Benutzt%1").arg(n)},
-                                      {4, QStringLiteral("raum%1.lsd").arg((r + 1) % raeume)}});
+            skriptAus({{5, bild((n + 1000) % bilder)}, {2, QStringLiteral("Das sieht alt aus.")}});
+        spot.Skripte[1] = skriptAus({{1, QStringLiteral(" sounds\\") + klang(n % klaenge)},
+                                     {3, QStringLiteral("Benutzt%1").arg(n)},
+                                     {4, QStringLiteral("raum%1.lsd").arg((r + 1) % raeume)}});
         spot.Skripte[2] = Skript::interagiereVorgabe();
         for (int x = 10 + h * 10; x < 18 + h * 10; ++x)
             for (int y = 10; y < 30; ++y)
                 spot.Feld[x][y] = true;
     }
-    m.TimerSkript = testSkript({{5, bild((r + 2000) % bilder)}});
+    m.TimerSkript = skriptAus({{5, bild((r + 2000) % bilder)}});
     return m;
 }
 
@@ -98,7 +98,7 @@ struct GrossesSpiel : TestSpiel
         for (int i = 0; i < 20; ++i) {
             datei(QStringLiteral("items/ding%1.bmp").arg(i), "BM");
             datei(QStringLiteral("items/ding%10.skp").arg(i),
-                  ItemSkript::schreiben(testSkript({{5, bild(4000 + i)}})));
+                  ItemSkript::schreiben(skriptAus({{5, bild(4000 + i)}})));
         }
     }
 };

@@ -3,9 +3,11 @@
 #include "DateiListe.h"
 #include "Pruefung.h"
 #include "Referenzen.h"
+#include "model/BildPfad.h"
 #include "model/DateiName.h"
 #include "model/FindeDatei.h"
 #include "model/Module1.h"
+#include "script/Befehlstabelle.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -22,7 +24,7 @@ QString relativ(const char* ordner, const QString& name)
 
 QString zitat(const QString& wert)
 {
-    return QLatin1Char('"') + wert.trimmed() + QLatin1Char('"');
+    return QLatin1Char('"') + ohneLeerzeichen(wert) + QLatin1Char('"');
 }
 
 /// Looks references up where the editor's pickers would offer them.
@@ -35,9 +37,9 @@ public:
     QString fehlt(const Referenz& r)
     {
         const auto [ordner, unter] = ort(r.art);
-        const QString name = DateiName(r.wert.trimmed());
+        const QString name = DateiName(ohneLeerzeichen(r.wert));
         const bool da = r.art == Referenz::Art::Hintergrund
-                            ? !suche.hintergrund(m.AppPfad, m.GraphicsPfad, r.wert).isEmpty()
+                            ? QFileInfo(bildPfad(ohneLeerzeichen(r.wert), m, &suche)).isFile()
                             : !suche.finde(ordner, name).isEmpty();
         return da ? QString() : relativ(unter, name);
     }
@@ -99,8 +101,8 @@ QString woText(const QString& datei, const Referenz& r, const QHash<qint32, QStr
         text += QStringLiteral(", ") + skriptName(r.ort, namen);
     if (r.art == Referenz::Art::Cursor)
         return text + QStringLiteral(", Cursor ") + zitat(r.wert);
-    return text + QStringLiteral(", Zeile %1: ").arg(r.zeile + 1) + befehlsWort(r.befehl) +
-           QLatin1Char(' ') + zitat(r.wert);
+    return text + QStringLiteral(", Zeile %1: ").arg(r.zeile + 1) +
+           Befehlstabelle::CommandKeyword(r.befehl) + QLatin1Char(' ') + zitat(r.wert);
 }
 
 } // namespace

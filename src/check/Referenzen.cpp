@@ -1,26 +1,15 @@
 #include "Referenzen.h"
 
 #include "DateiListe.h"
+#include "model/BildPfad.h"
 #include "roomfile/TextFile.h"
+#include "script/Befehlstabelle.h"
 
 namespace {
 
-/// The commands whose parameter names a file.
-struct DateiBefehl
-{
-    qint32 befehl;
-    Referenz::Art art;
-    const char* wort;
-};
-constexpr DateiBefehl dateiBefehle[] = {
-    {1, Referenz::Art::Klang, "PlayWav"},     {4, Referenz::Art::Raum, "Goto"},
-    {5, Referenz::Art::Bild, "LoadPic"},      {6, Referenz::Art::Gegenstand, "Add"},
-    {7, Referenz::Art::Gegenstand, "Remove"}, {8, Referenz::Art::Gegenstand, "IfItem"},
-    {11, Referenz::Art::Film, "PlayAvi"},     {19, Referenz::Art::Musik, "PlayMusic"}};
-
 bool benennt(const QString& wert)
 {
-    return !wert.trimmed().isEmpty();
+    return !ohneLeerzeichen(QStringView(wert)).isEmpty();
 }
 
 void zeileSammeln(QVector<Referenz>& ziel, const RoomFile::SkriptOrt& ort, qint32 zeile,
@@ -70,20 +59,24 @@ private:
 
 std::optional<Referenz::Art> befehlsArt(qint32 befehl)
 {
-    for (const DateiBefehl& b : dateiBefehle) {
-        if (b.befehl == befehl)
-            return b.art;
+    switch (befehl) {
+    case Befehlstabelle::PlayWav:
+        return Referenz::Art::Klang;
+    case Befehlstabelle::Goto:
+        return Referenz::Art::Raum;
+    case Befehlstabelle::LoadPic:
+        return Referenz::Art::Bild;
+    case Befehlstabelle::Add:
+    case Befehlstabelle::Remove:
+    case Befehlstabelle::IfItem:
+        return Referenz::Art::Gegenstand;
+    case Befehlstabelle::PlayAvi:
+        return Referenz::Art::Film;
+    case Befehlstabelle::PlayMusic:
+        return Referenz::Art::Musik;
+    default:
+        return std::nullopt;
     }
-    return std::nullopt;
-}
-
-QString befehlsWort(qint32 befehl)
-{
-    for (const DateiBefehl& b : dateiBefehle) {
-        if (b.befehl == befehl)
-            return QLatin1String(b.wort);
-    }
-    return QString::number(befehl);
 }
 
 RaumReferenzen raumReferenzen(const QByteArray& bytes, Module1& arbeitsRaum)

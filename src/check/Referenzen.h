@@ -35,8 +35,6 @@ struct Referenz
 
 /// What a script line of command `befehl` names, if it names a file.
 std::optional<Referenz::Art> befehlsArt(qint32 befehl);
-/// The keyword of a command that names a file ("PlayWav"), else its code as text.
-QString befehlsWort(qint32 befehl);
 
 /// What a room file names, read with the editor's own room reader, also what stands before
 /// the place where reading stopped.

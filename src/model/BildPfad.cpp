@@ -7,7 +7,7 @@
 #include <QDir>
 #include <QFileInfo>
 
-QString ohneLeerzeichen(const QString& text)
+QStringView ohneLeerzeichen(QStringView text)
 {
     qsizetype anfang = 0;
     qsizetype ende = text.size();
@@ -18,13 +18,20 @@ QString ohneLeerzeichen(const QString& text)
     return text.mid(anfang, ende - anfang);
 }
 
-QString bildPfad(const QString& bild, const Module1& raum)
+QString ohneLeerzeichen(const QString& text)
+{
+    const QStringView ohne = ohneLeerzeichen(QStringView(text));
+    return ohne.size() == text.size() ? text : ohne.toString();
+}
+
+QString bildPfad(const QString& bild, const Module1& raum, DateiSuche* suche)
 {
     // The program folder is the current directory only by convention; ask it by name.
     const QString wie = QDir::isAbsolutePath(bild) ? bild : raum.AppPfad + bild;
     if (QFileInfo(wie).isFile())
         return wie;
     const QString name = DateiName(bild);
-    const QString gefunden = findeDatei(raum.GraphicsPfad, name);
+    const QString gefunden =
+        suche ? suche->finde(raum.GraphicsPfad, name) : findeDatei(raum.GraphicsPfad, name);
     return gefunden.isEmpty() ? raum.GraphicsPfad + name : gefunden;
 }

@@ -1,5 +1,7 @@
 #include "DateiName.h"
 
+#include "BildPfad.h"
+
 namespace {
 
 qsizetype letzterTrenner(QStringView pfad)
@@ -17,7 +19,7 @@ QString DateiName(const QString& pfad)
 
 QStringView dateiSchluesselTeil(QStringView wert)
 {
-    const QStringView name = wert.trimmed();
+    const QStringView name = ohneLeerzeichen(wert);
     return name.mid(letzterTrenner(name) + 1);
 }
 

@@ -7,8 +7,9 @@
 /// gives the empty text; a path without one is returned whole.
 QString DateiName(const QString& pfad);
 
-/// The key under which a stored file name is compared with a file: trimmed, reduced to its
-/// file name, letter case folded. "graphics\Baum.BMP " and "baum.bmp" have the same key.
+/// The key under which a stored file name is compared with a file: without the spaces around
+/// it, reduced to its file name, letter case folded. "graphics\Baum.BMP " and "baum.bmp" have the
+/// same key.
 QString dateiSchluessel(const QString& wert);
 /// The same key before its case is folded, without copying: for comparing without case.
 QStringView dateiSchluesselTeil(QStringView wert);

@@ -1,7 +1,5 @@
 #include "FindeDatei.h"
 
-#include "DateiName.h"
-
 #include <QDir>
 #include <QFileInfo>
 
@@ -27,24 +25,7 @@ QString DateiSuche::finde(const QString& ordner, const QString& name)
     return gefunden.isEmpty() ? QString() : ordner + gefunden;
 }
 
-QString DateiSuche::hintergrund(const QString& appPfad, const QString& graphicsPfad,
-                                const QString& bild)
-{
-    const QString name = bild.trimmed();
-    if (name.isEmpty())
-        return QString();
-    const QString gespeichert = QDir(appPfad).filePath(name);
-    if (QFileInfo(gespeichert).isFile())
-        return gespeichert;
-    return finde(graphicsPfad, DateiName(name));
-}
-
 QString findeDatei(const QString& ordner, const QString& name)
 {
     return DateiSuche().finde(ordner, name);
-}
-
-QString findeHintergrund(const QString& appPfad, const QString& graphicsPfad, const QString& bild)
-{
-    return DateiSuche().hintergrund(appPfad, graphicsPfad, bild);
 }

@@ -9,18 +9,12 @@
 /// the first in byte order is taken, so the choice never changes from run to run.
 QString findeDatei(const QString& ordner, const QString& name);
 
-/// The background picture `bild` the way the canvas finds it: the name as stored (trimmed; a
-/// relative name counts from `appPfad`), else its file name in `graphicsPfad`, also in
-/// another letter case. The empty text when neither exists.
-QString findeHintergrund(const QString& appPfad, const QString& graphicsPfad, const QString& bild);
-
-/// findeDatei and findeHintergrund for many names: a folder is listed once, the first time a
-/// name is not found in it exactly, and that listing serves every later name.
+/// findeDatei for many names: a folder is listed once, the first time a name is not found in
+/// it exactly, and that listing serves every later name.
 class DateiSuche
 {
 public:
     QString finde(const QString& ordner, const QString& name);
-    QString hintergrund(const QString& appPfad, const QString& graphicsPfad, const QString& bild);
 
 private:
     /// Per folder: case-folded name to the first file name of that spelling in byte order.

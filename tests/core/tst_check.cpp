@@ -19,27 +19,27 @@ void kaputtesSpiel(const TestSpiel& s)
         QVERIFY(s.datei(datei));
     Module1 a;
     a.setHintergrund("graphics\\bg.bmp");
-    a.StartSkript = testSkript({{5, " BAUM.bmp "}, {4, "b.lsd"}, {4, "fehlt.lsd"}, {2, "x.bmp"}});
+    a.StartSkript = skriptAus({{5, " BAUM.bmp "}, {4, "b.lsd"}, {4, "fehlt.lsd"}, {2, "x.bmp"}});
     HotSpot& tuer = a.HotSpots[a.neuerHotSpot(0)];
     tuer.Name = "Tür";
     tuer.Cursor = "fehlt.cur";
-    tuer.Skripte[1] = testSkript({{1, "C:\\Spiel\\sounds\\TUER.WAV"},
-                                  {6, "schwert.GIF"},
-                                  {8, "fehlt.gif"},
-                                  {11, "fehlt.avi"}});
+    tuer.Skripte[1] = skriptAus({{1, "C:\\Spiel\\sounds\\TUER.WAV"},
+                                 {6, "schwert.GIF"},
+                                 {8, "fehlt.gif"},
+                                 {11, "fehlt.avi"}});
     a.HotSpots[a.neuerHotSpot(1)].Cursor = "hand.cur";
-    a.TimerSkript = testSkript({{19, "fehlt.mid"}});
+    a.TimerSkript = skriptAus({{19, "fehlt.mid"}});
     QVERIFY(s.raum("a.lsd", a));
 
     // The hotspot is cut short before its name: the editor drops it, its references count.
     Module1 b;
     b.setHintergrund("fehlt.bmp");
-    b.HotSpots[b.neuerHotSpot(0)].Skripte[2] = testSkript({{1, "/home/a/fehlt.wav"}});
-    b.TimerSkript = testSkript({{5, "fehlt_danach.bmp"}});
+    b.HotSpots[b.neuerHotSpot(0)].Skripte[2] = skriptAus({{1, "/home/a/fehlt.wav"}});
+    b.TimerSkript = skriptAus({{5, "fehlt_danach.bmp"}});
     QVERIFY(s.datei("rooms/b.lsd",
                     RoomFile::schreiben(b).replace("fehlt.wav\"\r\n\"\"", "fehlt.wav\"\r\nx")));
 
-    QVERIFY(s.datei("items/Schwert0.skp", ItemSkript::schreiben(testSkript(
+    QVERIFY(s.datei("items/Schwert0.skp", ItemSkript::schreiben(skriptAus(
                                               {{5, "nur_item.gif"}, {1, "fehlt_item.wav"}}))));
     // Cut short after a line that counts.
     QVERIFY(s.datei("items/Schwert1.skp", "2\r\n5\r\n\"frei.jpg\"\r\n"));
@@ -69,7 +69,7 @@ private Q_SLOTS:
         // still holds the start script of the room read before.
         TestSpiel s;
         Module1 raum;
-        raum.StartSkript = testSkript({{5, "alt.bmp"}});
+        raum.StartSkript = skriptAus({{5, "alt.bmp"}});
         const QByteArray bytes = RoomFile::schreiben(raum);
         QVERIFY(s.datei("rooms/k.lsd", bytes.left(bytes.indexOf('\n') + 1) + "x\r\n"));
         Module1 arbeitsRaum;

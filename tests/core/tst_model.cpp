@@ -43,22 +43,6 @@ private Q_SLOTS:
         QCOMPARE(finde("turm.gif"), QString());
         QCOMPARE(finde(""), QString());
         QCOMPARE(finde("../Haus.gif"), QString());
-
-        // A background: the name as stored (from the game folder), else in graphics.
-        QVERIFY(QDir(ordner).mkdir(QStringLiteral("graphics")));
-        QVERIFY(QFile::rename(ordner + QStringLiteral("Haus.gif"),
-                              ordner + QStringLiteral("graphics/Haus.gif")));
-        const QString grafik = ordner + QStringLiteral("graphics/");
-        const auto bild = [&](const QString& name) {
-            return findeHintergrund(ordner, grafik, name.leftJustified(100));
-        };
-        QCOMPARE(bild(QStringLiteral("Baum.BMP")), ordner + QStringLiteral("Baum.BMP"));
-        QCOMPARE(bild(ordner + QStringLiteral("baum.bmp")), ordner + QStringLiteral("baum.bmp"));
-        QCOMPARE(bild(QStringLiteral("C:\\Spiel\\graphics\\HAUS.GIF")),
-                 grafik + QStringLiteral("Haus.gif"));
-        QCOMPARE(bild(QStringLiteral("/weg/haus.gif")), grafik + QStringLiteral("Haus.gif"));
-        QCOMPARE(bild(QStringLiteral("keller.gif")), QString());
-        QCOMPARE(bild(QString()), QString());
     }
 
     void hotSpotsAnfuegenUndEntfernen()

@@ -1,6 +1,6 @@
 #include "FileSizeLimit.h"
 #include "RaumRegeln.h"
-#include "TestSkript.h"
+#include "SkriptAus.h"
 #include "roomfile/Cp1252.h"
 #include "roomfile/ItemReader.h"
 #include "roomfile/RoomFile.h"
@@ -32,20 +32,19 @@ Module1 beispielRaum(int hotSpots)
 {
     Module1 m;
     m.setHintergrund(QStringLiteral("Schloß „Tarnholm“.bmp"));
-    m.StartSkript = testSkript({{3, QStringLiteral(" Musik, laut ")},
-                                {0, QString()},
-                                {-7, QStringLiteral("Grüße, 100 €")}});
+    m.StartSkript = skriptAus({{3, QStringLiteral(" Musik, laut ")},
+                               {0, QString()},
+                               {-7, QStringLiteral("Grüße, 100 €")}});
     m.TimerSkript =
-        testSkript({{2147483647, QStringLiteral(",")}, {-2147483647 - 1, QStringLiteral("ß")}});
+        skriptAus({{2147483647, QStringLiteral(",")}, {-2147483647 - 1, QStringLiteral("ß")}});
     for (int i = 0; i < hotSpots; ++i) {
         HotSpot& h = m.HotSpots[m.neuerHotSpot(i)];
         h.Name = QStringLiteral(" Tür, alt %1 ").arg(i);
         h.Cursor = i % 2 ? QStringLiteral("C:\\x\\hand.cur") : QStringLiteral("/home/a/hand.cur");
         h.Aktion = {i % 2 == 0, true, i % 3 == 0};
         h.Aktiv = i != 1;
-        h.Skripte[0] = testSkript({{1, QStringLiteral("„Ein Tor“, schwer")}});
-        h.Skripte[1] =
-            testSkript({{5, QStringLiteral("  a,b  ")}, {12, QStringLiteral("Œuvre ™")}});
+        h.Skripte[0] = skriptAus({{1, QStringLiteral("„Ein Tor“, schwer")}});
+        h.Skripte[1] = skriptAus({{5, QStringLiteral("  a,b  ")}, {12, QStringLiteral("Œuvre ™")}});
         for (int x = 0; x < HotSpot::Spalten; ++x)
             for (int y = 0; y < HotSpot::Zeilen; ++y)
                 h.Feld[x][y] = (x * 7 + y * (i + 3)) % 5 == 0;
@@ -227,7 +226,7 @@ private Q_SLOTS:
         QFETCH(bool, ok);
         QFETCH(QString, skript);
         QFETCH(int, zeile);
-        Skript s = testSkript({{9, QStringLiteral("alt")}});
+        Skript s = skriptAus({{9, QStringLiteral("alt")}});
         ItemReader r(datei);
         QCOMPARE(ScriptBlock::read(r, s), ok);
         QCOMPARE(alsText(s), skript);

@@ -83,7 +83,7 @@ private Q_SLOTS:
         QVERIFY(spiel->datei("items/a.b2.skp", "-1\r\n"));
         Gegen gegen(spiel->m, *desktop);
         Skript gesehen;
-        Skript neu = testSkript({{2, " Ein Tor, alt "}, {9, ""}});
+        Skript neu = skriptAus({{2, " Ein Tor, alt "}, {9, ""}});
         gegen.skriptEditorZeigen = [&] {
             gesehen = spiel->m.AktSkript;
             if (neu.MaxZeile >= 0)
@@ -99,7 +99,7 @@ private Q_SLOTS:
             QCOMPARE(gesehen.MaxZeile, -1);
             clickEntry(file1, 2);
             click(&fenster, "Command1_1");
-            QCOMPARE(gesehen, testSkript({{2, " Ein Tor, alt "}, {9, ""}}));
+            QCOMPARE(gesehen, skriptAus({{2, " Ein Tor, alt "}, {9, ""}}));
             QCOMPARE(spiel->inhalt("items/Tuer1.skp"),
                      QByteArray("1\r\n2\r\n\" Ein Tor, alt \"\r\n9\r\n\"\"\r\n"));
             // Untouched defaults are written too.
@@ -142,7 +142,7 @@ private Q_SLOTS:
         int geoeffnet = 0;
         gegen.skriptEditorZeigen = [&] {
             ++geoeffnet;
-            QCOMPARE(spiel->m.AktSkript, testSkript({{2, "Hallo"}}));
+            QCOMPARE(spiel->m.AktSkript, skriptAus({{2, "Hallo"}}));
         };
         gegen.laden();
         for (const auto antwort : {QMessageBox::No, QMessageBox::Yes}) {
@@ -181,17 +181,17 @@ private Q_SLOTS:
               "graphics/item.jpg", "graphics/vor.bmp", "graphics/nach.bmp", "graphics/x.jpeg",
               "sounds/Tür.wav", "sounds/frei.mp3", "sounds/item.wav", "sounds/nach.wav"})
             QVERIFY(spiel->datei(datei));
-        QVERIFY(spiel->datei("items/Schwert0.skp", ItemSkript::schreiben(testSkript(
-                                                       {{5, "item.jpg"}, {1, "item.wav"}}))));
+        QVERIFY(spiel->datei("items/Schwert0.skp",
+                             ItemSkript::schreiben(skriptAus({{5, "item.jpg"}, {1, "item.wav"}}))));
         Module1 a;
         a.setHintergrund("graphics\\BAUM.bmp");
-        a.StartSkript = testSkript(
+        a.StartSkript = skriptAus(
             {{5, "C:/Spiel/graphics/Haus.bmp"}, {1, " sounds\\TÜR.WAV "}, {23, "1, frei.gif"}});
         QVERIFY(spiel->raum("a.lsd", a));
         // Cut short in a hotspot's grid: what the hotspot names counts, the timer script not.
         Module1 b;
-        b.HotSpots[b.neuerHotSpot(0)].Skripte[1] = testSkript({{5, "vor.bmp"}});
-        b.TimerSkript = testSkript({{5, "nach.bmp"}, {1, "nach.wav"}});
+        b.HotSpots[b.neuerHotSpot(0)].Skripte[1] = skriptAus({{5, "vor.bmp"}});
+        b.TimerSkript = skriptAus({{5, "nach.bmp"}, {1, "nach.wav"}});
         QVERIFY(spiel->datei("rooms/b.lsd", RoomFile::schreiben(b).chopped(200)));
 
         Tool tool(spiel->m, *desktop);

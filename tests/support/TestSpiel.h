@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TestSkript.h"
+#include "SkriptAus.h"
 #include "model/Module1.h"
 #include "roomfile/RoomFile.h"
 #include "roomfile/TextFile.h"
