@@ -1,5 +1,6 @@
 // Speed of the game-folder checker on a large game: 1,000 rooms of 5 hotspots each,
-// 5,000 pictures and 2,000 sounds. "Start" is compared with reading the room files' bytes.
+// 5,000 pictures and 2,000 sounds. "Start" is compared with reading the room files' bytes,
+// from the page cache and from the disk.
 
 #include "TestSpiel.h"
 #include "check/Befund.h"
@@ -16,11 +17,15 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <cstdio>
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#endif
 
 namespace {
 
@@ -129,8 +134,9 @@ void startKern(benchmark::State& state)
         for (const ItemSkriptReferenzen& s : itemSkripteLesen(spiel->m.ItemsPfad))
             offen += s.referenzen;
         Module1 arbeitsRaum;
+        QByteArray puffer;
         for (const QString& pfad : spiel->raumDateien)
-            offen += raumDateiLesen(pfad, arbeitsRaum).referenzen;
+            offen += raumDateiLesen(pfad, arbeitsRaum, puffer).referenzen;
         pruefung.zaehlen(offen);
         benchmark::DoNotOptimize(pruefung.unbenutzteBilder());
     }
@@ -148,6 +154,47 @@ void startFenster(benchmark::State& state)
     for (auto _ : state)
         start->click();
 }
+
+#ifdef Q_OS_UNIX
+// The same two from the disk itself: the page cache drops the room files before each run.
+void raumDateienVergessen()
+{
+    for (const QString& pfad : spiel->raumDateien) {
+        QFile f(pfad);
+        if (f.open(QIODevice::ReadOnly))
+            ::posix_fadvise(f.handle(), 0, 0, POSIX_FADV_DONTNEED);
+    }
+}
+
+void raumdateienVonDerPlatte(benchmark::State& state)
+{
+    for (auto _ : state) {
+        state.PauseTiming();
+        raumDateienVergessen();
+        state.ResumeTiming();
+        qint64 bytes = 0;
+        for (const QString& pfad : spiel->raumDateien)
+            bytes += TextFile::read(pfad).value_or(QByteArray()).size();
+        benchmark::DoNotOptimize(bytes);
+    }
+}
+
+void startFensterVonDerPlatte(benchmark::State& state)
+{
+    StillerDesktop desktop;
+    Tool tool(spiel->m, desktop);
+    tool.laden();
+    tool.show();
+    QCoreApplication::processEvents();
+    auto* start = tool.findChild<QPushButton*>(QStringLiteral("Command1"));
+    for (auto _ : state) {
+        state.PauseTiming();
+        raumDateienVergessen();
+        state.ResumeTiming();
+        start->click();
+    }
+}
+#endif
 
 void toolOeffnen(benchmark::State& state)
 {
@@ -183,6 +230,10 @@ void tarnholmCheckProgramm(benchmark::State& state)
 BENCHMARK(raumdateienLesen)->Unit(benchmark::kMillisecond);
 BENCHMARK(startKern)->Unit(benchmark::kMillisecond);
 BENCHMARK(startFenster)->Unit(benchmark::kMillisecond);
+#ifdef Q_OS_UNIX
+BENCHMARK(raumdateienVonDerPlatte)->Unit(benchmark::kMillisecond);
+BENCHMARK(startFensterVonDerPlatte)->Unit(benchmark::kMillisecond);
+#endif
 BENCHMARK(toolOeffnen)->Unit(benchmark::kMillisecond);
 BENCHMARK(tarnholmCheck)->Unit(benchmark::kMillisecond);
 BENCHMARK(tarnholmCheckProgramm)->Unit(benchmark::kMillisecond);

@@ -139,10 +139,11 @@ Befund ordnerPruefen(const Module1& m)
     }
 
     Module1 arbeitsRaum;
+    QByteArray puffer;
     const QString raeume = m.AppPfad + QStringLiteral("rooms/");
     for (const QString& name : dateiListe(raeume, QStringLiteral("*.lsd"))) {
         const QString datei = relativ("rooms", name);
-        const RaumReferenzen raum = raumDateiLesen(raeume + name, arbeitsRaum);
+        const RaumReferenzen raum = raumDateiLesen(raeume + name, arbeitsRaum, puffer);
         pruefung.zaehlen(raum.referenzen);
         if (!raum.ergebnis.vollstaendig)
             befund.raeume.append({datei, raum.ergebnis.zeile});

@@ -87,10 +87,9 @@ RaumReferenzen raumReferenzen(const QByteArray& bytes, Module1& arbeitsRaum)
     return ergebnis;
 }
 
-RaumReferenzen raumDateiLesen(const QString& pfad, Module1& arbeitsRaum)
+RaumReferenzen raumDateiLesen(const QString& pfad, Module1& arbeitsRaum, QByteArray& puffer)
 {
-    const std::optional<QByteArray> bytes = TextFile::read(pfad);
-    return bytes ? raumReferenzen(*bytes, arbeitsRaum) : RaumReferenzen();
+    return TextFile::read(pfad, puffer) ? raumReferenzen(puffer, arbeitsRaum) : RaumReferenzen();
 }
 
 QVector<ItemSkriptReferenzen> itemSkripteLesen(const QString& itemsPfad)

@@ -49,8 +49,9 @@ struct RaumReferenzen
 
 /// Reads a room file's bytes into `arbeitsRaum`, which only serves as the reader's room.
 RaumReferenzen raumReferenzen(const QByteArray& bytes, Module1& arbeitsRaum);
-/// The same for the room file at `pfad`.
-RaumReferenzen raumDateiLesen(const QString& pfad, Module1& arbeitsRaum);
+/// The same for the room file at `pfad`; `puffer` holds its bytes and is reused from file to
+/// file.
+RaumReferenzen raumDateiLesen(const QString& pfad, Module1& arbeitsRaum, QByteArray& puffer);
 
 /// What an item script file names.
 struct ItemSkriptReferenzen

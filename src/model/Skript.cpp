@@ -2,8 +2,8 @@
 
 void Skript::leeren()
 {
-    Befehl = {0};
-    Parameter = {QString()};
+    Befehl.clear();
+    Parameter.clear();
     MaxZeile = -1;
 }
 

@@ -8,11 +8,13 @@
 /// arrays hold at least MaxZeile + 1 elements; only those are meaningful.
 struct Skript
 {
-    QVector<qint32> Befehl{0};
-    QVector<QString> Parameter{QString()};
+    // Empty until a line is made: a room holds many empty scripts, and the room reader
+    // makes them by the thousand.
+    QVector<qint32> Befehl;
+    QVector<QString> Parameter;
     qint32 MaxZeile = -1;
 
-    /// No lines; the arrays shrink to one blank element.
+    /// No lines; the arrays are emptied.
     void leeren();
     /// Makes the script exactly `zeilen` blank lines long (zeilen >= 1), MaxZeile = zeilen - 1.
     void zeilenAnlegen(qint32 zeilen);

@@ -2,6 +2,7 @@
 
 #include "Cp1252.h"
 
+#include <algorithm>
 #include <cstring>
 
 ItemReader::ItemReader(const QByteArray& bytes)
@@ -90,17 +91,21 @@ bool ItemReader::readByte(int& value)
 
 bool ItemReader::readCells(bool* cells, int count)
 {
-    static constexpr char sechzehnNullen[] = "0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n"
-                                             "0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n";
+    // The plain "0" and "255" lines, one per cell, are the bulk of a room file. Regions are
+    // small, so most cells are clear: a whole column of them, or sixteen, compared at once.
+    static const QByteArray spalte = QByteArray("0\r\n").repeated(48);
+    const char* const nullen = spalte.constData();
     int i = 0;
     while (i < count) {
-        // The bulk of a room file: the plain "0" and "255" lines, one line per cell, are taken
-        // here. Regions are small, so most cells are clear: sixteen are compared at once.
         const char* p = pos;
         const int anfang = i;
         while (i < count) {
             const qint64 rest = ende - p;
-            if (count - i >= 16 && rest >= 48 && std::memcmp(p, sechzehnNullen, 48) == 0) {
+            if (count - i >= 48 && rest >= 144 && std::memcmp(p, nullen, 144) == 0) {
+                std::memset(cells + i, 0, 48);
+                p += 144;
+                i += 48;
+            } else if (count - i >= 16 && rest >= 48 && std::memcmp(p, nullen, 48) == 0) {
                 std::memset(cells + i, 0, 16);
                 p += 48;
                 i += 16;

@@ -33,11 +33,9 @@ bool hotSpotLesen(ItemReader& r, HotSpot& h, qint32 index, Beobachter* b)
         return false;
     if (b)
         b->nameGelesen(index, h.Name);
-    for (auto& spalte : h.Feld) {
-        if (!r.readCells(spalte.data(), HotSpot::Zeilen))
-            return false;
-    }
-    return true;
+    // The grid is stored column by column, as Feld lies in memory.
+    static_assert(sizeof(h.Feld) == HotSpot::Spalten * HotSpot::Zeilen);
+    return r.readCells(h.Feld[0].data(), HotSpot::Spalten * HotSpot::Zeilen);
 }
 
 } // namespace

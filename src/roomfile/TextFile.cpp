@@ -8,13 +8,26 @@ namespace TextFile {
 
 std::optional<QByteArray> read(const QString& pfad)
 {
-    QFile datei(pfad);
-    if (QFileInfo(pfad).isDir() || !datei.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    QByteArray bytes = datei.readAll();
-    if (datei.error() != QFileDevice::NoError)
+    QByteArray bytes;
+    if (!read(pfad, bytes))
         return std::nullopt;
     return bytes;
+}
+
+bool read(const QString& pfad, QByteArray& puffer)
+{
+    QFile datei(pfad);
+    if (QFileInfo(pfad).isDir() || !datei.open(QIODevice::ReadOnly))
+        return false;
+    puffer.resize(datei.size());
+    const qint64 gelesen = datei.read(puffer.data(), puffer.size());
+    if (gelesen < 0)
+        return false;
+    puffer.resize(gelesen);
+    // A file that grew since its size was taken is read to its end all the same.
+    if (!datei.atEnd())
+        puffer += datei.readAll();
+    return datei.error() == QFileDevice::NoError;
 }
 
 bool write(const QString& pfad, const QByteArray& bytes)

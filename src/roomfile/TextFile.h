@@ -9,6 +9,8 @@ namespace TextFile {
 
 /// The file's bytes, or nothing when it cannot be opened or read.
 std::optional<QByteArray> read(const QString& pfad);
+/// The same into `puffer`, whose memory is reused: a scan of many files allocates once.
+bool read(const QString& pfad, QByteArray& puffer);
 
 /// Writes through a temporary file that replaces the target only when everything was
 /// written, so a failed or interrupted save leaves the old file exactly as it was.

@@ -154,12 +154,13 @@ void Tool::start()
         zaehlen(skript.referenzen);
 
     Module1 arbeitsRaum;
+    QByteArray puffer;
     const QString raeume = m.raeumeOrdner() + QLatin1Char('/');
     const int anzahl = file2->count();
     QElapsedTimer seitBild;
     for (int i = 0; i < anzahl; ++i) {
         const QString pfad = raeume + file2->item(i)->text();
-        const RaumReferenzen raum = raumDateiLesen(pfad, arbeitsRaum);
+        const RaumReferenzen raum = raumDateiLesen(pfad, arbeitsRaum, puffer);
         // References found before a fault count all the same.
         zaehlen(raum.referenzen);
         // Events come through after every room, but the window is painted at display pace:
