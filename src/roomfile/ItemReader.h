@@ -28,7 +28,7 @@ public:
 
     /// 1-based line of the item read last, or of the one that failed to read.
     int line() const { return itemZeile; }
-    /// Bytes not yet read; lets callers reject counts the rest of the file cannot hold.
+    /// Bytes not yet read; bounds what callers make for a count read from the file.
     qint64 remaining() const { return ende - pos; }
 
 private:

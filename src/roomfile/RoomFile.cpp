@@ -61,13 +61,16 @@ LeseErgebnis lesen(const QByteArray& bytes, Module1& raum, Beobachter* beobachte
         return halt();
 
     qint32 max = 0;
-    if (!r.readLong(max) || max < -1 || (qint64(max) + 1) * kleinsterHotSpot > r.remaining())
+    if (!r.readLong(max) || max < -1)
         return halt();
     raum.HotSpotMax = max;
-    raum.HotSpots = QVector<HotSpot>(std::max(max, 0) + 1);
+    // As with script lines: no more hotspots are made than the rest of the file can hold,
+    // and those that are there are read, so a cut file keeps its complete hotspots.
+    const qint64 platz = r.remaining() / kleinsterHotSpot + 1;
+    raum.HotSpots = QVector<HotSpot>(qsizetype(std::clamp(qint64(max) + 1, qint64(1), platz)));
     e.hotSpotsErsetzt = true;
     for (qint32 h = 0; h <= max; ++h) {
-        if (!hotSpotLesen(r, raum.HotSpots[h], h, beobachter)) {
+        if (h == raum.HotSpots.size() || !hotSpotLesen(r, raum.HotSpots[h], h, beobachter)) {
             // The hotspot list shows only complete hotspots; the model must agree with it.
             raum.HotSpotMax = h - 1;
             raum.HotSpots.resize(std::max(h, 1));

@@ -3,6 +3,8 @@
 #include "ItemReader.h"
 #include "ItemWriter.h"
 
+#include <algorithm>
+
 namespace ScriptBlock {
 
 // The shortest line a reader accepts is `0,""`.
@@ -13,15 +15,20 @@ bool read(ItemReader& reader, Skript& skript, Beobachter* beobachter)
     qint32 maxZeile = 0;
     if (!reader.readLong(maxZeile))
         return false;
-    if (maxZeile < -1 || (qint64(maxZeile) + 1) * kleinsteZeile > reader.remaining())
+    if (maxZeile < -1)
         return false;
     if (maxZeile == -1) {
         skript.MaxZeile = -1;
         return true;
     }
-    skript.zeilenAnlegen(maxZeile + 1);
+    // The count is not trusted: no more lines are made than the rest of the file can hold.
+    // A count beyond that still reads the lines that are there, so what a cut file holds
+    // before its end is kept.
+    const qint64 platz = reader.remaining() / kleinsteZeile + 1;
+    skript.zeilenAnlegen(qint32(std::min(qint64(maxZeile) + 1, platz)));
     for (qint32 i = 0; i <= maxZeile; ++i) {
-        if (!reader.readLong(skript.Befehl[i]) || !reader.readString(skript.Parameter[i])) {
+        if (i == skript.Befehl.size() || !reader.readLong(skript.Befehl[i]) ||
+            !reader.readString(skript.Parameter[i])) {
             skript.MaxZeile = i - 1;
             return false;
         }

@@ -17,9 +17,10 @@ public:
     virtual void zeileGelesen(qint32 zeile, qint32 befehl, const QString& parameter) = 0;
 };
 
-/// Reads a block into `skript`, replacing it. A count below -1, or one the rest of the file
-/// cannot hold, fails before anything is allocated. When a line fails, the script keeps
-/// the lines read before it (MaxZeile counts only those).
+/// Reads a block into `skript`, replacing it. A count below -1 fails. The count is never
+/// trusted for memory: no more lines are made than the rest of the file can hold. When a
+/// line fails, also because a count runs past the file's end, the script keeps the lines
+/// read before it (MaxZeile counts only those).
 bool read(ItemReader& reader, Skript& skript, Beobachter* beobachter = nullptr);
 void write(ItemWriter& writer, const Skript& skript);
 

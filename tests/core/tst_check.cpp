@@ -81,6 +81,30 @@ private Q_SLOTS:
         QCOMPARE(raumDateiLesen(s.pfad("rooms/fehlt.lsd"), arbeitsRaum, puffer).ergebnis.zeile, 0);
     }
 
+    void zuGrosseZahlenZaehlenWasDaSteht()
+    {
+        // A room cut after its second hotspot, its count still saying five: what the two
+        // complete hotspots name is in use. Counted as nothing, "kill" would delete it.
+        Module1 raum;
+        for (int i = 0; i < 2; ++i)
+            raum.HotSpots[raum.neuerHotSpot(i)].Skripte[0] =
+                skriptAus({{5, QStringLiteral("bild%1.bmp").arg(i)}});
+        QByteArray bytes = RoomFile::schreiben(raum);
+        bytes.replace("\r\n1\r\n#TRUE#", "\r\n4\r\n#TRUE#");
+        Module1 arbeitsRaum;
+        const RaumReferenzen r = raumReferenzen(bytes, arbeitsRaum);
+        QVERIFY(!r.ergebnis.vollstaendig);
+        QCOMPARE(r.referenzen.size(), 2);
+        QCOMPARE(r.referenzen[1].wert, QStringLiteral("bild1.bmp"));
+        QCOMPARE(arbeitsRaum.HotSpotMax, 1); // and the editor keeps both hotspots
+
+        // An item script whose count is too large keeps its lines as well.
+        Skript s;
+        QVERIFY(!ItemSkript::lesen("5\r\n5\r\n\"wald.jpg\"\r\n", s).vollstaendig);
+        QCOMPARE(s.MaxZeile, 0);
+        QCOMPARE(s.Parameter[0], QStringLiteral("wald.jpg"));
+    }
+
     void befundEinesKaputtenSpiels()
     {
         TestSpiel s;

@@ -213,11 +213,11 @@ private Q_SLOTS:
         QTest::newRow("bad second line keeps first")
             << QByteArray("2\r\n1\r\n\"a\"\r\nx\r\n\"b\"\r\n0\r\n\"c\"\r\n") << false << "1|a" << 4;
         QTest::newRow("string for code") << QByteArray("0\r\n\"a\"\r\n1\r\n") << false << "" << 2;
-        // Counts that cannot be right leave the old script untouched.
+        // A count beyond the file keeps the lines that are there; a negative one is no count.
         QTest::newRow("count beyond file")
-            << QByteArray("3\r\n1\r\n\"a\"\r\n") << false << "9|alt" << 1;
+            << QByteArray("3\r\n1\r\n\"a\"\r\n") << false << "1|a" << 4;
+        QTest::newRow("count huge") << QByteArray("2147483647\r\n") << false << "" << 2;
         QTest::newRow("count -2") << QByteArray("-2\r\n1\r\n\"a\"\r\n") << false << "9|alt" << 1;
-        QTest::newRow("count huge") << QByteArray("2147483647\r\n") << false << "9|alt" << 1;
     }
 
     void skriptBlock()
@@ -242,17 +242,13 @@ private Q_SLOTS:
         const QList<QByteArray> zeilen = zeilenVon(bytes);
         // Lines: 1 picture, 2 start count, 3..8 start lines, 9 hotspot count, ..., then the
         // timer count 5th from the end. No line of a room file may read "x".
-        QList<std::pair<int, QByteArray>> schaeden{{2, "2147483647"},
-                                                   {2, "100000"},
-                                                   {2, "-2"},
+        QList<std::pair<int, QByteArray>> schaeden{{2, "-2"},
                                                    {2, "2x"},
                                                    {3, "2147483648"},
                                                    {3, "-2147483649"},
                                                    {4, "\" Musik, laut "},
-                                                   {9, "999999999"},
                                                    {9, "-2"},
                                                    {10, "#WAHR#"}};
-        schaeden.append({int(zeilen.size()) - 4, "2147483647"});
         for (int i = 1; i <= zeilen.size(); ++i)
             schaeden.append({i, "x"});
         for (const auto& [zeile, neu] : schaeden) {
@@ -266,6 +262,23 @@ private Q_SLOTS:
                 QFAIL(qPrintable(QString::asprintf("line %d \"%s\": stopped at %d ", zeile,
                                                    neu.constData(), e.zeile) +
                                  fehler));
+        }
+
+        // A count larger than the file reads on past it: what stands there is kept whole.
+        const int timerZeile = int(zeilen.size()) - 4;
+        for (const int zeile : {2, 9, timerZeile}) {
+            QList<QByteArray> kaputt = zeilen;
+            kaputt[zeile - 1] = "999999999";
+            Module1 m;
+            const RoomFile::LeseErgebnis e = RoomFile::lesen(kaputt.join("\r\n") + "\r\n", m);
+            QVERIFY(!e.vollstaendig && e.zeile > zeile);
+            QCOMPARE(verletzterTeil(m, e, ganz), QString());
+            if (zeile == 2)
+                QCOMPARE(m.StartSkript, ganz.StartSkript);
+            if (zeile >= 9)
+                QCOMPARE(m.HotSpots, ganz.HotSpots);
+            if (zeile == timerZeile)
+                QCOMPARE(m.TimerSkript, ganz.TimerSkript);
         }
     }
 
