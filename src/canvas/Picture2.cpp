@@ -15,8 +15,10 @@ bool Picture2::laden(const QString& datei)
     if (!info.isFile())
         return false;
     const QString schluessel = info.absoluteFilePath();
+    // The change time too: a copy that keeps the modification time (cp -p, unzip) still
+    // sets it.
     if (!nativ.isNull() && schluessel == pfad && info.size() == groesse &&
-        info.lastModified() == geaendert)
+        info.lastModified() == geaendert && info.metadataChangeTime() == metadatenGeaendert)
         return true;
 
     ++dekodiert;
@@ -36,5 +38,6 @@ bool Picture2::laden(const QString& datei)
     pfad = schluessel;
     groesse = info.size();
     geaendert = info.lastModified();
+    metadatenGeaendert = info.metadataChangeTime();
     return true;
 }

@@ -31,6 +31,7 @@ private:
     QString pfad;
     qint64 groesse = -1;
     QDateTime geaendert;
+    QDateTime metadatenGeaendert;
     QImage nativ;
     QImage leinwand;
     int dekodiert = 0;

@@ -64,10 +64,29 @@ Marke Strich::band() const
                                     QPoint(std::max(StartX, LetztX), std::max(StartY, LetztY)))};
 }
 
+void Strich::bandZeigen(QVector<Marke>& marken)
+{
+    const Marke b = band();
+    marken.append(b);
+    gezeigt = b.zellen;
+}
+
+void Strich::bandWeg(QVector<Marke>& marken)
+{
+    if (gezeigt) {
+        marken.append({Marke::Art::Band, *gezeigt});
+        gezeigt.reset();
+    }
+}
+
 QVector<Marke> Strich::druecken(HotSpot* spot, int knopf, double x, double y)
 {
+    // A band still standing lost its release (another button pressed meanwhile, or the
+    // grab broken): it goes before anything else is drawn.
+    QVector<Marke> marken;
+    bandWeg(marken);
     if (!spot)
-        return {};
+        return marken;
     MausGedrueckt = true;
     // A press lies on the canvas; the lower bound only guards against rounding at its edge.
     LetztX = std::clamp(zelle(x), 0, letzteSpalte);
@@ -79,9 +98,11 @@ QVector<Marke> Strich::druecken(HotSpot* spot, int knopf, double x, double y)
     StartY = LetztY;
     if (knopf == Rechts) {
         feld = !Malwert;
-        return {band()};
+        bandZeigen(marken);
+    } else {
+        marken.append(zellMarke(LetztX, LetztY));
     }
-    return {zellMarke(LetztX, LetztY)};
+    return marken;
 }
 
 QVector<Marke> Strich::bewegen(HotSpot* spot, int knoepfe, double x, double y)
@@ -94,11 +115,11 @@ QVector<Marke> Strich::bewegen(HotSpot* spot, int knoepfe, double x, double y)
         return {};
     QVector<Marke> marken;
     if (knoepfe == Rechts)
-        marken.append(band());
+        bandWeg(marken);
     LetztX = std::clamp(zx, 0, letzteSpalte);
     LetztY = std::clamp(zy, 0, letzteZeile);
     if (knoepfe == Rechts) {
-        marken.append(band());
+        bandZeigen(marken);
     } else if (spot && spot->Feld[LetztX][LetztY] != Malwert) {
         spot->Feld[LetztX][LetztY] = Malwert;
         marken.append(zellMarke(LetztX, LetztY));
@@ -115,7 +136,7 @@ QVector<Marke> Strich::loslassen(HotSpot* spot, int knopf)
         if (LetztY > StartY)
             std::swap(LetztY, StartY);
         const Marke b = band();
-        marken.append(b);
+        bandWeg(marken);
         if (spot) {
             for (int x = LetztX; x <= StartX; ++x)
                 for (int y = LetztY; y <= StartY; ++y)
@@ -124,6 +145,8 @@ QVector<Marke> Strich::loslassen(HotSpot* spot, int knopf)
             marken.append({Marke::Art::Zellen, b.zellen});
         }
     }
+    // A stroke ended by another button takes its band with it.
+    bandWeg(marken);
     MausGedrueckt = false;
     return marken;
 }

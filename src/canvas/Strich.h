@@ -4,6 +4,7 @@
 
 #include <QRect>
 #include <QVector>
+#include <optional>
 
 /// Something to invert on the canvas, in cells of the 64 x 48 grid.
 struct Marke
@@ -58,7 +59,11 @@ public:
 
     /// A full redraw wipes the band and draws the cells afresh: the stroke ends there, and
     /// its later events change nothing.
-    void abbrechen() { MausGedrueckt = false; }
+    void abbrechen()
+    {
+        MausGedrueckt = false;
+        gezeigt.reset();
+    }
 
     qint32 StartX = 0;
     qint32 StartY = 0;
@@ -69,4 +74,11 @@ public:
 
 private:
     Marke band() const;
+    void bandZeigen(QVector<Marke>& marken);
+    /// Erases the band that stands on the canvas, if one does.
+    void bandWeg(QVector<Marke>& marken);
+
+    /// The band the canvas shows, in cells: what is erased is what was drawn, also when the
+    /// buttons held changed in between.
+    std::optional<QRect> gezeigt;
 };

@@ -292,6 +292,9 @@ void Editor::hotSpotGewaehlt(int index)
 {
     if (index < 0 || index > m.HotSpotMax)
         return;
+    // The list can make a row current without selecting it (the keyboard focus arriving);
+    // the hotspot being edited is always the one the list shows selected.
+    list1->item(index)->setSelected(true);
     frame1->show();
     frame1->fill(m.HotSpots[index]);
     bildAufbau();
@@ -326,12 +329,18 @@ void Editor::bildLadenBefehl()
     FileRequest r;
     r.title = QStringLiteral("Bild laden");
     r.filter = QStringLiteral("Bild-Dateien|*.jpeg;*.jpg;*.bmp;*.gif");
-    r.folder = m.AppPfad + QStringLiteral("graphics");
+    r.folder = m.GraphicsPfad;
     r.preset = DateiName(ohneLeerzeichen(m.Hintergrund()));
-    const QString pfad = desktop.chooseFile(this, r);
+    QString pfad = desktop.chooseFile(this, r);
     if (pfad.isEmpty())
         return;
-    // The room file holds the path as chosen, between quotes, in at most 100 characters.
+    // The room file holds the path as chosen, between quotes, in at most 100 characters. A
+    // picture of the graphics folder is found by its bare name too, so a path too long for
+    // the file keeps only that.
+    if (pfad.size() > Module1::HintergrundLaenge &&
+        DateiName(pfad).size() <= Module1::HintergrundLaenge &&
+        QFileInfo(pfad).absolutePath() == QFileInfo(m.GraphicsPfad).absolutePath())
+        pfad = DateiName(pfad);
     if (!Cp1252::isStorableText(pfad)) {
         meldeFehler(QStringLiteral("Der Pfad %1 enthält Zeichen, die eine Raumdatei nicht "
                                    "speichern kann. Bitte benennen Sie die Datei oder ihren "

@@ -1,6 +1,7 @@
 #include "canvas/Strich.h"
 
 #include <QtTest>
+#include <vector>
 
 namespace {
 
@@ -8,6 +9,29 @@ Marke band(int x1, int y1, int x2, int y2)
 {
     return {Marke::Art::Band, QRect(QPoint(x1, y1), QPoint(x2, y2))};
 }
+
+// Inverts what the marks cover; after any strokes, exactly the set cells must be inverted.
+struct Leinwand
+{
+    std::vector<bool> invertiert = std::vector<bool>(640 * 480, false);
+
+    void anwenden(const QVector<Marke>& marken)
+    {
+        for (const Marke& m : marken)
+            for (const QRect& r : m.flaechen())
+                for (int y = r.top(); y <= r.bottom(); ++y)
+                    for (int x = r.left(); x <= r.right(); ++x)
+                        invertiert[size_t(y * 640 + x)] = !invertiert[size_t(y * 640 + x)];
+    }
+    bool stimmt(const HotSpot& h) const
+    {
+        for (int y = 0; y < 480; ++y)
+            for (int x = 0; x < 640; ++x)
+                if (invertiert[size_t(y * 640 + x)] != h.Feld[x / 10][y / 10])
+                    return false;
+        return true;
+    }
+};
 
 } // namespace
 
@@ -44,6 +68,56 @@ private Q_SLOTS:
         s.druecken(&h, Strich::Rechts, 205, 205);
         s.bewegen(&h, Strich::Links | Strich::Rechts, 215, 205);
         QVERIFY(h.Feld[21][20] && !h.Feld[20][20]);
+    }
+
+    void noBandIsLeftStandingWhateverTheButtons()
+    {
+        enum Art
+        {
+            Druck,
+            Zug,
+            Los
+        };
+        struct Schritt
+        {
+            Art art;
+            int knopf;
+            double x, y;
+        };
+        const QVector<QVector<Schritt>> folgen{
+            // the left button joins a right-button stroke, and is let go first
+            {{Druck, Strich::Rechts, 55, 55},
+             {Zug, Strich::Rechts, 95, 75},
+             {Druck, Strich::Links, 95, 75},
+             {Zug, 3, 125, 95},
+             {Los, Strich::Links, 125, 95},
+             {Zug, Strich::Rechts, 145, 105},
+             {Los, Strich::Rechts, 145, 105}},
+            // a release that never came
+            {{Druck, Strich::Rechts, 5, 5},
+             {Zug, Strich::Rechts, 305, 205},
+             {Druck, Strich::Links, 405, 405},
+             {Zug, Strich::Links, 425, 405},
+             {Los, Strich::Links, 425, 405}},
+            // the middle button ends a right-button stroke
+            {{Druck, Strich::Rechts, 635, 475},
+             {Zug, Strich::Rechts, 700, -20},
+             {Los, Strich::Mitte, 700, -20}},
+        };
+        for (const auto& folge : folgen) {
+            HotSpot h;
+            Strich s;
+            Leinwand l;
+            for (const Schritt& k : folge) {
+                if (k.art == Druck)
+                    l.anwenden(s.druecken(&h, k.knopf, k.x, k.y));
+                else if (k.art == Zug)
+                    l.anwenden(s.bewegen(&h, k.knopf, k.x, k.y));
+                else
+                    l.anwenden(s.loslassen(&h, k.knopf));
+            }
+            QVERIFY(l.stimmt(h));
+        }
     }
 };
 

@@ -234,7 +234,7 @@ private Q_SLOTS:
         const auto dialog = desktop->requests.last();
         QCOMPARE(dialog.title, QString("Bild laden"));
         QCOMPARE(dialog.filter, QString("Bild-Dateien|*.jpeg;*.jpg;*.bmp;*.gif"));
-        QCOMPARE(dialog.folder, m->AppPfad + "graphics");
+        QCOMPARE(dialog.folder, m->GraphicsPfad);
         QCOMPARE(dialog.preset, QString("klein.bmp"));
         desktop->answerFile(grafik("klein.bmp")); // of canvas size: no question
         click("Command7");
@@ -280,6 +280,12 @@ private Q_SLOTS:
             QCOMPARE(m->Hintergrund().trimmed(), QString("a.bmp"));
             QCOMPARE(canvas->bild(), muster({640, 480}));
         }
+        // A path too long for the file: a picture of the graphics folder keeps its bare name.
+        const QString lang = QString(100 - m->GraphicsPfad.size() + 1, 'l') + ".bmp";
+        QVERIFY(muster({640, 480}).save(grafik(lang)));
+        desktop->answerFile(grafik(lang));
+        click("Command7");
+        QCOMPARE(m->Hintergrund().trimmed(), lang);
 #ifdef Q_OS_UNIX
         // A full disk: the picture file stays whole, and the author is told.
         QVERIFY(muster({800, 600}).save(grafik("gross.bmp")));

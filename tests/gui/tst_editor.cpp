@@ -202,6 +202,10 @@ private Q_SLOTS:
         // Names count the list: they may repeat.
         click("Command3");
         QCOMPARE(listNames(), QStringList({"Tür x", "Noname1"}));
+        // A row made current without being selected (the keyboard focus arriving) is
+        // selected: the panel never edits a hotspot the list does not show selected.
+        list()->setCurrentRow(1, QItemSelectionModel::NoUpdate);
+        QVERIFY(list()->item(1)->isSelected());
         click("Command10");
         click("Command10");
         QCOMPARE(m->HotSpotMax, -1);
