@@ -1,6 +1,7 @@
 #include "FileSizeLimit.h"
 #include "ScriptedDesktop.h"
 #include "TestSpiel.h"
+#include "check/Referenzen.h"
 #include "platform/Look.h"
 #include "roomfile/ItemSkript.h"
 #include "tools/Gegen.h"
@@ -117,6 +118,27 @@ private Q_SLOTS:
         gegen.zeigen();
         QCOMPARE(gegen.windowTitle(), QString("Gegenstandsmanager"));
         QCOMPARE(control(&gegen, "Command1_0")->text(), QString("Anschauen"));
+    }
+
+    void gegenNimmtDasSkriptInAndererSchreibweise()
+    {
+        QVERIFY(spiel->datei("items/Schwert.gif"));
+        QVERIFY(spiel->datei("items/SCHWERT2.SKP", ItemSkript::schreiben(skriptAus({{2, "Alt"}}))));
+        Gegen gegen(spiel->m, *desktop);
+        Skript gesehen;
+        gegen.skriptEditorZeigen = [&] {
+            gesehen = std::exchange(spiel->m.AktSkript, skriptAus({{2, "Neu"}}));
+        };
+        gegen.laden();
+        click(&gegen, "Command1_2");
+        QCOMPARE(gesehen, skriptAus({{2, "Alt"}}));
+        QCOMPARE(spiel->dateien("items"), QStringList({"SCHWERT2.SKP", "Schwert.gif"}));
+        QCOMPARE(spiel->inhalt("items/SCHWERT2.SKP"),
+                 ItemSkript::schreiben(skriptAus({{2, "Neu"}})));
+        // The checker reads the same file.
+        const QVector<ItemSkriptReferenzen> gelesen = itemSkripteLesen(spiel->m.ItemsPfad);
+        QCOMPARE(gelesen.size(), 1);
+        QCOMPARE(gelesen[0].name, QString("SCHWERT2.SKP"));
     }
 
     void gegenOhneBild()
