@@ -242,13 +242,9 @@ private Q_SLOTS:
         const QList<QByteArray> zeilen = zeilenVon(bytes);
         // Lines: 1 picture, 2 start count, 3..8 start lines, 9 hotspot count, ..., then the
         // timer count 5th from the end. No line of a room file may read "x".
-        QList<std::pair<int, QByteArray>> schaeden{{2, "-2"},
-                                                   {2, "2x"},
-                                                   {3, "2147483648"},
-                                                   {3, "-2147483649"},
-                                                   {4, "\" Musik, laut "},
-                                                   {9, "-2"},
-                                                   {10, "#WAHR#"}};
+        QList<std::pair<int, QByteArray>> schaeden{
+            {2, "-2"}, {2, "2x"},     {3, "2147483648"}, {3, "-2147483649"}, {4, "\" Musik, laut "},
+            {9, "-2"}, {10, "#WAHR#"}};
         for (int i = 1; i <= zeilen.size(); ++i)
             schaeden.append({i, "x"});
         for (const auto& [zeile, neu] : schaeden) {
