@@ -126,8 +126,9 @@ int Editor::auswahl() const
 
 void Editor::mouseDoubleClickEvent(QMouseEvent* event)
 {
-    // Only the free background reaches here: the controls take their own clicks.
-    if (event->button() == Qt::LeftButton && toolZeigen)
+    // The checker opens on the free background only. A click on a control that ignores it,
+    // such as the hotspot panel's empty area, is passed on to here as well.
+    if (event->button() == Qt::LeftButton && !childAt(event->position().toPoint()) && toolZeigen)
         toolZeigen();
 }
 

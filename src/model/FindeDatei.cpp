@@ -13,8 +13,9 @@ QString DateiSuche::finde(const QString& ordner, const QString& name)
     auto liste = listen.find(ordner);
     if (liste == listen.end()) {
         liste = listen.insert(ordner, {});
+        // Without QDir::System, as isFile above: a broken link, a pipe or a device is no file.
         const QStringList eintraege =
-            QDir(ordner).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::NoSort);
+            QDir(ordner).entryList(QDir::Files | QDir::Hidden, QDir::NoSort);
         for (const QString& eintrag : eintraege) {
             QString& erster = (*liste)[eintrag.toCaseFolded()];
             if (erster.isEmpty() || eintrag < erster)

@@ -1,6 +1,8 @@
 #include "Gegen.h"
 
 #include "check/DateiListe.h"
+#include "model/DateiName.h"
+#include "model/FindeDatei.h"
 #include "model/Module1.h"
 #include "platform/Desktop.h"
 #include "roomfile/ItemSkript.h"
@@ -71,7 +73,11 @@ void Gegen::bearbeiten(int aktion)
     const QListWidgetItem* eintrag = file1->currentItem();
     if (!eintrag)
         return;
-    const QString pfad = ItemSkript::dateiName(m.ItemsPfad + eintrag->text(), aktion);
+    QString pfad = ItemSkript::dateiName(m.ItemsPfad + eintrag->text(), aktion);
+    // A folder made on Windows may spell the script file otherwise, SCHWERT2.SKP beside
+    // Schwert.gif: that file is read and written, as the checker reads it, and no second one.
+    if (const QString gefunden = findeDatei(m.ItemsPfad, DateiName(pfad)); !gefunden.isEmpty())
+        pfad = gefunden;
     const QString zeigbar = QDir::toNativeSeparators(pfad);
 
     Skript skript = ItemSkript::vorgabe(aktion);

@@ -147,6 +147,8 @@ void Tool::start()
         offen.clear();
         abwaehlen(file1, treffer.bilder);
         abwaehlen(file3, treffer.klaenge);
+        if (const QListWidgetItem* raum = file2->currentItem())
+            file2->scrollToItem(raum);
         setUpdatesEnabled(true);
     };
     // What an item script shows or plays is in use, though no room names it.
@@ -158,17 +160,21 @@ void Tool::start()
     const QString raeume = m.raeumeOrdner() + QLatin1Char('/');
     const int anzahl = file2->count();
     QElapsedTimer seitBild;
+    // The rooms list is scrolled to its current room only when the window is painted:
+    // scrolling to each one of a thousand rooms would add a tenth to the scan.
+    file2->setAutoScroll(false);
     for (int i = 0; i < anzahl; ++i) {
+        // The rooms list follows the scan: each room is its current entry while it is read.
+        file2->setCurrentRow(i);
         const QString pfad = raeume + file2->item(i)->text();
         const RaumReferenzen raum = raumDateiLesen(pfad, arbeitsRaum, puffer);
         // References found before a fault count all the same.
         zaehlen(raum.referenzen);
         // Events come through after every room, but the window is painted at display pace:
         // painting each of a thousand rooms would take several times longer than reading
-        // them. Whenever it is painted or asks, the rooms list shows the room just read.
+        // them.
         const bool fehler = !raum.ergebnis.vollstaendig;
         if (fehler || i == 0 || i == anzahl - 1 || seitBild.hasExpired(25)) {
-            file2->setCurrentRow(i);
             auswahlZeigen();
             seitBild.start();
         } else {
@@ -179,6 +185,7 @@ void Tool::start()
         QCoreApplication::processEvents();
     }
     auswahlZeigen();
+    file2->setAutoScroll(true);
 
     MessageRequest fertig;
     fertig.text = QStringLiteral("Fertig");

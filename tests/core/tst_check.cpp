@@ -133,8 +133,10 @@ Verweise auf Dateien, die es nicht gibt:
 
     void programm()
     {
-        const auto pruefen = [](const QStringList& argumente, const QString& aus, int status) {
+        const auto pruefen = [](const QStringList& argumente, const QString& aus, int status,
+                                const QString& arbeitsordner = {}) {
             QProcess p;
+            p.setWorkingDirectory(arbeitsordner);
             p.start(TARNHOLM_CHECK, argumente);
             QVERIFY(p.waitForFinished(30000));
             QCOMPARE(p.exitStatus(), QProcess::NormalExit);
@@ -154,8 +156,14 @@ Verweise auf Dateien, die es nicht gibt:
         pruefen({s.dir.path()}, "rooms/b.lsd (Lesen bricht", 1);
         pruefen({s.pfad("rooms")}, "ist kein Spielordner", 2);
         pruefen({s.pfad("gibt_es_nicht")}, "gibt es nicht", 2);
-        pruefen({"--help"}, "Aufruf: tarnholm-check [Spielordner]", 0);
+        pruefen({"--help"}, "Aufruf: tarnholm-check [--] [Spielordner]", 0);
+        pruefen({"-h"}, "\"HotSpot Nr. n\":\n    der n-te HotSpot des Raums, von 1 an gezählt", 0);
         pruefen({"--weg"}, "Unbekannter Aufruf", 2);
+        // After "--", a folder whose name starts with "-".
+        QVERIFY(QDir(s.dir.path()).mkpath("-spiel/rooms"));
+        pruefen({"-spiel"}, "Unbekannter Aufruf", 2, s.dir.path());
+        pruefen({"--", "-spiel"}, "Unbenutzte Bilder:\n  (keine)\n", 0, s.dir.path());
+        pruefen({"--", "-spiel", "--help"}, "Unbekannter Aufruf", 2, s.dir.path());
         QCOMPARE(s.dateien("rooms"), QStringList({"a.lsd", "b.lsd"})); // never deletes
     }
 };

@@ -43,6 +43,20 @@ private Q_SLOTS:
         QCOMPARE(finde("turm.gif"), QString());
         QCOMPARE(finde(""), QString());
         QCOMPARE(finde("../Haus.gif"), QString());
+
+#ifdef Q_OS_UNIX
+        // A link counts as what it points to: a broken one is no file, also when listed.
+        QVERIFY(QFile::link(ordner + "Haus.gif", ordner + "Link.gif"));
+        QVERIFY(QFile::link(ordner + "nirgends.bmp", ordner + "Aa.bmp"));
+        QVERIFY(QFile(ordner + "aa.bmp").open(QIODevice::WriteOnly));
+        QCOMPARE(finde("link.GIF"), QStringLiteral("Link.gif"));
+        QCOMPARE(finde("Aa.bmp"), QStringLiteral("aa.bmp"));
+        QCOMPARE(finde("AA.bmp"), QStringLiteral("aa.bmp"));
+        QVERIFY(QFile::link(ordner + "nirgends.bmp", ordner + "Tot.bmp"));
+        QCOMPARE(finde("tot.bmp"), QString());
+#else
+        QSKIP("Links need a Unix file system.");
+#endif
     }
 
     void hotSpotsAnfuegenUndEntfernen()

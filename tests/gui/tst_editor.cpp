@@ -212,6 +212,23 @@ private Q_SLOTS:
         QVERIFY(panel()->isHidden());
     }
 
+    void checkerOpensOnTheFreeBackgroundOnly()
+    {
+        int geoeffnet = 0;
+        editor->toolZeigen = [&] { ++geoeffnet; };
+        click("Command3");
+        select(0);
+        // Between the panel's name and its first check box; between "Bild Laden" and "Neu".
+        const QPoint imPanel = panel()->mapTo(editor.get(), QPoint(50, 21));
+        const QPoint frei(690, 404);
+        QCOMPARE(editor->childAt(imPanel), panel());
+        QVERIFY(!editor->childAt(frei));
+        QTest::mouseDClick(editor->windowHandle(), Qt::LeftButton, {}, imPanel);
+        QCOMPARE(geoeffnet, 0);
+        QTest::mouseDClick(editor->windowHandle(), Qt::LeftButton, {}, frei);
+        QCOMPARE(geoeffnet, 1);
+    }
+
     void newRoomAsksFirst()
     {
         click("Command3");

@@ -1,6 +1,7 @@
 #include "FileSizeLimit.h"
 #include "ScriptedDesktop.h"
 #include "TestSpiel.h"
+#include "check/Referenzen.h"
 #include "platform/Look.h"
 #include "roomfile/ItemSkript.h"
 #include "tools/Gegen.h"
@@ -119,6 +120,27 @@ private Q_SLOTS:
         QCOMPARE(control(&gegen, "Command1_0")->text(), QString("Anschauen"));
     }
 
+    void gegenNimmtDasSkriptInAndererSchreibweise()
+    {
+        QVERIFY(spiel->datei("items/Schwert.gif"));
+        QVERIFY(spiel->datei("items/SCHWERT2.SKP", ItemSkript::schreiben(skriptAus({{2, "Alt"}}))));
+        Gegen gegen(spiel->m, *desktop);
+        Skript gesehen;
+        gegen.skriptEditorZeigen = [&] {
+            gesehen = std::exchange(spiel->m.AktSkript, skriptAus({{2, "Neu"}}));
+        };
+        gegen.laden();
+        click(&gegen, "Command1_2");
+        QCOMPARE(gesehen, skriptAus({{2, "Alt"}}));
+        QCOMPARE(spiel->dateien("items"), QStringList({"SCHWERT2.SKP", "Schwert.gif"}));
+        QCOMPARE(spiel->inhalt("items/SCHWERT2.SKP"),
+                 ItemSkript::schreiben(skriptAus({{2, "Neu"}})));
+        // The checker reads the same file.
+        const QVector<ItemSkriptReferenzen> gelesen = itemSkripteLesen(spiel->m.ItemsPfad);
+        QCOMPARE(gelesen.size(), 1);
+        QCOMPARE(gelesen[0].name, QString("SCHWERT2.SKP"));
+    }
+
     void gegenOhneBild()
     {
         QVERIFY(spiel->datei("items/Tuer0.skp", "-1\r\n"));
@@ -193,6 +215,8 @@ private Q_SLOTS:
         b.HotSpots[b.neuerHotSpot(0)].Skripte[1] = skriptAus({{5, "vor.bmp"}});
         b.TimerSkript = skriptAus({{5, "nach.bmp"}, {1, "nach.wav"}});
         QVERIFY(spiel->datei("rooms/b.lsd", RoomFile::schreiben(b).chopped(200)));
+        for (const char* leer : {"c.lsd", "d.lsd"})
+            QVERIFY(spiel->raum(leer, Module1()));
 
         Tool tool(spiel->m, *desktop);
         tool.laden();
@@ -200,8 +224,13 @@ private Q_SLOTS:
         auto* file1 = control<QListWidget>(&tool, "File1");
         auto* file3 = control<QListWidget>(&tool, "File3");
         QCOMPARE(texte(file1).size(), 7);
-        QCOMPARE(texte(control<QListWidget>(&tool, "File2")), QStringList({"a.lsd", "b.lsd"}));
+        auto* file2 = control<QListWidget>(&tool, "File2");
+        QCOMPARE(texte(file2), QStringList({"a.lsd", "b.lsd", "c.lsd", "d.lsd"}));
         QCOMPARE(texte(file1, true), QStringList());
+        // The rooms list follows the scan room by room: b.lsd is current when it is asked about.
+        QList<QPoint> gefolgt; // row, messages so far
+        connect(file2, &QListWidget::currentRowChanged, &tool,
+                [&](int zeile) { gefolgt << QPoint(zeile, desktop->requests.size()); });
 
         // While the scan lets events through, neither button nor closing does anything.
         bool waehrend = false;
@@ -213,7 +242,10 @@ private Q_SLOTS:
         for (const auto antwort : {QMessageBox::No, QMessageBox::Yes}) {
             desktop->answerMessage(antwort);
             desktop->answerMessage(QMessageBox::Ok);
+            gefolgt.clear();
+            const int n = desktop->requests.size();
             click(&tool, "Command1");
+            QCOMPARE(gefolgt, QList<QPoint>({{0, n}, {1, n}, {2, n + 1}, {3, n + 1}}));
             const auto& frage = desktop->requests[desktop->requests.size() - 2];
             pruefeMeldung(frage,
                           QDir::toNativeSeparators(spiel->pfad("rooms/b.lsd")) +
@@ -223,7 +255,7 @@ private Q_SLOTS:
             pruefeMeldung(desktop->requests.last(), "Fertig");
             QCOMPARE(texte(file1, true), QStringList({"frei.gif", "nach.bmp"}));
             QCOMPARE(texte(file3, true), QStringList({"frei.mp3", "nach.wav"}));
-            QCOMPARE(control<QListWidget>(&tool, "File2")->currentRow(), 1);
+            QCOMPARE(file2->currentRow(), 3);
             QCOMPARE(QFileInfo::exists(spiel->pfad("rooms/b.lsd")), antwort == QMessageBox::No);
         }
         QVERIFY(waehrend);
