@@ -97,8 +97,10 @@ private:
         QVERIFY(bild.save(m->GraphicsPfad + name.toLower(), "BMP"));
         m->setHintergrund("C:\\Spiel\\graphics\\" + name); // another folder, another case
     }
-    /// Picks corners in the zoom window with the given buttons and checks the outline.
-    void zoom(const QString& knopf, const QVector<QPair<Qt::MouseButton, QPoint>>& klicks)
+    /// Picks corners in the zoom window with the given buttons; the picture then shows yellow
+    /// exactly on the outer pixels of `umriss` (inclusive corners; a null rectangle: none).
+    void zoom(const QString& knopf, const QVector<QPair<Qt::MouseButton, QPoint>>& klicks,
+              const QRect& umriss)
     {
         desktop->driveModal([&](QDialog& zoom) {
             QCOMPARE(zoom.windowTitle(), QString("Zoom"));
@@ -110,19 +112,16 @@ private:
             QCOMPARE(zoom.windowTitle(), QString("Zoom - 12,30"));
             for (const auto& [taste, punkt] : klicks)
                 QTest::mouseClick(bild, taste, {}, punkt);
-            // One yellow outline, both corners on it.
             const QImage gezeigt = bild->grab().toImage();
-            const QRect r =
-                QRect(QPoint(m->ZoomX1, m->ZoomY1), QPoint(m->ZoomX2, m->ZoomY2)).normalized();
-            int gelb = 0, ausserhalb = 0;
+            const int l = umriss.left(), o = umriss.top(), r = umriss.right(), u = umriss.bottom();
             for (int y = 0; y < gezeigt.height(); ++y) {
                 for (int x = 0; x < gezeigt.width(); ++x) {
-                    const bool rand = r.contains(x, y) && !r.adjusted(1, 1, -1, -1).contains(x, y);
-                    (rand ? gelb : ausserhalb) += gezeigt.pixel(x, y) == qRgb(255, 255, 0);
+                    const bool innen = x >= l && x <= r && y >= o && y <= u;
+                    const bool rand = innen && (x == l || x == r || y == o || y == u);
+                    QVERIFY2((gezeigt.pixel(x, y) == qRgb(255, 255, 0)) == rand,
+                             qPrintable(QString("%1,%2").arg(x).arg(y)));
                 }
             }
-            QCOMPARE(gelb, klicks.isEmpty() ? 0 : 2 * r.width() + 2 * r.height() - 4);
-            QCOMPARE(ausserhalb, 0);
         });
         click(knopf);
     }
@@ -306,16 +305,20 @@ private Q_SLOTS:
     {
         bild("Raum.BMP", {50, 40});
         edit(Skript(), [&] {
+            insert("ZoomIn"); // bottom to top
+            zoom("Command4", {{Qt::LeftButton, {12, 30}}, {Qt::RightButton, {40, 5}}},
+                 QRect(QPoint(12, 5), QPoint(40, 30)));
+            insert("ZoomOut"); // right to left and bottom to top; a second left click moves
+            zoom("Command5",
+                 {{Qt::RightButton, {5, 8}}, {Qt::LeftButton, {3, 3}}, {Qt::LeftButton, {44, 35}}},
+                 QRect(QPoint(5, 8), QPoint(44, 35)));
+            insert("ZoomIn"); // one pixel
+            zoom("Command4", {{Qt::LeftButton, {20, 7}}, {Qt::RightButton, {20, 7}}},
+                 QRect(20, 7, 1, 1));
             insert("ZoomIn");
-            zoom("Command4", {{Qt::LeftButton, {12, 30}}, {Qt::RightButton, {40, 5}}});
-            insert("ZoomOut"); // a second left click moves the first corner
-            zoom(
-                "Command5",
-                {{Qt::RightButton, {40, 5}}, {Qt::LeftButton, {3, 3}}, {Qt::LeftButton, {12, 30}}});
-            insert("ZoomIn");
-            zoom("Command4", {});
-            QCOMPARE(rows(),
-                     QStringList({"ZoomIn 12,30,40,5", "ZoomOut 12,30,40,5", "ZoomIn 0,0,0,0"}));
+            zoom("Command4", {}, QRect());
+            QCOMPARE(rows(), QStringList({"ZoomIn 12,30,40,5", "ZoomOut 44,35,5,8",
+                                          "ZoomIn 20,7,20,7", "ZoomIn 0,0,0,0"}));
 
             // A picture wider than the screen scrolls; without one the window says so.
             bild("Breit.bmp", {5000, 60});
@@ -333,7 +336,7 @@ private Q_SLOTS:
                 QTest::mouseClick(&zoom, Qt::LeftButton, {}, QPoint(20, 20));
             });
             click("Command4");
-            QCOMPARE(rows()[2], QString("ZoomIn 0,0,0,0"));
+            QCOMPARE(rows()[3], QString("ZoomIn 0,0,0,0"));
         });
     }
 
