@@ -65,6 +65,7 @@ SkriptEditor::SkriptEditor(Module1& raum, Desktop& desktop, QWidget* parent)
     list2->setObjectName(QStringLiteral("List2"));
     list2->setGeometry(424, 0, 81, 212);
     list2->setSelectionMode(QAbstractItemView::SingleSelection);
+    list2->setItemDelegate(new HoheZeilen(list2));
     // Long keywords are cut short, as the narrow list always showed them; the tooltip
     // gives them whole.
     list2->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPainter>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -82,6 +83,18 @@ private:
                 gezeigt = gezeigt == -1 ? c : -2;
         }
         return gezeigt;
+    }
+    /// How many pixel lines of `bild` hold ink other than its top right pixel's colour.
+    static int inkLines(const QImage& bild)
+    {
+        int zeilen = 0;
+        for (int y = 0; y < bild.height(); ++y) {
+            bool tinte = false;
+            for (int x = 0; x < bild.width(); ++x)
+                tinte = tinte || bild.pixel(x, y) != bild.pixel(bild.width() - 1, 0);
+            zeilen += tinte;
+        }
+        return zeilen;
     }
     /// Opens the script editor on `s` and works in it as the author would.
     void edit(const Skript& s, const std::function<void()>& schritte)
@@ -237,6 +250,25 @@ private Q_SLOTS:
             select(2);
         });
         QCOMPARE(m->AktSkript.Parameter, QVector<QString>({"Hallo", "Hallo", "x", " y "}));
+    }
+
+    void capitalUmlautsAndDescendersFitTheRows()
+    {
+        edit(skriptAus({{2, "Üg"}}), [&] {
+            list2()->item(0)->setText("Üg");
+            for (QAbstractItemView* liste : {list1(), static_cast<QAbstractItemView*>(list2())}) {
+                // The row shows as many lines of ink as the text drawn where nothing cuts it.
+                QImage frei(80, 40, QImage::Format_RGB32);
+                frei.fill(Qt::white);
+                QPainter p(&frei);
+                p.setFont(liste->font());
+                p.setPen(Qt::black);
+                p.drawText(20, 25, liste->model()->index(0, 0).data().toString());
+                p.end();
+                const QRect zeile = liste->visualRect(liste->model()->index(0, 0));
+                QCOMPARE(inkLines(liste->viewport()->grab(zeile).toImage()), inkLines(frei));
+            }
+        });
     }
 
     void movingAndDeletingRebuildTheIndents()
