@@ -40,12 +40,11 @@ SkriptEditor::SkriptEditor(Module1& raum, Desktop& desktop, QWidget* parent)
 
     // Created in the tab order: List1, "Hoch", "Runter", List2, "Löschen", then the panels.
     modell = new SkriptZeilenModell(m.AktSkript, this);
-    list1 = new ZeilenListe(this);
+    list1 = new ZeilenListe(modell, this);
     list1->setObjectName(QStringLiteral("List1"));
     list1->setGeometry(0, 0, 417, 290);
     list1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     list1->setSelectionMode(QAbstractItemView::SingleSelection);
-    list1->setModel(modell);
     connect(list1->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &SkriptEditor::zeileGewaehlt);
 

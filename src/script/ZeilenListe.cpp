@@ -1,5 +1,7 @@
 #include "ZeilenListe.h"
 
+#include "SkriptZeilenModell.h"
+
 #include <QAbstractItemView>
 #include <cmath>
 
@@ -28,10 +30,13 @@ public:
 
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
     {
-        // Measured from the whole text, so that the list scrolls as far as the text goes.
+        // The list measures one row for all: the margins around no text, and the widest
+        // text the list knows of.
         messen = true;
-        const QSize groesse = HoheZeilen::sizeHint(option, index);
+        QSize groesse = HoheZeilen::sizeHint(option, index);
         messen = false;
+        if (const auto* liste = qobject_cast<const ZeilenListe*>(option.widget))
+            groesse.rwidth() += int(std::ceil(liste->breiteste()));
         return groesse;
     }
 
@@ -39,6 +44,8 @@ protected:
     void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override
     {
         QStyledItemDelegate::initStyleOption(option, index);
+        if (messen)
+            option->text.clear();
         const auto* liste = qobject_cast<const QAbstractItemView*>(option->widget);
         if (messen || !liste)
             return;
@@ -55,18 +62,61 @@ private:
 
 } // namespace
 
-ZeilenListe::ZeilenListe(QWidget* parent) : QListView(parent)
+ZeilenListe::ZeilenListe(SkriptZeilenModell* modell, QWidget* parent)
+    : QListView(parent), modell(modell)
 {
     setUniformItemSizes(true);
     setItemDelegate(new ZeilenDelegate(this));
+    setModel(modell);
+}
+
+qreal ZeilenListe::breite(int zeile)
+{
+    // The sum of the characters' advances: measuring thousands of rows as laid-out text,
+    // indents of thousands of spaces among them, would take far too long. Kerning, left out,
+    // mostly narrows a line: the list may scroll a little past the longest one.
+    if (zeichenSchrift != font()) {
+        zeichenSchrift = font();
+        const QFontMetricsF fm(font());
+        for (int c = 0; c < 256; ++c)
+            latin1[c] = fm.horizontalAdvance(QChar(c));
+        andere.clear();
+    }
+    qreal b = modell->einzug(zeile) * latin1[' '];
+    for (const QChar c : modell->ohneEinzug(zeile)) {
+        if (c.unicode() < 256) {
+            b += latin1[c.unicode()];
+            continue;
+        }
+        auto i = andere.constFind(c.unicode());
+        if (i == andere.cend())
+            i = andere.insert(c.unicode(), QFontMetricsF(font()).horizontalAdvance(c));
+        b += *i;
+    }
+    return b;
+}
+
+void ZeilenListe::reset()
+{
+    breitesteZeile = 0;
+    for (int i = 0; i < modell->rowCount(); ++i)
+        breitesteZeile = qMax(breitesteZeile, breite(i));
+    QListView::reset();
 }
 
 void ZeilenListe::dataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight,
                               const QList<int>& roles)
 {
-    // One row's new text needs a repaint of that row, not a layout of all rows.
-    if (topLeft == bottomRight)
+    // One row's new text needs a repaint of that row, and a new layout only when it is now
+    // the widest.
+    if (topLeft == bottomRight) {
+        const qreal b = breite(topLeft.row());
+        if (b > breitesteZeile) {
+            breitesteZeile = b;
+            scheduleDelayedItemsLayout();
+        }
         QAbstractItemView::dataChanged(topLeft, bottomRight, roles);
-    else
+    } else {
         QListView::dataChanged(topLeft, bottomRight, roles);
+    }
 }

@@ -271,6 +271,25 @@ private Q_SLOTS:
         });
     }
 
+    void theListScrollsAsFarAsTheLongestLine()
+    {
+        const QString lang = QString("Weit und breit ").repeated(20);
+        edit(skriptAus({{0, "f"}, {2, lang}, {10, ""}, {3, "k"}}), [&] {
+            // To the end of the row's text, margins and kerning allowed for, and not far beyond.
+            const auto bisZumEnde = [&](int row) {
+                QCoreApplication::processEvents();
+                const int bis =
+                    list1()->horizontalScrollBar()->maximum() + list1()->viewport()->width();
+                const int text = list1()->fontMetrics().horizontalAdvance(rows()[row]);
+                return bis >= text && bis <= text * 1.02 + 12;
+            };
+            QVERIFY(bisZumEnde(1));
+            select(3);
+            type(box(3), lang + "!");
+            QVERIFY(bisZumEnde(3));
+        });
+    }
+
     void movingAndDeletingRebuildTheIndents()
     {
         edit(skriptAus({{0, "f"}, {3, "a"}, {9, ""}, {10, ""}, {2, "p"}}), [&] {
