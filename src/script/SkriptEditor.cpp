@@ -21,6 +21,20 @@ using namespace Befehlstabelle;
 
 namespace {
 
+/// The command list.
+class BefehlsListe : public QListWidget
+{
+public:
+    using QListWidget::QListWidget;
+
+protected:
+    void focusInEvent(QFocusEvent* event) override
+    {
+        QListWidget::focusInEvent(event);
+        nurGewaehlteZeileAktuell(*this);
+    }
+};
+
 int ausgewaehlt(const QAbstractItemView* liste)
 {
     const QModelIndexList auswahl = liste->selectionModel()->selectedIndexes();
@@ -60,7 +74,7 @@ SkriptEditor::SkriptEditor(Module1& raum, Desktop& desktop, QWidget* parent)
     connect(knopf("Command2", QStringLiteral("Runter"), 232), &QPushButton::clicked, this,
             &SkriptEditor::runter);
 
-    list2 = new QListWidget(this);
+    list2 = new BefehlsListe(this);
     list2->setObjectName(QStringLiteral("List2"));
     list2->setGeometry(424, 0, 81, 212);
     list2->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -247,8 +261,8 @@ void SkriptEditor::farbenZeigen()
 
 bool SkriptEditor::eventFilter(QObject* watched, QEvent* event)
 {
-    // Enter in the command list inserts, as a double click does.
-    if (watched == list2 && event->type() == QEvent::KeyPress) {
+    // Enter on a selected row of the command list inserts, as a double click does.
+    if (watched == list2 && event->type() == QEvent::KeyPress && ausgewaehlt(list2) >= 0) {
         const int taste = static_cast<QKeyEvent*>(event)->key();
         if (taste == Qt::Key_Return || taste == Qt::Key_Enter) {
             einfuegen();

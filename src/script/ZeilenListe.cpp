@@ -62,6 +62,13 @@ private:
 
 } // namespace
 
+void nurGewaehlteZeileAktuell(QAbstractItemView& liste)
+{
+    const QModelIndex aktuell = liste.currentIndex();
+    if (aktuell.isValid() && !liste.selectionModel()->isSelected(aktuell))
+        liste.selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
+}
+
 ZeilenListe::ZeilenListe(SkriptZeilenModell* modell, QWidget* parent)
     : QListView(parent), modell(modell)
 {
@@ -119,4 +126,20 @@ void ZeilenListe::dataChanged(const QModelIndex& topLeft, const QModelIndex& bot
     } else {
         QListView::dataChanged(topLeft, bottomRight, roles);
     }
+}
+
+void ZeilenListe::focusInEvent(QFocusEvent* event)
+{
+    QListView::focusInEvent(event);
+    nurGewaehlteZeileAktuell(*this);
+}
+
+QItemSelectionModel::SelectionFlags ZeilenListe::selectionCommand(const QModelIndex& index,
+                                                                  const QEvent* event) const
+{
+    // Without a selected line the panel shown would store nowhere.
+    const auto befehl = QListView::selectionCommand(index, event);
+    if (!(befehl & (QItemSelectionModel::Deselect | QItemSelectionModel::Toggle)))
+        return befehl;
+    return index.isValid() ? QItemSelectionModel::ClearAndSelect : QItemSelectionModel::NoUpdate;
 }

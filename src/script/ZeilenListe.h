@@ -20,6 +20,10 @@ public:
 
 class SkriptZeilenModell;
 
+/// Drops the current row of `liste` unless it is selected. Qt makes the first row current
+/// without selecting it when a list gets the focus; Down would then select the second.
+void nurGewaehlteZeileAktuell(QAbstractItemView& liste);
+
 /// The script editor's line list over its rows, quick on long scripts: rows all have one
 /// height and the width of the widest row, a row whose text changed is repainted alone, and
 /// a row is drawn from no more text than fits.
@@ -39,6 +43,10 @@ public:
 protected:
     void dataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight,
                      const QList<int>& roles = QList<int>()) override;
+    void focusInEvent(QFocusEvent* event) override;
+    /// A click or a key never takes the selection from a line, even with Ctrl.
+    QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
+                                                         const QEvent* event) const override;
 
 private:
     qreal breite(int zeile);

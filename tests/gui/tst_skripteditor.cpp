@@ -290,6 +290,34 @@ private Q_SLOTS:
         });
     }
 
+    void clicksAndKeysKeepTheSelectionOnARow()
+    {
+        edit(skriptAus({{2, "a"}, {3, "b"}}), [&] {
+            se->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(se.get()));
+            // Tabbing into either list, Down selects its first row; Enter inserts only then.
+            for (QAbstractItemView* liste : {list1(), static_cast<QAbstractItemView*>(list2())}) {
+                control(liste == list1() ? "Command3" : "Command2")->setFocus();
+                QTest::keyClick(se->focusWidget(), Qt::Key_Tab);
+                QCOMPARE(se->focusWidget(), liste);
+                QTest::keyClick(liste, Qt::Key_Return);
+                QCOMPARE(rows().size(), 2);
+                QTest::keyClick(liste, Qt::Key_Down);
+                QCOMPARE(liste->selectionModel()->selectedIndexes().value(0).row(), 0);
+            }
+            QTest::keyClick(list2(), Qt::Key_Return);
+            QCOMPARE(rows(), QStringList({"Print a", "IfItem ", "Else ", "EndIf ", "SetFlag b"}));
+            // Ctrl with a click or Space leaves the selected line selected, its panel shown.
+            select(0);
+            QTest::mouseClick(list1()->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                              list1()->visualRect(list1()->model()->index(0, 0)).center());
+            QCOMPARE(selected(), 0);
+            QTest::keyClick(list1(), Qt::Key_Space, Qt::ControlModifier);
+            QCOMPARE(selected(), 0);
+            QCOMPARE(panel(), 2);
+        });
+    }
+
     void movingAndDeletingRebuildTheIndents()
     {
         edit(skriptAus({{0, "f"}, {3, "a"}, {9, ""}, {10, ""}, {2, "p"}}), [&] {
