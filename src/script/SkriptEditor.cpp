@@ -12,6 +12,7 @@
 #include "platform/Desktop.h"
 #include "platform/StorableTextValidator.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
@@ -44,7 +45,7 @@ int ausgewaehlt(const QAbstractItemView* liste)
 } // namespace
 
 SkriptEditor::SkriptEditor(Module1& raum, Desktop& desktop, QWidget* parent)
-    : QDialog(parent), m(raum), desktop(desktop)
+    : QDialog(parent), m(raum), desktop(desktop), hauptfenster(parent)
 {
     setObjectName(QStringLiteral("SkriptEditor"));
     setWindowTitle(QStringLiteral("SkriptEditor"));
@@ -114,6 +115,13 @@ SkriptEditor::~SkriptEditor() = default;
 
 void SkriptEditor::zeigen()
 {
+    // Some window managers put a dialog over its parent only, not over a modal window
+    // that is not its parent.
+    QWidget* ueber = QApplication::activeModalWidget();
+    if (!ueber || ueber == this)
+        ueber = hauptfenster;
+    if (parentWidget() != ueber)
+        setParent(ueber, windowFlags());
     laden();
     desktop.showModal(*this);
 }

@@ -203,6 +203,20 @@ private Q_SLOTS:
         });
     }
 
+    void theEditorStandsOverTheModalWindowThatOpensIt()
+    {
+        const Qt::WindowFlags flags = se->windowFlags();
+        QDialog gegen; // as the item manager
+        const auto zurueck = qScopeGuard([&] { se->setParent(nullptr, flags); }); // if failed
+        gegen.setModal(true);
+        gegen.show();
+        edit(Skript(), [&] { QCOMPARE(se->parentWidget(), &gegen); });
+        QCOMPARE(se->windowFlags(), flags);
+        gegen.close();
+        edit(Skript(), [&] { QCOMPARE(se->parentWidget(), nullptr); }); // the one it was made for
+        QCOMPARE(se->windowFlags(), flags);
+    }
+
     void insertingBringsBlocksAndFocus()
     {
         edit(skriptAus({{3, "a"}}), [&] {
