@@ -4,7 +4,9 @@
 #include "platform/StorableTextValidator.h"
 
 #include <QFile>
+#include <QLineEdit>
 #include <QTemporaryDir>
+#include <QToolTip>
 #include <QtTest>
 
 class TestPlatform : public QObject
@@ -87,6 +89,14 @@ private Q_SLOTS:
         QString path = "/home/\u2603/cursors/hand.cur";
         QCOMPARE(cursor.validate(path, pos), QValidator::Acceptable);
         QCOMPARE(name.validate(path, pos), QValidator::Invalid);
+
+        // A refused tab is named in what the box then says.
+        QLineEdit box;
+        StorableTextValidator::attach(&box, false);
+        box.show();
+        box.insert("a\tb");
+        QCOMPARE(box.text(), QString());
+        QVERIFY(QToolTip::text().contains("Steuerzeichen (etwa Tabulatoren)"));
     }
 };
 
