@@ -321,11 +321,13 @@ private Q_SLOTS:
             }
             QTest::keyClick(list2(), Qt::Key_Return);
             QCOMPARE(rows(), QStringList({"Print a", "IfItem ", "Else ", "EndIf ", "SetFlag b"}));
-            // Ctrl with a click or Space leaves the selected line selected, its panel shown.
+            // Ctrl with a click, below the rows too, or with Space leaves the line selected.
             select(0);
             QTest::mouseClick(list1()->viewport(), Qt::LeftButton, Qt::ControlModifier,
                               list1()->visualRect(list1()->model()->index(0, 0)).center());
             QCOMPARE(selected(), 0);
+            QTest::mouseClick(list1()->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                              list1()->viewport()->rect().bottomLeft() + QPoint(5, -5));
             QTest::keyClick(list1(), Qt::Key_Space, Qt::ControlModifier);
             QCOMPARE(selected(), 0);
             QCOMPARE(panel(), 2);
