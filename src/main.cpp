@@ -35,7 +35,7 @@ int main(int argc, char* argv[])
 
     QtDesktop desktop;
     Editor editor(raum, desktop);
-    // Made on first use and kept; the main window owns it.
+    // Made on first use and kept; owned by the window it last stood over.
     SkriptEditor* skriptEditor = nullptr;
     editor.skriptEditorZeigen = [&] {
         if (!skriptEditor)

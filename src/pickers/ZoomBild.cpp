@@ -32,7 +32,9 @@ void ZoomBild::setBild(const QImage& bild)
 void ZoomBild::setUmriss(const QPoint& a, const QPoint& b)
 {
     umriss = true;
-    ecken = QRect(a, b).normalized();
+    // QRect::normalized() would lose a pixel on each side when b lies left of or above a.
+    ecken = QRect(QPoint(qMin(a.x(), b.x()), qMin(a.y(), b.y())),
+                  QPoint(qMax(a.x(), b.x()), qMax(a.y(), b.y())));
     update();
 }
 
@@ -42,9 +44,12 @@ void ZoomBild::paintEvent(QPaintEvent*)
     p.drawImage(0, 0, image);
     if (!umriss)
         return;
-    // A one-pixel pen without antialiasing covers exactly the given pixels, corners included.
-    p.setPen(QPen(QColor(255, 255, 0), 0));
-    p.drawRect(ecken.x(), ecken.y(), ecken.width() - 1, ecken.height() - 1);
+    // Four filled edges cover exactly the outer pixels, also when the corners coincide.
+    const QColor gelb(255, 255, 0);
+    p.fillRect(QRect(ecken.topLeft(), QSize(ecken.width(), 1)), gelb);
+    p.fillRect(QRect(ecken.bottomLeft(), QSize(ecken.width(), 1)), gelb);
+    p.fillRect(QRect(ecken.topLeft(), QSize(1, ecken.height())), gelb);
+    p.fillRect(QRect(ecken.topRight(), QSize(1, ecken.height())), gelb);
 }
 
 void ZoomBild::mouseMoveEvent(QMouseEvent* event)

@@ -8,11 +8,19 @@ namespace BildDatei {
 
 QImage laden(const QString& pfad, QString* fehler)
 {
+    // Qt refuses to decode more than 128 MB, less than a large photo of a room needs.
+    static const bool grenzeGesetzt = [] {
+        QImageReader::setAllocationLimit(1024);
+        return true;
+    }();
+    Q_UNUSED(grenzeGesetzt);
     QImageReader reader(pfad);
     reader.setDecideFormatFromContent(true);
     QImage bild = reader.read();
     if (bild.isNull() && fehler)
         *fehler = reader.errorString();
+    // A name ending in "@2x" would make the picture half as large on the screen.
+    bild.setDevicePixelRatio(1);
     return bild;
 }
 

@@ -7,7 +7,8 @@
 namespace BildDatei {
 
 /// The picture at `pfad` at its native size, the format decided by the content, not by the
-/// extension (a ".jpg" that holds BMP data after a resize still loads). A null image when
+/// extension (a ".jpg" that holds BMP data after a resize still loads), at a device pixel
+/// ratio of 1 whatever the name, up to 1024 MB decoded. A null image when
 /// the file is missing or holds no picture; `fehler` then says why.
 QImage laden(const QString& pfad, QString* fehler = nullptr);
 

@@ -22,9 +22,9 @@ void StorableTextValidator::attach(QLineEdit* box, bool fileNameOnly)
     box->setValidator(new StorableTextValidator(fileNameOnly, box));
     QObject::connect(box, &QLineEdit::inputRejected, box, [box] {
         QToolTip::showText(box->mapToGlobal(QPoint(0, box->height())),
-                           QStringLiteral("Anführungszeichen, Zeilenumbrüche und Zeichen "
-                                          "außerhalb von Windows-1252 kann eine Raumdatei "
-                                          "nicht speichern."),
+                           QStringLiteral("Anführungszeichen, Zeilenumbrüche, Steuerzeichen "
+                                          "(etwa Tabulatoren) und Zeichen außerhalb von "
+                                          "Windows-1252 kann eine Raumdatei nicht speichern."),
                            box);
     });
 }

@@ -12,6 +12,7 @@
 #include "platform/Desktop.h"
 #include "platform/StorableTextValidator.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
@@ -20,6 +21,20 @@
 using namespace Befehlstabelle;
 
 namespace {
+
+/// The command list.
+class BefehlsListe : public QListWidget
+{
+public:
+    using QListWidget::QListWidget;
+
+protected:
+    void focusInEvent(QFocusEvent* event) override
+    {
+        QListWidget::focusInEvent(event);
+        nurGewaehlteZeileAktuell(*this);
+    }
+};
 
 int ausgewaehlt(const QAbstractItemView* liste)
 {
@@ -30,7 +45,7 @@ int ausgewaehlt(const QAbstractItemView* liste)
 } // namespace
 
 SkriptEditor::SkriptEditor(Module1& raum, Desktop& desktop, QWidget* parent)
-    : QDialog(parent), m(raum), desktop(desktop)
+    : QDialog(parent), m(raum), desktop(desktop), hauptfenster(parent)
 {
     setObjectName(QStringLiteral("SkriptEditor"));
     setWindowTitle(QStringLiteral("SkriptEditor"));
@@ -40,12 +55,11 @@ SkriptEditor::SkriptEditor(Module1& raum, Desktop& desktop, QWidget* parent)
 
     // Created in the tab order: List1, "Hoch", "Runter", List2, "Löschen", then the panels.
     modell = new SkriptZeilenModell(m.AktSkript, this);
-    list1 = new ZeilenListe(this);
+    list1 = new ZeilenListe(modell, this);
     list1->setObjectName(QStringLiteral("List1"));
     list1->setGeometry(0, 0, 417, 290);
     list1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     list1->setSelectionMode(QAbstractItemView::SingleSelection);
-    list1->setModel(modell);
     connect(list1->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &SkriptEditor::zeileGewaehlt);
 
@@ -61,10 +75,11 @@ SkriptEditor::SkriptEditor(Module1& raum, Desktop& desktop, QWidget* parent)
     connect(knopf("Command2", QStringLiteral("Runter"), 232), &QPushButton::clicked, this,
             &SkriptEditor::runter);
 
-    list2 = new QListWidget(this);
+    list2 = new BefehlsListe(this);
     list2->setObjectName(QStringLiteral("List2"));
     list2->setGeometry(424, 0, 81, 212);
     list2->setSelectionMode(QAbstractItemView::SingleSelection);
+    list2->setItemDelegate(new HoheZeilen(list2));
     // Long keywords are cut short, as the narrow list always showed them; the tooltip
     // gives them whole.
     list2->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -100,6 +115,13 @@ SkriptEditor::~SkriptEditor() = default;
 
 void SkriptEditor::zeigen()
 {
+    // Some window managers put a dialog over its parent only, not over a modal window
+    // that is not its parent.
+    QWidget* ueber = QApplication::activeModalWidget();
+    if (!ueber || ueber == this)
+        ueber = hauptfenster;
+    if (parentWidget() != ueber)
+        setParent(ueber, windowFlags());
     laden();
     desktop.showModal(*this);
 }
@@ -247,8 +269,8 @@ void SkriptEditor::farbenZeigen()
 
 bool SkriptEditor::eventFilter(QObject* watched, QEvent* event)
 {
-    // Enter in the command list inserts, as a double click does.
-    if (watched == list2 && event->type() == QEvent::KeyPress) {
+    // Enter on a selected row of the command list inserts, as a double click does.
+    if (watched == list2 && event->type() == QEvent::KeyPress && ausgewaehlt(list2) >= 0) {
         const int taste = static_cast<QKeyEvent*>(event)->key();
         if (taste == Qt::Key_Return || taste == Qt::Key_Enter) {
             einfuegen();

@@ -25,7 +25,9 @@ public:
     SkriptEditor(Module1& raum, Desktop& desktop, QWidget* parent = nullptr);
     ~SkriptEditor() override;
 
-    /// Shows the window on AktSkript, loaded afresh, and returns when it is closed.
+    /// Shows the window on AktSkript, loaded afresh, and returns when it is closed. It stands
+    /// over the modal window that is active, such as the item manager, else over the window
+    /// it was made for.
     void zeigen();
     /// Loads the window afresh from AktSkript: all lines, nothing selected, no panel.
     void laden();
@@ -50,6 +52,7 @@ private:
 
     Module1& m;
     Desktop& desktop;
+    QWidget* hauptfenster;
     SkriptZeilenModell* modell;
     ZeilenListe* list1;
     QListWidget* list2;

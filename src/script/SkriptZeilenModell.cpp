@@ -21,6 +21,11 @@ QVariant SkriptZeilenModell::data(const QModelIndex& index, int role) const
     return Zeilen::text(einzuege[i], skript.Befehl[i], skript.Parameter[i]);
 }
 
+QString SkriptZeilenModell::ohneEinzug(int i) const
+{
+    return Zeilen::text(0, skript.Befehl[i], skript.Parameter[i]);
+}
+
 void SkriptZeilenModell::aufbau()
 {
     beginResetModel();

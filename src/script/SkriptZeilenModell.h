@@ -24,6 +24,8 @@ public:
     void zeileGeaendert(int i);
     /// The leading spaces row i shows.
     int einzug(int i) const { return einzuege[i]; }
+    /// Row i's text after its indent.
+    QString ohneEinzug(int i) const;
 
 private:
     Skript& skript;

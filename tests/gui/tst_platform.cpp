@@ -1,9 +1,12 @@
+#include "platform/BildDatei.h"
 #include "platform/Desktop.h"
 #include "platform/GameLauncher.h"
 #include "platform/StorableTextValidator.h"
 
 #include <QFile>
+#include <QLineEdit>
 #include <QTemporaryDir>
+#include <QToolTip>
 #include <QtTest>
 
 class TestPlatform : public QObject
@@ -47,6 +50,33 @@ private Q_SLOTS:
         QCOMPARE(c.arguments, QStringList({QDir::toNativeSeparators("C:/Spiel/rooms/a.lsd")}));
     }
 
+    void picturesLoadAtTheirPixelsAndLarge()
+    {
+        QTemporaryDir dir;
+        QImage klein(100, 80, QImage::Format_RGB32);
+        klein.fill(Qt::red);
+        QVERIFY(klein.save(dir.filePath("r@2x.bmp")));
+        const QImage r = BildDatei::laden(dir.filePath("r@2x.bmp"));
+        QCOMPARE(r.size(), QSize(100, 80));
+        QCOMPARE(r.devicePixelRatio(), 1.0);
+
+        // 6000 x 6000 pixels of 24 bits, all black: 144 MB decoded, above Qt's own limit.
+        QFile gross(dir.filePath("gross.bmp"));
+        QVERIFY(gross.open(QIODevice::WriteOnly));
+        QDataStream s(&gross);
+        s.setByteOrder(QDataStream::LittleEndian);
+        const quint32 daten = 6000 * 6000 * 3;
+        s.writeRawData("BM", 2);
+        s << quint32(54 + daten) << quint32(0) << quint32(54) << quint32(40) << qint32(6000)
+          << qint32(6000) << quint16(1) << quint16(24) << quint32(0) << daten << qint32(2835)
+          << qint32(2835) << quint32(0) << quint32(0);
+        QVERIFY(gross.resize(54 + daten));
+        gross.close();
+        QString fehler;
+        QCOMPARE(BildDatei::laden(gross.fileName(), &fehler).size(), QSize(6000, 6000));
+        QVERIFY2(fehler.isEmpty(), qPrintable(fehler));
+    }
+
     void storableTextRefusesWhatAFileCannotHold()
     {
         StorableTextValidator name(false);
@@ -59,6 +89,14 @@ private Q_SLOTS:
         QString path = "/home/\u2603/cursors/hand.cur";
         QCOMPARE(cursor.validate(path, pos), QValidator::Acceptable);
         QCOMPARE(name.validate(path, pos), QValidator::Invalid);
+
+        // A refused tab is named in what the box then says.
+        QLineEdit box;
+        StorableTextValidator::attach(&box, false);
+        box.show();
+        box.insert("a\tb");
+        QCOMPARE(box.text(), QString());
+        QVERIFY(QToolTip::text().contains("Steuerzeichen (etwa Tabulatoren)"));
     }
 };
 

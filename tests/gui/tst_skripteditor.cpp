@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPainter>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -83,6 +84,18 @@ private:
         }
         return gezeigt;
     }
+    /// How many pixel lines of `bild` hold ink other than its top right pixel's colour.
+    static int inkLines(const QImage& bild)
+    {
+        int zeilen = 0;
+        for (int y = 0; y < bild.height(); ++y) {
+            bool tinte = false;
+            for (int x = 0; x < bild.width(); ++x)
+                tinte = tinte || bild.pixel(x, y) != bild.pixel(bild.width() - 1, 0);
+            zeilen += tinte;
+        }
+        return zeilen;
+    }
     /// Opens the script editor on `s` and works in it as the author would.
     void edit(const Skript& s, const std::function<void()>& schritte)
     {
@@ -97,8 +110,10 @@ private:
         QVERIFY(bild.save(m->GraphicsPfad + name.toLower(), "BMP"));
         m->setHintergrund("C:\\Spiel\\graphics\\" + name); // another folder, another case
     }
-    /// Picks corners in the zoom window with the given buttons and checks the outline.
-    void zoom(const QString& knopf, const QVector<QPair<Qt::MouseButton, QPoint>>& klicks)
+    /// Picks corners in the zoom window with the given buttons; the picture then shows yellow
+    /// exactly on the outer pixels of `umriss` (inclusive corners; a null rectangle: none).
+    void zoom(const QString& knopf, const QVector<QPair<Qt::MouseButton, QPoint>>& klicks,
+              const QRect& umriss)
     {
         desktop->driveModal([&](QDialog& zoom) {
             QCOMPARE(zoom.windowTitle(), QString("Zoom"));
@@ -110,19 +125,16 @@ private:
             QCOMPARE(zoom.windowTitle(), QString("Zoom - 12,30"));
             for (const auto& [taste, punkt] : klicks)
                 QTest::mouseClick(bild, taste, {}, punkt);
-            // One yellow outline, both corners on it.
             const QImage gezeigt = bild->grab().toImage();
-            const QRect r =
-                QRect(QPoint(m->ZoomX1, m->ZoomY1), QPoint(m->ZoomX2, m->ZoomY2)).normalized();
-            int gelb = 0, ausserhalb = 0;
+            const int l = umriss.left(), o = umriss.top(), r = umriss.right(), u = umriss.bottom();
             for (int y = 0; y < gezeigt.height(); ++y) {
                 for (int x = 0; x < gezeigt.width(); ++x) {
-                    const bool rand = r.contains(x, y) && !r.adjusted(1, 1, -1, -1).contains(x, y);
-                    (rand ? gelb : ausserhalb) += gezeigt.pixel(x, y) == qRgb(255, 255, 0);
+                    const bool innen = x >= l && x <= r && y >= o && y <= u;
+                    const bool rand = innen && (x == l || x == r || y == o || y == u);
+                    QVERIFY2((gezeigt.pixel(x, y) == qRgb(255, 255, 0)) == rand,
+                             qPrintable(QString("%1,%2").arg(x).arg(y)));
                 }
             }
-            QCOMPARE(gelb, klicks.isEmpty() ? 0 : 2 * r.width() + 2 * r.height() - 4);
-            QCOMPARE(ausserhalb, 0);
         });
         click(knopf);
     }
@@ -191,6 +203,20 @@ private Q_SLOTS:
         });
     }
 
+    void theEditorStandsOverTheModalWindowThatOpensIt()
+    {
+        const Qt::WindowFlags flags = se->windowFlags();
+        QDialog gegen; // as the item manager
+        const auto zurueck = qScopeGuard([&] { se->setParent(nullptr, flags); }); // if failed
+        gegen.setModal(true);
+        gegen.show();
+        edit(Skript(), [&] { QCOMPARE(se->parentWidget(), &gegen); });
+        QCOMPARE(se->windowFlags(), flags);
+        gegen.close();
+        edit(Skript(), [&] { QCOMPARE(se->parentWidget(), nullptr); }); // the one it was made for
+        QCOMPARE(se->windowFlags(), flags);
+    }
+
     void insertingBringsBlocksAndFocus()
     {
         edit(skriptAus({{3, "a"}}), [&] {
@@ -238,6 +264,74 @@ private Q_SLOTS:
             select(2);
         });
         QCOMPARE(m->AktSkript.Parameter, QVector<QString>({"Hallo", "Hallo", "x", " y "}));
+    }
+
+    void capitalUmlautsAndDescendersFitTheRows()
+    {
+        edit(skriptAus({{2, "Üg"}}), [&] {
+            list2()->item(0)->setText("Üg");
+            for (QAbstractItemView* liste : {list1(), static_cast<QAbstractItemView*>(list2())}) {
+                // The row shows as many lines of ink as the text drawn where nothing cuts it.
+                QImage frei(80, 40, QImage::Format_RGB32);
+                frei.fill(Qt::white);
+                QPainter p(&frei);
+                p.setFont(liste->font());
+                p.setPen(Qt::black);
+                p.drawText(20, 25, liste->model()->index(0, 0).data().toString());
+                p.end();
+                const QRect zeile = liste->visualRect(liste->model()->index(0, 0));
+                QCOMPARE(inkLines(liste->viewport()->grab(zeile).toImage()), inkLines(frei));
+            }
+        });
+    }
+
+    void theListScrollsAsFarAsTheLongestLine()
+    {
+        const QString lang = QString("Weit und breit ").repeated(20);
+        edit(skriptAus({{0, "f"}, {2, lang}, {10, ""}, {3, "k"}}), [&] {
+            // To the end of the row's text, margins and kerning allowed for, and not far beyond.
+            const auto bisZumEnde = [&](int row) {
+                QCoreApplication::processEvents();
+                const int bis =
+                    list1()->horizontalScrollBar()->maximum() + list1()->viewport()->width();
+                const int text = list1()->fontMetrics().horizontalAdvance(rows()[row]);
+                return bis >= text && bis <= text * 1.02 + 12;
+            };
+            QVERIFY(bisZumEnde(1));
+            select(3);
+            type(box(3), lang + "!");
+            QVERIFY(bisZumEnde(3));
+        });
+    }
+
+    void clicksAndKeysKeepTheSelectionOnARow()
+    {
+        edit(skriptAus({{2, "a"}, {3, "b"}}), [&] {
+            se->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(se.get()));
+            // Tabbing into either list, Down selects its first row; Enter inserts only then.
+            for (QAbstractItemView* liste : {list1(), static_cast<QAbstractItemView*>(list2())}) {
+                control(liste == list1() ? "Command3" : "Command2")->setFocus();
+                QTest::keyClick(se->focusWidget(), Qt::Key_Tab);
+                QCOMPARE(se->focusWidget(), liste);
+                QTest::keyClick(liste, Qt::Key_Return);
+                QCOMPARE(rows().size(), 2);
+                QTest::keyClick(liste, Qt::Key_Down);
+                QCOMPARE(liste->selectionModel()->selectedIndexes().value(0).row(), 0);
+            }
+            QTest::keyClick(list2(), Qt::Key_Return);
+            QCOMPARE(rows(), QStringList({"Print a", "IfItem ", "Else ", "EndIf ", "SetFlag b"}));
+            // Ctrl with a click, below the rows too, or with Space leaves the line selected.
+            select(0);
+            QTest::mouseClick(list1()->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                              list1()->visualRect(list1()->model()->index(0, 0)).center());
+            QCOMPARE(selected(), 0);
+            QTest::mouseClick(list1()->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                              list1()->viewport()->rect().bottomLeft() + QPoint(5, -5));
+            QTest::keyClick(list1(), Qt::Key_Space, Qt::ControlModifier);
+            QCOMPARE(selected(), 0);
+            QCOMPARE(panel(), 2);
+        });
     }
 
     void movingAndDeletingRebuildTheIndents()
@@ -306,16 +400,20 @@ private Q_SLOTS:
     {
         bild("Raum.BMP", {50, 40});
         edit(Skript(), [&] {
+            insert("ZoomIn"); // bottom to top
+            zoom("Command4", {{Qt::LeftButton, {12, 30}}, {Qt::RightButton, {40, 5}}},
+                 QRect(QPoint(12, 5), QPoint(40, 30)));
+            insert("ZoomOut"); // right to left and bottom to top; a second left click moves
+            zoom("Command5",
+                 {{Qt::RightButton, {5, 8}}, {Qt::LeftButton, {3, 3}}, {Qt::LeftButton, {44, 35}}},
+                 QRect(QPoint(5, 8), QPoint(44, 35)));
+            insert("ZoomIn"); // one pixel
+            zoom("Command4", {{Qt::LeftButton, {20, 7}}, {Qt::RightButton, {20, 7}}},
+                 QRect(20, 7, 1, 1));
             insert("ZoomIn");
-            zoom("Command4", {{Qt::LeftButton, {12, 30}}, {Qt::RightButton, {40, 5}}});
-            insert("ZoomOut"); // a second left click moves the first corner
-            zoom(
-                "Command5",
-                {{Qt::RightButton, {40, 5}}, {Qt::LeftButton, {3, 3}}, {Qt::LeftButton, {12, 30}}});
-            insert("ZoomIn");
-            zoom("Command4", {});
-            QCOMPARE(rows(),
-                     QStringList({"ZoomIn 12,30,40,5", "ZoomOut 12,30,40,5", "ZoomIn 0,0,0,0"}));
+            zoom("Command4", {}, QRect());
+            QCOMPARE(rows(), QStringList({"ZoomIn 12,30,40,5", "ZoomOut 44,35,5,8",
+                                          "ZoomIn 20,7,20,7", "ZoomIn 0,0,0,0"}));
 
             // A picture wider than the screen scrolls; without one the window says so.
             bild("Breit.bmp", {5000, 60});
@@ -333,7 +431,7 @@ private Q_SLOTS:
                 QTest::mouseClick(&zoom, Qt::LeftButton, {}, QPoint(20, 20));
             });
             click("Command4");
-            QCOMPARE(rows()[2], QString("ZoomIn 0,0,0,0"));
+            QCOMPARE(rows()[3], QString("ZoomIn 0,0,0,0"));
         });
     }
 
