@@ -110,10 +110,33 @@ struct GrossesSpiel : TestSpiel
 
 GrossesSpiel* spiel = nullptr;
 
-void raumdateienLesen(benchmark::State& state)
+/// Drops the room files from the page cache, so that they are read from the disk itself.
+void raumDateienVergessen()
+{
+#ifdef Q_OS_UNIX
+    for (const QString& pfad : spiel->raumDateien) {
+        QFile f(pfad);
+        if (f.open(QIODevice::ReadOnly))
+            ::posix_fadvise(f.handle(), 0, 0, POSIX_FADV_DONTNEED);
+    }
+#endif
+}
+
+/// Runs `vorher` untimed before each run, when given.
+void vorbereiten(benchmark::State& state, void (*vorher)())
+{
+    if (!vorher)
+        return;
+    state.PauseTiming();
+    vorher();
+    state.ResumeTiming();
+}
+
+void raumdateienLesen(benchmark::State& state, void (*vorher)())
 {
     qint64 bytes = 0;
     for (auto _ : state) {
+        vorbereiten(state, vorher);
         bytes = 0;
         for (const QString& pfad : spiel->raumDateien)
             bytes += TextFile::read(pfad).value_or(QByteArray()).size();
@@ -143,43 +166,7 @@ void startKern(benchmark::State& state)
 }
 
 // The window's "Start": the lists' selection, the rooms list following, events once per room.
-void startFenster(benchmark::State& state)
-{
-    StillerDesktop desktop;
-    Tool tool(spiel->m, desktop);
-    tool.laden();
-    tool.show();
-    QCoreApplication::processEvents();
-    auto* start = tool.findChild<QPushButton*>(QStringLiteral("Command1"));
-    for (auto _ : state)
-        start->click();
-}
-
-#ifdef Q_OS_UNIX
-// The same two from the disk itself: the page cache drops the room files before each run.
-void raumDateienVergessen()
-{
-    for (const QString& pfad : spiel->raumDateien) {
-        QFile f(pfad);
-        if (f.open(QIODevice::ReadOnly))
-            ::posix_fadvise(f.handle(), 0, 0, POSIX_FADV_DONTNEED);
-    }
-}
-
-void raumdateienVonDerPlatte(benchmark::State& state)
-{
-    for (auto _ : state) {
-        state.PauseTiming();
-        raumDateienVergessen();
-        state.ResumeTiming();
-        qint64 bytes = 0;
-        for (const QString& pfad : spiel->raumDateien)
-            bytes += TextFile::read(pfad).value_or(QByteArray()).size();
-        benchmark::DoNotOptimize(bytes);
-    }
-}
-
-void startFensterVonDerPlatte(benchmark::State& state)
+void startFenster(benchmark::State& state, void (*vorher)())
 {
     StillerDesktop desktop;
     Tool tool(spiel->m, desktop);
@@ -188,13 +175,10 @@ void startFensterVonDerPlatte(benchmark::State& state)
     QCoreApplication::processEvents();
     auto* start = tool.findChild<QPushButton*>(QStringLiteral("Command1"));
     for (auto _ : state) {
-        state.PauseTiming();
-        raumDateienVergessen();
-        state.ResumeTiming();
+        vorbereiten(state, vorher);
         start->click();
     }
 }
-#endif
 
 void toolOeffnen(benchmark::State& state)
 {
@@ -227,13 +211,13 @@ void tarnholmCheckProgramm(benchmark::State& state)
 
 } // namespace
 
-BENCHMARK(raumdateienLesen)->Unit(benchmark::kMillisecond);
+// From the page cache, then from the disk itself.
+BENCHMARK_CAPTURE(raumdateienLesen, ausDemCache, nullptr)->Unit(benchmark::kMillisecond);
 BENCHMARK(startKern)->Unit(benchmark::kMillisecond);
-BENCHMARK(startFenster)->Unit(benchmark::kMillisecond);
-#ifdef Q_OS_UNIX
-BENCHMARK(raumdateienVonDerPlatte)->Unit(benchmark::kMillisecond);
-BENCHMARK(startFensterVonDerPlatte)->Unit(benchmark::kMillisecond);
-#endif
+BENCHMARK_CAPTURE(startFenster, ausDemCache, nullptr)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(raumdateienLesen, vonDerPlatte, raumDateienVergessen)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(startFenster, vonDerPlatte, raumDateienVergessen)->Unit(benchmark::kMillisecond);
 BENCHMARK(toolOeffnen)->Unit(benchmark::kMillisecond);
 BENCHMARK(tarnholmCheck)->Unit(benchmark::kMillisecond);
 BENCHMARK(tarnholmCheckProgramm)->Unit(benchmark::kMillisecond);
