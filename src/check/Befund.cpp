@@ -14,9 +14,6 @@
 
 namespace {
 
-const QString bildMuster = QStringLiteral("*.bmp;*.jpg;*.gif");
-const QString klangMuster = QStringLiteral("*.wav;*.mp3");
-
 QString relativ(const char* ordner, const QString& name)
 {
     return QDir::toNativeSeparators(QLatin1String(ordner) + QLatin1Char('/') + name);

@@ -282,11 +282,13 @@ void Editor::hotSpotLoeschen()
     listeFuellen();
     if (s > list1->count() - 1)
         s = list1->count() - 1;
-    if (list1->count() > 0)
+    // Selecting the new entry redraws the picture; with none left it is redrawn here.
+    if (list1->count() > 0) {
         list1->setCurrentRow(s);
-    else
+    } else {
         frame1->hide();
-    bildAufbau();
+        bildAufbau();
+    }
 }
 
 void Editor::hotSpotGewaehlt(int index)

@@ -17,16 +17,26 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <functional>
 
 using namespace Befehlstabelle;
 
 namespace {
 
-/// The command list.
+int ausgewaehlt(const QAbstractItemView* liste)
+{
+    const QModelIndexList auswahl = liste->selectionModel()->selectedIndexes();
+    return auswahl.isEmpty() ? -1 : auswahl.first().row();
+}
+
+/// The command list. Enter on a selected row inserts, as a double click does.
 class BefehlsListe : public QListWidget
 {
 public:
-    using QListWidget::QListWidget;
+    BefehlsListe(std::function<void()> einfuegen, QWidget* parent)
+        : QListWidget(parent), einfuegen(std::move(einfuegen))
+    {
+    }
 
 protected:
     void focusInEvent(QFocusEvent* event) override
@@ -34,13 +44,18 @@ protected:
         QListWidget::focusInEvent(event);
         nurGewaehlteZeileAktuell(*this);
     }
-};
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+        if (enter && ausgewaehlt(this) >= 0)
+            einfuegen();
+        else
+            QListWidget::keyPressEvent(event);
+    }
 
-int ausgewaehlt(const QAbstractItemView* liste)
-{
-    const QModelIndexList auswahl = liste->selectionModel()->selectedIndexes();
-    return auswahl.isEmpty() ? -1 : auswahl.first().row();
-}
+private:
+    std::function<void()> einfuegen;
+};
 
 } // namespace
 
@@ -75,7 +90,7 @@ SkriptEditor::SkriptEditor(Module1& raum, Desktop& desktop, QWidget* parent)
     connect(knopf("Command2", QStringLiteral("Runter"), 232), &QPushButton::clicked, this,
             &SkriptEditor::runter);
 
-    list2 = new BefehlsListe(this);
+    list2 = new BefehlsListe([this] { einfuegen(); }, this);
     list2->setObjectName(QStringLiteral("List2"));
     list2->setGeometry(424, 0, 81, 212);
     list2->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -84,7 +99,6 @@ SkriptEditor::SkriptEditor(Module1& raum, Desktop& desktop, QWidget* parent)
     // gives them whole.
     list2->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     connect(list2, &QListWidget::itemDoubleClicked, this, &SkriptEditor::einfuegen);
-    list2->installEventFilter(this);
 
     auto* loeschenKnopf = knopf("Command3", QStringLiteral("Löschen"), 248);
     connect(loeschenKnopf, &QPushButton::clicked, this, &SkriptEditor::loeschen);
@@ -265,17 +279,4 @@ void SkriptEditor::farbenZeigen()
         farben = new Farben(this);
     farben->laden();
     desktop.showModal(*farben);
-}
-
-bool SkriptEditor::eventFilter(QObject* watched, QEvent* event)
-{
-    // Enter on a selected row of the command list inserts, as a double click does.
-    if (watched == list2 && event->type() == QEvent::KeyPress && ausgewaehlt(list2) >= 0) {
-        const int taste = static_cast<QKeyEvent*>(event)->key();
-        if (taste == Qt::Key_Return || taste == Qt::Key_Enter) {
-            einfuegen();
-            return true;
-        }
-    }
-    return QDialog::eventFilter(watched, event);
 }

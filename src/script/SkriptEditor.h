@@ -32,9 +32,6 @@ public:
     /// Loads the window afresh from AktSkript: all lines, nothing selected, no panel.
     void laden();
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     void aufbau();
     /// The selected line, -1 for none.

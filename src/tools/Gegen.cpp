@@ -39,7 +39,7 @@ Gegen::Gegen(Module1& raum, Desktop& desktop, QWidget* parent)
 void Gegen::laden()
 {
     file1->clear();
-    file1->addItems(dateiListe(m.ItemsPfad, QStringLiteral("*.bmp;*.jpg;*.gif")));
+    file1->addItems(dateiListe(m.ItemsPfad, bildMuster));
     if (file1->count() > 0)
         file1->setCurrentRow(0);
 }

@@ -92,11 +92,11 @@ Tool::Tool(Module1& raum, Desktop& desktop, QWidget* parent)
 void Tool::laden()
 {
     file1->clear();
-    file1->addItems(dateiListe(m.GraphicsPfad, QStringLiteral("*.bmp;*.jpg;*.gif")));
+    file1->addItems(dateiListe(m.GraphicsPfad, bildMuster));
     file2->clear();
     file2->addItems(dateiListe(m.raeumeOrdner(), QStringLiteral("*.lsd")));
     file3->clear();
-    file3->addItems(dateiListe(m.SoundsPfad, QStringLiteral("*.wav;*.mp3")));
+    file3->addItems(dateiListe(m.SoundsPfad, klangMuster));
 }
 
 void Tool::zeigen()
