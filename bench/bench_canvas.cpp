@@ -1,4 +1,5 @@
 // Speed of the canvas: a full redraw, one mouse move, a selection change on a huge picture.
+#include "FensterBenchmark.h"
 #include "canvas/Picture1.h"
 #include "mainwindow/Editor.h"
 #include "model/Module1.h"
@@ -41,21 +42,6 @@ QImage bild(QSize groesse)
                    QColor::fromHsv(i % 360, 200, 50 + i % 200));
     return b;
 }
-
-// Only the room-file dialog is asked, and it always picks the benchmark's room.
-class RaumDesktop : public Desktop
-{
-public:
-    QString raum;
-    QString chooseFile(QWidget*, const FileRequest&) override { return raum; }
-    QMessageBox::StandardButton message(QWidget*, const MessageRequest&) override
-    {
-        return QMessageBox::Ok;
-    }
-    void showModal(QDialog&) override {}
-    bool startProgram(const QString&, const QStringList&) override { return false; }
-    bool openFolder(const QString&) override { return false; }
-};
 
 // A room with one hotspot and its canvas, shown offscreen, the hotspot selected.
 struct Leinwand
@@ -145,9 +131,9 @@ void auswahlWechsel(benchmark::State& state)
         for (int x = 10 * i; x < 10 * i + 20; ++x)
             h.Feld[x].fill(true);
     }
-    RaumDesktop desktop;
-    desktop.raum = raum.AppPfad + QStringLiteral("rooms/riesig.lsd");
-    TextFile::write(desktop.raum, RoomFile::schreiben(raum));
+    StillerDesktop desktop;
+    desktop.datei = raum.AppPfad + QStringLiteral("rooms/riesig.lsd");
+    TextFile::write(desktop.datei, RoomFile::schreiben(raum));
 
     Module1 m;
     m.setzeOrdner(spielOrdner());
@@ -188,11 +174,8 @@ BENCHMARK(riesigDekodieren)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
+    FensterBenchmark umgebung(argc, argv);
+    const int status = umgebung.laufen(argc, argv);
     delete ordner;
-    return 0;
+    return status;
 }

@@ -1,3 +1,4 @@
+#include "FensterBenchmark.h"
 #include "model/Module1.h"
 #include "platform/Desktop.h"
 #include "platform/Look.h"
@@ -14,24 +15,6 @@
 #include <memory>
 
 namespace {
-
-/// Shows modal windows without waiting: each run opens the window and returns.
-class OhneWarten : public Desktop
-{
-public:
-    QString chooseFile(QWidget*, const FileRequest&) override { return {}; }
-    QMessageBox::StandardButton message(QWidget*, const MessageRequest&) override
-    {
-        return QMessageBox::Ok;
-    }
-    void showModal(QDialog& dialog) override
-    {
-        dialog.show();
-        QCoreApplication::processEvents();
-    }
-    bool startProgram(const QString&, const QStringList&) override { return true; }
-    bool openFolder(const QString&) override { return true; }
-};
 
 constexpr int Zeilen = 10000;
 constexpr int Mitte = Zeilen / 2;
@@ -66,7 +49,7 @@ Skript langesSkript()
 struct Fenster
 {
     Module1 m;
-    OhneWarten desktop;
+    StillerDesktop desktop;
     SkriptEditor se{m, desktop};
     QListView* list1 = se.findChild<QListView*>(QStringLiteral("List1"));
     QListWidget* list2 = se.findChild<QListWidget*>(QStringLiteral("List2"));
@@ -189,11 +172,6 @@ BENCHMARK(loeschen)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    applyEditorLook();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    FensterBenchmark umgebung(argc, argv);
+    return umgebung.laufen(argc, argv);
 }

@@ -2,6 +2,7 @@
 // 5,000 pictures and 2,000 sounds. "Start" is compared with reading the room files' bytes,
 // from the page cache and from the disk.
 
+#include "FensterBenchmark.h"
 #include "TestSpiel.h"
 #include "check/Befund.h"
 #include "check/DateiListe.h"
@@ -32,20 +33,6 @@ namespace {
 constexpr int raeume = 1000;
 constexpr int bilder = 5000;
 constexpr int klaenge = 2000;
-
-/// Answers every message with OK, as the author does "Fertig".
-class StillerDesktop : public Desktop
-{
-public:
-    QString chooseFile(QWidget*, const FileRequest&) override { return {}; }
-    QMessageBox::StandardButton message(QWidget*, const MessageRequest&) override
-    {
-        return QMessageBox::Ok;
-    }
-    void showModal(QDialog&) override {}
-    bool startProgram(const QString&, const QStringList&) override { return true; }
-    bool openFolder(const QString&) override { return true; }
-};
 
 QString bild(int i)
 {
@@ -224,16 +211,8 @@ BENCHMARK(tarnholmCheckProgramm)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    applyEditorLook();
+    FensterBenchmark umgebung(argc, argv);
     GrossesSpiel grosses;
     spiel = &grosses;
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return umgebung.laufen(argc, argv);
 }

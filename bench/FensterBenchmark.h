@@ -1,0 +1,63 @@
+#pragma once
+
+// What the benchmarks of windows share: a desktop that never waits, and an offscreen
+// application with the editor's look.
+
+#include "platform/Desktop.h"
+#include "platform/Look.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <benchmark/benchmark.h>
+
+/// Answers every file dialog with `datei` and every message with OK; a modal window is shown
+/// and handed back at once.
+class StillerDesktop : public Desktop
+{
+public:
+    QString datei;
+
+    QString chooseFile(QWidget*, const FileRequest&) override { return datei; }
+    QMessageBox::StandardButton message(QWidget*, const MessageRequest&) override
+    {
+        return QMessageBox::Ok;
+    }
+    void showModal(QDialog& dialog) override
+    {
+        dialog.show();
+        QCoreApplication::processEvents();
+    }
+    bool startProgram(const QString&, const QStringList&) override { return true; }
+    bool openFolder(const QString&) override { return true; }
+};
+
+/// Offscreen unless a platform is asked for; set before the application is made.
+struct Offscreen
+{
+    Offscreen()
+    {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+};
+
+/// The application the windows need.
+class FensterBenchmark : Offscreen
+{
+public:
+    FensterBenchmark(int& argc, char** argv) : app(argc, argv) { applyEditorLook(); }
+
+    /// Runs the registered benchmarks.
+    int laufen(int argc, char** argv)
+    {
+        benchmark::Initialize(&argc, argv);
+        if (benchmark::ReportUnrecognizedArguments(argc, argv))
+            return 1;
+        benchmark::RunSpecifiedBenchmarks();
+        benchmark::Shutdown();
+        return 0;
+    }
+
+private:
+    QApplication app;
+};
