@@ -71,13 +71,10 @@ QString verletzterTeil(const Module1& m, const RoomFile::LeseErgebnis& e, const 
     return {};
 }
 
+// The lines of a room file, without their CR LF.
 QList<QByteArray> zeilenVon(const QByteArray& bytes)
 {
-    QList<QByteArray> zeilen = bytes.split('\n');
-    zeilen.removeLast(); // after the final line end
-    for (QByteArray& z : zeilen)
-        z.chop(1); // the CR
-    return zeilen;
+    return bytes.chopped(2).replace("\r\n", "\n").split('\n');
 }
 
 } // namespace
@@ -126,16 +123,10 @@ private Q_SLOTS:
 
     void gleichesBild()
     {
-        const std::tuple<const char*, const char*, bool> faelle[] = {
-            {"a.BMP", "C:\\x\\a.bmp", true},
-            {"/home/u/T\xc3\xbcr.bmp", " T\xc3\x9cR.BMP   ", true},
-            {"C:\\x\\a.bmp", "a.png", false}};
-        for (const auto& [a, b, gleich] : faelle) {
-            const QString x = QString::fromUtf8(a), y = QString::fromUtf8(b);
-            QVERIFY2(RoomFile::gleichesBild(x, y) == gleich &&
-                         RoomFile::gleichesBild(y, x) == gleich,
-                     a);
-        }
+        const QString a = QString::fromUtf8("/home/u/T\xc3\xbcr.bmp");
+        const QString b = QString::fromUtf8(" C:\\x\\T\xc3\x9cR.BMP   ");
+        QVERIFY(RoomFile::gleichesBild(a, b) && RoomFile::gleichesBild(b, a));
+        QVERIFY(!RoomFile::gleichesBild(a, QStringLiteral("Tür.png")));
     }
 
     void gitterWert()
@@ -208,9 +199,9 @@ private Q_SLOTS:
             const RoomFile::LeseErgebnis e = RoomFile::lesen(mit(zeile, "999999999"), m);
             QVERIFY(!e.vollstaendig && e.zeile > zeile);
             QCOMPARE(verletzterTeil(m, e, ganz), QString());
-            QVERIFY(zeile != 2 || m.StartSkript == ganz.StartSkript);
-            QVERIFY(zeile < 9 || m.HotSpots == ganz.HotSpots);
-            QVERIFY(zeile != timerZeile || m.TimerSkript == ganz.TimerSkript);
+            QVERIFY(m.StartSkript == ganz.StartSkript &&
+                    (zeile < 9 || m.HotSpots == ganz.HotSpots) &&
+                    (zeile != timerZeile || m.TimerSkript == ganz.TimerSkript));
         }
 
         // Cut at every byte; only the last line end may go.
