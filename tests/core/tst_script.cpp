@@ -7,19 +7,6 @@
 
 using namespace Befehlstabelle;
 
-namespace {
-
-QStringList zeilen(const Skript& s)
-{
-    QStringList texte;
-    const QVector<int> einzug = Zeilen::einzuege(s);
-    for (int i = 0; i <= s.MaxZeile; ++i)
-        texte << Zeilen::text(einzug[i], s.Befehl[i], s.Parameter[i]);
-    return texte;
-}
-
-} // namespace
-
 class TestScript : public QObject
 {
     Q_OBJECT
@@ -51,6 +38,13 @@ private Q_SLOTS:
 
     void lineTextAndIndent()
     {
+        const auto zeilen = [](const Skript& s) {
+            QStringList texte;
+            const QVector<int> einzug = Zeilen::einzuege(s);
+            for (int i = 0; i <= s.MaxZeile; ++i)
+                texte << Zeilen::text(einzug[i], s.Befehl[i], s.Parameter[i]);
+            return texte;
+        };
         const QVector<QPair<qint32, QString>> verzweigt{
             {0, "Schluessel"}, {3, "TuerOffen"}, {9, ""},  {24, "2 | Wohin? | Links"},
             {25, "1"},         {2, "Links."},    {26, ""}, {10, ""}};
@@ -79,8 +73,7 @@ private Q_SLOTS:
         QCOMPARE(s.Befehl, QVector<qint32>({10}));
         // The last line goes; its element stays behind MaxZeile.
         QVERIFY(loeschen(s, 0) && !loeschen(s, 0) && s.MaxZeile == -1 && s.Befehl.size() == 1);
-        QCOMPARE(einfuegen(s, -1, 2), 0);
-        QCOMPARE(s.Befehl, QVector<qint32>({2}));
+        QVERIFY(einfuegen(s, -1, 2) == 0 && s.Befehl == QVector<qint32>{2});
     }
 };
 
