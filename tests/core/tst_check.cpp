@@ -13,9 +13,10 @@ namespace {
 // is missing is named "fehlt".
 void kaputtesSpiel(const TestSpiel& s)
 {
-    for (const char* datei : {"graphics/bg.bmp", "graphics/Baum.BMP", "graphics/baum.bmp",
-                              "graphics/frei.jpg", "graphics/nur_item.gif", "sounds/tuer.wav",
-                              "sounds/frei.mp3", "items/Schwert.gif", "cursors/hand.cur"})
+    for (const char* datei :
+         {"graphics/bg.bmp", "graphics/Baum.BMP", "graphics/baum.bmp", "graphics/frei.jpg",
+          "graphics/nur_item.gif", "sounds/tuer.wav", "sounds/frei.mp3", "sounds/vorher.wav",
+          "items/Schwert.gif", "cursors/hand.cur"})
         QVERIFY(s.datei(datei));
     Module1 a;
     a.setHintergrund("graphics\\bg.bmp");
@@ -34,6 +35,7 @@ void kaputtesSpiel(const TestSpiel& s)
     // The hotspot is cut short before its name: the editor drops it, its references count.
     Module1 b;
     b.setHintergrund("fehlt.bmp");
+    b.StartSkript = skriptAus({{1, "vorher.wav"}}); // in use, though the room reads no further
     b.HotSpots[b.neuerHotSpot(0)].Skripte[2] = skriptAus({{1, "/home/a/fehlt.wav"}});
     b.TimerSkript = skriptAus({{5, "fehlt_danach.bmp"}});
     QVERIFY(s.datei("rooms/b.lsd",
@@ -85,7 +87,7 @@ private Q_SLOTS:
 Unbenutzte Klänge:
   sounds/frei.mp3
 Raumdateien, die nicht gelesen werden können:
-  rooms/b.lsd (Lesen bricht in Zeile 12 ab)
+  rooms/b.lsd (Lesen bricht in Zeile 14 ab)
 Gegenstandsskripte, die nicht gelesen werden können:
   items/Schwert1.skp (Lesen bricht in Zeile 4 ab)
 Verweise auf Dateien, die es nicht gibt:
