@@ -67,9 +67,8 @@ private Q_SLOTS:
             alle += static_cast<char>(b);
         QCOMPARE(Cp1252::encode(Cp1252::decode(alle)), alle);
 
-        const QString text = QStringLiteral("Größe „€“ Ÿ ž …");
-        const QByteArray bytes("Gr\xf6\xdf"
-                               "e \x84\x80\x93 \x9f \x9e \x85");
+        const QString text = QStringLiteral("Maß „€“ Ÿ ž …");
+        const QByteArray bytes("Ma\xdf \x84\x80\x93 \x9f \x9e \x85");
         QCOMPARE(Cp1252::encode(text), bytes);
         QCOMPARE(Cp1252::decode(bytes), text);
         QVERIFY(Cp1252::isStorableText(text) && !Cp1252::canEncode(QStringLiteral("Ω")));

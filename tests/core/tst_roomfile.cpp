@@ -64,10 +64,9 @@ QString verletzterTeil(const Module1& m, const RoomFile::LeseErgebnis& e, const 
         return QStringLiteral("Hintergrund differs");
     if (!istAnfang(m.StartSkript, ganz.StartSkript) || !istAnfang(m.TimerSkript, ganz.TimerSkript))
         return QStringLiteral("script is not a prefix of the original");
-    for (int i = 0; i <= m.HotSpotMax; ++i) {
+    for (int i = 0; i <= m.HotSpotMax; ++i)
         if (i > ganz.HotSpotMax || m.HotSpots[i] != ganz.HotSpots[i])
             return QStringLiteral("hotspot %1 differs").arg(i);
-    }
     return {};
 }
 
