@@ -11,23 +11,21 @@
 // and the fuzz targets.
 inline QString verletzteRegel(const Module1& m)
 {
-    if (m.HotSpots.isEmpty() || m.HotSpotMax < -1 ||
-        (m.HotSpotMax >= 0 && m.HotSpots.size() != m.HotSpotMax + 1))
+    // With HotSpotMax -1 the model still holds one element, a blank one.
+    if (m.HotSpotMax < -1 || m.HotSpots.size() != qMax(m.HotSpotMax, 0) + 1)
         return QStringLiteral("HotSpots.size() does not fit HotSpotMax");
     if (m.HotSpotMax == -1 && m.HotSpots[0] != HotSpot())
         return QStringLiteral("leftover hotspot behind HotSpotMax -1");
     if (m.Hintergrund().size() != Module1::HintergrundLaenge)
         return QStringLiteral("Hintergrund not 100 chars");
-    QVector<const Skript*> skripte{&m.StartSkript, &m.TimerSkript};
+    const auto zuKurz = [](const Skript& s) {
+        return s.MaxZeile < -1 || s.Befehl.size() <= s.MaxZeile || s.Parameter.size() <= s.MaxZeile;
+    };
+    bool kurz = zuKurz(m.StartSkript) || zuKurz(m.TimerSkript);
     for (const HotSpot& h : m.HotSpots)
         for (const Skript& s : h.Skripte)
-            skripte << &s;
-    for (const Skript* s : skripte) {
-        if (s->MaxZeile < -1 || s->Befehl.size() <= s->MaxZeile ||
-            s->Parameter.size() <= s->MaxZeile)
-            return QStringLiteral("script arrays shorter than MaxZeile + 1");
-    }
-    return {};
+            kurz = kurz || zuKurz(s);
+    return kurz ? QStringLiteral("script arrays shorter than MaxZeile + 1") : QString();
 }
 
 // Stops a fuzz run at once when a rule is broken, naming it.

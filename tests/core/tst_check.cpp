@@ -13,9 +13,10 @@ namespace {
 // is missing is named "fehlt".
 void kaputtesSpiel(const TestSpiel& s)
 {
-    for (const char* datei : {"graphics/bg.bmp", "graphics/Baum.BMP", "graphics/baum.bmp",
-                              "graphics/frei.jpg", "graphics/nur_item.gif", "sounds/tuer.wav",
-                              "sounds/frei.mp3", "items/Schwert.gif", "cursors/hand.cur"})
+    for (const char* datei :
+         {"graphics/bg.bmp", "graphics/Baum.BMP", "graphics/baum.bmp", "graphics/frei.jpg",
+          "graphics/nur_item.gif", "sounds/tuer.wav", "sounds/frei.mp3", "sounds/vorher.wav",
+          "items/Schwert.gif", "cursors/hand.cur"})
         QVERIFY(s.datei(datei));
     Module1 a;
     a.setHintergrund("graphics\\bg.bmp");
@@ -34,6 +35,7 @@ void kaputtesSpiel(const TestSpiel& s)
     // The hotspot is cut short before its name: the editor drops it, its references count.
     Module1 b;
     b.setHintergrund("fehlt.bmp");
+    b.StartSkript = skriptAus({{1, "vorher.wav"}}); // in use, though the room reads no further
     b.HotSpots[b.neuerHotSpot(0)].Skripte[2] = skriptAus({{1, "/home/a/fehlt.wav"}});
     b.TimerSkript = skriptAus({{5, "fehlt_danach.bmp"}});
     QVERIFY(s.datei("rooms/b.lsd",
@@ -52,57 +54,26 @@ class TestCheck : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void dateiListeOhneGrossUndKleinschreibung()
+    void dateiListeUndLesen()
     {
         TestSpiel s;
-        for (const char* name : {"c.gif", "Baum.BMP", "b.bmp", "B.bmp", "a.jpg", "x.jpeg", "t.txt"})
+        for (const char* name : {"c.gif", "Baum.BMP", "b.bmp", "B.bmp", "a.jpg", "t.txt"})
             QVERIFY(s.datei(QStringLiteral("graphics/") + name));
         QDir(s.m.GraphicsPfad).mkdir("ordner.bmp");
         QCOMPARE(dateiListe(s.m.GraphicsPfad, "*.bmp;*.jpg;*.gif"),
                  QStringList({"a.jpg", "B.bmp", "b.bmp", "Baum.BMP", "c.gif"}));
-        QCOMPARE(dateiListe(s.pfad("fehlt/"), "*.bmp"), QStringList());
-    }
 
-    void keineReferenzAusDemLetztenRaum()
-    {
         // A start script whose count does not read names nothing, though the reader's room
         // still holds the start script of the room read before.
-        TestSpiel s;
-        Module1 raum;
+        Module1 raum, arbeitsRaum;
         raum.StartSkript = skriptAus({{5, "alt.bmp"}});
         const QByteArray bytes = RoomFile::schreiben(raum);
-        QVERIFY(s.datei("rooms/k.lsd", bytes.left(bytes.indexOf('\n') + 1) + "x\r\n"));
-        Module1 arbeitsRaum;
-        QByteArray puffer;
         QCOMPARE(raumReferenzen(bytes, arbeitsRaum).referenzen.size(), 1);
-        const RaumReferenzen r = raumDateiLesen(s.pfad("rooms/k.lsd"), arbeitsRaum, puffer);
-        QCOMPARE(r.ergebnis.zeile, 2);
-        QVERIFY(r.referenzen.isEmpty());
+        const RaumReferenzen r =
+            raumReferenzen(bytes.left(bytes.indexOf('\n') + 1) + "x\r\n", arbeitsRaum);
+        QVERIFY(r.ergebnis.zeile == 2 && r.referenzen.isEmpty());
+        QByteArray puffer;
         QCOMPARE(raumDateiLesen(s.pfad("rooms/fehlt.lsd"), arbeitsRaum, puffer).ergebnis.zeile, 0);
-    }
-
-    void zuGrosseZahlenZaehlenWasDaSteht()
-    {
-        // A room cut after its second hotspot, its count still saying five: what the two
-        // complete hotspots name is in use. Counted as nothing, "kill" would delete it.
-        Module1 raum;
-        for (int i = 0; i < 2; ++i)
-            raum.HotSpots[raum.neuerHotSpot(i)].Skripte[0] =
-                skriptAus({{5, QStringLiteral("bild%1.bmp").arg(i)}});
-        QByteArray bytes = RoomFile::schreiben(raum);
-        bytes.replace("\r\n1\r\n#TRUE#", "\r\n4\r\n#TRUE#");
-        Module1 arbeitsRaum;
-        const RaumReferenzen r = raumReferenzen(bytes, arbeitsRaum);
-        QVERIFY(!r.ergebnis.vollstaendig);
-        QCOMPARE(r.referenzen.size(), 2);
-        QCOMPARE(r.referenzen[1].wert, QStringLiteral("bild1.bmp"));
-        QCOMPARE(arbeitsRaum.HotSpotMax, 1); // and the editor keeps both hotspots
-
-        // An item script whose count is too large keeps its lines as well.
-        Skript s;
-        QVERIFY(!ItemSkript::lesen("5\r\n5\r\n\"wald.jpg\"\r\n", s).vollstaendig);
-        QCOMPARE(s.MaxZeile, 0);
-        QCOMPARE(s.Parameter[0], QStringLiteral("wald.jpg"));
     }
 
     void befundEinesKaputtenSpiels()
@@ -116,7 +87,7 @@ private Q_SLOTS:
 Unbenutzte Klänge:
   sounds/frei.mp3
 Raumdateien, die nicht gelesen werden können:
-  rooms/b.lsd (Lesen bricht in Zeile 12 ab)
+  rooms/b.lsd (Lesen bricht in Zeile 14 ab)
 Gegenstandsskripte, die nicht gelesen werden können:
   items/Schwert1.skp (Lesen bricht in Zeile 4 ab)
 Verweise auf Dateien, die es nicht gibt:
@@ -138,8 +109,7 @@ Verweise auf Dateien, die es nicht gibt:
             QProcess p;
             p.setWorkingDirectory(arbeitsordner);
             p.start(TARNHOLM_CHECK, argumente);
-            QVERIFY(p.waitForFinished(30000));
-            QCOMPARE(p.exitStatus(), QProcess::NormalExit);
+            QVERIFY(p.waitForFinished(30000) && p.exitStatus() == QProcess::NormalExit);
             const QString text = QString::fromUtf8(status == 2 ? p.readAllStandardError()
                                                                : p.readAllStandardOutput());
             QVERIFY2(text.contains(aus), qPrintable(text));
@@ -150,15 +120,11 @@ Verweise auf Dateien, die es nicht gibt:
                 "Unbenutzte Bilder:\n  graphics/wald_nacht.jpg\nUnbenutzte Klänge:\n"
                 "  sounds/wind.wav\nRaumdateien",
                 0);
-        pruefen({TARNHOLM_DEMO_DIR}, "Verweise auf Dateien, die es nicht gibt:\n  (keine)\n", 0);
         TestSpiel s;
         kaputtesSpiel(s);
         pruefen({s.dir.path()}, "rooms/b.lsd (Lesen bricht", 1);
         pruefen({s.pfad("rooms")}, "ist kein Spielordner", 2);
-        pruefen({s.pfad("gibt_es_nicht")}, "gibt es nicht", 2);
         pruefen({"--help"}, "Aufruf: tarnholm-check [--] [Spielordner]", 0);
-        pruefen({"-h"}, "\"HotSpot Nr. n\":\n    der n-te HotSpot des Raums, von 1 an gezählt", 0);
-        pruefen({"--weg"}, "Unbekannter Aufruf", 2);
         // After "--", a folder whose name starts with "-".
         QVERIFY(QDir(s.dir.path()).mkpath("-spiel/rooms"));
         pruefen({"-spiel"}, "Unbekannter Aufruf", 2, s.dir.path());

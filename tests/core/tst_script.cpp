@@ -7,19 +7,6 @@
 
 using namespace Befehlstabelle;
 
-namespace {
-
-QStringList zeilen(const Skript& s)
-{
-    QStringList texte;
-    const QVector<int> einzug = Zeilen::einzuege(s);
-    for (int i = 0; i <= s.MaxZeile; ++i)
-        texte << Zeilen::text(einzug[i], s.Befehl[i], s.Parameter[i]);
-    return texte;
-}
-
-} // namespace
-
 class TestScript : public QObject
 {
     Q_OBJECT
@@ -41,25 +28,27 @@ private Q_SLOTS:
                                    "EndSelect,Bosheit,Spiel vom Spiel spielen spielen,Jump,"
                                    "Label,GameOver,Countdown"));
         QCOMPARE(versteckt, QString::fromUtf8("9 10 16 20 21 26 "));
-        QCOMPARE(befehl(19).hilfe, QString::fromUtf8("Play Music  [Dateiname]"));
-        QCOMPARE(befehl(30).hilfe,
-                 QString::fromUtf8("GameOver [\"Open\",\"Save\" oder nichts für Game Over]"));
-        QCOMPARE(befehl(21).label, QString::fromUtf8("Schließe Dialog"));
+        // Captions that differ from the keyword.
+        QCOMPARE(befehl(19).hilfe + '|' + befehl(21).label + '|' + befehl(30).hilfe,
+                 QString::fromUtf8("Play Music  [Dateiname]|Schließe Dialog|GameOver "
+                                   "[\"Open\",\"Save\" oder nichts für Game Over]"));
         // A file may hold any number; it is shown, never looked up out of range.
-        QCOMPARE(CommandKeyword(33), QString::fromUtf8("<33>"));
-        QCOMPARE(CommandKeyword(-1), QString::fromUtf8("<-1>"));
+        QCOMPARE(CommandKeyword(33) + CommandKeyword(-1), QStringLiteral("<33><-1>"));
     }
 
     void lineTextAndIndent()
     {
-        QCOMPARE(zeilen(skriptAus({{0, "Schluessel"},
-                                   {3, "TuerOffen"},
-                                   {9, ""},
-                                   {24, "2 | Wohin? | Links"},
-                                   {25, "1"},
-                                   {2, "Links."},
-                                   {26, ""},
-                                   {10, ""}})),
+        const auto zeilen = [](const Skript& s) {
+            QStringList texte;
+            const QVector<int> einzug = Zeilen::einzuege(s);
+            for (int i = 0; i <= s.MaxZeile; ++i)
+                texte << Zeilen::text(einzug[i], s.Befehl[i], s.Parameter[i]);
+            return texte;
+        };
+        const QVector<QPair<qint32, QString>> verzweigt{
+            {0, "Schluessel"}, {3, "TuerOffen"}, {9, ""},  {24, "2 | Wohin? | Links"},
+            {25, "1"},         {2, "Links."},    {26, ""}, {10, ""}};
+        QCOMPARE(zeilen(skriptAus(verzweigt)),
                  QStringList({"IF Schluessel", "   SetFlag TuerOffen", "Else ",
                               "   SelectCase 2 | Wohin? | Links", "   Case 1", "      Print Links.",
                               "   EndSelect ", "EndIf "}));
@@ -72,21 +61,19 @@ private Q_SLOTS:
 
     void editsLeaveTheArraysAsTheGameExpects()
     {
+        using namespace SkriptBearbeitung;
         Skript s = skriptAus({{3, "a"}, {3, "alt"}});
         s.MaxZeile = 0; // a leftover behind the last line goes with the first insertion
-        QCOMPARE(SkriptBearbeitung::einfuegen(s, 0, IfItem), 1);
+        QCOMPARE(einfuegen(s, 0, IfItem), 1);
         QCOMPARE(s.Befehl, QVector<qint32>({3, 8, 9, 10}));
-        QVERIFY(!SkriptBearbeitung::hoch(s, 0) && !SkriptBearbeitung::runter(s, 3));
-        QVERIFY(SkriptBearbeitung::loeschen(s, 3));
-        QCOMPARE(s.Parameter.size(), 3);
-        QVERIFY(SkriptBearbeitung::loeschen(s, 0) && SkriptBearbeitung::loeschen(s, 0));
+        QVERIFY(!hoch(s, 0) && !runter(s, 3) && runter(s, 0) && hoch(s, 3));
+        QCOMPARE(s.Befehl, QVector<qint32>({8, 3, 10, 9}));
+        QCOMPARE(s.Parameter, QVector<QString>({"", "a", "", ""}));
+        QVERIFY(loeschen(s, 1) && loeschen(s, 2) && loeschen(s, 0));
+        QCOMPARE(s.Befehl, QVector<qint32>({10}));
         // The last line goes; its element stays behind MaxZeile.
-        QVERIFY(SkriptBearbeitung::loeschen(s, 0));
-        QCOMPARE(s.MaxZeile, -1);
-        QCOMPARE(s.Befehl, QVector<qint32>({9}));
-        QVERIFY(!SkriptBearbeitung::loeschen(s, 0));
-        QCOMPARE(SkriptBearbeitung::einfuegen(s, -1, 2), 0);
-        QCOMPARE(s.Befehl, QVector<qint32>({2}));
+        QVERIFY(loeschen(s, 0) && !loeschen(s, 0) && s.MaxZeile == -1 && s.Befehl.size() == 1);
+        QVERIFY(einfuegen(s, -1, 2) == 0 && s.Befehl == QVector<qint32>{2});
     }
 };
 
