@@ -2,35 +2,26 @@
 #include "FileSizeLimit.h"
 #include "canvas/Picture1.h"
 #include "platform/Look.h"
-#include "roomfile/RoomFile.h"
-#include "roomfile/TextFile.h"
 
 #include <QListWidget>
-#include <QPushButton>
 
 namespace {
 
 // Every pixel differs from its neighbours: a shifted, unstretched or wrongly inverted one shows.
-QImage muster(QSize groesse)
+QImage muster(QSize groesse, bool schwarz = false)
 {
     QImage bild(groesse, QImage::Format_RGB32);
     for (int y = 0; y < groesse.height(); ++y)
         for (int x = 0; x < groesse.width(); ++x)
-            bild.setPixel(x, y, qRgb(x * 7, y * 5, (x * 3) ^ (y * 11)));
+            bild.setPixel(x, y, schwarz ? qRgb(0, 0, 0) : qRgb(x * 7, y * 5, (x * 3) ^ (y * 11)));
     return bild;
 }
+const QImage schwarz = muster({640, 480}, true);
 
 QImage gestreckt(const QImage& bild)
 {
     return bild.scaled(640, 480, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
         .convertToFormat(QImage::Format_RGB32);
-}
-
-QImage schwarz()
-{
-    QImage bild(640, 480, QImage::Format_RGB32);
-    bild.fill(Qt::black);
-    return bild;
 }
 
 // The canvas with the cells of `spot` inverted, pixel by pixel.
@@ -43,10 +34,9 @@ QImage mitZellen(QImage bild, const HotSpot& spot)
     return bild;
 }
 
-QByteArray bytesOf(const QString& path)
+QPoint zelle(int x, int y)
 {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    return {x * 10 + 5, y * 10 + 5};
 }
 
 } // namespace
@@ -59,11 +49,7 @@ private:
     Picture1* canvas = nullptr;
 
     QString grafik(const QString& name) const { return m->GraphicsPfad + name; }
-    void click(const char* button)
-    {
-        QTest::mouseClick(editor->findChild<QPushButton*>(button), Qt::LeftButton);
-    }
-    QListWidget* list() const { return editor->findChild<QListWidget*>("List1"); }
+    QListWidget* list() { return control<QListWidget>("List1"); }
     HotSpot& spot(int i) { return m->HotSpots[i]; }
     // Loads a room with this picture name and a hotspot for each rectangle of cells.
     void raum(const QString& hintergrund, const QVector<QRect>& flaechen = {})
@@ -76,8 +62,8 @@ private:
                 for (int y = f.top(); y <= f.bottom(); ++y)
                     h.Feld[x][y] = true;
         }
-        QVERIFY(TextFile::write(m->AppPfad + "rooms/r.lsd", RoomFile::schreiben(r)));
-        desktop->answerFile(m->AppPfad + "rooms/r.lsd");
+        QVERIFY(spiel->raum("r.lsd", r));
+        desktop->answer(spiel->pfad("rooms/r.lsd"));
         click("Command4");
     }
     // Real mouse input through the window, so Qt's mouse grab takes part.
@@ -89,7 +75,6 @@ private:
             QTest::mouseMove(w, *p);
         QTest::mouseRelease(w, knopf, {}, *(punkte.end() - 1));
     }
-    static QPoint zelle(int x, int y) { return {x * 10 + 5, y * 10 + 5}; }
     // What the strokes drew must be what a full redraw from the room draws.
     void gleichWieNeuAufgebaut()
     {
@@ -102,8 +87,8 @@ private Q_SLOTS:
     void initTestCase() { applyEditorLook(); }
     void init()
     {
-        starten({"rooms", "graphics"});
-        canvas = editor->findChild<Picture1*>("Picture1");
+        starten();
+        canvas = control<Picture1>("Picture1");
     }
     void cleanup() { beenden(); }
 
@@ -120,12 +105,9 @@ private Q_SLOTS:
         QFile::copy(TARNHOLM_DEMO_DIR "/graphics/keller.gif", grafik("Keller.GIF"));
         raum("C:\\Spiel\\graphics\\keller.gif");
         QCOMPARE(canvas->bild(), gestreckt(QImage(grafik("Keller.GIF"))));
-        // A missing or empty picture clears the canvas, without a message.
-        raum("fehlt.bmp");
-        QCOMPARE(canvas->bild(), schwarz());
-        raum("wald.jpg");
+        // No picture clears the canvas, without a message.
         raum(QString(100, ' '));
-        QCOMPARE(canvas->bild(), schwarz());
+        QCOMPARE(canvas->bild(), schwarz);
     }
 
     void selectionShowsItsCellsWithoutDecodingAgain()
@@ -143,12 +125,12 @@ private Q_SLOTS:
         list()->setCurrentRow(0);
         QCOMPARE(canvas->bild(), mitZellen(gestreckt(muster({320, 240})), spot(0)));
 
-        // Without its picture a room still selects and deletes, the cells over a cleared canvas.
+        // A missing picture: a room still selects and deletes, the cells over a cleared canvas.
         raum("fehlt.jpg", {{0, 0, 2, 2}, {5, 5, 1, 1}});
         list()->setCurrentRow(0);
-        QCOMPARE(canvas->bild(), mitZellen(schwarz(), spot(0)));
+        QCOMPARE(canvas->bild(), mitZellen(schwarz, spot(0)));
         click("Command10");
-        QCOMPARE(canvas->bild(), mitZellen(schwarz(), spot(0)));
+        QCOMPARE(canvas->bild(), mitZellen(schwarz, spot(0)));
     }
 
     void strokesChangeExactlyTheirCells()
@@ -160,6 +142,7 @@ private Q_SLOTS:
         QCOMPARE(canvas->bild(), bild);
         list()->setCurrentRow(1);
         HotSpot soll;
+        QWindow* w = editor->windowHandle();
 
         // Left from a clear cell sets what it passes, over a set cell and past it; from a set
         // cell it clears. A double click toggles twice.
@@ -170,16 +153,16 @@ private Q_SLOTS:
         QCOMPARE(spot(1).Feld, soll.Feld);
         gleichWieNeuAufgebaut();
         drag(Qt::LeftButton, {zelle(4, 2), zelle(5, 2), zelle(6, 2), zelle(7, 2)});
-        QTest::mouseDClick(editor->windowHandle(), Qt::LeftButton, {}, zelle(3, 2));
+        QTest::mouseDClick(w, Qt::LeftButton, {}, zelle(3, 2));
         soll.Feld[4][2] = soll.Feld[5][2] = soll.Feld[7][2] = false;
         QCOMPARE(spot(1).Feld, soll.Feld);
 
         // Right: the band follows the pointer, the rectangle toggles at release.
-        QTest::mousePress(editor->windowHandle(), Qt::RightButton, {}, zelle(5, 5));
-        QTest::mouseMove(editor->windowHandle(), zelle(2, 8));
+        QTest::mousePress(w, Qt::RightButton, {}, zelle(5, 5));
+        QTest::mouseMove(w, zelle(2, 8));
         for (QPoint p : {QPoint(20, 50), QPoint(59, 89), QPoint(20, 70), QPoint(55, 55)})
             QCOMPARE(canvas->bild().pixel(p) == bild.pixel(p), p == QPoint(55, 55));
-        QTest::mouseRelease(editor->windowHandle(), Qt::RightButton, {}, zelle(2, 8));
+        QTest::mouseRelease(w, Qt::RightButton, {}, zelle(2, 8));
         drag(Qt::RightButton, {zelle(3, 6), zelle(6, 9)}); // the other way, over set cells
         drag(Qt::RightButton, {zelle(10, 10)});
         for (int x = 2; x <= 6; ++x)
@@ -214,11 +197,11 @@ private Q_SLOTS:
 
         // A redraw in the middle of a stroke ends it, band and all.
         const HotSpot vorher = spot(1);
-        QTest::mousePress(editor->windowHandle(), Qt::RightButton, {}, zelle(20, 20));
-        QTest::mouseMove(editor->windowHandle(), zelle(25, 25));
+        QTest::mousePress(w, Qt::RightButton, {}, zelle(20, 20));
+        QTest::mouseMove(w, zelle(25, 25));
         canvas->BildAufbau();
-        QTest::mouseMove(editor->windowHandle(), zelle(26, 26));
-        QTest::mouseRelease(editor->windowHandle(), Qt::RightButton, {}, zelle(26, 26));
+        QTest::mouseMove(w, zelle(26, 26));
+        QTest::mouseRelease(w, Qt::RightButton, {}, zelle(26, 26));
         QCOMPARE(spot(1), vorher);
         gleichWieNeuAufgebaut();
     }
@@ -229,39 +212,31 @@ private Q_SLOTS:
         QVERIFY(muster({800, 600}).save(grafik("gross.jpg")));
         raum("klein.bmp", {{1, 1, 5, 5}});
         list()->setCurrentRow(0);
-        desktop->answerFile(QString());
+        desktop->answer(QString());
         click("Command7");
-        const auto dialog = desktop->requests.last();
-        QCOMPARE(dialog.title, QString("Bild laden"));
-        QCOMPARE(dialog.filter, QString("Bild-Dateien|*.jpeg;*.jpg;*.bmp;*.gif"));
-        QCOMPARE(dialog.folder, m->GraphicsPfad);
-        QCOMPARE(dialog.preset, QString("klein.bmp"));
-        desktop->answerFile(grafik("klein.bmp")); // of canvas size: no question
+        QCOMPARE(letzterDialog(), "Öffnen | Bild laden | Bild-Dateien|*.jpeg;*.jpg;*.bmp;*.gif | " +
+                                      m->GraphicsPfad + " | klein.bmp");
+        desktop->answer(grafik("klein.bmp")); // of canvas size: no question
         click("Command7");
         QCOMPARE(m->Hintergrund().trimmed(), grafik("klein.bmp"));
 
         // Another size, No: shown stretched, the file stays. Yes: the ".jpg" then holds the
         // stretched picture, without marks, as a 640 x 480 BMP.
-        const QByteArray jpeg = bytesOf(grafik("gross.jpg"));
+        const QByteArray jpeg = spiel->inhalt("graphics/gross.jpg");
         const QImage ohneMarken = gestreckt(QImage(grafik("gross.jpg")));
         for (auto antwort : {QMessageBox::No, QMessageBox::Yes}) {
-            desktop->answerFile(grafik("gross.jpg"));
-            desktop->answerMessage(antwort);
+            desktop->answer(grafik("gross.jpg"), antwort);
             click("Command7");
+            QCOMPARE(letzteMeldung(),
+                     meldung("Bild in neuer Größe als BMP speichern?",
+                             QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes));
             QCOMPARE(m->Hintergrund().trimmed(), grafik("gross.jpg"));
             QCOMPARE(canvas->bild(), mitZellen(ohneMarken, spot(0)));
-            if (antwort == QMessageBox::No)
-                QCOMPARE(bytesOf(grafik("gross.jpg")), jpeg);
+            QCOMPARE(spiel->inhalt("graphics/gross.jpg").startsWith("BM"),
+                     antwort == QMessageBox::Yes);
         }
-        const auto frage = desktop->requests.last();
-        QCOMPARE(frage.text, QString("Bild in neuer Größe als BMP speichern?"));
-        QCOMPARE(frage.title, QString("Tarnholm - Editor"));
-        QCOMPARE(frage.buttons, QMessageBox::Yes | QMessageBox::No);
-        QCOMPARE(frage.defaultButton, QMessageBox::Yes);
-        QCOMPARE(frage.icon, QMessageBox::NoIcon);
-        QVERIFY(bytesOf(grafik("gross.jpg")).startsWith("BM"));
         QCOMPARE(QImage(grafik("gross.jpg")).convertToFormat(QImage::Format_RGB32), ohneMarken);
-        desktop->answerFile(grafik("gross.jpg")); // now of canvas size: no question
+        desktop->answer(grafik("gross.jpg")); // now of canvas size: no question
         click("Command7");
     }
 
@@ -269,39 +244,37 @@ private Q_SLOTS:
     {
         QVERIFY(muster({640, 480}).save(grafik("a.bmp")));
         raum("a.bmp");
-        QFile(grafik("kein Bild.jpg")).open(QIODevice::WriteOnly);
-        const QString pfade[] = {grafik("a\"b.bmp"), grafik("\u2603.bmp"),
-                                 grafik(QString(100, 'x') + ".bmp"), grafik("kein Bild.jpg")};
-        for (const QString& pfad : pfade) {
-            desktop->answerFile(pfad);
-            desktop->answerMessage(QMessageBox::Ok);
+        QVERIFY(spiel->datei("graphics/kein Bild.jpg"));
+        for (const QString& pfad : {grafik("a\"b.bmp"), grafik("\u2603.bmp"),
+                                    grafik(QString(100, 'x') + ".bmp"), grafik("kein Bild.jpg")}) {
+            desktop->answer(pfad, QMessageBox::Ok);
             click("Command7");
-            QVERIFY(desktop->requests.last().text.contains(QDir::toNativeSeparators(pfad)));
+            QVERIFY(desktop->messages.last().text.contains(QDir::toNativeSeparators(pfad)));
             QCOMPARE(m->Hintergrund().trimmed(), QString("a.bmp"));
             QCOMPARE(canvas->bild(), muster({640, 480}));
         }
         // A path too long for the file: a picture of the graphics folder keeps its bare name.
         const QString lang = QString(100 - m->GraphicsPfad.size() + 1, 'l') + ".bmp";
         QVERIFY(muster({640, 480}).save(grafik(lang)));
-        desktop->answerFile(grafik(lang));
+        desktop->answer(grafik(lang));
         click("Command7");
         QCOMPARE(m->Hintergrund().trimmed(), lang);
 #ifdef Q_OS_UNIX
         // A full disk: the picture file stays whole, and the author is told.
         QVERIFY(muster({800, 600}).save(grafik("gross.bmp")));
-        const QByteArray vorher = bytesOf(grafik("gross.bmp"));
+        const QByteArray vorher = spiel->inhalt("graphics/gross.bmp");
         {
             const FileSizeLimit knapp(1000);
             QVERIFY(knapp.active());
-            desktop->answerFile(grafik("gross.bmp"));
-            desktop->answerMessage(QMessageBox::Yes);
-            desktop->answerMessage(QMessageBox::Ok);
+            desktop->answer(grafik("gross.bmp"), QMessageBox::Yes, QMessageBox::Ok);
             click("Command7");
         }
-        const auto meldung = desktop->requests.last();
-        QVERIFY(meldung.text.contains(QDir::toNativeSeparators(grafik("gross.bmp"))));
-        QVERIFY(meldung.text.contains("konnte nicht gespeichert werden"));
-        QCOMPARE(bytesOf(grafik("gross.bmp")), vorher);
+        QCOMPARE(letzteMeldung(),
+                 meldung("Das Bild " + QDir::toNativeSeparators(grafik("gross.bmp")) +
+                             " konnte nicht gespeichert werden. Die Datei ist "
+                             "unverändert geblieben.",
+                         QMessageBox::Ok, QMessageBox::NoButton, QMessageBox::Warning));
+        QCOMPARE(spiel->inhalt("graphics/gross.bmp"), vorher);
         QCOMPARE(QDir(m->GraphicsPfad).entryList({"g*"}, QDir::Files), QStringList({"gross.bmp"}));
 #endif
     }

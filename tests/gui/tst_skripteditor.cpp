@@ -1,10 +1,6 @@
 #include "EditorImTest.h"
-#include "SkriptAus.h"
-#include "mainwindow/Editor.h"
-#include "model/Module1.h"
 #include "pickers/Farben.h"
 #include "platform/Look.h"
-#include "roomfile/RoomFile.h"
 #include "script/Befehlstabelle.h"
 #include "script/SkriptEditor.h"
 
@@ -13,13 +9,8 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPainter>
-#include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QtTest>
-#include <functional>
-
-using Kind = ScriptedDesktop::Request::Kind;
 
 class TestSkriptEditor : public QObject, EditorImTest
 {
@@ -28,54 +19,21 @@ class TestSkriptEditor : public QObject, EditorImTest
 private:
     std::unique_ptr<SkriptEditor> se;
 
-    template <typename T = QWidget> T* control(const QString& name, QWidget* in = nullptr) const
-    {
-        T* c = (in ? in : se.get())->findChild<T*>(name);
-        if (!c)
-            qFatal("no control %s", qPrintable(name));
-        return c;
-    }
-    QAbstractItemView* list1() const { return control<QAbstractItemView>("List1"); }
-    QListWidget* list2() const { return control<QListWidget>("List2"); }
-    QLineEdit* box(int code) const { return control<QLineEdit>(QString("Text1_%1").arg(code)); }
-    void click(const QString& button, int mal = 1)
-    {
-        for (int i = 0; i < mal; ++i)
-            QTest::mouseClick(control<QPushButton>(button), Qt::LeftButton);
-    }
-    static void type(QWidget* w, const QString& text)
-    {
-        for (QChar c : text)
-            QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, QString(c), Qt::NoModifier);
-    }
-    QStringList rows() const
-    {
-        QStringList texte;
-        for (int i = 0; i < list1()->model()->rowCount(); ++i)
-            texte << list1()->model()->index(i, 0).data().toString();
-        return texte;
-    }
-    int selected() const
-    {
-        const QModelIndexList s = list1()->selectionModel()->selectedIndexes();
-        return s.isEmpty() ? -1 : s.first().row();
-    }
-    void select(int row)
-    {
-        const QModelIndex i = list1()->model()->index(row, 0);
-        QTest::mouseClick(list1()->viewport(), Qt::LeftButton, {}, list1()->visualRect(i).center());
-    }
+    QAbstractItemView* list1() { return control<QAbstractItemView>("List1"); }
+    QListWidget* list2() { return control<QListWidget>("List2"); }
+    QLineEdit* box(int code) { return control<QLineEdit>(QString("Text1_%1").arg(code)); }
+    QStringList rows() { return rowTexts(list1()); }
+    int selected() { return list1()->selectionModel()->selectedIndexes().value(0).row(); }
+    void select(int row) { clickRow(list1(), row); }
     void insert(const QString& keyword)
     {
         QListWidgetItem* item = list2()->findItems(keyword, Qt::MatchExactly).value(0);
-        list2()->scrollToItem(item);
-        // A double click comes after a click.
-        const QPoint mitte = list2()->visualItemRect(item).center();
-        QTest::mouseClick(list2()->viewport(), Qt::LeftButton, {}, mitte);
-        QTest::mouseDClick(list2()->viewport(), Qt::LeftButton, {}, mitte);
+        clickRow(list2(), list2()->row(item)); // a double click comes after a click
+        QTest::mouseDClick(list2()->viewport(), Qt::LeftButton, {},
+                           list2()->visualItemRect(item).center());
     }
     /// The one panel shown: -1 for none, -2 for more than one.
-    int panel() const
+    int panel()
     {
         int gezeigt = -1;
         for (int c = 0; c < Befehlstabelle::Anzahl; ++c) {
@@ -143,8 +101,9 @@ private Q_SLOTS:
     void initTestCase() { applyEditorLook(); }
     void init()
     {
-        starten({"rooms", "graphics"});
+        starten();
         se = std::make_unique<SkriptEditor>(*m, *desktop);
+        fenster = se.get();
         editor->skriptEditorZeigen = [this] { se->zeigen(); };
     }
     void cleanup()
@@ -155,19 +114,23 @@ private Q_SLOTS:
 
     void windowLayoutAndCaptions()
     {
-        edit(Skript(), [&] {
+        edit(skriptAus({{2, "Üg"}}), [&] {
             QCOMPARE(se->windowTitle(), QString("SkriptEditor"));
             QCOMPARE(se->size(), QSize(508, 340));
             QCOMPARE(se->minimumSize(), se->maximumSize());
             QVERIFY(!(se->windowFlags() & Qt::WindowMinMaxButtonsHint));
             QCOMPARE(list1()->geometry(), QRect(0, 0, 417, 290));
             QCOMPARE(list2()->geometry(), QRect(424, 0, 81, 212));
-            QCOMPARE(rows(), QStringList());
             QCOMPARE(panel(), -1);
-            QCOMPARE(list2()->count(), 33);
-            QVERIFY(list2()->selectedItems().isEmpty());
-            QCOMPARE(control<QPushButton>("Command3")->text(), QString("Löschen"));
-            QCOMPARE(control<QPushButton>("Command3")->geometry(), QRect(424, 248, 81, 17));
+            QVERIFY(list2()->count() == 33 && list2()->selectedItems().isEmpty());
+            const std::tuple<const char*, const char*, int> knoepfe[] = {
+                {"Command1", "Hoch", 216},
+                {"Command2", "Runter", 232},
+                {"Command3", "Löschen", 248}};
+            for (const auto& [name, text, oben] : knoepfe) {
+                QCOMPARE(control<QPushButton>(name)->text(), QString(text));
+                QCOMPARE(control(name)->geometry(), QRect(424, oben, 81, 17));
+            }
             for (auto* b : se->findChildren<QPushButton*>())
                 QVERIFY2(b->fontMetrics().horizontalAdvance(b->text()) <= b->width() - 4,
                          qPrintable(b->objectName()));
@@ -200,6 +163,20 @@ private Q_SLOTS:
                 w = w->nextInFocusChain();
             } while (w != list1());
             QCOMPARE(reihe, QStringList({"List1", "Command1", "Command2", "List2", "Command3"}));
+
+            // Capital umlauts and descenders: a row shows as many lines of ink as the text
+            // drawn where nothing cuts it.
+            list2()->item(0)->setText("Üg");
+            for (QAbstractItemView* liste : {list1(), static_cast<QAbstractItemView*>(list2())}) {
+                QImage frei(80, 40, QImage::Format_RGB32);
+                frei.fill(Qt::white);
+                QPainter p(&frei);
+                p.setFont(liste->font());
+                p.drawText(20, 25, liste->model()->index(0, 0).data().toString());
+                p.end();
+                const QRect zeile = liste->visualRect(liste->model()->index(0, 0));
+                QCOMPARE(inkLines(liste->viewport()->grab(zeile).toImage()), inkLines(frei));
+            }
         });
     }
 
@@ -266,25 +243,6 @@ private Q_SLOTS:
         QCOMPARE(m->AktSkript.Parameter, QVector<QString>({"Hallo", "Hallo", "x", " y "}));
     }
 
-    void capitalUmlautsAndDescendersFitTheRows()
-    {
-        edit(skriptAus({{2, "Üg"}}), [&] {
-            list2()->item(0)->setText("Üg");
-            for (QAbstractItemView* liste : {list1(), static_cast<QAbstractItemView*>(list2())}) {
-                // The row shows as many lines of ink as the text drawn where nothing cuts it.
-                QImage frei(80, 40, QImage::Format_RGB32);
-                frei.fill(Qt::white);
-                QPainter p(&frei);
-                p.setFont(liste->font());
-                p.setPen(Qt::black);
-                p.drawText(20, 25, liste->model()->index(0, 0).data().toString());
-                p.end();
-                const QRect zeile = liste->visualRect(liste->model()->index(0, 0));
-                QCOMPARE(inkLines(liste->viewport()->grab(zeile).toImage()), inkLines(frei));
-            }
-        });
-    }
-
     void theListScrollsAsFarAsTheLongestLine()
     {
         const QString lang = QString("Weit und breit ").repeated(20);
@@ -323,14 +281,12 @@ private Q_SLOTS:
             QCOMPARE(rows(), QStringList({"Print a", "IfItem ", "Else ", "EndIf ", "SetFlag b"}));
             // Ctrl with a click, below the rows too, or with Space leaves the line selected.
             select(0);
-            QTest::mouseClick(list1()->viewport(), Qt::LeftButton, Qt::ControlModifier,
-                              list1()->visualRect(list1()->model()->index(0, 0)).center());
+            clickRow(list1(), 0, Qt::ControlModifier);
             QCOMPARE(selected(), 0);
             QTest::mouseClick(list1()->viewport(), Qt::LeftButton, Qt::ControlModifier,
                               list1()->viewport()->rect().bottomLeft() + QPoint(5, -5));
             QTest::keyClick(list1(), Qt::Key_Space, Qt::ControlModifier);
-            QCOMPARE(selected(), 0);
-            QCOMPARE(panel(), 2);
+            QVERIFY(selected() == 0 && panel() == 2);
         });
     }
 
@@ -343,22 +299,19 @@ private Q_SLOTS:
             click("Command2"); // out of the IF branch into the Else branch
             QCOMPARE(rows(), QStringList({"IF f", "Else ", "   SetFlag a", "EndIf ", "Print p"}));
             QCOMPARE(selected(), 2);
-            click("Command2", 3); // the last line stays last
+            click("Command2", nullptr, 3); // the last line stays last
             QCOMPARE(selected(), 4);
             select(2);
             click("Command3"); // the EndIf goes: the block stays open
             QCOMPARE(rows(), QStringList({"IF f", "Else ", "   Print p", "   SetFlag a"}));
-            QCOMPARE(selected(), 2);
-            QCOMPARE(panel(), 2);
+            QVERIFY(selected() == 2 && panel() == 2);
             select(3);
-            click("Command1", 4);
+            click("Command1", nullptr, 4);
             QCOMPARE(rows(), QStringList({"SetFlag a", "IF f", "Else ", "   Print p"}));
             QCOMPARE(selected(), 0);
-            click("Command3", 4);
+            click("Command3", nullptr, 4);
             // The last line is gone, its panel stays and typing into it changes nothing.
-            QCOMPARE(rows(), QStringList());
-            QCOMPARE(selected(), -1);
-            QCOMPARE(panel(), 2);
+            QVERIFY(rows().isEmpty() && selected() == -1 && panel() == 2);
             type(box(2), "z");
         });
         QCOMPARE(m->AktSkript.MaxZeile, -1);
@@ -378,18 +331,12 @@ private Q_SLOTS:
         edit(Skript(), [&] {
             for (const auto& [keyword, knopf, ordner, filter] : faelle) {
                 insert(keyword);
-                desktop->answerFile("/woanders/ganz/Datei, Nr 1.ext");
-                click(knopf);
-                const auto& r = desktop->requests.last();
-                QVERIFY(r.kind == Kind::Open && r.title.isEmpty() && r.preset.isEmpty());
-                QCOMPARE(r.folder, m->AppPfad + ordner);
-                QCOMPARE(r.filter, QString(filter));
-                desktop->answerFile(QString()); // cancelled: nothing changes
-                click(knopf);
-                desktop->answerFile(m->AppPfad + "Schnee\u2603.wav");
-                desktop->answerMessage(QMessageBox::Ok);
-                click(knopf);
-                QVERIFY(desktop->requests.last().text.contains("Schnee\u2603.wav"));
+                desktop->answer("/woanders/ganz/Datei, Nr 1.ext", QString(),
+                                m->AppPfad + "Schnee\u2603.wav", QMessageBox::Ok);
+                click(knopf, nullptr, 3); // then cancelled, then refused: nothing changes
+                QCOMPARE(letzterDialog(),
+                         QString("Öffnen |  | %1 | %2 | ").arg(filter, m->AppPfad + ordner));
+                QVERIFY(desktop->messages.last().text.contains("Schnee\u2603.wav"));
                 QCOMPARE(rows().last(), QString(keyword) + " Datei, Nr 1.ext");
             }
         });
@@ -459,10 +406,8 @@ private Q_SLOTS:
 
     void scriptsGoFromEveryButtonIntoTheRoomFile()
     {
-        QTest::mouseClick(editor->findChild<QPushButton*>("Command3"), Qt::LeftButton);
-        auto* hotSpots = editor->findChild<QListWidget*>("List1");
-        QTest::mouseClick(hotSpots->viewport(), Qt::LeftButton, {},
-                          hotSpots->visualItemRect(hotSpots->item(0)).center());
+        click("Command3", editor.get(), 2);
+        clickRow(editor->findChild<QListWidget*>("List1"), 1);
         const QStringList knoepfe{"Command1_0", "Command1_1", "Command1_2", "Command2",
                                   "Command13"};
         for (const QString& k : knoepfe) {
@@ -470,22 +415,18 @@ private Q_SLOTS:
                 insert("SetFlag");
                 type(box(3), "Flag " + k);
             });
-            QTest::mouseClick(editor->findChild<QPushButton*>(k), Qt::LeftButton);
+            click(k, editor.get());
         }
-        const QString datei = m->AppPfad + "rooms/r.lsd";
-        desktop->answerFile(datei);
-        desktop->answerMessage(QMessageBox::Ok);
-        QTest::mouseClick(editor->findChild<QPushButton*>("Command5"), Qt::LeftButton);
-
-        QFile f(datei);
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        const QByteArray bytes = f.readAll();
+        desktop->answer(m->AppPfad + "rooms/r.lsd", QMessageBox::Ok);
+        click("Command5", editor.get());
+        const QByteArray bytes = spiel->inhalt("rooms/r.lsd");
         QVERIFY(bytes.contains("#FALSE#\r\n1\r\n3\r\n\"Flag Command1_2\"\r\n16\r\n\"\"\r\n"));
         Module1 geladen;
         QVERIFY(RoomFile::lesen(bytes, geladen).vollstaendig);
         for (int i = 0; i < 2; ++i)
-            QCOMPARE(geladen.HotSpots[0].Skripte[i], skriptAus({{3, "Flag " + knoepfe[i]}}));
-        QCOMPARE(geladen.HotSpots[0].Skripte[2], skriptAus({{3, "Flag Command1_2"}, {16, ""}}));
+            QCOMPARE(geladen.HotSpots[1].Skripte[i], skriptAus({{3, "Flag " + knoepfe[i]}}));
+        QCOMPARE(geladen.HotSpots[1].Skripte[2], skriptAus({{3, "Flag Command1_2"}, {16, ""}}));
+        QCOMPARE(geladen.HotSpots[0].Skripte[2], skriptAus({{16, ""}}));
         QCOMPARE(geladen.StartSkript, skriptAus({{3, "Flag Command2"}}));
         QCOMPARE(geladen.TimerSkript, skriptAus({{3, "Flag Command13"}}));
     }

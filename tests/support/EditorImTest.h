@@ -1,42 +1,105 @@
 #pragma once
 
 #include "ScriptedDesktop.h"
+#include "TestSpiel.h"
 #include "mainwindow/Editor.h"
-#include "model/Module1.h"
 
-#include <QDir>
-#include <QTemporaryDir>
+#include <QAbstractItemView>
+#include <QPushButton>
 #include <QtTest>
 #include <memory>
 
-/// The main window on a fresh temporary game folder, every dialog answered by a scripted
-/// desktop: what each window test starts from.
+/// A fresh game folder and a scripted desktop, mostly with the main window shown on them:
+/// what each window test starts from, and the ways an author works in the windows.
 struct EditorImTest
 {
-    std::unique_ptr<QTemporaryDir> ordner;
-    std::unique_ptr<Module1> m;
+    std::unique_ptr<TestSpiel> spiel;
+    Module1* m = nullptr;
     std::unique_ptr<ScriptedDesktop> desktop;
     std::unique_ptr<Editor> editor;
+    /// Where control() and click() look unless told otherwise.
+    QWidget* fenster = nullptr;
 
-    /// Creates the game folder with these subfolders and shows the editor on it.
-    void starten(const QStringList& unterordner)
+    void starten(bool mitEditor = true)
     {
-        ordner = std::make_unique<QTemporaryDir>();
-        for (const QString& name : unterordner)
-            QDir(ordner->path()).mkpath(name);
-        m = std::make_unique<Module1>();
-        m->setzeOrdner(ordner->path());
+        spiel = std::make_unique<TestSpiel>();
+        m = &spiel->m;
         desktop = std::make_unique<ScriptedDesktop>();
+        if (!mitEditor)
+            return;
         editor = std::make_unique<Editor>(*m, *desktop);
+        fenster = editor.get();
         editor->show();
         QVERIFY(QTest::qWaitForWindowExposed(editor.get()));
     }
-
     /// Closes the editor; a dialog nobody expected or an answer nobody used fails the test.
     void beenden()
     {
         editor.reset();
         QVERIFY2(desktop->unexpected.isEmpty(), qPrintable(desktop->unexpected.join(u"; ")));
-        QCOMPARE(desktop->pendingAnswers(), 0);
+        QCOMPARE(desktop->answers.size() + desktop->drivers.size(), size_t(0));
+    }
+
+    template <typename T = QWidget> T* control(const QString& name, const QWidget* in = nullptr)
+    {
+        T* c = (in ? in : fenster)->findChild<T*>(name);
+        if (!c)
+            qFatal("no control %s", qPrintable(name));
+        return c;
+    }
+    void click(const QString& knopf, const QWidget* in = nullptr, int mal = 1)
+    {
+        for (int i = 0; i < mal; ++i)
+            QTest::mouseClick(control<QPushButton>(knopf, in), Qt::LeftButton);
+    }
+    /// Keystrokes; QTest's own keyClicks takes only ASCII.
+    static void type(QWidget* w, const QString& text)
+    {
+        for (QChar c : text)
+            QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    }
+    static void clickRow(QAbstractItemView* liste, int row, Qt::KeyboardModifiers mod = {})
+    {
+        const QModelIndex i = liste->model()->index(row, 0);
+        liste->scrollTo(i);
+        QTest::mouseClick(liste->viewport(), Qt::LeftButton, mod, liste->visualRect(i).center());
+    }
+    static QStringList rowTexts(const QAbstractItemView* liste, bool nurAusgewaehlte = false)
+    {
+        QStringList texte;
+        for (int i = 0; i < liste->model()->rowCount(); ++i) {
+            if (!nurAusgewaehlte || liste->selectionModel()->isRowSelected(i))
+                texte << liste->model()->index(i, 0).data().toString();
+        }
+        return texte;
+    }
+    /// A message box in one line, so that a test compares all its parts at once.
+    static QString meldung(const MessageRequest& r)
+    {
+        return QString("%1 | %2 | icon %3, buttons %4, default %5")
+            .arg(r.text, r.title)
+            .arg(r.icon)
+            .arg(int(r.buttons))
+            .arg(r.defaultButton);
+    }
+    static QString meldung(const QString& text,
+                           QMessageBox::StandardButtons knoepfe = QMessageBox::Ok,
+                           QMessageBox::StandardButton vorgabe = QMessageBox::NoButton,
+                           QMessageBox::Icon icon = QMessageBox::NoIcon,
+                           const QString& titel = "Tarnholm - Editor")
+    {
+        return meldung(MessageRequest{text, titel, icon, knoepfe, vorgabe});
+    }
+    QString letzteMeldung() const
+    {
+        return meldung(desktop->messages.value(desktop->messages.size() - 1));
+    }
+    /// A file dialog in one line: whether it saves, title, filter, folder and preset.
+    QString letzterDialog() const
+    {
+        const FileRequest& r = desktop->files.value(desktop->files.size() - 1);
+        return QStringList{r.mode == FileRequest::Mode::Save ? "Speichern" : "Öffnen", r.title,
+                           r.filter, r.folder, r.preset}
+            .join(" | ");
     }
 };
