@@ -1,7 +1,6 @@
 #include "EditorImTest.h"
 #include "FileSizeLimit.h"
 #include "canvas/Picture1.h"
-#include "platform/Look.h"
 
 #include <QListWidget>
 
@@ -84,7 +83,6 @@ private:
     }
 
 private Q_SLOTS:
-    void initTestCase() { applyEditorLook(); }
     void init()
     {
         starten();

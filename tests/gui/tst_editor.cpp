@@ -1,6 +1,5 @@
 #include "EditorImTest.h"
 #include "FileSizeLimit.h"
-#include "platform/Look.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -58,7 +57,6 @@ private:
     }
 
 private Q_SLOTS:
-    void initTestCase() { applyEditorLook(); }
     void init() { starten(); }
     void cleanup() { beenden(); }
 

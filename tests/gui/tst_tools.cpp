@@ -1,7 +1,6 @@
 #include "EditorImTest.h"
 #include "FileSizeLimit.h"
 #include "check/Referenzen.h"
-#include "platform/Look.h"
 #include "roomfile/ItemSkript.h"
 #include "tools/Gegen.h"
 #include "tools/Tool.h"
@@ -15,7 +14,6 @@ class TestTools : public QObject, EditorImTest
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() { applyEditorLook(); }
     void init() { starten(false); }
     void cleanup() { beenden(); }
 
@@ -175,7 +173,7 @@ private Q_SLOTS:
             const int n = desktop->messages.size();
             click("Command1");
             QCOMPARE(gefolgt, QList<QPoint>({{0, n}, {1, n}, {2, n + 1}, {3, n + 1}}));
-            QCOMPARE(meldung(desktop->messages[n]),
+            QCOMPARE(letzteMeldung(1),
                      meldung(QDir::toNativeSeparators(spiel->pfad("rooms/b.lsd")) +
                                  " hat einen Fehler. Löschen?",
                              QMessageBox::Yes | QMessageBox::No, QMessageBox::No));

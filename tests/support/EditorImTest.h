@@ -3,6 +3,7 @@
 #include "ScriptedDesktop.h"
 #include "TestSpiel.h"
 #include "mainwindow/Editor.h"
+#include "platform/Look.h"
 
 #include <QAbstractItemView>
 #include <QPushButton>
@@ -24,6 +25,7 @@ struct EditorImTest
     {
         spiel = std::make_unique<TestSpiel>();
         m = &spiel->m;
+        applyEditorLook();
         desktop = std::make_unique<ScriptedDesktop>();
         if (!mitEditor)
             return;
@@ -74,25 +76,19 @@ struct EditorImTest
         return texte;
     }
     /// A message box in one line, so that a test compares all its parts at once.
-    static QString meldung(const MessageRequest& r)
-    {
-        return QString("%1 | %2 | icon %3, buttons %4, default %5")
-            .arg(r.text, r.title)
-            .arg(r.icon)
-            .arg(int(r.buttons))
-            .arg(r.defaultButton);
-    }
     static QString meldung(const QString& text,
                            QMessageBox::StandardButtons knoepfe = QMessageBox::Ok,
                            QMessageBox::StandardButton vorgabe = QMessageBox::NoButton,
                            QMessageBox::Icon icon = QMessageBox::NoIcon,
                            const QString& titel = "Tarnholm - Editor")
     {
-        return meldung(MessageRequest{text, titel, icon, knoepfe, vorgabe});
+        return QString("%1 | %2 | %3 %4 %5").arg(text, titel).arg(icon).arg(knoepfe).arg(vorgabe);
     }
-    QString letzteMeldung() const
+    /// The last message box but `zurueck`, in the same form.
+    QString letzteMeldung(int zurueck = 0) const
     {
-        return meldung(desktop->messages.value(desktop->messages.size() - 1));
+        const MessageRequest r = desktop->messages.value(desktop->messages.size() - 1 - zurueck);
+        return meldung(r.text, r.buttons, r.defaultButton, r.icon, r.title);
     }
     /// A file dialog in one line: whether it saves, title, filter, folder and preset.
     QString letzterDialog() const

@@ -22,7 +22,6 @@ public:
         setrlimit(RLIMIT_FSIZE, &vorher);
         std::signal(SIGXFSZ, signalVorher);
     }
-    FileSizeLimit(const FileSizeLimit&) = delete;
     bool active() const { return aktiv; }
 
 private:

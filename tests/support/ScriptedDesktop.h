@@ -3,7 +3,6 @@
 #include "platform/Desktop.h"
 
 #include <QDialog>
-#include <QVector>
 #include <deque>
 #include <functional>
 #include <variant>
