@@ -1,8 +1,5 @@
 #include "EditorImTest.h"
-#include "FileSizeLimit.h"
 #include "canvas/Picture1.h"
-
-#include <QListWidget>
 
 namespace {
 

@@ -1,9 +1,4 @@
 #include "EditorImTest.h"
-#include "FileSizeLimit.h"
-
-#include <QCheckBox>
-#include <QLineEdit>
-#include <QListWidget>
 
 class TestEditor : public QObject, EditorImTest
 {

@@ -3,14 +3,6 @@
 #include "script/Befehlstabelle.h"
 #include "script/SkriptEditor.h"
 
-#include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPainter>
-#include <QScrollArea>
-#include <QScrollBar>
-
 class TestSkriptEditor : public QObject, EditorImTest
 {
     Q_OBJECT

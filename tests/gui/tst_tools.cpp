@@ -1,13 +1,8 @@
 #include "EditorImTest.h"
-#include "FileSizeLimit.h"
 #include "check/Referenzen.h"
 #include "roomfile/ItemSkript.h"
 #include "tools/Gegen.h"
 #include "tools/Tool.h"
-
-#include <QListWidget>
-#include <QSignalSpy>
-#include <QTimer>
 
 class TestTools : public QObject, EditorImTest
 {

@@ -1,13 +1,13 @@
 #pragma once
 
+#include "FileSizeLimit.h"
 #include "ScriptedDesktop.h"
 #include "TestSpiel.h"
 #include "mainwindow/Editor.h"
 #include "platform/Look.h"
 
-#include <QAbstractItemView>
-#include <QPushButton>
 #include <QtTest>
+#include <QtWidgets>
 #include <memory>
 
 /// A fresh game folder and a scripted desktop, mostly with the main window shown on them:
@@ -44,10 +44,9 @@ struct EditorImTest
 
     template <typename T = QWidget> T* control(const QString& name, const QWidget* in = nullptr)
     {
-        T* c = (in ? in : fenster)->findChild<T*>(name);
-        if (!c)
-            qFatal("no control %s", qPrintable(name));
-        return c;
+        if (T* c = (in ? in : fenster)->findChild<T*>(name))
+            return c;
+        qFatal("no control %s", qPrintable(name));
     }
     void click(const QString& knopf, const QWidget* in = nullptr, int mal = 1)
     {
@@ -69,10 +68,9 @@ struct EditorImTest
     static QStringList rowTexts(const QAbstractItemView* liste, bool nurAusgewaehlte = false)
     {
         QStringList texte;
-        for (int i = 0; i < liste->model()->rowCount(); ++i) {
+        for (int i = 0; i < liste->model()->rowCount(); ++i)
             if (!nurAusgewaehlte || liste->selectionModel()->isRowSelected(i))
                 texte << liste->model()->index(i, 0).data().toString();
-        }
         return texte;
     }
     /// A message box in one line, so that a test compares all its parts at once.
