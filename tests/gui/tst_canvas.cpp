@@ -54,8 +54,7 @@ private:
                     h.Feld[x][y] = true;
         }
         QVERIFY(spiel->raum("r.lsd", r));
-        desktop->answer(spiel->pfad("rooms/r.lsd"));
-        click("Command4");
+        clickWith("Command4", spiel->pfad("rooms/r.lsd"));
     }
     // Real mouse input through the window, so Qt's mouse grab takes part.
     void drag(Qt::MouseButton knopf, std::initializer_list<QPoint> punkte)
@@ -197,8 +196,7 @@ private Q_SLOTS:
         QVERIFY(muster({800, 600}).save(grafik("gross.jpg")));
         raum("klein.bmp", {{1, 1, 5, 5}});
         list()->setCurrentRow(0);
-        desktop->answer(QString());
-        click("Command7");
+        clickWith("Command7", QString());
         QCOMPARE(letzterDialog(), "Öffnen | Bild laden | Bild-Dateien|*.jpeg;*.jpg;*.bmp;*.gif | " +
                                       m->GraphicsPfad + " | klein.bmp");
         desktop->answer(grafik("klein.bmp")); // of canvas size: no question
@@ -210,8 +208,7 @@ private Q_SLOTS:
         const QByteArray jpeg = spiel->inhalt("graphics/gross.jpg");
         const QImage ohneMarken = gestreckt(QImage(grafik("gross.jpg")));
         for (auto antwort : {QMessageBox::No, QMessageBox::Yes}) {
-            desktop->answer(grafik("gross.jpg"), antwort);
-            click("Command7");
+            clickWith("Command7", grafik("gross.jpg"), antwort);
             QCOMPARE(letzteMeldung(),
                      meldung("Bild in neuer Größe als BMP speichern?",
                              QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes));
@@ -232,8 +229,7 @@ private Q_SLOTS:
         QVERIFY(spiel->datei("graphics/kein Bild.jpg"));
         for (const QString& pfad : {grafik("a\"b.bmp"), grafik("\u2603.bmp"),
                                     grafik(QString(100, 'x') + ".bmp"), grafik("kein Bild.jpg")}) {
-            desktop->answer(pfad, QMessageBox::Ok);
-            click("Command7");
+            clickWith("Command7", pfad, QMessageBox::Ok);
             QVERIFY(desktop->messages.last().text.contains(QDir::toNativeSeparators(pfad)));
             QCOMPARE(m->Hintergrund().trimmed(), QString("a.bmp"));
             QCOMPARE(canvas()->bild(), muster({640, 480}));
@@ -241,8 +237,7 @@ private Q_SLOTS:
         // A path too long for the file: a picture of the graphics folder keeps its bare name.
         const QString lang = QString(100 - m->GraphicsPfad.size() + 1, 'l') + ".bmp";
         QVERIFY(muster({640, 480}).save(grafik(lang)));
-        desktop->answer(grafik(lang));
-        click("Command7");
+        clickWith("Command7", grafik(lang));
         QCOMPARE(m->Hintergrund().trimmed(), lang);
 #ifdef Q_OS_UNIX
         // A full disk: the picture file stays whole, and the author is told.
@@ -251,8 +246,7 @@ private Q_SLOTS:
         {
             const FileSizeLimit knapp(1000);
             QVERIFY(knapp.active());
-            desktop->answer(grafik("gross.bmp"), QMessageBox::Yes, QMessageBox::Ok);
-            click("Command7");
+            clickWith("Command7", grafik("gross.bmp"), QMessageBox::Yes, QMessageBox::Ok);
         }
         QVERIFY(desktop->messages.last().text.contains(
             QDir::toNativeSeparators(grafik("gross.bmp")) + " konnte nicht gespeichert werden"));

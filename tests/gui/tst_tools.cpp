@@ -75,8 +75,7 @@ private Q_SLOTS:
         for (const QString& ordner : {spiel->pfad("fehlt/"), m->ItemsPfad}) {
             m->ItemsPfad = ordner;
             gegen.laden();
-            desktop->answer(QMessageBox::Ok);
-            click("Command1_1");
+            clickWith("Command1_1", QMessageBox::Ok);
             QCOMPARE(letzteMeldung(), meldung("Es existiert noch kein Bild für einen Gegenstand"));
         }
         QVERIFY(spiel->datei("items/Tuer.bmp"));
@@ -89,8 +88,7 @@ private Q_SLOTS:
         gegen.laden();
         const QString datei = QDir::toNativeSeparators(spiel->pfad("items/Tuer0.skp"));
         for (const auto antwort : {QMessageBox::No, QMessageBox::Yes}) {
-            desktop->answer(antwort);
-            click("Command1_0");
+            clickWith("Command1_0", antwort);
             const QString frage = desktop->messages.last().text;
             QVERIFY(frage.startsWith("Die Skriptdatei " + datei +
                                      " ist fehlerhaft: Das Lesen hat in Zeile 4 aufgehört."));
@@ -105,8 +103,7 @@ private Q_SLOTS:
         {
             const FileSizeLimit knapp(4096);
             QVERIFY(knapp.active());
-            desktop->answer(QMessageBox::Yes, QMessageBox::No);
-            click("Command1_0");
+            clickWith("Command1_0", QMessageBox::Yes, QMessageBox::No);
         }
         QVERIFY(desktop->messages.last().text.contains("konnte nicht gespeichert werden"));
         QCOMPARE(desktop->messages.last().defaultButton, QMessageBox::Yes);
@@ -173,8 +170,7 @@ private Q_SLOTS:
         // "kill" deletes the selection; a file that cannot be deleted is named.
         QVERIFY(QFile::remove(spiel->pfad("sounds/frei.mp3")));
         QVERIFY(QDir().mkpath(spiel->pfad("sounds/frei.mp3/voll")));
-        desktop->answer(QMessageBox::Ok);
-        click("Command2");
+        clickWith("Command2", QMessageBox::Ok);
         QCOMPARE(letzteMeldung(),
                  meldung("Diese Dateien konnten nicht gelöscht werden:\n\n" +
                              QDir::toNativeSeparators(spiel->pfad("sounds/frei.mp3")),
@@ -202,8 +198,7 @@ private Q_SLOTS:
             // Every entry is selected at once, and with no room all stay selected; b.gif,
             // already gone, stops nothing.
             QSignalSpy auswahl(file1->selectionModel(), &QItemSelectionModel::selectionChanged);
-            desktop->answer(QMessageBox::Ok);
-            click("Command1");
+            clickWith("Command1", QMessageBox::Ok);
             QCOMPARE(auswahl.count(), 1);
             QCOMPARE(rowTexts(file1, true), QStringList({"a.bmp", "b.gif"}));
             click("Command2");

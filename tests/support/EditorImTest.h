@@ -53,6 +53,12 @@ struct EditorImTest
         for (int i = 0; i < mal; ++i)
             QTest::mouseClick(control<QPushButton>(knopf, in), Qt::LeftButton);
     }
+    /// Clicks `knopf` with these answers queued for the dialogs it opens.
+    template <typename... A> void clickWith(const QString& knopf, const A&... antworten)
+    {
+        desktop->answer(antworten...);
+        click(knopf);
+    }
     /// Keystrokes; QTest's own keyClicks takes only ASCII.
     static void type(QWidget* w, const QString& text)
     {
