@@ -199,8 +199,7 @@ private Q_SLOTS:
         clickWith("Command7", QString());
         QCOMPARE(letzterDialog(), "Öffnen | Bild laden | Bild-Dateien|*.jpeg;*.jpg;*.bmp;*.gif | " +
                                       m->GraphicsPfad + " | klein.bmp");
-        desktop->answer(grafik("klein.bmp")); // of canvas size: no question
-        click("Command7");
+        clickWith("Command7", grafik("klein.bmp")); // of canvas size: no question
         QCOMPARE(m->Hintergrund().trimmed(), grafik("klein.bmp"));
 
         // Another size, No: shown stretched, the file stays. Yes: the ".jpg" then holds the
@@ -218,8 +217,7 @@ private Q_SLOTS:
         }
         QVERIFY(spiel->inhalt("graphics/gross.jpg").startsWith("BM"));
         QCOMPARE(QImage(grafik("gross.jpg")).convertToFormat(QImage::Format_RGB32), ohneMarken);
-        desktop->answer(grafik("gross.jpg")); // now of canvas size: no question
-        click("Command7");
+        clickWith("Command7", grafik("gross.jpg")); // now of canvas size: no question
     }
 
     void bildLadenRefusesWhatARoomCannotHoldAndReportsAFailedWrite()
@@ -243,11 +241,7 @@ private Q_SLOTS:
         // A full disk: the picture file stays whole, and the author is told.
         QVERIFY(muster({800, 600}).save(grafik("gross.bmp")));
         const QByteArray vorher = spiel->inhalt("graphics/gross.bmp");
-        {
-            const FileSizeLimit knapp(1000);
-            QVERIFY(knapp.active());
-            clickWith("Command7", grafik("gross.bmp"), QMessageBox::Yes, QMessageBox::Ok);
-        }
+        clickOnFullDisk(1000, "Command7", grafik("gross.bmp"), QMessageBox::Yes, QMessageBox::Ok);
         QVERIFY(desktop->messages.last().text.contains(
             QDir::toNativeSeparators(grafik("gross.bmp")) + " konnte nicht gespeichert werden"));
         QCOMPARE(spiel->inhalt("graphics/gross.bmp"), vorher);

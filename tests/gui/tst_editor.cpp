@@ -243,11 +243,7 @@ private Q_SLOTS:
         const QByteArray vorher = beispiel("alt.lsd");
         m->setHintergrund("wald.jpg");
         click("Command3", nullptr, 40);
-        {
-            const FileSizeLimit knapp(50000);
-            QVERIFY(knapp.active());
-            save("alt.lsd");
-        }
+        clickOnFullDisk(50000, "Command5", raeume("alt.lsd"), QMessageBox::Ok);
         QVERIFY(desktop->messages.last().text.contains("konnte nicht gespeichert werden"));
         QCOMPARE(desktop->messages.last().icon, QMessageBox::Warning);
         QCOMPARE(spiel->inhalt("rooms/alt.lsd"), vorher);

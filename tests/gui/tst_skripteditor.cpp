@@ -171,7 +171,7 @@ private Q_SLOTS:
         QCOMPARE(se->windowFlags(), flags);
     }
 
-    void insertingBringsBlocksAndFocus()
+    void insertingMovingAndDeletingKeepBlocksAndIndents()
     {
         oeffnen(skriptAus({{3, "a"}}));
         insert("IF"); // no line selected: before everything
@@ -194,9 +194,34 @@ private Q_SLOTS:
         QCOMPARE(se->focusWidget(), list2());
         QCOMPARE(m->AktSkript.Befehl, QVector<qint32>({0, 3, 9, 9, 10, 3, 8, 9, 10}));
         QCOMPARE(m->AktSkript.Parameter[1], QString("xy"));
+
+        // Moves and deletions rebuild the indents.
+        oeffnen(skriptAus({{0, "f"}, {3, "a"}, {9, ""}, {10, ""}, {2, "p"}}));
+        click("Command1"); // nothing selected: nothing happens
+        click("Command3");
+        select(1);
+        click("Command2"); // out of the IF branch into the Else branch
+        QCOMPARE(rows(), QStringList({"IF f", "Else ", "   SetFlag a", "EndIf ", "Print p"}));
+        QCOMPARE(selected(), 2);
+        click("Command2", nullptr, 3); // the last line stays last
+        QCOMPARE(selected(), 4);
+        select(2);
+        click("Command3"); // the EndIf goes: the block stays open
+        QCOMPARE(rows(), QStringList({"IF f", "Else ", "   Print p", "   SetFlag a"}));
+        QVERIFY(selected() == 2 && panel() == "2");
+        select(3);
+        click("Command1", nullptr, 4);
+        QCOMPARE(rows(), QStringList({"SetFlag a", "IF f", "Else ", "   Print p"}));
+        QCOMPARE(selected(), 0);
+        click("Command3", nullptr, 4);
+        // The last line is gone, its panel stays and typing into it changes nothing.
+        QVERIFY(rows().isEmpty() && selected() == -1 && panel() == "2");
+        type(box(2), "z");
+        QCOMPARE(m->AktSkript.MaxZeile, -1);
+        QCOMPARE(m->AktSkript.Parameter, QVector<QString>({"p"}));
     }
 
-    void shownParametersAreTrimmedUnlessTheBoxHoldsThemAlready()
+    void shownParametersAreTrimmedAndScrolledTo()
     {
         oeffnen(skriptAus({{2, "  Hallo  "}, {2, " Hallo"}, {16, " x "}, {99, " y "}}));
         select(0);
@@ -213,10 +238,8 @@ private Q_SLOTS:
         select(1);
         select(2);
         QCOMPARE(m->AktSkript.Parameter, QVector<QString>({"Hallo", "Hallo", "x", " y "}));
-    }
 
-    void theListScrollsAsFarAsTheLongestLine()
-    {
+        // The list scrolls as far as its longest line.
         const QString lang = QString("Weit und breit ").repeated(20);
         oeffnen(skriptAus({{0, "f"}, {2, lang}, {10, ""}, {3, "k"}}));
         // To the end of the row's text, margins and kerning allowed for, and not far beyond.
@@ -260,33 +283,6 @@ private Q_SLOTS:
         QVERIFY(selected() == 0 && panel() == "2");
     }
 
-    void movingAndDeletingRebuildTheIndents()
-    {
-        oeffnen(skriptAus({{0, "f"}, {3, "a"}, {9, ""}, {10, ""}, {2, "p"}}));
-        click("Command1"); // nothing selected: nothing happens
-        click("Command3");
-        select(1);
-        click("Command2"); // out of the IF branch into the Else branch
-        QCOMPARE(rows(), QStringList({"IF f", "Else ", "   SetFlag a", "EndIf ", "Print p"}));
-        QCOMPARE(selected(), 2);
-        click("Command2", nullptr, 3); // the last line stays last
-        QCOMPARE(selected(), 4);
-        select(2);
-        click("Command3"); // the EndIf goes: the block stays open
-        QCOMPARE(rows(), QStringList({"IF f", "Else ", "   Print p", "   SetFlag a"}));
-        QVERIFY(selected() == 2 && panel() == "2");
-        select(3);
-        click("Command1", nullptr, 4);
-        QCOMPARE(rows(), QStringList({"SetFlag a", "IF f", "Else ", "   Print p"}));
-        QCOMPARE(selected(), 0);
-        click("Command3", nullptr, 4);
-        // The last line is gone, its panel stays and typing into it changes nothing.
-        QVERIFY(rows().isEmpty() && selected() == -1 && panel() == "2");
-        type(box(2), "z");
-        QCOMPARE(m->AktSkript.MaxZeile, -1);
-        QCOMPARE(m->AktSkript.Parameter, QVector<QString>({"p"}));
-    }
-
     void fileButtonsPutTheBareNameIntoTheBox()
     {
         const char* const faelle[][4] = {
@@ -311,7 +307,7 @@ private Q_SLOTS:
         QCOMPARE(m->AktSkript.MaxZeile, 5);
     }
 
-    void zoomPicksCornersInEitherOrder()
+    void zoomPicksCornersInEitherOrderAndColoursShowTheirCodes()
     {
         bild("Raum.BMP", {50, 40});
         oeffnen(Skript());
@@ -347,11 +343,8 @@ private Q_SLOTS:
         });
         click("Command4");
         QCOMPARE(rows()[3], QString("ZoomIn 0,0,0,0"));
-    }
 
-    void colourLegendShowsEachCodeInItsColour()
-    {
-        oeffnen(Skript());
+        // The colour legend shows each code in its colour.
         insert("Print");
         desktop->driveModal([&](QDialog& farben) {
             QCOMPARE(farben.windowTitle(), QString("Farben"));

@@ -100,11 +100,7 @@ private Q_SLOTS:
 #ifdef Q_OS_UNIX
         // A write that fails keeps the old file; the author may try again.
         gegen.skriptEditorZeigen = [&] { m->AktSkript.zeilenAnlegen(2000); };
-        {
-            const FileSizeLimit knapp(4096);
-            QVERIFY(knapp.active());
-            clickWith("Command1_0", QMessageBox::Yes, QMessageBox::No);
-        }
+        clickOnFullDisk(4096, "Command1_0", QMessageBox::Yes, QMessageBox::No);
         QVERIFY(desktop->messages.last().text.contains("konnte nicht gespeichert werden"));
         QCOMPARE(desktop->messages.last().defaultButton, QMessageBox::Yes);
         QCOMPARE(spiel->inhalt("items/Tuer0.skp"), QByteArray("0\r\n2\r\n\"Hallo\"\r\n"));

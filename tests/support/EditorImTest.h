@@ -59,6 +59,15 @@ struct EditorImTest
         desktop->answer(antworten...);
         click(knopf);
     }
+#ifdef Q_OS_UNIX
+    /// The same while writes beyond `bytes` fail as they do on a full disk.
+    template <typename... A> void clickOnFullDisk(rlim_t bytes, const QString& knopf, const A&... a)
+    {
+        const FileSizeLimit knapp(bytes);
+        QVERIFY(knapp.active());
+        clickWith(knopf, a...);
+    }
+#endif
     /// Keystrokes; QTest's own keyClicks takes only ASCII.
     static void type(QWidget* w, const QString& text)
     {
