@@ -14,6 +14,7 @@ private:
         auto* c = control<QCheckBox>(box);
         QTest::mouseClick(c, Qt::LeftButton, {}, QPoint(6, c->height() / 2));
     }
+
     void save(const QString& name) { clickWith("Command5", raeume(name), QMessageBox::Ok); }
     void load(const QString& pfad) { clickWith("Command4", pfad); }
     // What the panel shows: name, cursor, then the actions' and "Aktiv"'s check boxes.
