@@ -65,9 +65,11 @@ private:
             QTest::mouseMove(w, *p);
         QTest::mouseRelease(w, knopf, {}, *(punkte.end() - 1));
     }
-    // What the strokes drew must be what a full redraw from the room draws.
-    void gleichWieNeuAufgebaut()
+    // The stroked hotspot has the cells of `soll`, and what the strokes drew is what a full
+    // redraw from the room draws.
+    void zellenWie(const HotSpot& soll)
     {
+        QCOMPARE(spot(1).Feld, soll.Feld);
         const QImage vorher = canvas()->bild();
         QVERIFY(canvas()->BildAufbau());
         QCOMPARE(canvas()->bild(), vorher);
@@ -133,12 +135,11 @@ private Q_SLOTS:
         canvas()->BildAufbau();
         drag(Qt::LeftButton, {zelle(3, 2), zelle(4, 2), zelle(5, 2), zelle(7, 2), zelle(4, 2)});
         soll.Feld[3][2] = soll.Feld[4][2] = soll.Feld[7][2] = true;
-        QCOMPARE(spot(1).Feld, soll.Feld);
-        gleichWieNeuAufgebaut();
+        zellenWie(soll);
         drag(Qt::LeftButton, {zelle(4, 2), zelle(5, 2), zelle(6, 2), zelle(7, 2)});
         QTest::mouseDClick(w, Qt::LeftButton, {}, zelle(3, 2));
         soll.Feld[4][2] = soll.Feld[5][2] = soll.Feld[7][2] = false;
-        QCOMPARE(spot(1).Feld, soll.Feld);
+        zellenWie(soll);
 
         // Right: the band follows the pointer, the rectangle toggles at release.
         QTest::mousePress(w, Qt::RightButton, {}, zelle(5, 5));
@@ -152,8 +153,7 @@ private Q_SLOTS:
             for (int y = 5; y <= 9; ++y)
                 soll.Feld[x][y] = (x <= 5 && y <= 8) != (x >= 3 && y >= 6);
         soll.Feld[10][10] = true;
-        QCOMPARE(spot(1).Feld, soll.Feld);
-        gleichWieNeuAufgebaut();
+        zellenWie(soll);
 
         // Beyond every edge, over the list too: the stroke stays on the edge cells.
         drag(Qt::LeftButton,
@@ -164,8 +164,7 @@ private Q_SLOTS:
         drag(Qt::RightButton, {zelle(1, 1), {-40, -30}});
         soll.Feld[0][0] = false;
         soll.Feld[1][0] = soll.Feld[0][1] = soll.Feld[1][1] = true;
-        QCOMPARE(spot(1).Feld, soll.Feld);
-        gleichWieNeuAufgebaut();
+        zellenWie(soll);
 
         // Positions are rounded, halves to even, before the cell is taken.
         for (qreal x : {9.4, 9.5}) {
@@ -184,8 +183,7 @@ private Q_SLOTS:
         canvas()->BildAufbau();
         QTest::mouseMove(w, zelle(26, 26));
         QTest::mouseRelease(w, Qt::RightButton, {}, zelle(26, 26));
-        QCOMPARE(spot(1), vorher);
-        gleichWieNeuAufgebaut();
+        zellenWie(vorher);
     }
 
     void bildLadenAsksRefusesAndWritesTheStretchedPicture()

@@ -11,14 +11,10 @@ class TestPlatform : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void filtersAreWrittenInQtsForm()
+    void filtersInQtsFormAndTheGameNativelyOrThroughWine()
     {
         QCOMPARE(qtNameFilter("Icon-Dateien|*.ico;*.cur;*.ani"),
                  QString("Icon-Dateien (*.ico *.cur *.ani)"));
-    }
-
-    void theGameRunsNativelyOrThroughWine()
-    {
         QTemporaryDir dir;
         const QString exe = dir.filePath("Tarnholm.exe"), room = dir.filePath("rooms/wald.lsd");
         const auto start = [&](bool windows, const QString& wine) {
