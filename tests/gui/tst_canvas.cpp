@@ -193,8 +193,9 @@ private Q_SLOTS:
         raum("klein.bmp", {{1, 1, 5, 5}});
         list()->setCurrentRow(0);
         clickWith("Command7", QString());
-        QCOMPARE(letzterDialog(), "Öffnen | Bild laden | Bild-Dateien|*.jpeg;*.jpg;*.bmp;*.gif | " +
-                                      m->GraphicsPfad + " | klein.bmp");
+        QCOMPARE(desktop->dialogs.last(),
+                 "Öffnen | Bild laden | Bild-Dateien|*.jpeg;*.jpg;*.bmp;*.gif | " +
+                     m->GraphicsPfad + " | klein.bmp");
         // What a room file cannot hold, or no picture, is refused: the room keeps its picture.
         QVERIFY(spiel->datei("graphics/kein Bild.jpg"));
         for (const QString& pfad : {grafik("a\"b.bmp"), grafik("\u2603.bmp"),

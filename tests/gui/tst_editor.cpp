@@ -9,11 +9,7 @@ private:
     QWidget* panel() { return control("Frame1"); }
     QString raeume(const QString& name) const { return m->AppPfad + "rooms/" + name; }
     void select(int row) { clickRow(list(), row); }
-    void check(const QString& box)
-    {
-        auto* c = control<QCheckBox>(box);
-        QTest::mouseClick(c, Qt::LeftButton, {}, QPoint(6, c->height() / 2));
-    }
+    void check(const QString& box) { QTest::mouseClick(control(box), Qt::LeftButton, {}, {6, 6}); }
 
     void save(const QString& name) { clickWith("Command5", raeume(name), QMessageBox::Ok); }
     void load(const QString& pfad) { clickWith("Command4", pfad); }
@@ -148,8 +144,8 @@ private Q_SLOTS:
     void savesAndLoadsRoomsByteForByteAndAsksBeforeReplacingAnotherPicture()
     {
         save("leer.lsd");
-        QCOMPARE(letzterDialog(), "Speichern | Datei speichern | HotSpot-Dateien|*.lsd | " +
-                                      m->AppPfad + "rooms | ");
+        QCOMPARE(desktop->dialogs.last(), "Speichern | Datei speichern | HotSpot-Dateien|*.lsd | " +
+                                              m->AppPfad + "rooms | ");
         QCOMPARE(letzteMeldung(),
                  meldung(QDir::toNativeSeparators(raeume("leer.lsd")) + " gespeichert!",
                          QMessageBox::Ok, QMessageBox::NoButton, QMessageBox::Information));
@@ -160,8 +156,8 @@ private Q_SLOTS:
         // A loaded room saved under a new name is its source, byte for byte.
         const QByteArray wald = beispiel("wald.lsd");
         load(raeume("wald.lsd"));
-        QCOMPARE(letzterDialog(), "Öffnen | Datei laden | HotSpot-Dateien|*.lsd | " + m->AppPfad +
-                                      "rooms | " + raeume("leer.lsd"));
+        QCOMPARE(desktop->dialogs.last(), "Öffnen | Datei laden | HotSpot-Dateien|*.lsd | " +
+                                              m->AppPfad + "rooms | " + raeume("leer.lsd"));
         QCOMPARE(rowTexts(list()), QStringList({"Tür 0, alt", "Tür 1, alt", "Tür 2, alt"}));
         QVERIFY(list()->currentRow() == -1 && panel()->isHidden());
         QCOMPARE(editor->windowTitle(), QString("Editor - wald.lsd"));
@@ -235,8 +231,8 @@ private Q_SLOTS:
         beispiel("a.lsd");
         load(raeume("a.lsd"));
         clickWith("Command12", raeume("b.lsd"));
-        QCOMPARE(letzterDialog(), "Öffnen | Datei laden | HotSpot-Dateien|*.lsd | " + m->AppPfad +
-                                      "rooms | " + raeume("a.lsd"));
+        QCOMPARE(desktop->dialogs.last(), "Öffnen | Datei laden | HotSpot-Dateien|*.lsd | " +
+                                              m->AppPfad + "rooms | " + raeume("a.lsd"));
         // No wine here for a file that is not even a program: the game itself is started.
         QCOMPARE(desktop->starts,
                  QVector<QStringList>({{m->AppPfad + "Tarnholm.exe", raeume("b.lsd")}}));
@@ -244,7 +240,7 @@ private Q_SLOTS:
         QCOMPARE(desktop->starts.size(), 1);
         // "Speichern" still offers the loaded room.
         clickWith("Command5", QString());
-        QVERIFY(letzterDialog().endsWith(" | " + raeume("a.lsd")));
+        QVERIFY(desktop->dialogs.last().endsWith(" | " + raeume("a.lsd")));
         click("Command11");
         QCOMPARE(desktop->openedFolders, QStringList({QDir::cleanPath(spiel->dir.path())}));
 
@@ -269,8 +265,9 @@ private Q_SLOTS:
         select(0);
         const QString gewaehlt = m->CursorsPfad + "sub/hand.cur";
         clickWith("Command8", gewaehlt);
-        QCOMPARE(letzterDialog(), "Öffnen | Icon laden | Icon-Dateien|*.ico;*.cur;*.ani | " +
-                                      m->CursorsPfad + " | ");
+        QCOMPARE(desktop->dialogs.last(),
+                 "Öffnen | Icon laden | Icon-Dateien|*.ico;*.cur;*.ani | " + m->CursorsPfad +
+                     " | ");
         QCOMPARE(m->HotSpots[0].Cursor, gewaehlt);
         save("c.lsd");
         QVERIFY(

@@ -280,7 +280,7 @@ private Q_SLOTS:
             desktop->answer("/woanders/ganz/Datei, Nr 1.ext", QString(),
                             m->AppPfad + "Schnee\u2603.wav", QMessageBox::Ok);
             click(knopf, nullptr, 3); // then cancelled, then refused: nothing changes
-            QCOMPARE(letzterDialog(),
+            QCOMPARE(desktop->dialogs.last(),
                      QString("Öffnen |  | %1 | %2 | ").arg(filter, m->AppPfad + ordner));
             QVERIFY(desktop->messages.last().text.contains("Schnee\u2603.wav"));
             QCOMPARE(rows().last(), QString(keyword) + " Datei, Nr 1.ext");

@@ -39,7 +39,7 @@ struct EditorImTest
     {
         editor.reset();
         QVERIFY2(desktop->unexpected.isEmpty(), qPrintable(desktop->unexpected.join(u"; ")));
-        QCOMPARE(desktop->answers.size() + desktop->drivers.size(), size_t(0));
+        QCOMPARE(desktop->answers.size(), size_t(0));
     }
 
     template <typename T = QWidget> T* control(const QString& name, const QWidget* in = nullptr)
@@ -102,13 +102,5 @@ struct EditorImTest
     {
         const MessageRequest r = desktop->messages.value(desktop->messages.size() - 1 - zurueck);
         return meldung(r.text, r.buttons, r.defaultButton, r.icon, r.title);
-    }
-    /// A file dialog in one line: whether it saves, title, filter, folder and preset.
-    QString letzterDialog() const
-    {
-        const FileRequest& r = desktop->files.value(desktop->files.size() - 1);
-        return QStringList{r.mode == FileRequest::Mode::Save ? "Speichern" : "Öffnen", r.title,
-                           r.filter, r.folder, r.preset}
-            .join(" | ");
     }
 };

@@ -12,15 +12,18 @@
 class ScriptedDesktop : public Desktop
 {
 public:
+    using Driver = std::function<void(QDialog&)>;
     /// The next file dialogs return these paths ("" = cancelled), the next message boxes
     /// these buttons, in the order given.
     template <typename... A> void answer(const A&... a) { (answers.push_back(Answer(a)), ...); }
     /// The next modal window is handed to this driver, then closed.
-    void driveModal(std::function<void(QDialog&)> d) { drivers.push_back(std::move(d)); }
+    void driveModal(const Driver& d) { answers.push_back(d); }
 
     QString chooseFile(QWidget*, const FileRequest& request) override
     {
-        files.append(request);
+        dialogs << QStringList{request.mode == FileRequest::Mode::Save ? "Speichern" : "Öffnen",
+                               request.title, request.filter, request.folder, request.preset}
+                       .join(" | ");
         return next<QString>("file dialog " + request.title, QString());
     }
     QMessageBox::StandardButton message(QWidget*, const MessageRequest& request) override
@@ -30,15 +33,11 @@ public:
     }
     void showModal(QDialog& dialog) override
     {
-        if (drivers.empty()) {
-            unexpected << "modal window " + dialog.objectName();
-            return;
+        if (const Driver driver = next<Driver>("modal window " + dialog.objectName(), {})) {
+            dialog.show();
+            driver(dialog);
+            dialog.close();
         }
-        const auto driver = std::move(drivers.front());
-        drivers.pop_front();
-        dialog.show();
-        driver(dialog);
-        dialog.close();
     }
     bool startProgram(const QString& program, const QStringList& arguments) override
     {
@@ -51,7 +50,8 @@ public:
         return true;
     }
 
-    QVector<FileRequest> files;
+    /// Each file dialog in one line: whether it saves, title, filter, folder and preset.
+    QStringList dialogs;
     QVector<MessageRequest> messages;
     /// Each program started, followed by its arguments.
     QVector<QStringList> starts;
@@ -59,9 +59,8 @@ public:
     /// Requests nobody queued an answer for; a test fails when this is not empty, or when
     /// an answer is left.
     QStringList unexpected;
-    using Answer = std::variant<QString, QMessageBox::StandardButton>;
+    using Answer = std::variant<QString, QMessageBox::StandardButton, Driver>;
     std::deque<Answer> answers;
-    std::deque<std::function<void(QDialog&)>> drivers;
 
     template <typename T> T next(const QString& what, T otherwise)
     {
