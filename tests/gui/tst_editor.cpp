@@ -124,21 +124,6 @@ private Q_SLOTS:
         QVERIFY(m->HotSpotMax == -1 && panel()->isHidden());
     }
 
-    void checkerOpensOnTheFreeBackgroundOnly()
-    {
-        int geoeffnet = 0;
-        editor->toolZeigen = [&] { ++geoeffnet; };
-        click("Command3");
-        select(0);
-        // Between the panel's name and its first check box; between "Bild Laden" and "Neu".
-        const QPoint imPanel = panel()->mapTo(editor.get(), QPoint(50, 21)), frei(690, 404);
-        QVERIFY(editor->childAt(imPanel) == panel() && !editor->childAt(frei));
-        QTest::mouseDClick(editor->windowHandle(), Qt::LeftButton, {}, imPanel);
-        QCOMPARE(geoeffnet, 0);
-        QTest::mouseDClick(editor->windowHandle(), Qt::LeftButton, {}, frei);
-        QCOMPARE(geoeffnet, 1);
-    }
-
     void savesAndLoadsRoomsByteForByteAndAsksBeforeReplacingAnotherPicture()
     {
         save("leer.lsd");
@@ -257,7 +242,7 @@ private Q_SLOTS:
         QCOMPARE(editor->raumDatei(), QString());
     }
 
-    void cursorKeepsThePathAndStoresTheName()
+    void cursorKeepsThePathAndTheBackgroundOpensTheChecker()
     {
         click("Command3");
         select(0);
@@ -274,6 +259,17 @@ private Q_SLOTS:
         clickWith("Command8", m->CursorsPfad + "hand\u2603.cur", QMessageBox::Ok);
         QVERIFY(desktop->messages.last().text.contains("hand\u2603.cur"));
         QCOMPARE(m->HotSpots[0].Cursor, gewaehlt);
+
+        // A double click opens the checker, on the free background only.
+        int geoeffnet = 0;
+        editor->toolZeigen = [&] { ++geoeffnet; };
+        // Between the panel's name and its first check box; between "Bild Laden" and "Neu".
+        const QPoint imPanel = panel()->mapTo(editor.get(), QPoint(50, 21)), frei(690, 404);
+        QVERIFY(editor->childAt(imPanel) == panel() && !editor->childAt(frei));
+        QTest::mouseDClick(editor->windowHandle(), Qt::LeftButton, {}, imPanel);
+        QCOMPARE(geoeffnet, 0);
+        QTest::mouseDClick(editor->windowHandle(), Qt::LeftButton, {}, frei);
+        QCOMPARE(geoeffnet, 1);
     }
 };
 
