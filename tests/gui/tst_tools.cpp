@@ -9,7 +9,7 @@ class TestTools : public QObject, EditorImTest
     Q_OBJECT
 
 private Q_SLOTS:
-    void init() { starten(false); }
+    void init() { starten(); }
     void cleanup() { beenden(); }
 
     void gegenSchreibtJedesSkriptBeimSchliessen()

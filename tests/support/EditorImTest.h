@@ -10,8 +10,8 @@
 #include <QtWidgets>
 #include <memory>
 
-/// A fresh game folder and a scripted desktop, mostly with the main window shown on them:
-/// what each window test starts from, and the ways an author works in the windows.
+/// A fresh game folder and a scripted desktop with the main window shown on them: what each
+/// window test starts from, and the ways an author works in the windows.
 struct EditorImTest
 {
     std::unique_ptr<TestSpiel> spiel;
@@ -21,14 +21,12 @@ struct EditorImTest
     /// Where control() and click() look unless told otherwise.
     QWidget* fenster = nullptr;
 
-    void starten(bool mitEditor = true)
+    void starten()
     {
         spiel = std::make_unique<TestSpiel>();
         m = &spiel->m;
         applyEditorLook();
         desktop = std::make_unique<ScriptedDesktop>();
-        if (!mitEditor)
-            return;
         editor = std::make_unique<Editor>(*m, *desktop);
         fenster = editor.get();
         editor->show();
