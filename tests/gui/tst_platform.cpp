@@ -3,9 +3,6 @@
 #include "platform/GameLauncher.h"
 #include "platform/StorableTextValidator.h"
 
-#include <QLineEdit>
-#include <QToolTip>
-
 class TestPlatform : public QObject
 {
     Q_OBJECT
