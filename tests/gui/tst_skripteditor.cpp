@@ -8,7 +8,7 @@ class TestSkriptEditor : public QObject, EditorImTest
     Q_OBJECT
 
 private:
-    std::unique_ptr<SkriptEditor> se;
+    SkriptEditor* se = nullptr; // a child of the main window, as the program makes it
 
     QAbstractItemView* list1() { return control<QAbstractItemView>("List1"); }
     QListWidget* list2() { return control<QListWidget>("List2"); }
@@ -87,16 +87,11 @@ private Q_SLOTS:
     void init()
     {
         starten();
-        se = std::make_unique<SkriptEditor>(*m, *desktop);
-        fenster = se.get();
+        fenster = se = new SkriptEditor(*m, *desktop, editor.get());
         editor->skriptEditorZeigen = [this] { se->zeigen(); };
     }
 
-    void cleanup()
-    {
-        se.reset();
-        beenden();
-    }
+    void cleanup() { beenden(); }
 
     void windowLayoutAndCaptions()
     {
@@ -135,7 +130,7 @@ private Q_SLOTS:
         QCOMPARE(control<QLabel>("Label2_0")->text(), QString("Then"));
         QStringList reihe{"List1"};
         for (QWidget* w = list1()->nextInFocusChain(); w != list1(); w = w->nextInFocusChain())
-            if ((w->focusPolicy() & Qt::TabFocus) && w->isVisibleTo(se.get()))
+            if ((w->focusPolicy() & Qt::TabFocus) && w->isVisibleTo(se))
                 reihe << w->objectName();
         QCOMPARE(reihe, QStringList({"List1", "Command1", "Command2", "List2", "Command3"}));
 
@@ -240,7 +235,7 @@ private Q_SLOTS:
         // Clicks and keys keep the selection on a row.
         oeffnen(skriptAus({{2, "a"}, {3, "b"}}));
         se->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(se.get()));
+        QVERIFY(QTest::qWaitForWindowActive(se));
         // Tabbing into either list, Down selects its first row; Enter inserts only then.
         for (QAbstractItemView* liste : {list1(), static_cast<QAbstractItemView*>(list2())}) {
             control(liste == list1() ? "Command3" : "Command2")->setFocus();
@@ -365,13 +360,13 @@ private Q_SLOTS:
         // manager, else over the main window.
         const Qt::WindowFlags flags = se->windowFlags();
         QDialog gegen; // as the item manager
-        const auto zurueck = qScopeGuard([&] { se->setParent(nullptr, flags); }); // if failed
+        const auto zurueck = qScopeGuard([&] { se->setParent(editor.get(), flags); }); // if failed
         gegen.setModal(true);
         gegen.show();
         desktop->driveModal([&](QDialog&) { QCOMPARE(se->parentWidget(), &gegen); });
         se->zeigen();
         gegen.close();
-        desktop->driveModal([&](QDialog&) { QCOMPARE(se->parentWidget(), nullptr); });
+        desktop->driveModal([&](QDialog&) { QCOMPARE(se->parentWidget(), editor.get()); });
         se->zeigen(); // over the one it was made for
         QCOMPARE(se->windowFlags(), flags);
     }
