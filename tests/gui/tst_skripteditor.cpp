@@ -49,7 +49,6 @@ private:
         se->laden();
         se->show();
     }
-
     void bild(const QString& name, QSize groesse)
     {
         QImage bild(groesse, QImage::Format_RGB32);
@@ -90,7 +89,6 @@ private Q_SLOTS:
         fenster = se = new SkriptEditor(*m, *desktop, editor.get());
         editor->skriptEditorZeigen = [this] { se->zeigen(); };
     }
-
     void cleanup() { beenden(); }
 
     void windowLayoutAndCaptions()
