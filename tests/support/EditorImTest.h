@@ -1,42 +1,104 @@
 #pragma once
 
+#include "FileSizeLimit.h"
 #include "ScriptedDesktop.h"
+#include "TestSpiel.h"
 #include "mainwindow/Editor.h"
-#include "model/Module1.h"
+#include "platform/Look.h"
 
-#include <QDir>
-#include <QTemporaryDir>
 #include <QtTest>
+#include <QtWidgets>
 #include <memory>
 
-/// The main window on a fresh temporary game folder, every dialog answered by a scripted
-/// desktop: what each window test starts from.
+/// A fresh game folder and a scripted desktop with the main window shown on them: what each
+/// window test starts from, and the ways an author works in the windows.
 struct EditorImTest
 {
-    std::unique_ptr<QTemporaryDir> ordner;
-    std::unique_ptr<Module1> m;
+    std::unique_ptr<TestSpiel> spiel;
+    Module1* m = nullptr;
     std::unique_ptr<ScriptedDesktop> desktop;
     std::unique_ptr<Editor> editor;
+    /// Where control() and click() look unless told otherwise.
+    QWidget* fenster = nullptr;
 
-    /// Creates the game folder with these subfolders and shows the editor on it.
-    void starten(const QStringList& unterordner)
+    void starten()
     {
-        ordner = std::make_unique<QTemporaryDir>();
-        for (const QString& name : unterordner)
-            QDir(ordner->path()).mkpath(name);
-        m = std::make_unique<Module1>();
-        m->setzeOrdner(ordner->path());
+        spiel = std::make_unique<TestSpiel>();
+        m = &spiel->m;
+        applyEditorLook();
         desktop = std::make_unique<ScriptedDesktop>();
         editor = std::make_unique<Editor>(*m, *desktop);
+        fenster = editor.get();
         editor->show();
         QVERIFY(QTest::qWaitForWindowExposed(editor.get()));
     }
-
     /// Closes the editor; a dialog nobody expected or an answer nobody used fails the test.
     void beenden()
     {
         editor.reset();
         QVERIFY2(desktop->unexpected.isEmpty(), qPrintable(desktop->unexpected.join(u"; ")));
-        QCOMPARE(desktop->pendingAnswers(), 0);
+        QCOMPARE(desktop->answers.size(), size_t(0));
+    }
+
+    template <typename T = QWidget> T* control(const QString& name, const QWidget* in = nullptr)
+    {
+        if (T* c = (in ? in : fenster)->findChild<T*>(name))
+            return c;
+        qFatal("no control %s", qPrintable(name));
+    }
+    void click(const QString& knopf, const QWidget* in = nullptr, int mal = 1)
+    {
+        for (int i = 0; i < mal; ++i)
+            QTest::mouseClick(control<QPushButton>(knopf, in), Qt::LeftButton);
+    }
+    /// Clicks `knopf` with these answers queued for the dialogs it opens.
+    template <typename... A> void clickWith(const QString& knopf, const A&... antworten)
+    {
+        desktop->answer(antworten...);
+        click(knopf);
+    }
+#ifdef Q_OS_UNIX
+    /// The same while writes beyond `bytes` fail as they do on a full disk.
+    template <typename... A> void clickOnFullDisk(rlim_t bytes, const QString& knopf, const A&... a)
+    {
+        const FileSizeLimit knapp(bytes);
+        QVERIFY(knapp.active());
+        clickWith(knopf, a...);
+    }
+#endif
+    /// Keystrokes; QTest's own keyClicks takes only ASCII.
+    static void type(QWidget* w, const QString& text)
+    {
+        for (QChar c : text)
+            QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    }
+    static void clickRow(QAbstractItemView* liste, int row, Qt::KeyboardModifiers mod = {})
+    {
+        const QModelIndex i = liste->model()->index(row, 0);
+        liste->scrollTo(i);
+        QTest::mouseClick(liste->viewport(), Qt::LeftButton, mod, liste->visualRect(i).center());
+    }
+    static QStringList rowTexts(const QAbstractItemView* liste, bool nurAusgewaehlte = false)
+    {
+        QStringList texte;
+        for (int i = 0; i < liste->model()->rowCount(); ++i)
+            if (!nurAusgewaehlte || liste->selectionModel()->isRowSelected(i))
+                texte << liste->model()->index(i, 0).data().toString();
+        return texte;
+    }
+    /// A message box in one line, so that a test compares all its parts at once.
+    static QString meldung(const QString& text,
+                           QMessageBox::StandardButtons knoepfe = QMessageBox::Ok,
+                           QMessageBox::StandardButton vorgabe = QMessageBox::NoButton,
+                           QMessageBox::Icon icon = QMessageBox::NoIcon,
+                           const QString& titel = "Tarnholm - Editor")
+    {
+        return QString("%1 | %2 | %3 %4 %5").arg(text, titel).arg(icon).arg(knoepfe).arg(vorgabe);
+    }
+    /// The last message box but `zurueck`, in the same form.
+    QString letzteMeldung(int zurueck = 0) const
+    {
+        const MessageRequest r = desktop->messages.value(desktop->messages.size() - 1 - zurueck);
+        return meldung(r.text, r.buttons, r.defaultButton, r.icon, r.title);
     }
 };

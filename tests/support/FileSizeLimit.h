@@ -11,11 +11,10 @@
 class FileSizeLimit
 {
 public:
-    explicit FileSizeLimit(rlim_t bytes) : signalVorher(std::signal(SIGXFSZ, SIG_IGN))
+    explicit FileSizeLimit(rlim_t bytes)
     {
         getrlimit(RLIMIT_FSIZE, &vorher);
-        rlimit knapp = vorher;
-        knapp.rlim_cur = bytes;
+        const rlimit knapp{bytes, vorher.rlim_max};
         aktiv = setrlimit(RLIMIT_FSIZE, &knapp) == 0;
     }
     ~FileSizeLimit()
@@ -23,14 +22,11 @@ public:
         setrlimit(RLIMIT_FSIZE, &vorher);
         std::signal(SIGXFSZ, signalVorher);
     }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
     bool active() const { return aktiv; }
 
 private:
+    void (*signalVorher)(int) = std::signal(SIGXFSZ, SIG_IGN);
     rlimit vorher{};
-    void (*signalVorher)(int);
     bool aktiv = false;
 };
 #endif

@@ -2,67 +2,74 @@
 
 #include "platform/Desktop.h"
 
-#include <QVector>
+#include <QDialog>
 #include <deque>
 #include <functional>
+#include <variant>
 
 /// A desktop without a person: answers come from a queue, every request is recorded so
 /// that a test can check the exact texts, and nothing ever waits for input.
 class ScriptedDesktop : public Desktop
 {
 public:
-    struct Request
-    {
-        enum class Kind
-        {
-            Open,
-            Save,
-            Message
-        };
-        Kind kind;
-        QString title;
-        QString text; // message text
-        QString filter;
-        QString folder;
-        QString preset;
-        QMessageBox::Icon icon = QMessageBox::NoIcon;
-        QMessageBox::StandardButtons buttons;
-        QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
-    };
-    struct Start
-    {
-        QString program;
-        QStringList arguments;
-    };
-
-    /// The next file dialog returns this path ("" = cancelled).
-    void answerFile(const QString& path);
-    /// The next message box returns this button.
-    void answerMessage(QMessageBox::StandardButton button);
+    using Driver = std::function<void(QDialog&)>;
+    /// The next file dialogs return these paths ("" = cancelled), the next message boxes
+    /// these buttons, in the order given.
+    template <typename... A> void answer(const A&... a) { (answers.push_back(Answer(a)), ...); }
     /// The next modal window is handed to this driver, then closed.
-    void driveModal(std::function<void(QDialog&)> driver);
+    void driveModal(const Driver& d) { answers.push_back(d); }
 
-    QString chooseFile(QWidget* parent, const FileRequest& request) override;
-    QMessageBox::StandardButton message(QWidget* parent, const MessageRequest& request) override;
-    void showModal(QDialog& dialog) override;
-    bool startProgram(const QString& program, const QStringList& arguments) override;
-    bool openFolder(const QString& folder) override;
-
-    QVector<Request> requests;
-    QVector<Start> starts;
-    QStringList openedFolders;
-    /// Requests nobody queued an answer for; a test fails when this is not empty.
-    QStringList unexpected;
-    /// Answers still queued; a test fails when one was not used.
-    int pendingAnswers() const { return int(answers.size() + drivers.size()); }
-
-private:
-    struct Answer
+    QString chooseFile(QWidget*, const FileRequest& request) override
     {
-        bool isFile;
-        QString path;
-        QMessageBox::StandardButton button;
-    };
+        dialogs << QStringList{request.mode == FileRequest::Mode::Save ? "Speichern" : "Öffnen",
+                               request.title, request.filter, request.folder, request.preset}
+                       .join(" | ");
+        return next<QString>("file dialog " + request.title, QString());
+    }
+    QMessageBox::StandardButton message(QWidget*, const MessageRequest& request) override
+    {
+        messages.append(request);
+        return next<QMessageBox::StandardButton>("message " + request.text, QMessageBox::Cancel);
+    }
+    void showModal(QDialog& dialog) override
+    {
+        if (const Driver driver = next<Driver>("modal window " + dialog.objectName(), {})) {
+            dialog.show();
+            driver(dialog);
+            dialog.close();
+        }
+    }
+    bool startProgram(const QString& program, const QStringList& arguments) override
+    {
+        starts.append(QStringList(program) + arguments);
+        return true;
+    }
+    bool openFolder(const QString& folder) override
+    {
+        openedFolders << folder;
+        return true;
+    }
+
+    /// Each file dialog in one line: whether it saves, title, filter, folder and preset.
+    QStringList dialogs;
+    QVector<MessageRequest> messages;
+    /// Each program started, followed by its arguments.
+    QVector<QStringList> starts;
+    QStringList openedFolders;
+    /// Requests nobody queued an answer for; a test fails when this is not empty, or when
+    /// an answer is left.
+    QStringList unexpected;
+    using Answer = std::variant<QString, QMessageBox::StandardButton, Driver>;
     std::deque<Answer> answers;
-    std::deque<std::function<void(QDialog&)>> drivers;
+
+    template <typename T> T next(const QString& what, T otherwise)
+    {
+        if (answers.empty() || !std::holds_alternative<T>(answers.front())) {
+            unexpected << what;
+            return otherwise;
+        }
+        const T a = std::get<T>(answers.front());
+        answers.pop_front();
+        return a;
+    }
 };

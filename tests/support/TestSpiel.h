@@ -6,7 +6,6 @@
 #include "roomfile/TextFile.h"
 
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 
 /// A game folder of its own for a test, with the editor's folder paths.
