@@ -3,6 +3,7 @@
 // editor reads and, for a whole room, is told every file the model names.
 #include "RaumRegeln.h"
 #include "check/Referenzen.h"
+#include "model/BildPfad.h"
 #include "roomfile/RoomFile.h"
 
 #include <cstdint>
@@ -12,7 +13,8 @@ namespace {
 // The background as the file holds it: the model keeps only its first 100 characters.
 int referenzenIm(const Module1& m, const QString& hintergrund)
 {
-    const auto benennt = [](const QString& wert) { return !wert.trimmed().isEmpty(); };
+    // Only spaces pad a value; a no-break space is part of a name.
+    const auto benennt = [](const QString& wert) { return !ohneLeerzeichen(wert).isEmpty(); };
     int anzahl = benennt(hintergrund) ? 1 : 0;
     QVector<const Skript*> skripte{&m.StartSkript, &m.TimerSkript};
     for (qint32 h = 0; h <= m.HotSpotMax; ++h) {
