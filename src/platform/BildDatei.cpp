@@ -33,9 +33,11 @@ bool bmpSchreiben(const QString& pfad, const QImage& bild, QString* fehler)
         return false;
     }
     QImageWriter writer(&datei, "BMP");
-    if (!writer.write(bild)) {
+    // commit() misses a failed flush of its buffer: a file cut short would count as written.
+    if (!writer.write(bild) || !datei.flush()) {
         if (fehler)
-            *fehler = writer.errorString();
+            *fehler = writer.error() != QImageWriter::UnknownError ? writer.errorString()
+                                                                    : datei.errorString();
         datei.cancelWriting();
         return false;
     }

@@ -213,6 +213,7 @@ private Q_SLOTS:
         const QString ordner = dir.filePath(QStringLiteral("ordner"));
         QVERIFY(TextFile::write(pfad, "alt\r\n") && TextFile::write(pfad, leererRaum));
         QVERIFY(QDir().mkdir(ordner) && !TextFile::write(ordner, "x"));
+        QVERIFY(!TextFile::write(pfad + QStringLiteral("/unter.txt"), "x")); // a file as folder
         QVERIFY(QFileInfo(ordner).isDir() && !TextFile::read(ordner) &&
                 !TextFile::read(dir.filePath(QStringLiteral("fehlt.txt"))));
 #ifdef Q_OS_UNIX

@@ -205,6 +205,19 @@ private Q_SLOTS:
         QCOMPARE(spiel->dateien("rooms"), QStringList({"alt.lsd"}));
         QCOMPARE(editor->windowTitle(), QString("Editor"));
 #endif
+        // A name that is a folder, a folder that is a file.
+        QVERIFY(QDir().mkdir(raeume("ordner.lsd")));
+        QVERIFY(QFile(raeume("datei")).open(QIODevice::WriteOnly));
+        for (const QString& ziel : {raeume("ordner.lsd"), raeume("datei/neu.lsd")}) {
+            clickWith("Command5", ziel, QMessageBox::Ok);
+            QCOMPARE(letzteMeldung(),
+                     meldung("Die Datei " + QDir::toNativeSeparators(ziel) +
+                                 " konnte nicht gespeichert werden. Eine vorhandene Datei ist "
+                                 "unverändert geblieben.",
+                             QMessageBox::Ok, QMessageBox::NoButton, QMessageBox::Warning));
+        }
+        QVERIFY(QFileInfo(raeume("ordner.lsd")).isDir() && QFileInfo(raeume("datei")).size() == 0);
+        QCOMPARE(spiel->dateien("rooms"), QStringList({"alt.lsd", "datei"}));
     }
 
     void testAndNewKeepOrForgetTheRoomFile()

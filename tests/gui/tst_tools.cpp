@@ -103,6 +103,40 @@ private Q_SLOTS:
         QCOMPARE(spiel->inhalt("items/Tuer0.skp"), QByteArray("0\r\n2\r\n\"Hallo\"\r\n"));
         QCOMPARE(spiel->dateien("items"), QStringList({"Tuer.bmp", "Tuer0.skp"}));
 #endif
+        // A script file that is a folder is neither edited nor replaced.
+        QVERIFY(QDir().mkdir(spiel->pfad("items/Tuer1.skp")));
+        clickWith("Command1_1", QMessageBox::Ok);
+        QCOMPARE(letzteMeldung(),
+                 meldung("Die Skriptdatei " + QDir::toNativeSeparators(spiel->pfad("items/Tuer1.skp")) +
+                             " kann nicht geöffnet werden.",
+                         QMessageBox::Ok, QMessageBox::NoButton, QMessageBox::Warning));
+        QVERIFY(QFileInfo(spiel->pfad("items/Tuer1.skp")).isDir());
+    }
+
+    void einAbgeschnittenesSkriptBleibtWieEsIst()
+    {
+        QVERIFY(spiel->datei("items/Tuer.bmp"));
+        const QByteArray ganz = ItemSkript::schreiben(
+            skriptAus({{2, "Ein Tor"}, {16, ""}, {5, "tuer.bmp"}, {10, "12"}, {32, "Ä"}}));
+        Gegen gegen(*m, *desktop);
+        fenster = &gegen;
+        gegen.laden();
+        bool geoeffnet = false;
+        gegen.skriptEditorZeigen = [&] { geoeffnet = true; };
+        // Up to the last closing quote every cut is incomplete: the author is asked, says
+        // No, and the file stays as it is.
+        for (qsizetype n = 0; n < ganz.size() - 2; ++n) {
+            const QByteArray teil = ganz.left(n);
+            QVERIFY(spiel->datei("items/Tuer0.skp", teil));
+            clickWith("Command1_0", QMessageBox::No);
+            const QString frage = desktop->messages.last().text;
+            const int zeile = frage.section("Zeile ", 1).section(' ', 0, 0).toInt();
+            QVERIFY2(frage.contains("ist fehlerhaft") && zeile >= 1 && zeile <= teil.count('\r') + 1,
+                     qPrintable(QString("cut at %1: %2").arg(n).arg(frage)));
+            QVERIFY(!geoeffnet);
+            QCOMPARE(spiel->inhalt("items/Tuer0.skp"), teil);
+        }
+        QCOMPARE(spiel->dateien("items"), QStringList({"Tuer.bmp", "Tuer0.skp"}));
     }
 
     void toolWaehltDasUnbenutzteAus()
