@@ -23,15 +23,6 @@ int byteOf(char16_t c)
     return -1;
 }
 
-bool isLatin1Exact(const QString& text)
-{
-    // toLatin1 is exact for text without characters at or above 0x80 below 0xA0 and 0x100.
-    return std::all_of(text.cbegin(), text.cend(), [](QChar c) {
-        const char16_t u = c.unicode();
-        return u < 0x80 || (u >= 0xA0 && u <= 0xFF);
-    });
-}
-
 } // namespace
 
 QString decode(const char* data, qsizetype size)
@@ -47,13 +38,18 @@ QString decode(const char* data, qsizetype size)
 
 void appendEncoded(QByteArray& out, const QString& text)
 {
-    if (isLatin1Exact(text)) {
-        out += text.toLatin1();
-        return;
-    }
-    for (QChar c : text) {
-        const int b = byteOf(c.unicode());
-        out += b < 0 ? '?' : static_cast<char>(b);
+    // One byte per UTF-16 unit, written in place: saving a room is mostly this and the grid.
+    const qsizetype alt = out.size();
+    out.resize(alt + text.size());
+    char* p = out.data() + alt;
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u < 0x80) {
+            *p++ = char(u);
+        } else {
+            const int b = byteOf(u);
+            *p++ = b < 0 ? '?' : char(b);
+        }
     }
 }
 

@@ -5,6 +5,8 @@
 #include "ScriptBlock.h"
 #include "model/DateiName.h"
 
+#include <cstring>
+
 namespace RoomFile {
 namespace {
 
@@ -36,6 +38,26 @@ bool hotSpotLesen(ItemReader& r, HotSpot& h, qint32 index, Beobachter* b)
     // The grid is stored column by column, as Feld lies in memory.
     static_assert(sizeof(h.Feld) == HotSpot::Spalten * HotSpot::Zeilen);
     return r.readCells(h.Feld[0].data(), HotSpot::Spalten * HotSpot::Zeilen);
+}
+
+// The grid as the game reads it, a line per cell, column by column, written in place.
+void rasterAnhaengen(QByteArray& out, const decltype(HotSpot::Feld)& feld)
+{
+    const qsizetype alt = out.size();
+    out.resize(alt + qsizetype(sizeof feld) * 5);
+    char* p = out.data() + alt;
+    for (const auto& spalte : feld) {
+        for (const bool gesetzt : spalte) {
+            if (gesetzt) {
+                std::memcpy(p, "255\r\n", 5);
+                p += 5;
+            } else {
+                std::memcpy(p, "0\r\n", 3);
+                p += 3;
+            }
+        }
+    }
+    out.truncate(p - out.constData());
 }
 
 } // namespace
@@ -104,10 +126,7 @@ QByteArray schreiben(const Module1& raum)
         w.writeString(DateiName(h.Cursor));
         w.writeFlag(h.Aktiv);
         w.writeString(h.Name);
-        for (const auto& spalte : h.Feld) {
-            for (bool gesetzt : spalte)
-                out += gesetzt ? "255\r\n" : "0\r\n";
-        }
+        rasterAnhaengen(out, h.Feld);
     }
     ScriptBlock::write(w, raum.TimerSkript);
     return out;
