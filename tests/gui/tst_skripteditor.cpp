@@ -147,6 +147,26 @@ private Q_SLOTS:
         }
     }
 
+    void everyBoxThatFeedsAFileRefusesWhatItCannotHold()
+    {
+        oeffnen(skriptAus({}));
+        QList<QLineEdit*> boxen = se->findChildren<QLineEdit*>();
+        boxen << control<QLineEdit>("Text1", editor.get()) << control<QLineEdit>("Text2", editor.get());
+        for (QLineEdit* b : boxen) {
+            b->setText("a");
+            b->end(false);
+            // Typed, each refused character is left out; pasted, the whole text is.
+            type(b, "\"\u2603\t\u0081b");
+            for (const QString& einfuegen : {"c\"d", "c\nd", "c\r\nd", "c\u20ACd\U0001F600"}) {
+                QGuiApplication::clipboard()->setText(einfuegen);
+                QTest::keyClick(b, Qt::Key_V, Qt::ControlModifier);
+            }
+            QGuiApplication::clipboard()->setText("\u20AC");
+            QTest::keyClick(b, Qt::Key_V, Qt::ControlModifier);
+            QVERIFY2(b->text() == "ab\u20AC", qPrintable(b->objectName() + ": " + b->text()));
+        }
+    }
+
     void insertingMovingAndDeletingKeepBlocksAndIndents()
     {
         oeffnen(skriptAus({{3, "a"}}));
