@@ -283,14 +283,9 @@ private Q_SLOTS:
         const QVector<qint32> zaehltNicht = {Befehlstabelle::PlayAvi, Befehlstabelle::Print,
                                              Befehlstabelle::Goto, Befehlstabelle::PlayMusic,
                                              Befehlstabelle::Add};
-        // Written plainly: the editor's safe save waits for the disk, hundreds of times here.
-        const auto ablegen = [](const QString& pfad, const QByteArray& bytes) {
-            QFile datei(pfad);
-            return datei.open(QIODevice::WriteOnly) && datei.write(bytes) == bytes.size();
-        };
         QTemporaryDir draussen;
-        QVERIFY(ablegen(draussen.filePath("fremd.bmp"), "Bild von draußen") &&
-                ablegen(draussen.filePath("fremd.wav"), "Klang von draußen"));
+        QVERIFY(TextFile::write(draussen.filePath("fremd.bmp"), "Bild von draußen") &&
+                TextFile::write(draussen.filePath("fremd.wav"), "Klang von draußen"));
 #ifdef Q_OS_UNIX
         // Whoever opens the pipe to read waits forever.
         QCOMPARE(mkfifo(QFile::encodeName(draussen.filePath("rohr")).constData(), 0600), 0);
@@ -317,7 +312,7 @@ private Q_SLOTS:
                     dateien << datei;
             }
             for (const QString& datei : dateien) {
-                QVERIFY(ablegen(spiel->pfad(datei), (wo + datei).toUtf8()));
+                QVERIFY(spiel->datei(datei, (wo + datei).toUtf8()));
                 (bilder.contains(datei) ? bildNamen : klangNamen) << datei.section('/', 1);
             }
             // The unused links are named only where it does not count.
@@ -373,11 +368,10 @@ private Q_SLOTS:
             anhaengen(raeume.back().StartSkript, Befehlstabelle::LoadPic, bildWerte.last());
 #endif
             for (size_t i = 0; i < raeume.size(); ++i)
-                QVERIFY(
-                    ablegen(spiel->pfad("rooms/" + raumNamen[i]), RoomFile::schreiben(raeume[i])));
+                QVERIFY(spiel->raum(raumNamen[i], raeume[i]));
             for (size_t i = 0; i < skripte.size(); ++i)
-                QVERIFY(ablegen(spiel->pfad(eines({"items/Ding%1.skp", "items/DING%1.SKP"}).arg(i)),
-                                ItemSkript::schreiben(skripte[i])));
+                QVERIFY(spiel->datei(eines({"items/Ding%1.skp", "items/DING%1.SKP"}).arg(i),
+                                     ItemSkript::schreiben(skripte[i])));
 
             OrdnerStand erwartet = ordnerStand(spiel->pfad(""));
             for (const QString& weg : unbenutzt(bilder, bildWerte) + unbenutzt(klaenge, klangWerte))
