@@ -30,7 +30,8 @@ QTemporaryDir& spielordner()
         QTemporaryDir d;
         pruefe(d.isValid(), "no temporary folder");
         QDir o(d.path());
-        for (const char* u : {"rooms", "graphics", "sounds", "items", "cursors", "movies", "musics"})
+        for (const char* u :
+             {"rooms", "graphics", "sounds", "items", "cursors", "movies", "musics"})
             o.mkdir(QLatin1String(u));
         for (const char* datei : {"graphics/baum.bmp", "graphics/Tür.JPG", "sounds/wind.wav",
                                   "items/Zettel.bmp", "cursors/hand.cur"})

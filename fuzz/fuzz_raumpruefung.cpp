@@ -103,7 +103,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const QStringList ungenutzteKlaenge = pruefung.unbenutzteKlaenge();
     for (int zeile : treffer.bilder)
         pruefe(!ungenutzteBilder.contains(bilder[zeile]), "a picture hit stays unused");
-    pruefe(ungenutzteBilder.size() + QSet<int>(treffer.bilder.begin(), treffer.bilder.end()).size() ==
+    pruefe(ungenutzteBilder.size() +
+                   QSet<int>(treffer.bilder.begin(), treffer.bilder.end()).size() ==
                bilder.size(),
            "picture hits and unused pictures do not add up");
     if (gelesen.vollstaendig) {

@@ -37,7 +37,7 @@ bool bmpSchreiben(const QString& pfad, const QImage& bild, QString* fehler)
     if (!writer.write(bild) || !datei.flush()) {
         if (fehler)
             *fehler = writer.error() != QImageWriter::UnknownError ? writer.errorString()
-                                                                    : datei.errorString();
+                                                                   : datei.errorString();
         datei.cancelWriting();
         return false;
     }

@@ -151,7 +151,8 @@ private Q_SLOTS:
     {
         oeffnen(skriptAus({}));
         QList<QLineEdit*> boxen = se->findChildren<QLineEdit*>();
-        boxen << control<QLineEdit>("Text1", editor.get()) << control<QLineEdit>("Text2", editor.get());
+        boxen << control<QLineEdit>("Text1", editor.get())
+              << control<QLineEdit>("Text2", editor.get());
         for (QLineEdit* b : boxen) {
             b->setText("a");
             b->end(false);

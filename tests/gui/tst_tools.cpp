@@ -115,7 +115,8 @@ private Q_SLOTS:
         QVERIFY(QDir().mkdir(spiel->pfad("items/Tuer1.skp")));
         clickWith("Command1_1", QMessageBox::Ok);
         QCOMPARE(letzteMeldung(),
-                 meldung("Die Skriptdatei " + QDir::toNativeSeparators(spiel->pfad("items/Tuer1.skp")) +
+                 meldung("Die Skriptdatei " +
+                             QDir::toNativeSeparators(spiel->pfad("items/Tuer1.skp")) +
                              " kann nicht geöffnet werden.",
                          QMessageBox::Ok, QMessageBox::NoButton, QMessageBox::Warning));
         QVERIFY(QFileInfo(spiel->pfad("items/Tuer1.skp")).isDir());
@@ -139,7 +140,8 @@ private Q_SLOTS:
             clickWith("Command1_0", QMessageBox::No);
             const QString frage = desktop->messages.last().text;
             const int zeile = frage.section("Zeile ", 1).section(' ', 0, 0).toInt();
-            QVERIFY2(frage.contains("ist fehlerhaft") && zeile >= 1 && zeile <= teil.count('\r') + 1,
+            QVERIFY2(frage.contains("ist fehlerhaft") && zeile >= 1 &&
+                         zeile <= teil.count('\r') + 1,
                      qPrintable(QString("cut at %1: %2").arg(n).arg(frage)));
             QVERIFY(!geoeffnet);
             QCOMPARE(spiel->inhalt("items/Tuer0.skp"), teil);
@@ -275,10 +277,10 @@ private Q_SLOTS:
             }
             return weg;
         };
-        const QStringList staemme = {"Tür", "tür", "Baum", "Haus.alt", "a.b", "Straße", "ÖL", "x",
-                                     "Zwei Wörter"};
+        const QStringList staemme = {"Tür",    "tür", "Baum", "Haus.alt",   "a.b",
+                                     "Straße", "ÖL",  "x",    "Zwei Wörter"};
         const QStringList andere = {"graphics/notiz.txt", "graphics/Tür.jpeg", "graphics/a.bmp.bak",
-                                    "graphics/ton.wav", "sounds/bild.bmp", "sounds/a.wav~",
+                                    "graphics/ton.wav",   "sounds/bild.bmp",   "sounds/a.wav~",
                                     "sounds/Tür.ogg"};
         const QVector<qint32> zaehltNicht = {Befehlstabelle::PlayAvi, Befehlstabelle::Print,
                                              Befehlstabelle::Goto, Befehlstabelle::PlayMusic,
@@ -362,7 +364,8 @@ private Q_SLOTS:
                 {"graphics/rohr.bmp", draussen.filePath("rohr")}};
             for (const auto& [link, ziel] : links)
                 QVERIFY(QFile::link(ziel, spiel->pfad(link)));
-            bilder << "graphics/Verweis.Bmp" << "graphics/Außen.gif";
+            bilder << "graphics/Verweis.Bmp"
+                   << "graphics/Außen.gif";
             klaenge << "sounds/Fremd.WAV";
             bildWerte << geschrieben("Außen.gif");
             anhaengen(raeume.back().StartSkript, Befehlstabelle::LoadPic, bildWerte.last());
