@@ -99,5 +99,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     for (const QString& z : zeilen)
         ueberschriften += !z.isEmpty() && !z.startsWith(QLatin1Char(' ')) ? 1 : 0;
     pruefe(ueberschriften == 5, "a reference broke the report's groups");
+    for (const QChar c : text)
+        pruefe(c == QLatin1Char('\n') ||
+                   (c.unicode() >= 0x20 && (c.unicode() < 0x7F || c.unicode() >= 0xA0)),
+               "a control character in the report");
     return 0;
 }

@@ -35,6 +35,9 @@ public:
     {
         const auto [ordner, unter] = ort(r.art);
         const QString name = DateiName(ohneLeerzeichen(r.wert));
+        // No file has a NUL in its name, and Qt warns about every path that holds one.
+        if (r.wert.contains(QChar(0)))
+            return relativ(unter, name);
         const bool da = r.art == Referenz::Art::Hintergrund
                             ? QFileInfo(bildPfad(ohneLeerzeichen(r.wert), m, &suche)).isFile()
                             : !suche.finde(ordner, name).isEmpty();
@@ -162,8 +165,15 @@ QString befundText(const Befund& befund)
         text += titel + QLatin1Char('\n');
         if (zeilen.isEmpty())
             text += QStringLiteral("  (keine)\n");
-        for (const QString& zeile : zeilen)
+        for (QString zeile : zeilen) {
+            // Names come from broken files and any file name: a control character must neither
+            // break the one-line-per-entry form nor reach the terminal.
+            for (QChar& c : zeile) {
+                if (c.unicode() < 0x20 || (c.unicode() >= 0x7F && c.unicode() < 0xA0))
+                    c = QLatin1Char('?');
+            }
             text += QStringLiteral("  ") + zeile + QLatin1Char('\n');
+        }
     };
     const auto unlesbar = [](const QVector<Befund::Unlesbar>& dateien) {
         QStringList zeilen;

@@ -20,7 +20,12 @@ void kaputtesSpiel(const TestSpiel& s)
         QVERIFY(s.datei(datei));
     Module1 a;
     a.setHintergrund("graphics\\bg.bmp");
-    a.StartSkript = skriptAus({{5, " BAUM.bmp "}, {4, "b.lsd"}, {4, "fehlt.lsd"}, {2, "x.bmp"}});
+    a.StartSkript = skriptAus({{5, " BAUM.bmp "},
+                               {4, "b.lsd"},
+                               {4, "fehlt.lsd"},
+                               {2, "x.bmp"},
+                               {5, "rot" + QString(QChar(0x1b)) + "c.bmp"},
+                               {1, QString("a") + QChar(0) + "b" + QChar(0x85) + ".wav"}});
     HotSpot& tuer = a.HotSpots[a.neuerHotSpot(0)];
     tuer.Name = "Tür";
     tuer.Cursor = "fehlt.cur";
@@ -80,6 +85,7 @@ private Q_SLOTS:
     {
         TestSpiel s;
         kaputtesSpiel(s);
+        QTest::failOnWarning(QRegularExpression(".*")); // a NUL in a name is not Qt's to see
         const Befund b = ordnerPruefen(s.m);
         QVERIFY(!b.inOrdnung());
         QCOMPARE(befundText(b), QString(R"(Unbenutzte Bilder:
@@ -92,6 +98,8 @@ Gegenstandsskripte, die nicht gelesen werden können:
   items/Schwert1.skp (Lesen bricht in Zeile 4 ab)
 Verweise auf Dateien, die es nicht gibt:
   rooms/fehlt.lsd (rooms/a.lsd, Startskript, Zeile 3: Goto "fehlt.lsd")
+  graphics/rot?c.bmp (rooms/a.lsd, Startskript, Zeile 5: LoadPic "rot?c.bmp")
+  sounds/a?b?.wav (rooms/a.lsd, Startskript, Zeile 6: PlayWav "a?b?.wav")
   items/fehlt.gif (rooms/a.lsd, HotSpot "Tür", Tue, Zeile 3: IfItem "fehlt.gif")
   movies/fehlt.avi (rooms/a.lsd, HotSpot "Tür", Tue, Zeile 4: PlayAvi "fehlt.avi")
   cursors/fehlt.cur (rooms/a.lsd, HotSpot "Tür", Cursor "fehlt.cur")
