@@ -93,19 +93,6 @@ private Q_SLOTS:
         QString path = "/home/\u2603/cursors/hand.cur";
         QCOMPARE(cursor.validate(path, pos), QValidator::Acceptable);
         QCOMPARE(name.validate(path, pos), QValidator::Invalid);
-
-        // Typed, the refused character is left out; pasted, the whole text is. The box
-        // then names what it refuses.
-        QLineEdit box;
-        StorableTextValidator::attach(&box, false);
-        box.show();
-        for (QString text : {"a\"b", "a\nb", "a\tb", "a\u2603b", "a\u0081b"}) {
-            box.clear();
-            EditorImTest::type(&box, text);
-            box.insert(text);
-            QCOMPARE(box.text(), QString("ab"));
-        }
-        QVERIFY(QToolTip::text().contains("Steuerzeichen (etwa Tabulatoren)"));
     }
 };
 

@@ -166,6 +166,8 @@ private Q_SLOTS:
             QTest::keyClick(b, Qt::Key_V, Qt::ControlModifier);
             QVERIFY2(b->text() == "ab\u20AC", qPrintable(b->objectName() + ": " + b->text()));
         }
+        // The box then names what it refuses.
+        QVERIFY(QToolTip::text().contains("Steuerzeichen (etwa Tabulatoren)"));
     }
 
     void insertingMovingAndDeletingKeepBlocksAndIndents()
