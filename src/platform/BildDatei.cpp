@@ -1,8 +1,10 @@
 #include "BildDatei.h"
 
+#include "roomfile/TextFile.h"
+
+#include <QBuffer>
 #include <QImageReader>
 #include <QImageWriter>
-#include <QSaveFile>
 
 namespace BildDatei {
 
@@ -26,24 +28,19 @@ QImage laden(const QString& pfad, QString* fehler)
 
 bool bmpSchreiben(const QString& pfad, const QImage& bild, QString* fehler)
 {
-    QSaveFile datei(pfad);
-    if (!datei.open(QIODevice::WriteOnly)) {
+    // Encoded in memory first, then saved by the one safe writer the room files use.
+    QByteArray bytes;
+    QBuffer puffer(&bytes);
+    puffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&puffer, "BMP");
+    if (!writer.write(bild)) {
         if (fehler)
-            *fehler = datei.errorString();
+            *fehler = writer.errorString();
         return false;
     }
-    QImageWriter writer(&datei, "BMP");
-    // commit() misses a failed flush of its buffer: a file cut short would count as written.
-    if (!writer.write(bild) || !datei.flush()) {
+    if (!TextFile::write(pfad, bytes)) {
         if (fehler)
-            *fehler = writer.error() != QImageWriter::UnknownError ? writer.errorString()
-                                                                   : datei.errorString();
-        datei.cancelWriting();
-        return false;
-    }
-    if (!datei.commit()) {
-        if (fehler)
-            *fehler = datei.errorString();
+            *fehler = QStringLiteral("Die Datei kann nicht geschrieben werden.");
         return false;
     }
     return true;

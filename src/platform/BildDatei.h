@@ -12,7 +12,7 @@ namespace BildDatei {
 /// the file is missing or holds no picture; `fehler` then says why.
 QImage laden(const QString& pfad, QString* fehler = nullptr);
 
-/// Writes `bild` as a Windows bitmap through a temporary file, so a failed write leaves
+/// Writes `bild` as a Windows bitmap the way room files are saved, so a failed write leaves
 /// the file that was there exactly as it was.
 bool bmpSchreiben(const QString& pfad, const QImage& bild, QString* fehler = nullptr);
 

@@ -4,7 +4,7 @@
 #include <QString>
 #include <optional>
 
-/// Whole-file reads and writes for the editor's text files.
+/// Whole-file reads and writes for the editor's files.
 namespace TextFile {
 
 /// The file's bytes, or nothing when it cannot be opened or read.
