@@ -2,6 +2,7 @@
 // sounds it leaves unused are exactly those that no file name in the room names, compared by
 // a plain rule of our own. The lists hold the room's own names in other spellings, so the
 // fuzzer reaches matches as well as misses.
+#include "ModellWerte.h"
 #include "RaumRegeln.h"
 #include "check/Pruefung.h"
 #include "check/Referenzen.h"
@@ -58,21 +59,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 
     // What the room names, straight from the model.
     QStringList bildWerte, klangWerte;
-    if (const auto hintergrund = RoomFile::hintergrundLesen(bytes))
-        bildWerte << *hintergrund;
-    QVector<const Skript*> skripte{&m.StartSkript, &m.TimerSkript};
-    for (qint32 h = 0; h <= m.HotSpotMax; ++h) {
-        for (const Skript& s : m.HotSpots[h].Skripte)
-            skripte << &s;
-    }
-    for (const Skript* s : skripte) {
-        for (qint32 i = 0; i <= s->MaxZeile; ++i) {
-            const auto art = befehlsArt(s->Befehl[i]);
-            if (art == Referenz::Art::Bild)
-                bildWerte << s->Parameter[i];
-            else if (art == Referenz::Art::Klang)
-                klangWerte << s->Parameter[i];
-        }
+    for (const auto& [art, wert] :
+         modellWerte(m, RoomFile::hintergrundLesen(bytes).value_or(QString()))) {
+        if (art == Referenz::Art::Hintergrund || art == Referenz::Art::Bild)
+            bildWerte << wert;
+        else if (art == Referenz::Art::Klang)
+            klangWerte << wert;
     }
 
     QStringList bilder{QStringLiteral("baum.bmp"), QStringLiteral("Tür.JPG")};
