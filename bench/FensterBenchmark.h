@@ -29,6 +29,7 @@ public:
     }
     bool startProgram(const QString&, const QStringList&) override { return true; }
     bool openFolder(const QString&) override { return true; }
+    bool moveToTrash(const QString&) override { return false; }
 };
 
 /// Offscreen unless a platform is asked for; set before the application is made.

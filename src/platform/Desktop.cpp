@@ -1,11 +1,15 @@
 #include "Desktop.h"
 
+#include "Papierkorb.h"
+
 #include <QDesktopServices>
 #include <QDialog>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QHeaderView>
 #include <QProcess>
+#include <QTreeView>
 #include <QUrl>
 
 QString qtNameFilter(const QString& filter)
@@ -30,12 +34,28 @@ QString QtDesktop::chooseFile(QWidget* parent, const FileRequest& request)
         start = QDir::isAbsolutePath(request.preset) ? request.preset
                                                      : QDir(ordner).filePath(request.preset);
     }
+    QFileDialog dialog(parent, request.title, start, qtNameFilter(request.filter));
     // The author sees only the description; the patterns still filter.
-    const QFileDialog::Options options = QFileDialog::HideNameFilterDetails;
-    const QString filter = qtNameFilter(request.filter);
-    if (request.mode == FileRequest::Mode::Save)
-        return QFileDialog::getSaveFileName(parent, request.title, start, filter, nullptr, options);
-    return QFileDialog::getOpenFileName(parent, request.title, start, filter, nullptr, options);
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
+    if (request.mode == FileRequest::Mode::Save) {
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+    } else {
+        dialog.setFileMode(QFileDialog::ExistingFile);
+    }
+    // Qt's own dialog sizes its columns for English texts in a larger font: German sizes and
+    // types were cut short. A native dialog sizes itself.
+    dialog.resize(760, 460);
+    if (auto* liste = dialog.findChild<QTreeView*>(QStringLiteral("treeView"))) {
+        QHeaderView* kopf = liste->header();
+        kopf->setStretchLastSection(false);
+        kopf->setSectionResizeMode(0, QHeaderView::Stretch);
+        for (int spalte = 1; spalte < kopf->count(); ++spalte)
+            kopf->setSectionResizeMode(spalte, QHeaderView::ResizeToContents);
+    }
+    if (dialog.exec() != QDialog::Accepted)
+        return QString();
+    return dialog.selectedFiles().value(0);
 }
 
 QMessageBox::StandardButton QtDesktop::message(QWidget* parent, const MessageRequest& request)
@@ -59,4 +79,9 @@ bool QtDesktop::startProgram(const QString& program, const QStringList& argument
 bool QtDesktop::openFolder(const QString& folder)
 {
     return QDesktopServices::openUrl(QUrl::fromLocalFile(folder));
+}
+
+bool QtDesktop::moveToTrash(const QString& path)
+{
+    return Papierkorb::verschieben(path);
 }

@@ -50,6 +50,9 @@ public:
     virtual bool startProgram(const QString& program, const QStringList& arguments) = 0;
     /// Opens a folder in the desktop's file browser.
     virtual bool openFolder(const QString& folder) = 0;
+    /// Moves a file into the desktop's trash (the recycle bin on Windows), from where the
+    /// author can bring it back. False where the platform has no trash for it.
+    virtual bool moveToTrash(const QString& path) = 0;
 };
 
 /// The real desktop, through Qt.
@@ -61,6 +64,7 @@ public:
     void showModal(QDialog& dialog) override;
     bool startProgram(const QString& program, const QStringList& arguments) override;
     bool openFolder(const QString& folder) override;
+    bool moveToTrash(const QString& path) override;
 };
 
 /// "Description|*.a;*.b" in Qt's form, "Description (*.a *.b)".

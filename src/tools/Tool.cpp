@@ -5,6 +5,7 @@
 #include "check/Referenzen.h"
 #include "model/Module1.h"
 #include "platform/Desktop.h"
+#include "platform/Papierkorb.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -203,12 +204,23 @@ void Tool::fehlerhafterRaum(const QString& pfad)
     frage.defaultButton = QMessageBox::No;
     if (desktop.message(this, frage) != QMessageBox::Yes)
         return;
-    if (!QFile::remove(pfad) && QFileInfo::exists(pfad))
+    switch (Papierkorb::entfernen(desktop, pfad)) {
+    case Papierkorb::Ergebnis::Weg:
+        break;
+    case Papierkorb::Ergebnis::Endgueltig:
+        warnen(QStringLiteral("Für die Datei %1 gibt es keinen Papierkorb: Sie wurde endgültig "
+                              "gelöscht.")
+                   .arg(QDir::toNativeSeparators(pfad)));
+        break;
+    case Papierkorb::Ergebnis::Geblieben:
         warnen(QStringLiteral("Die Datei %1 konnte nicht gelöscht werden.")
                    .arg(QDir::toNativeSeparators(pfad)));
+        break;
+    }
 }
 
-void Tool::loeschen(QListWidget* liste, const QString& ordner, QStringList& geblieben)
+void Tool::loeschen(QListWidget* liste, const QString& ordner, QStringList& endgueltig,
+                    QStringList& geblieben)
 {
     QStringList namen;
     for (int i = 0; i < liste->count(); ++i) {
@@ -217,9 +229,16 @@ void Tool::loeschen(QListWidget* liste, const QString& ordner, QStringList& gebl
     }
     for (const QString& name : namen) {
         const QString pfad = ordner + name;
-        // A file that is already gone is no failure: it was to go anyway.
-        if (!QFile::remove(pfad) && QFileInfo::exists(pfad))
+        switch (Papierkorb::entfernen(desktop, pfad)) {
+        case Papierkorb::Ergebnis::Weg:
+            break;
+        case Papierkorb::Ergebnis::Endgueltig:
+            endgueltig.append(QDir::toNativeSeparators(pfad));
+            break;
+        case Papierkorb::Ergebnis::Geblieben:
             geblieben.append(QDir::toNativeSeparators(pfad));
+            break;
+        }
     }
 }
 
@@ -227,15 +246,26 @@ void Tool::kill()
 {
     if (laeuft)
         return;
-    QStringList geblieben;
-    loeschen(file1, m.GraphicsPfad, geblieben);
-    loeschen(file3, m.SoundsPfad, geblieben);
-    if (geblieben.isEmpty())
-        return;
-    constexpr int hoechstens = 20;
-    QString text = QStringLiteral("Diese Dateien konnten nicht gelöscht werden:\n\n") +
-                   QStringList(geblieben.mid(0, hoechstens)).join(QLatin1Char('\n'));
-    if (geblieben.size() > hoechstens)
-        text += QStringLiteral("\n… und %1 weitere.").arg(geblieben.size() - hoechstens);
-    warnen(text);
+    QStringList endgueltig, geblieben;
+    loeschen(file1, m.GraphicsPfad, endgueltig, geblieben);
+    loeschen(file3, m.SoundsPfad, endgueltig, geblieben);
+    // Everything in the trash: nothing to say, as "kill" never said anything.
+    const auto liste = [](const QString& kopf, const QStringList& pfade) {
+        constexpr int hoechstens = 20;
+        QString text = kopf + QStringLiteral("\n\n") +
+                       QStringList(pfade.mid(0, hoechstens)).join(QLatin1Char('\n'));
+        if (pfade.size() > hoechstens)
+            text += QStringLiteral("\n… und %1 weitere.").arg(pfade.size() - hoechstens);
+        return text;
+    };
+    QStringList absaetze;
+    if (!endgueltig.isEmpty())
+        absaetze << liste(QStringLiteral("Für diese Dateien gibt es keinen Papierkorb; sie wurden "
+                                         "endgültig gelöscht:"),
+                          endgueltig);
+    if (!geblieben.isEmpty())
+        absaetze << liste(QStringLiteral("Diese Dateien konnten nicht gelöscht werden:"),
+                          geblieben);
+    if (!absaetze.isEmpty())
+        warnen(absaetze.join(QStringLiteral("\n\n")));
 }

@@ -9,6 +9,7 @@ class QPushButton;
 
 /// The game-folder checker: "Start" selects every picture and sound that no room and no item
 /// script names and offers to delete rooms that cannot be read; "kill" deletes the selection.
+/// Deleted files go to the desktop's trash.
 class Tool : public QDialog
 {
     Q_OBJECT
@@ -31,7 +32,10 @@ private:
     void start();
     void kill();
     void fehlerhafterRaum(const QString& pfad);
-    void loeschen(QListWidget* liste, const QString& ordner, QStringList& geblieben);
+    /// Moves the selected files of `liste` to the trash; names those deleted for good and those
+    /// that stayed.
+    void loeschen(QListWidget* liste, const QString& ordner, QStringList& endgueltig,
+                  QStringList& geblieben);
     void warnen(const QString& text);
 
     Module1& m;

@@ -12,6 +12,26 @@
 #include <sys/stat.h>
 #endif
 
+namespace {
+
+// "kill" puts files into the trash: the trash of a home of the test's own, on the same disk
+// as the test's game folders, so that the desktop uses it for them.
+struct EigenesZuhause
+{
+    QTemporaryDir dir;
+    EigenesZuhause()
+    {
+        qputenv("HOME", dir.path().toUtf8());
+        qputenv("XDG_DATA_HOME", dir.filePath("share").toUtf8());
+    }
+    QString papierkorb(const QString& relativ = {}) const
+    {
+        return dir.filePath("share/Trash" + (relativ.isEmpty() ? "" : "/" + relativ));
+    }
+} zuhause;
+
+} // namespace
+
 class TestTools : public QObject, EditorImTest
 {
     Q_OBJECT
@@ -204,9 +224,15 @@ private Q_SLOTS:
         // "kill" deletes the selection; a file that cannot be deleted is named.
         QVERIFY(QFile::remove(spiel->pfad("sounds/frei.mp3")));
         QVERIFY(QDir().mkpath(spiel->pfad("sounds/frei.mp3/voll")));
+        desktop->noTrash = true;
         clickWith("Command2", QMessageBox::Ok);
         QCOMPARE(letzteMeldung(),
-                 meldung("Diese Dateien konnten nicht gelöscht werden:\n\n" +
+                 meldung("Für diese Dateien gibt es keinen Papierkorb; sie wurden endgültig "
+                         "gelöscht:\n\n" +
+                             QDir::toNativeSeparators(spiel->pfad("graphics/frei.gif")) + "\n" +
+                             QDir::toNativeSeparators(spiel->pfad("graphics/nach.bmp")) + "\n" +
+                             QDir::toNativeSeparators(spiel->pfad("sounds/nach.wav")) +
+                             "\n\nDiese Dateien konnten nicht gelöscht werden:\n\n" +
                              QDir::toNativeSeparators(spiel->pfad("sounds/frei.mp3")),
                          QMessageBox::Ok, QMessageBox::NoButton, QMessageBox::Warning));
         QCOMPARE(spiel->dateien("graphics") + spiel->dateien("sounds"),
@@ -241,6 +267,52 @@ private Q_SLOTS:
         tool.zeigen();
         QCOMPARE(tool.windowTitle(), QString("Form1"));
     }
+
+#ifdef Q_OS_UNIX // the freedesktop trash
+    void killAndTheFaultyRoomGoToTheTrash()
+    {
+        QVERIFY(QDir(zuhause.papierkorb()).removeRecursively());
+        for (const char* datei : {"graphics/a.bmp", "sounds/b.wav"})
+            QVERIFY(spiel->datei(datei, datei));
+        QVERIFY(spiel->datei("rooms/kaputt.lsd", "\"x"));
+        Tool tool(*m, *desktop);
+        fenster = &tool;
+        tool.laden();
+        tool.show();
+        clickWith("Command1", QMessageBox::Yes, QMessageBox::Ok);
+        click("Command2");
+        // Nothing to say: everything can be brought back, with where it came from.
+        QCOMPARE(letzteMeldung(), meldung("Fertig"));
+        QCOMPARE(spiel->dateien("graphics") + spiel->dateien("sounds") + spiel->dateien("rooms"),
+                 QStringList());
+        QCOMPARE(QDir(zuhause.papierkorb("files")).entryList(QDir::Files),
+                 QStringList({"a.bmp", "b.wav", "kaputt.lsd"}));
+        QCOMPARE(TextFile::read(zuhause.papierkorb("files/a.bmp")).value_or(""), "graphics/a.bmp");
+        const QByteArray info =
+            TextFile::read(zuhause.papierkorb("info/b.wav.trashinfo")).value_or("");
+        QVERIFY2(info.contains("\nPath=" + QFile::encodeName(spiel->pfad("sounds/b.wav"))), info);
+
+        // No trash to be had: deleted for good, and the author is told which.
+        QVERIFY(QDir(zuhause.papierkorb()).removeRecursively());
+        QVERIFY(TextFile::write(zuhause.papierkorb(), "kein Ordner"));
+        QVERIFY(spiel->datei("sounds/c.wav") && spiel->datei("rooms/kaputt.lsd", "\"x"));
+        tool.laden();
+        clickWith("Command1", QMessageBox::Yes, QMessageBox::Ok, QMessageBox::Ok);
+        QCOMPARE(letzteMeldung(1),
+                 meldung("Für die Datei " +
+                             QDir::toNativeSeparators(spiel->pfad("rooms/kaputt.lsd")) +
+                             " gibt es keinen Papierkorb: Sie wurde endgültig gelöscht.",
+                         QMessageBox::Ok, QMessageBox::NoButton, QMessageBox::Warning));
+        clickWith("Command2", QMessageBox::Ok);
+        QCOMPARE(letzteMeldung(),
+                 meldung("Für diese Dateien gibt es keinen Papierkorb; sie wurden endgültig "
+                         "gelöscht:\n\n" +
+                             QDir::toNativeSeparators(spiel->pfad("sounds/c.wav")),
+                         QMessageBox::Ok, QMessageBox::NoButton, QMessageBox::Warning));
+        QCOMPARE(spiel->dateien("sounds") + spiel->dateien("rooms"), QStringList());
+        QVERIFY(QFile::remove(zuhause.papierkorb()));
+    }
+#endif
 
     void startUndKillLoeschenGenauDasUnbenutzte()
     {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Desktop.h"
+#include "platform/Papierkorb.h"
 
 #include <QDialog>
 #include <deque>
@@ -49,6 +50,12 @@ public:
         openedFolders << folder;
         return true;
     }
+    /// The real trash, unless the test takes it away.
+    bool moveToTrash(const QString& path) override
+    {
+        return !noTrash && Papierkorb::verschieben(path);
+    }
+    bool noTrash = false;
 
     /// Each file dialog in one line: whether it saves, title, filter, folder and preset.
     QStringList dialogs;
