@@ -7,9 +7,12 @@
 #include "tools/Tool.h"
 
 #include <QApplication>
+#include <QCryptographicHash>
 #include <QDir>
+#include <QFileInfo>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QStandardPaths>
 #include <QTranslator>
 
 int main(int argc, char* argv[])
@@ -29,12 +32,25 @@ int main(int argc, char* argv[])
                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(&qtDeutsch);
 
+    // A room file named on the command line, as seen from where the editor was started.
+    const QStringList argumente = QCoreApplication::arguments();
+    const QString raumDatei =
+        argumente.size() > 1 ? QFileInfo(argumente.at(1)).absoluteFilePath() : QString();
+
     Module1 raum;
     raum.setzeOrdner(programmOrdner);
     QDir::setCurrent(programmOrdner);
 
     QtDesktop desktop;
     Editor editor(raum, desktop);
+    // Recovery copies lie in the user's data, apart for each game folder: a copy names its
+    // room file, and only an editor of that game can save it there.
+    const QByteArray spiel = QCryptographicHash::hash(QDir(programmOrdner).absolutePath().toUtf8(),
+                                                      QCryptographicHash::Sha1)
+                                 .toHex()
+                                 .left(16);
+    editor.kopienIn(QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) +
+                    QStringLiteral("/Wiederherstellung/") + QString::fromLatin1(spiel));
     // Made on first use and kept; owned by the window it last stood over.
     SkriptEditor* skriptEditor = nullptr;
     editor.skriptEditorZeigen = [&] {
@@ -57,5 +73,8 @@ int main(int argc, char* argv[])
         tool->zeigen();
     };
     editor.show();
+    editor.wiederherstellen();
+    if (!raumDatei.isEmpty())
+        editor.oeffnen(raumDatei);
     return QApplication::exec();
 }

@@ -108,14 +108,34 @@ void Picture1::paintEvent(QPaintEvent* event)
     painter.drawImage(event->rect(), image, event->rect());
 }
 
+void Picture1::strichAbschliessen()
+{
+    if (!aufnahme)
+        return;
+    const Aufnahme a = *aufnahme;
+    aufnahme.reset();
+    if (a.hotSpot < 0 || a.hotSpot > m.HotSpotMax)
+        return;
+    const QVector<RaumBearbeitung::Zelle> zellen =
+        RaumBearbeitung::unterschied(a.vorher, m.HotSpots[a.hotSpot].Feld);
+    if (!zellen.isEmpty())
+        Q_EMIT strichFertig(a.hotSpot, zellen);
+}
+
 void Picture1::mousePressEvent(QMouseEvent* event)
 {
     const int knopf = knopfWert(event->button());
     if (knopf == 0)
         return;
+    // A second button pressed during a stroke continues it; a stroke cut off by a redraw
+    // ends before the next begins.
+    if (!stroke.MausGedrueckt)
+        strichAbschliessen();
+    HotSpot* spot = ausgewaehlt();
+    if (spot && !aufnahme)
+        aufnahme = Aufnahme{auswahl(), spot->Feld};
     const QPointF p = event->position();
-    update(invertieren(
-        stroke.druecken(ausgewaehlt(), knopf, std::nearbyint(p.x()), std::nearbyint(p.y()))));
+    update(invertieren(stroke.druecken(spot, knopf, std::nearbyint(p.x()), std::nearbyint(p.y()))));
 }
 
 void Picture1::mouseMoveEvent(QMouseEvent* event)
@@ -131,4 +151,5 @@ void Picture1::mouseReleaseEvent(QMouseEvent* event)
     if (knopf == 0)
         return;
     update(invertieren(stroke.loslassen(ausgewaehlt(), knopf)));
+    strichAbschliessen();
 }

@@ -2,11 +2,13 @@
 
 #include "Picture2.h"
 #include "Strich.h"
+#include "model/RaumBearbeitung.h"
 
 #include <QImage>
 #include <QRegion>
 #include <QWidget>
 #include <functional>
+#include <optional>
 
 class Module1;
 struct HotSpot;
@@ -43,6 +45,15 @@ public:
     const Picture2& picture2() const { return holder; }
     const Strich& strich() const { return stroke; }
 
+    /// A stroke whose release the canvas has not seen yet (the room is about to change in
+    /// another way) ends here: what it changed so far is reported.
+    void strichAbschliessen();
+
+Q_SIGNALS:
+    /// A stroke has ended; it flipped these cells of the hotspot. Not sent when it changed
+    /// no cell.
+    void strichFertig(qint32 hotSpot, const QVector<RaumBearbeitung::Zelle>& zellen);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -60,5 +71,12 @@ private:
     std::function<int()> auswahl;
     Picture2 holder;
     Strich stroke;
+    /// The hotspot's cells as the stroke in progress found them.
+    struct Aufnahme
+    {
+        qint32 hotSpot;
+        decltype(HotSpot::Feld) vorher;
+    };
+    std::optional<Aufnahme> aufnahme;
     QImage image;
 };

@@ -4,6 +4,7 @@
 #include "platform/StorableTextValidator.h"
 
 #include <QCheckBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -57,6 +58,24 @@ HotSpotPanel::HotSpotPanel(QWidget* parent) : QGroupBox(QStringLiteral("Frame1")
     check2->setObjectName(QStringLiteral("Check2"));
     check2->setGeometry(0, 104, 105, 13);
     connect(check2, &QCheckBox::clicked, this, &HotSpotPanel::aktivClicked);
+
+    text1->installEventFilter(this);
+    text2->installEventFilter(this);
+}
+
+bool HotSpotPanel::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::FocusIn)
+        Q_EMIT besuchBeginnt();
+    // Undo and redo are the room's, also in a text box: the box's own would take back only
+    // its typing, behind the room's history.
+    if (event->type() == QEvent::ShortcutOverride) {
+        const auto* taste = static_cast<QKeyEvent*>(event);
+        if (taste->matches(QKeySequence::Undo) || taste->matches(QKeySequence::Redo) ||
+            taste->keyCombination() == QKeyCombination(Qt::CTRL, Qt::Key_Y))
+            return true;
+    }
+    return QGroupBox::eventFilter(watched, event);
 }
 
 void HotSpotPanel::fill(const HotSpot& hotSpot)

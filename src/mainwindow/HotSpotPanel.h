@@ -30,6 +30,12 @@ Q_SIGNALS:
     void aktivClicked(bool checked);
     void scriptRequested(int index);
     void cursorRequested();
+    /// The author has come to the name or cursor box: what is typed there from now on is
+    /// one step of the room's history.
+    void besuchBeginnt();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QLineEdit* text1;

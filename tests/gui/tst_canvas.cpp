@@ -54,6 +54,8 @@ private:
                     h.Feld[x][y] = true;
         }
         QVERIFY(spiel->raum("r.lsd", r));
+        if (editor->verlauf().geaendert())
+            desktop->answer(QMessageBox::Discard);
         clickWith("Command4", spiel->pfad("rooms/r.lsd"));
     }
     // Real mouse input through the window, so Qt's mouse grab takes part.

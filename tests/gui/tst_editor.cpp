@@ -45,7 +45,7 @@ private Q_SLOTS:
 
     void startsEmptyWithTheLaidOutControls()
     {
-        QCOMPARE(editor->windowTitle(), QString("Editor"));
+        QCOMPARE(titel(), QString("Editor"));
         QVERIFY(editor->minimumSize() == QSize(748, 484) &&
                 editor->maximumSize() == QSize(748, 484));
         const std::tuple<const char*, const char*, QRect> knoepfe[] = {
@@ -132,7 +132,7 @@ private Q_SLOTS:
                          QMessageBox::Ok, QMessageBox::NoButton, QMessageBox::Information));
         QCOMPARE(spiel->inhalt("rooms/leer.lsd"),
                  "\"" + QByteArray(100, ' ') + "\"\r\n-1\r\n-1\r\n-1\r\n");
-        QCOMPARE(editor->windowTitle(), QString("Editor - leer.lsd"));
+        QCOMPARE(titel(), QString("Editor - leer.lsd"));
 
         // A loaded room saved under a new name is its source, byte for byte.
         const QByteArray wald = beispiel("wald.lsd");
@@ -141,7 +141,7 @@ private Q_SLOTS:
                                               m->AppPfad + "rooms | " + raeume("leer.lsd"));
         QCOMPARE(rowTexts(list()), QStringList({"Tür 0, alt", "Tür 1, alt", "Tür 2, alt"}));
         QVERIFY(list()->currentRow() == -1 && panel()->isHidden());
-        QCOMPARE(editor->windowTitle(), QString("Editor - wald.lsd"));
+        QCOMPARE(titel(), QString("Editor - wald.lsd"));
         save("kopie.lsd");
         QCOMPARE(spiel->inhalt("rooms/kopie.lsd"), wald);
         // Saving over a room with another picture asks first.
@@ -153,9 +153,9 @@ private Q_SLOTS:
             meldung("Die Ausgangsdatei besitzt ein anderes Hintergrundbild. Trotzdem speichern?",
                     QMessageBox::Yes | QMessageBox::No, QMessageBox::No));
         QCOMPARE(spiel->inhalt("rooms/wald.lsd"), vorher);
-        QCOMPARE(editor->windowTitle(), QString("Editor - kopie.lsd"));
+        QCOMPARE(titel(), QString("Editor - kopie.lsd"));
         clickWith("Command5", raeume("wald.lsd"), QMessageBox::Yes, QMessageBox::Ok);
-        QCOMPARE(editor->windowTitle(), QString("Editor - wald.lsd"));
+        QCOMPARE(titel(), QString("Editor - wald.lsd"));
         // The same picture in another folder and case is no other picture.
         m->setHintergrund("C:\\Spiel\\graphics\\HAUS.BMP");
         save("wald.lsd");
@@ -185,7 +185,7 @@ private Q_SLOTS:
                              .arg(QDir::toNativeSeparators(raeume("kaputt.lsd")))
                              .arg(kaputt.count("\r\n") + 1),
                          QMessageBox::Ok, QMessageBox::NoButton, QMessageBox::Warning));
-        QCOMPARE(editor->windowTitle(), QString("Editor"));
+        QCOMPARE(titel(), QString("Editor"));
         // What was read before the fault stays, and the list agrees with the room.
         QCOMPARE(rowTexts(list()), QStringList({"Tür 0, alt", "Tür 1, alt"}));
         clickRow(list(), 1);
@@ -203,7 +203,7 @@ private Q_SLOTS:
         QCOMPARE(desktop->messages.last().icon, QMessageBox::Warning);
         QCOMPARE(spiel->inhalt("rooms/alt.lsd"), vorher);
         QCOMPARE(spiel->dateien("rooms"), QStringList({"alt.lsd"}));
-        QCOMPARE(editor->windowTitle(), QString("Editor"));
+        QCOMPARE(titel(), QString("Editor*")); // still changed
 #endif
         // A name that is a folder, a folder that is a file.
         QVERIFY(QDir().mkdir(raeume("ordner.lsd")));
@@ -249,7 +249,7 @@ private Q_SLOTS:
             QCOMPARE(m->HotSpotMax, antwort == QMessageBox::No ? 2 : -1);
         }
         QVERIFY(list()->count() == 0 && panel()->isHidden());
-        QCOMPARE(editor->windowTitle(), QString("Editor"));
+        QCOMPARE(titel(), QString("Editor"));
         QCOMPARE(editor->raumDatei(), QString());
     }
 

@@ -40,6 +40,9 @@ struct EditorImTest
         QCOMPARE(desktop->answers.size(), size_t(0));
     }
 
+    /// The title as the window shows it, with the change mark.
+    QString titel() const { return editor->windowHandle()->title(); }
+
     template <typename T = QWidget> T* control(const QString& name, const QWidget* in = nullptr)
     {
         if (T* c = (in ? in : fenster)->findChild<T*>(name))

@@ -1,0 +1,105 @@
+#include "RaumVerlauf.h"
+
+#include "HotSpotSchritt.h"
+#include "WertSchritt.h"
+#include "ZellenSchritt.h"
+#include "model/Module1.h"
+
+RaumVerlauf::RaumVerlauf(Module1& raum, QObject* parent) : QObject(parent), m(raum)
+{
+    // No limit: an author may take back a whole afternoon of strokes.
+    schritte.setUndoLimit(0);
+}
+
+void RaumVerlauf::vorherAusfuehren()
+{
+    if (imVorher || !vorher)
+        return;
+    imVorher = true;
+    vorher();
+    imVorher = false;
+}
+
+void RaumVerlauf::push(QUndoCommand* schritt)
+{
+    anwenden = true;
+    schritte.push(schritt);
+    anwenden = false;
+}
+
+void RaumVerlauf::melden(const Meldung& meldung)
+{
+    Q_EMIT angewendet(meldung);
+}
+
+void RaumVerlauf::wert(const RaumBearbeitung::Stelle& stelle, const RaumBearbeitung::Wert& wert,
+                       int besuch)
+{
+    if (anwenden)
+        return;
+    vorherAusfuehren();
+    if (!RaumBearbeitung::gibt(m, stelle) || RaumBearbeitung::lesen(m, stelle) == wert)
+        return;
+    push(new WertSchritt(m, *this, stelle, wert, besuch));
+}
+
+void RaumVerlauf::zellen(qint32 hotSpot, const QVector<RaumBearbeitung::Zelle>& umgeschaltet)
+{
+    if (umgeschaltet.isEmpty() || hotSpot < 0 || hotSpot > m.HotSpotMax)
+        return;
+    vorherAusfuehren();
+    push(new ZellenSchritt(m, *this, hotSpot, umgeschaltet));
+}
+
+void RaumVerlauf::neuerHotSpot()
+{
+    if (anwenden)
+        return;
+    vorherAusfuehren();
+    const qint32 index = m.HotSpotMax + 1;
+    push(new HotSpotSchritt(m, *this, true, index,
+                            HotSpot::neu(QStringLiteral("Noname") + QString::number(index)),
+                            auswahl ? auswahl() : -1));
+}
+
+void RaumVerlauf::hotSpotLoeschen(qint32 i)
+{
+    if (anwenden)
+        return;
+    vorherAusfuehren();
+    if (i < 0 || i > m.HotSpotMax)
+        return;
+    push(new HotSpotSchritt(m, *this, false, i, m.HotSpots[i], i));
+}
+
+void RaumVerlauf::rueckgaengig()
+{
+    if (anwenden)
+        return;
+    vorherAusfuehren();
+    anwenden = true;
+    schritte.undo();
+    anwenden = false;
+}
+
+void RaumVerlauf::wiederholen()
+{
+    if (anwenden)
+        return;
+    vorherAusfuehren();
+    anwenden = true;
+    schritte.redo();
+    anwenden = false;
+}
+
+void RaumVerlauf::neuBeginnen(bool geaendert)
+{
+    schritte.clear();
+    if (geaendert)
+        schritte.resetClean();
+}
+
+void RaumVerlauf::gespeichert()
+{
+    schritte.setClean();
+}

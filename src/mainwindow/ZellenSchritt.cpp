@@ -1,0 +1,32 @@
+#include "ZellenSchritt.h"
+
+#include "RaumVerlauf.h"
+
+ZellenSchritt::ZellenSchritt(Module1& raum, RaumVerlauf& verlauf, qint32 hotSpot,
+                             QVector<RaumBearbeitung::Zelle> zellen)
+    : QUndoCommand(QStringLiteral("Zellen")), m(raum), verlauf(verlauf), hotSpot(hotSpot),
+      zellen(std::move(zellen))
+{
+}
+
+void ZellenSchritt::umschalten(bool zurueck)
+{
+    RaumVerlauf::Meldung meldung;
+    meldung.art = RaumVerlauf::Meldung::Art::Zellen;
+    meldung.hotSpot = meldung.auswahl = hotSpot;
+    meldung.durchAutor = erstesMal && !zurueck;
+    if (!meldung.durchAutor)
+        RaumBearbeitung::umschalten(m.HotSpots[hotSpot], zellen);
+    erstesMal = false;
+    verlauf.melden(meldung);
+}
+
+void ZellenSchritt::undo()
+{
+    umschalten(true);
+}
+
+void ZellenSchritt::redo()
+{
+    umschalten(false);
+}
