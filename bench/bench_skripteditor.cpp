@@ -3,13 +3,16 @@
 #include "platform/Desktop.h"
 #include "platform/Look.h"
 #include "script/SkriptEditor.h"
+#include "script/SkriptText.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QDialog>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListView>
 #include <QListWidget>
+#include <QMimeData>
 #include <QPushButton>
 #include <benchmark/benchmark.h>
 #include <memory>
@@ -65,11 +68,14 @@ struct Fenster
                                                  QItemSelectionModel::ClearAndSelect);
         QCoreApplication::processEvents();
     }
-    void taste(QWidget* w, int key, const QString& text = {})
+    /// A key pressed and released; a shortcut of the window takes it first, as it does from
+    /// the keyboard.
+    void taste(QWidget* w, int key, const QString& text = {},
+               Qt::KeyboardModifiers mit = Qt::NoModifier)
     {
-        QKeyEvent druck(QEvent::KeyPress, key, Qt::NoModifier, text);
+        QKeyEvent druck(QEvent::KeyPress, key, mit, text);
         QApplication::sendEvent(w, &druck);
-        QKeyEvent los(QEvent::KeyRelease, key, Qt::NoModifier, text);
+        QKeyEvent los(QEvent::KeyRelease, key, mit, text);
         QApplication::sendEvent(w, &los);
         QCoreApplication::processEvents();
     }
@@ -162,6 +168,26 @@ void loeschen(benchmark::State& state)
     }
 }
 
+// Ctrl+V of 10,000 lines below the middle line: with argument 0 the lines exactly as the editor
+// copies them, with 1 as plain text from elsewhere.
+void zwischenablage(benchmark::State& state)
+{
+    Fenster f;
+    QMimeData* daten = SkriptText::alsMimeDaten(langesSkript());
+    if (state.range(0) == 1)
+        daten->removeFormat(SkriptText::mimeTyp());
+    QGuiApplication::clipboard()->setMimeData(daten);
+    for (auto _ : state) {
+        state.PauseTiming();
+        f.frisch();
+        f.list1->setFocus();
+        state.ResumeTiming();
+        f.taste(f.list1, Qt::Key_V, {}, Qt::ControlModifier);
+    }
+    if (f.list1->model()->rowCount() != 2 * Zeilen)
+        state.SkipWithError("nothing pasted");
+}
+
 } // namespace
 
 BENCHMARK(oeffnen)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
@@ -169,6 +195,7 @@ BENCHMARK(tastendruck)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 BENCHMARK(einfuegen)->Arg(1)->Arg(4)->Unit(benchmark::kMillisecond);
 BENCHMARK(verschieben)->Unit(benchmark::kMillisecond);
 BENCHMARK(loeschen)->Unit(benchmark::kMillisecond);
+BENCHMARK(zwischenablage)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {

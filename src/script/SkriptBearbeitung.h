@@ -19,4 +19,17 @@ bool runter(Skript& skript, qint32 s);
 /// Removes line s, whatever block it opens or closes.
 bool loeschen(Skript& skript, qint32 s);
 
+/// The last line of the block that line s opens: the "EndIf" that closes an "IF" or
+/// "IfItem", the "EndSelect" that closes a "SelectCase", counting the nested blocks of the
+/// same kind; the last line of the script when none closes it. Any other line is a block
+/// of its own: s.
+qint32 blockEnde(const Skript& skript, qint32 s);
+
+/// Those of the lines `ab` to `ab + anzahl - 1` that the script has, as a script of their own.
+Skript zeilen(const Skript& skript, qint32 ab, qint32 anzahl);
+/// Puts the lines of `neu` in place of the `anzahl` lines from `ab` on (0 <= ab,
+/// ab + anzahl <= MaxZeile + 1): removes lines, inserts them or overwrites them, and undoes
+/// itself with the lines it replaced. Nothing moves when both runs have the same length.
+void ersetzen(Skript& skript, qint32 ab, qint32 anzahl, const Skript& neu);
+
 } // namespace SkriptBearbeitung

@@ -2,6 +2,8 @@
 
 #include "BefehlsPanel.h"
 #include "SkriptBearbeitung.h"
+#include "SkriptSchritt.h"
+#include "SkriptText.h"
 #include "SkriptZeilenModell.h"
 #include "ZeilenListe.h"
 #include "model/BildPfad.h"
@@ -12,16 +14,24 @@
 #include "platform/Desktop.h"
 #include "platform/StorableTextValidator.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMimeData>
 #include <QPushButton>
+#include <QUndoStack>
 #include <functional>
 
 using namespace Befehlstabelle;
 
 namespace {
+
+const QKeySequence rueckgaengigTaste(Qt::CTRL | Qt::Key_Z);
+const QList<QKeySequence> wiederholenTasten{QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
+                                            QKeySequence(Qt::CTRL | Qt::Key_Y)};
 
 int ausgewaehlt(const QAbstractItemView* liste)
 {
@@ -110,6 +120,7 @@ SkriptEditor::SkriptEditor(Module1& raum, Desktop& desktop, QWidget* parent)
         panel->hide();
         befehl[code] = panel;
         connect(panel->box(), &QLineEdit::textChanged, this, &SkriptEditor::boxGeaendert);
+        panel->box()->installEventFilter(this);
         if (QPushButton* b = panel->knopf()) {
             b->setAutoDefault(false);
             const Knopf art = Befehlstabelle::befehl(code).knopf;
@@ -123,6 +134,20 @@ SkriptEditor::SkriptEditor(Module1& raum, Desktop& desktop, QWidget* parent)
             });
         }
     }
+
+    verlauf = new QUndoStack(this);
+    const auto taste = [this](const QList<QKeySequence>& tasten, void (SkriptEditor::*tun)()) {
+        auto* a = new QAction(this);
+        a->setShortcuts(tasten);
+        connect(a, &QAction::triggered, this, tun);
+        addAction(a);
+    };
+    taste({rueckgaengigTaste}, &SkriptEditor::rueckgaengig);
+    taste(wiederholenTasten, &SkriptEditor::wiederholen);
+    // The parameter boxes keep these for their own text.
+    taste(QKeySequence::keyBindings(QKeySequence::Copy), &SkriptEditor::kopieren);
+    taste(QKeySequence::keyBindings(QKeySequence::Cut), &SkriptEditor::ausschneiden);
+    taste(QKeySequence::keyBindings(QKeySequence::Paste), &SkriptEditor::zwischenablageEinfuegen);
 }
 
 SkriptEditor::~SkriptEditor() = default;
@@ -143,6 +168,8 @@ void SkriptEditor::zeigen()
 void SkriptEditor::laden()
 {
     insertBusy = false;
+    verlauf->clear();
+    besuchBeenden();
     list2->clear();
     for (int r = 0; r < Anzahl; ++r) {
         const qint32 code = ListRowCommand(r);
@@ -176,15 +203,21 @@ void SkriptEditor::zeileWaehlen(int i)
 
 void SkriptEditor::zeileGewaehlt()
 {
+    besuchBeenden();
     const int i = zeile();
     if (insertBusy || i < 0)
         return;
-    for (BefehlsPanel* panel : befehl)
-        panel->hide();
+    panelZeigen(i);
+}
+
+void SkriptEditor::panelZeigen(int i)
+{
     const qint32 code = m.AktSkript.Befehl[i];
+    // A panel that stays keeps the focus in its box, where Ctrl+Z may have been pressed.
+    for (qint32 c = 0; c < Anzahl; ++c)
+        befehl[c]->setVisible(c == code);
     if (!bekannt(code))
         return;
-    befehl[code]->show();
     // Storing through the box trims the parameter, unless the box holds that text already.
     befehl[code]->box()->setText(ohneLeerzeichen(m.AktSkript.Parameter[i]));
 }
@@ -192,10 +225,101 @@ void SkriptEditor::zeileGewaehlt()
 void SkriptEditor::boxGeaendert(const QString& text)
 {
     const int i = zeile();
-    if (i < 0)
+    if (i < 0 || imVerlauf)
         return;
+    const QString alt = m.AktSkript.Parameter[i];
     m.AktSkript.Parameter[i] = text;
     modell->zeileGeaendert(i);
+    if (alt == text)
+        return;
+    if (laufend) {
+        laufend->nachtragen(i, alt, text);
+        return;
+    }
+    Skript vorher = SkriptBearbeitung::zeilen(m.AktSkript, i, 1);
+    vorher.Parameter[0] = alt;
+    auto* schritt = neuerSchritt(i, std::move(vorher), 1, i);
+    schritt->getippt(besuch);
+    verlauf->push(schritt);
+}
+
+SkriptSchritt* SkriptEditor::neuerSchritt(qint32 ab, Skript alt, qint32 anzahlNeu, int vorher)
+{
+    return new SkriptSchritt(
+        m.AktSkript,
+        [this](bool aufbauen, qint32 von, qint32 anzahl, int z) {
+            schrittZeigen(aufbauen, von, anzahl, z);
+        },
+        ab, std::move(alt), SkriptBearbeitung::zeilen(m.AktSkript, ab, anzahlNeu), vorher);
+}
+
+void SkriptEditor::aufzeichnen(qint32 ab, Skript alt, qint32 anzahlNeu, int vorher)
+{
+    besuchBeenden();
+    laufend = neuerSchritt(ab, std::move(alt), anzahlNeu, vorher);
+    verlauf->push(laufend);
+}
+
+void SkriptEditor::abschliessen()
+{
+    laufend->nachher(zeile());
+    laufend = nullptr;
+}
+
+void SkriptEditor::schrittZeigen(bool aufbauen, qint32 ab, qint32 anzahl, int i)
+{
+    imVerlauf = true;
+    if (aufbauen) {
+        aufbau();
+    } else {
+        for (qint32 z = ab; z < ab + anzahl; ++z)
+            modell->zeileGeaendert(z);
+    }
+    if (i >= 0) {
+        zeileWaehlen(i);
+        list1->scrollTo(modell->index(i));
+        panelZeigen(i);
+    } else {
+        list1->clearSelection();
+        for (BefehlsPanel* panel : befehl)
+            panel->hide();
+    }
+    imVerlauf = false;
+}
+
+void SkriptEditor::besuchBeenden()
+{
+    ++besuch;
+}
+
+void SkriptEditor::rueckgaengig()
+{
+    besuchBeenden();
+    verlauf->undo();
+}
+
+void SkriptEditor::wiederholen()
+{
+    besuchBeenden();
+    verlauf->redo();
+}
+
+bool SkriptEditor::eventFilter(QObject* objekt, QEvent* event)
+{
+    if (event->type() == QEvent::FocusOut) {
+        besuchBeenden();
+    } else if (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress) {
+        // The window's history, not the box's own, answers these keys.
+        const QKeySequence taste(static_cast<QKeyEvent*>(event)->keyCombination());
+        const bool zurueck = taste == rueckgaengigTaste;
+        if (zurueck || wiederholenTasten.contains(taste)) {
+            event->accept();
+            if (event->type() == QEvent::KeyPress)
+                zurueck ? rueckgaengig() : wiederholen();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(objekt, event);
 }
 
 void SkriptEditor::einfuegen()
@@ -205,8 +329,11 @@ void SkriptEditor::einfuegen()
         return;
     insertBusy = true;
     const qint32 code = ListRowCommand(r);
-    const qint32 p = SkriptBearbeitung::einfuegen(m.AktSkript, zeile(), code);
+    const int vorher = zeile();
+    const qint32 zeilenVorher = m.AktSkript.MaxZeile;
+    const qint32 p = SkriptBearbeitung::einfuegen(m.AktSkript, vorher, code);
     aufbau();
+    aufzeichnen(p, Skript(), m.AktSkript.MaxZeile - zeilenVorher, vorher);
     if (code == If || code == IfItem) {
         // "EndIf" and "Else" go in first, each shown for a moment with its empty parameter.
         befehl[EndIf]->box()->clear();
@@ -214,6 +341,7 @@ void SkriptEditor::einfuegen()
     }
     insertBusy = false;
     zeileWaehlen(p);
+    abschliessen();
     if (Befehlstabelle::befehl(code).box)
         befehl[code]->box()->setFocus();
 }
@@ -221,27 +349,41 @@ void SkriptEditor::einfuegen()
 void SkriptEditor::hoch()
 {
     const int s = zeile();
+    Skript alt = SkriptBearbeitung::zeilen(m.AktSkript, s - 1, 2);
     if (!SkriptBearbeitung::hoch(m.AktSkript, s))
         return;
     aufbau();
+    aufzeichnen(s - 1, std::move(alt), 2, s);
     zeileWaehlen(s - 1);
+    abschliessen();
 }
 
 void SkriptEditor::runter()
 {
     const int s = zeile();
+    Skript alt = SkriptBearbeitung::zeilen(m.AktSkript, s, 2);
     if (!SkriptBearbeitung::runter(m.AktSkript, s))
         return;
     aufbau();
+    aufzeichnen(s, std::move(alt), 2, s);
     zeileWaehlen(s + 1);
+    abschliessen();
 }
 
 void SkriptEditor::loeschen()
 {
-    int s = zeile();
+    const int s = zeile();
+    Skript alt = SkriptBearbeitung::zeilen(m.AktSkript, s, 1);
     if (!SkriptBearbeitung::loeschen(m.AktSkript, s))
         return;
     aufbau();
+    aufzeichnen(s, std::move(alt), 0, s);
+    folgendeZeileWaehlen(s);
+    abschliessen();
+}
+
+void SkriptEditor::folgendeZeileWaehlen(int s)
+{
     const int zeilen = modell->rowCount();
     if (s > zeilen - 1)
         s = zeilen - 1;
@@ -259,6 +401,7 @@ void SkriptEditor::dateiWaehlen(qint32 code)
     const QString pfad = desktop.chooseFile(this, r);
     if (pfad.isEmpty() || !StorableTextValidator::fileNameAccepted(desktop, this, pfad))
         return;
+    besuchBeenden();
     befehl[code]->box()->setText(DateiName(pfad));
 }
 
@@ -269,6 +412,7 @@ void SkriptEditor::zoomWaehlen(qint32 code)
         zoom = new Zoom(m, this);
     zoom->laden();
     desktop.showModal(*zoom);
+    besuchBeenden();
     befehl[code]->box()->setText(
         QStringLiteral("%1,%2,%3,%4").arg(m.ZoomX1).arg(m.ZoomY1).arg(m.ZoomX2).arg(m.ZoomY2));
 }
@@ -279,4 +423,54 @@ void SkriptEditor::farbenZeigen()
         farben = new Farben(this);
     farben->laden();
     desktop.showModal(*farben);
+}
+
+void SkriptEditor::kopieren()
+{
+    const int s = zeile();
+    if (s < 0)
+        return;
+    const qint32 ende = SkriptBearbeitung::blockEnde(m.AktSkript, s);
+    QGuiApplication::clipboard()->setMimeData(
+        SkriptText::alsMimeDaten(SkriptBearbeitung::zeilen(m.AktSkript, s, ende - s + 1)));
+}
+
+void SkriptEditor::ausschneiden()
+{
+    const int s = zeile();
+    if (s < 0)
+        return;
+    const qint32 anzahl = SkriptBearbeitung::blockEnde(m.AktSkript, s) - s + 1;
+    Skript alt = SkriptBearbeitung::zeilen(m.AktSkript, s, anzahl);
+    QGuiApplication::clipboard()->setMimeData(SkriptText::alsMimeDaten(alt));
+    SkriptBearbeitung::ersetzen(m.AktSkript, s, anzahl, Skript());
+    aufbau();
+    aufzeichnen(s, std::move(alt), 0, s);
+    folgendeZeileWaehlen(s);
+    abschliessen();
+}
+
+void SkriptEditor::zwischenablageEinfuegen()
+{
+    const QMimeData* daten = QGuiApplication::clipboard()->mimeData();
+    if (!daten)
+        return;
+    const SkriptText::Gelesen gelesen = SkriptText::ausMimeDaten(*daten);
+    if (!gelesen.fehler.isEmpty()) {
+        MessageRequest r;
+        r.text = gelesen.fehler;
+        r.icon = QMessageBox::Warning;
+        desktop.message(this, r);
+        return;
+    }
+    const qint32 anzahl = gelesen.zeilen.MaxZeile + 1;
+    if (anzahl == 0)
+        return;
+    const int vorher = zeile();
+    SkriptBearbeitung::ersetzen(m.AktSkript, vorher + 1, 0, gelesen.zeilen);
+    aufbau();
+    aufzeichnen(vorher + 1, Skript(), anzahl, vorher);
+    // The next paste goes below what this one brought.
+    zeileWaehlen(vorher + anzahl);
+    abschliessen();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Befehlstabelle.h"
+#include "model/Skript.h"
 
 #include <QDialog>
 #include <array>
@@ -11,6 +12,8 @@ class Farben;
 class Module1;
 class QAbstractItemView;
 class QListWidget;
+class QUndoStack;
+class SkriptSchritt;
 class SkriptZeilenModell;
 class ZeilenListe;
 class Zoom;
@@ -32,17 +35,41 @@ public:
     /// Loads the window afresh from AktSkript: all lines, nothing selected, no panel.
     void laden();
 
+protected:
+    bool eventFilter(QObject* objekt, QEvent* event) override;
+
 private:
     void aufbau();
     /// The selected line, -1 for none.
     int zeile() const;
     void zeileWaehlen(int i);
     void zeileGewaehlt();
+    void panelZeigen(int i);
     void boxGeaendert(const QString& text);
     void einfuegen();
     void hoch();
     void runter();
     void loeschen();
+    /// After a deletion at line s: the line that followed, else the new last one, if any.
+    void folgendeZeileWaehlen(int s);
+    /// The selected line, or the block it opens, as text.
+    void kopieren();
+    void ausschneiden();
+    /// The clipboard's lines below the selected line, or at the top; a text with a line that
+    /// is no command or holds what a room file cannot takes nothing and says so.
+    void zwischenablageEinfuegen();
+
+    // The history of this showing. Each edit is made as it always was and recorded after:
+    // the lines from `ab` on were `alt` and are now the next `anzahlNeu` lines.
+    SkriptSchritt* neuerSchritt(qint32 ab, Skript alt, qint32 anzahlNeu, int vorher);
+    void aufzeichnen(qint32 ab, Skript alt, qint32 anzahlNeu, int vorher);
+    /// Ends the recorded edit with the line it leaves selected.
+    void abschliessen();
+    void schrittZeigen(bool aufbauen, qint32 ab, qint32 anzahl, int zeile);
+    /// The keystrokes after this are a new step.
+    void besuchBeenden();
+    void rueckgaengig();
+    void wiederholen();
     void dateiWaehlen(qint32 code);
     void zoomWaehlen(qint32 code);
     void farbenZeigen();
@@ -56,6 +83,14 @@ private:
     std::array<BefehlsPanel*, Befehlstabelle::Anzahl> befehl{};
     /// During an insertion the passing selections show no panel.
     bool insertBusy = false;
+    QUndoStack* verlauf;
+    /// The step being recorded: a parameter its selection trims goes into it.
+    SkriptSchritt* laufend = nullptr;
+    /// The visit to a parameter box that typing belongs to: a focus that leaves the box, a
+    /// line selected and any other step end it.
+    int besuch = 0;
+    /// While undo or redo shows a line, its box stores nothing.
+    bool imVerlauf = false;
     Zoom* zoom = nullptr;
     Farben* farben = nullptr;
 };

@@ -1,7 +1,10 @@
 #include "EditorImTest.h"
+#include "model/BildPfad.h"
 #include "pickers/Farben.h"
 #include "script/Befehlstabelle.h"
+#include "script/SkriptBearbeitung.h"
 #include "script/SkriptEditor.h"
+#include "script/SkriptText.h"
 
 class TestSkriptEditor : public QObject, EditorImTest
 {
@@ -48,6 +51,37 @@ private:
         m->AktSkript = s;
         se->laden();
         se->show();
+    }
+    /// The same, the window active, so that its keys and the boxes' focus work as for an author.
+    void aktivOeffnen(const Skript& s)
+    {
+        oeffnen(s);
+        se->activateWindow();
+        // Active for real: a dialog counts as active while its parent is.
+        QTRY_COMPARE(QGuiApplication::focusWindow(), se->windowHandle());
+    }
+    /// A key with Ctrl (and Shift) where the focus is, as the keyboard sends it.
+    void strg(Qt::Key taste, bool shift = false)
+    {
+        QWidget* ziel = se->focusWidget() ? se->focusWidget() : se;
+        QTest::keyClick(ziel, taste,
+                        Qt::ControlModifier | (shift ? Qt::ShiftModifier : Qt::NoModifier));
+    }
+    QUndoStack* verlauf() { return se->findChild<QUndoStack*>(); }
+    /// The rows the line list must show for AktSkript.
+    QStringList zeilenDesSkripts()
+    {
+        return SkriptText::alsText(m->AktSkript).split('\n', Qt::SkipEmptyParts);
+    }
+    /// The selected line's panel shows its parameter, trimmed, or no panel is shown.
+    bool panelZeigtDieZeile()
+    {
+        const int i = selected();
+        const qint32 code = i < 0 ? -1 : m->AktSkript.Befehl[i];
+        if (!Befehlstabelle::bekannt(code))
+            return panel().isEmpty();
+        return panel() == QString::number(code) &&
+               box(code)->text() == ohneLeerzeichen(m->AktSkript.Parameter[i]);
     }
     void bild(const QString& name, QSize groesse)
     {
@@ -351,6 +385,199 @@ private Q_SLOTS:
             QVERIFY(*std::min_element(treffer, treffer + 16) >= 6);
         });
         click("Command7");
+    }
+
+    void randomEditsUndoToTheStartAndRedoToTheEnd()
+    {
+        QRandomGenerator zufall(13);
+        const qint32 codes[] = {3, 2, 16, 27, 0, 8, 9, 10, 24, 25, 26, 99};
+        const auto wort = [&](int max) { // spaces around it too, which a selection trims
+            QString w;
+            for (int n = zufall.bounded(max + 1); n > 0; --n)
+                w += QString(" abÄ€x")[zufall.bounded(6)];
+            return w;
+        };
+        const auto zufallsSkript = [&](int max, bool nurBekannte) {
+            QVector<QPair<qint32, QString>> zeilen;
+            for (int n = zufall.bounded(max + 1); n > 0; --n)
+                zeilen.append({codes[zufall.bounded(12 - nurBekannte)], wort(4)});
+            return skriptAus(zeilen);
+        };
+        for (int lauf = 0; lauf < 20; ++lauf) {
+            const Skript start = zufallsSkript(10, false);
+            aktivOeffnen(start);
+            QGuiApplication::clipboard()->setText(SkriptText::alsText(zufallsSkript(4, true)));
+            // The script after each step of the history, by the history's index.
+            QVector<Skript> stand{start};
+            int index = 0;
+            // One step for each thing done, or none and no change; typing goes into the step
+            // of its visit, which selecting its line may have begun.
+            const auto festhalten = [&](bool getippt) {
+                const int i = verlauf()->index();
+                if (i != index || verlauf()->count() != stand.size() - 1) {
+                    QVERIFY(i == index + 1);
+                    stand.resize(i + 1);
+                } else if (!getippt) {
+                    QCOMPARE(m->AktSkript, stand[i]);
+                }
+                stand[index = i] = m->AktSkript;
+                QCOMPARE(rows(), zeilenDesSkripts());
+            };
+            const auto zurueckOderVor = [&](bool zurueck, bool shift) {
+                strg(zurueck || shift ? Qt::Key_Z : Qt::Key_Y, !zurueck && shift);
+                const bool getan = std::exchange(index, verlauf()->index()) != index;
+                QCOMPARE(m->AktSkript, stand.value(index));
+                QVERIFY(rows() == zeilenDesSkripts() && (!getan || panelZeigtDieZeile()));
+            };
+            for (int schritt = 0; schritt < 25; ++schritt) {
+                const int was = zufall.bounded(10);
+                if (was >= 8) {
+                    zurueckOderVor(was == 8, zufall.bounded(2));
+                    continue;
+                }
+                if (!rows().isEmpty())
+                    select(zufall.bounded(int(rows().size())));
+                festhalten(false);
+                const qint32 code = selected() < 0 ? -1 : m->AktSkript.Befehl[selected()];
+                if (was == 0) {
+                    insert(list2()->item(zufall.bounded(Befehlstabelle::Anzahl))->text());
+                } else if (was <= 3) {
+                    click(QString("Command%1").arg(was));
+                } else if (was == 4 && Befehlstabelle::bekannt(code) && !box(code)->isHidden()) {
+                    QTest::mouseClick(box(code), Qt::LeftButton);
+                    type(box(code), wort(3));
+                    for (int n = zufall.bounded(3); n > 0; --n)
+                        QTest::keyClick(box(code), Qt::Key_Backspace);
+                    type(box(code), wort(2));
+                } else if (was >= 5) {
+                    list1()->setFocus();
+                    strg(was == 5 ? Qt::Key_C : was == 6 ? Qt::Key_X : Qt::Key_V);
+                }
+                festhalten(was == 4);
+            }
+            const Skript ende = stand.last();
+            for (int n = verlauf()->index(); n > 0; --n)
+                zurueckOderVor(true, false);
+            QCOMPARE(m->AktSkript, start);
+            for (int n = verlauf()->count(); n > 0; --n)
+                zurueckOderVor(false, zufall.bounded(2));
+            QCOMPARE(m->AktSkript, ende);
+        }
+    }
+
+    void undoAndRedoSelectTheLineTheyChange()
+    {
+        aktivOeffnen(skriptAus({{3, "a"}, {2, "  Hallo  "}}));
+        select(0);
+        insert("IF");
+        type(box(0), "Tür");
+        // Ctrl+Z in the box is the window's: the typing of the visit, then the whole block.
+        QCOMPARE(se->focusWidget(), box(0));
+        strg(Qt::Key_Z);
+        QVERIFY(rows()[1] == "IF " && selected() == 1 && box(0)->text().isEmpty());
+        QCOMPARE(se->focusWidget(), box(0));
+        strg(Qt::Key_Z);
+        QVERIFY(rows() == QStringList({"SetFlag a", "Print   Hallo  "}) && selected() == 0);
+        strg(Qt::Key_Y);
+        strg(Qt::Key_Z, true);
+        QVERIFY(rows()[1] == "IF Tür" && selected() == 1 && box(0)->text() == "Tür");
+
+        select(0);
+        click("Command2");
+        QTest::mouseClick(box(3), Qt::LeftButton);
+        type(box(3), "x");
+        QTest::keyClick(box(3), Qt::Key_Backspace); // typed and taken back: no step
+        select(4);                                  // the spaces go as the line is shown: a step
+        strg(Qt::Key_Z);
+        QVERIFY(rows()[4] == "Print   Hallo  " && selected() == 4 && panel() == "2");
+        strg(Qt::Key_Z);
+        QVERIFY(rows()[0] == "SetFlag a" && selected() == 0 && panel() == "3");
+        strg(Qt::Key_Z, true);
+        QVERIFY(rows()[1] == "   SetFlag a" && selected() == 1);
+    }
+
+    void blocksAndNestedBlocksAreCopiedCutAndPasted()
+    {
+        const Skript skript = skriptAus({{3, "vor"},
+                                         {0, "Schluessel"},
+                                         {3, " TuerOffen"},
+                                         {24, "2 | Wohin?"},
+                                         {25, "1"},
+                                         {8, "Axt.bmp"},
+                                         {9, ""},
+                                         {10, ""},
+                                         {26, ""},
+                                         {9, ""},
+                                         {99, "fremd"},
+                                         {10, ""},
+                                         {2, "nach"}});
+        aktivOeffnen(skript);
+        select(3);
+        strg(Qt::Key_C);
+        QCOMPARE(QGuiApplication::clipboard()->text(),
+                 QString("SelectCase 2 | Wohin?\nCase 1\n   IfItem Axt.bmp\n   Else \n   EndIf \n"
+                         "EndSelect \n"));
+        select(0); // a line that opens nothing goes alone
+        strg(Qt::Key_C);
+        QCOMPARE(QGuiApplication::clipboard()->text(), QString("SetFlag vor\n"));
+        select(1);
+        strg(Qt::Key_X);
+        QVERIFY(rows() == QStringList({"SetFlag vor", "Print nach"}) && selected() == 1);
+        // Below the selected line, then below what came: codes and parameters exactly, also
+        // a code the table does not know.
+        strg(Qt::Key_V);
+        strg(Qt::Key_V);
+        const Skript block = SkriptBearbeitung::zeilen(skript, 1, 11);
+        QVERIFY(m->AktSkript.MaxZeile == 23 &&
+                SkriptBearbeitung::zeilen(m->AktSkript, 2, 11) == block &&
+                SkriptBearbeitung::zeilen(m->AktSkript, 13, 11) == block);
+        for (int i = 0; i < 3; ++i)
+            strg(Qt::Key_Z);
+        QVERIFY(m->AktSkript == skript && selected() == 1);
+
+        // Plain text from any editor goes to the top when no line is selected.
+        oeffnen(skript);
+        QGuiApplication::clipboard()->setText("IF a\r\n\t SetFlag  b \r\n\r\nElse\nEndIf\n");
+        strg(Qt::Key_V);
+        QCOMPARE(rows().mid(0, 5),
+                 QStringList({"IF a", "   SetFlag  b ", "Else ", "EndIf ", "SetFlag vor"}));
+        QCOMPARE(selected(), 3);
+    }
+
+    void brokenTextInsertsNothingAndNamesItsFirstBrokenLine()
+    {
+        const QString keinBefehl = "Zeile %1 ist kein Befehl: „%2“. Jede Zeile beginnt mit einem "
+                                   "Befehl, wie ihn die Befehlsliste schreibt, dann folgen ein "
+                                   "Leerzeichen und der Parameter. Es wurde nichts eingefügt.";
+        const QString nichtSpeicherbar =
+            "Zeile %1 enthält Zeichen, die eine Raumdatei nicht speichern kann: „%2“. "
+            "Anführungszeichen, Zeilenumbrüche, Steuerzeichen (etwa Tabulatoren) und Zeichen "
+            "außerhalb von Windows-1252 sind nicht möglich. Es wurde nichts eingefügt.";
+        const QString lang = QString("Weit und breit ").repeated(5);
+        const QString faelle[][4] = {
+            {"SetFlag a\n\n  Prnt b\n", keinBefehl, "3", "Prnt b"},
+            {"SetFlagX\nPrnt b", keinBefehl, "1", "SetFlagX"},
+            {"Print Hallo\nWelt\n", keinBefehl, "2", "Welt"}, // a line break in a parameter
+            {lang + "\nIF", keinBefehl, "1", lang.left(60) + "…"},
+            {"EndIf\nPrint a\rb", nichtSpeicherbar, "2", "Print a?b"},
+            {"Print a\u2028b\tc", nichtSpeicherbar, "1", "Print a?b?c"},
+            {"Print \"Hallo\"", nichtSpeicherbar, "1", "Print \"Hallo\""},
+            {"Print Schnee\u2603", nichtSpeicherbar, "1", "Print Schnee\u2603"},
+        };
+        aktivOeffnen(skriptAus({{3, "a"}}));
+        select(0);
+        click("Command3");
+        for (const auto& [text, meldung, nummer, zeile] : faelle) {
+            QGuiApplication::clipboard()->setText(text);
+            desktop->answer(QMessageBox::Ok);
+            strg(Qt::Key_V);
+            QCOMPARE(letzteMeldung(),
+                     EditorImTest::meldung(meldung.arg(nummer, zeile), QMessageBox::Ok,
+                                           QMessageBox::NoButton, QMessageBox::Warning));
+            QVERIFY(rows().isEmpty());
+        }
+        strg(Qt::Key_Z); // the deletion is still the last step
+        QCOMPARE(rows(), QStringList("SetFlag a"));
     }
 
     void scriptsGoFromEveryButtonIntoTheRoomFileOverTheWindowThatOpensIt()
