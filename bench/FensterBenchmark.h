@@ -27,8 +27,8 @@ public:
         dialog.show();
         QCoreApplication::processEvents();
     }
-    bool startProgram(const QString&, const QStringList&) override { return true; }
-    bool openFolder(const QString&) override { return true; }
+    DesktopResult startProgram(const QString&, const QStringList&) override { return {}; }
+    DesktopResult openFolder(const QString&) override { return {}; }
 };
 
 /// Offscreen unless a platform is asked for; set before the application is made.
