@@ -298,8 +298,6 @@ private Q_SLOTS:
             QCOMPARE(letzteMeldung(),
                      meldung(text, QMessageBox::Ok, QMessageBox::NoButton, QMessageBox::Warning));
         }
-        QCOMPARE(desktop->messages.size(), 5);
-        QCOMPARE(desktop->starts.size(), 3);
     }
 
     void cursorKeepsThePathAndTheBackgroundOpensTheChecker()
