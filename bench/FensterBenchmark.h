@@ -27,8 +27,8 @@ public:
         dialog.show();
         QCoreApplication::processEvents();
     }
-    bool startProgram(const QString&, const QStringList&) override { return true; }
-    bool openFolder(const QString&) override { return true; }
+    DesktopResult startProgram(const QString&, const QStringList&) override { return {}; }
+    DesktopResult openFolder(const QString&) override { return {}; }
     bool moveToTrash(const QString&) override { return false; }
 };
 

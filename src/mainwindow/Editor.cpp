@@ -436,7 +436,7 @@ void Editor::testen()
     if (!pfad.isEmpty()) {
         const GameCommand spiel =
             GameLauncher::command(m.AppPfad + QStringLiteral("Tarnholm.exe"), pfad);
-        desktop.startProgram(spiel.program, spiel.arguments);
+        meldeSpielNichtGestartet(desktop.startProgram(spiel.program, spiel.arguments));
     }
     // A save asked for here chose the file "Speichern" offers next.
     if (speicherungen == vorher)
@@ -448,7 +448,7 @@ void Editor::explorer()
     QString ordner = m.AppPfad;
     if (ordner.size() > 1 && ordner.endsWith(QLatin1Char('/')))
         ordner.chop(1);
-    desktop.openFolder(ordner);
+    meldeOrdnerNichtGeoeffnet(desktop.openFolder(ordner));
 }
 
 void Editor::angewendet(const RaumVerlauf::Meldung& meldung)
@@ -643,4 +643,44 @@ void Editor::bildLadenBefehl()
         meldeFehler(QStringLiteral("Das Bild %1 konnte nicht gespeichert werden. Die Datei ist "
                                    "unverändert geblieben.")
                         .arg(zeigbar(ziel)));
+}
+
+void Editor::meldeSpielNichtGestartet(const DesktopResult& start)
+{
+    switch (start.kind) {
+    case DesktopResult::Kind::Done:
+        return;
+    case DesktopResult::Kind::Missing:
+        meldeFehler(QStringLiteral("Das Spiel „Tarnholm.exe“ liegt nicht im Programmordner %1. "
+                                   "Legen Sie das Spiel in diesen Ordner, neben den Editor, und "
+                                   "wählen Sie dann erneut „Testen“.")
+                        .arg(zeigbar(QDir::cleanPath(m.AppPfad))));
+        return;
+    case DesktopResult::Kind::CommandMissing:
+        // The game is started by name only through wine.
+        meldeFehler(QStringLiteral("„Tarnholm.exe“ ist ein Windows-Programm; unter Linux startet "
+                                   "es Wine. Auf diesem System fehlt der Befehl „%1“. Installieren "
+                                   "Sie Wine und wählen Sie dann erneut „Testen“.")
+                        .arg(start.subject));
+        return;
+    case DesktopResult::Kind::Refused:
+        meldeFehler(QStringLiteral("Das Spiel %1 konnte nicht gestartet werden: %2. Prüfen Sie, ob "
+                                   "die Datei das Spiel ist und ausgeführt werden darf.")
+                        .arg(zeigbar(m.AppPfad + QStringLiteral("Tarnholm.exe")), start.reason));
+        return;
+    }
+}
+
+void Editor::meldeOrdnerNichtGeoeffnet(const DesktopResult& geoeffnet)
+{
+    const QString ordner = zeigbar(QDir::cleanPath(m.AppPfad));
+    if (geoeffnet.kind == DesktopResult::Kind::Missing)
+        meldeFehler(QStringLiteral("Der Ordner %1 existiert nicht mehr; er wurde verschoben oder "
+                                   "gelöscht. Starten Sie den Editor aus dem Spielordner neu.")
+                        .arg(ordner));
+    else if (!geoeffnet.done())
+        meldeFehler(QStringLiteral("Der Ordner %1 konnte nicht geöffnet werden: Auf diesem System "
+                                   "ist kein Dateimanager dafür eingerichtet. Richten Sie einen "
+                                   "Dateimanager ein oder öffnen Sie den Ordner von Hand.")
+                        .arg(ordner));
 }

@@ -8,6 +8,7 @@
 #include <memory>
 
 class Desktop;
+struct DesktopResult;
 class HotSpotPanel;
 class Module1;
 class Picture1;
@@ -87,6 +88,9 @@ private:
     int auswahl() const;
     QString raumDialog(bool speichern, const QString& titel);
     void meldeFehler(const QString& text);
+    /// Tells the author why "Testen" or "Explorer" started nothing, and what helps.
+    void meldeSpielNichtGestartet(const DesktopResult& start);
+    void meldeOrdnerNichtGeoeffnet(const DesktopResult& geoeffnet);
 
     Module1& m;
     Desktop& desktop;

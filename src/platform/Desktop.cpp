@@ -9,6 +9,8 @@
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTreeView>
 #include <QUrl>
 
@@ -71,14 +73,34 @@ void QtDesktop::showModal(QDialog& dialog)
     dialog.exec();
 }
 
-bool QtDesktop::startProgram(const QString& program, const QStringList& arguments)
+DesktopResult QtDesktop::startProgram(const QString& program, const QStringList& arguments)
 {
-    return QProcess::startDetached(program, arguments);
+    using Kind = DesktopResult::Kind;
+    // QProcess says "No such file" for both; the author needs to know which one is missing.
+    const bool perName =
+        !program.contains(QLatin1Char('/')) && !program.contains(QLatin1Char('\\'));
+    if (perName && QStandardPaths::findExecutable(program).isEmpty())
+        return {Kind::CommandMissing, program, {}};
+    if (!perName && !QFileInfo::exists(program))
+        return {Kind::Missing, program, {}};
+    QProcess prozess;
+    prozess.setProgram(program);
+    prozess.setArguments(arguments);
+    if (prozess.startDetached())
+        return {};
+    // Qt puts the failed call's name first ("execv: Permission denied").
+    static const QRegularExpression aufruf(QStringLiteral("^[a-z_]+: "));
+    return {Kind::Refused, program, prozess.errorString().remove(aufruf)};
 }
 
-bool QtDesktop::openFolder(const QString& folder)
+DesktopResult QtDesktop::openFolder(const QString& folder)
 {
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(folder));
+    // The desktop tells no more than yes or no; a folder that is gone is found here.
+    if (!QFileInfo(folder).isDir())
+        return {DesktopResult::Kind::Missing, folder, {}};
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(folder)))
+        return {DesktopResult::Kind::Refused, folder, {}};
+    return {};
 }
 
 bool QtDesktop::moveToTrash(const QString& path)

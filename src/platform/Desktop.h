@@ -34,6 +34,27 @@ struct MessageRequest
     QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
 };
 
+/// What became of a program start or a folder opened: done, or what went wrong, in the
+/// system's own words where it gave any.
+struct DesktopResult
+{
+    enum class Kind
+    {
+        Done,
+        /// The program file or the folder is not there (`subject`).
+        Missing,
+        /// A command started by name is not on the PATH (`subject`).
+        CommandMissing,
+        /// The system would not start or open it (`reason`, possibly empty).
+        Refused
+    };
+    Kind kind = Kind::Done;
+    QString subject;
+    QString reason;
+
+    bool done() const { return kind == Kind::Done; }
+};
+
 /// Everything the windows ask of the desktop: dialogs, message boxes, modal windows and
 /// other programs. Windows receive it by reference, so a test can hand in a scripted one.
 class Desktop
@@ -46,10 +67,11 @@ public:
     virtual QMessageBox::StandardButton message(QWidget* parent, const MessageRequest& request) = 0;
     /// Shows the window modally and returns when it has been closed.
     virtual void showModal(QDialog& dialog) = 0;
-    /// Starts a program without a shell and without waiting for it.
-    virtual bool startProgram(const QString& program, const QStringList& arguments) = 0;
+    /// Starts a program (a path, or a command looked up on the PATH) without a shell and
+    /// without waiting for it.
+    virtual DesktopResult startProgram(const QString& program, const QStringList& arguments) = 0;
     /// Opens a folder in the desktop's file browser.
-    virtual bool openFolder(const QString& folder) = 0;
+    virtual DesktopResult openFolder(const QString& folder) = 0;
     /// Moves a file into the desktop's trash (the recycle bin on Windows), from where the
     /// author can bring it back. False where the platform has no trash for it.
     virtual bool moveToTrash(const QString& path) = 0;
@@ -62,8 +84,8 @@ public:
     QString chooseFile(QWidget* parent, const FileRequest& request) override;
     QMessageBox::StandardButton message(QWidget* parent, const MessageRequest& request) override;
     void showModal(QDialog& dialog) override;
-    bool startProgram(const QString& program, const QStringList& arguments) override;
-    bool openFolder(const QString& folder) override;
+    DesktopResult startProgram(const QString& program, const QStringList& arguments) override;
+    DesktopResult openFolder(const QString& folder) override;
     bool moveToTrash(const QString& path) override;
 };
 

@@ -2,7 +2,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QStandardPaths>
 
 namespace GameLauncher {
 namespace {
@@ -15,18 +14,17 @@ bool isWindowsProgram(const QString& exe)
 
 } // namespace
 
-GameCommand command(const QString& exe, const QString& room, bool nativeWindows,
-                    const QString& wine)
+GameCommand command(const QString& exe, const QString& room, bool nativeWindows)
 {
     if (nativeWindows)
         return {exe, {QDir::toNativeSeparators(room)}};
-    if (!wine.isEmpty() && isWindowsProgram(exe)) {
+    if (isWindowsProgram(exe)) {
         // Wine maps the root of the file system to drive Z:.
         QString windowsPfad = room;
         if (windowsPfad.startsWith(QLatin1Char('/')))
             windowsPfad.prepend(QStringLiteral("Z:"));
         windowsPfad.replace(QLatin1Char('/'), QLatin1Char('\\'));
-        return {wine, {exe, windowsPfad}};
+        return {QStringLiteral("wine"), {exe, windowsPfad}};
     }
     return {exe, {room}};
 }
@@ -34,9 +32,9 @@ GameCommand command(const QString& exe, const QString& room, bool nativeWindows,
 GameCommand command(const QString& exe, const QString& room)
 {
 #ifdef Q_OS_WIN
-    return command(exe, room, true, QString());
+    return command(exe, room, true);
 #else
-    return command(exe, room, false, QStandardPaths::findExecutable(QStringLiteral("wine")));
+    return command(exe, room, false);
 #endif
 }
 

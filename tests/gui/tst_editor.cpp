@@ -227,7 +227,7 @@ private Q_SLOTS:
         clickWith("Command12", raeume("b.lsd"));
         QCOMPARE(desktop->dialogs.last(), "Öffnen | Datei laden | HotSpot-Dateien|*.lsd | " +
                                               m->AppPfad + "rooms | " + raeume("a.lsd"));
-        // No wine here for a file that is not even a program: the game itself is started.
+        // A file that is not a Windows program (here: none) is started as it is.
         QCOMPARE(desktop->starts,
                  QVector<QStringList>({{m->AppPfad + "Tarnholm.exe", raeume("b.lsd")}}));
         clickWith("Command12", QString());
@@ -237,6 +237,7 @@ private Q_SLOTS:
         QVERIFY(desktop->dialogs.last().endsWith(" | " + raeume("a.lsd")));
         click("Command11");
         QCOMPARE(desktop->openedFolders, QStringList({QDir::cleanPath(spiel->dir.path())}));
+        QVERIFY(desktop->messages.isEmpty());
 
         // "Neu" asks first, then forgets the room and its file.
         clickRow(list(), 0);
@@ -251,6 +252,52 @@ private Q_SLOTS:
         QVERIFY(list()->count() == 0 && panel()->isHidden());
         QCOMPARE(titel(), QString("Editor"));
         QCOMPARE(editor->raumDatei(), QString());
+    }
+
+    void testAndExplorerSayWhyNothingStarted()
+    {
+        using Kind = DesktopResult::Kind;
+        beispiel("a.lsd");
+        load(raeume("a.lsd"));
+        const QString ordner = QDir::toNativeSeparators(QDir::cleanPath(spiel->dir.path()));
+        const QString exe = QDir::toNativeSeparators(m->AppPfad + "Tarnholm.exe");
+        const QVector<QPair<DesktopResult, QString>> spielFaelle = {
+            {{Kind::Missing, exe, {}},
+             "Das Spiel „Tarnholm.exe“ liegt nicht im Programmordner " + ordner +
+                 ". Legen Sie das Spiel in diesen Ordner, neben den Editor, und wählen Sie dann "
+                 "erneut „Testen“."},
+            {{Kind::CommandMissing, "wine", {}},
+             "„Tarnholm.exe“ ist ein Windows-Programm; unter Linux startet es Wine. Auf diesem "
+             "System fehlt der Befehl „wine“. Installieren Sie Wine und wählen Sie dann erneut "
+             "„Testen“."},
+            {{Kind::Refused, exe, "Zugriff verweigert"},
+             "Das Spiel " + exe +
+                 " konnte nicht gestartet werden: Zugriff verweigert. Prüfen Sie, ob die Datei das "
+                 "Spiel ist und ausgeführt werden darf."},
+        };
+        for (const auto& [ergebnis, text] : spielFaelle) {
+            clickWith("Command12", raeume("b.lsd"), ergebnis, QMessageBox::Ok);
+            QCOMPARE(letzteMeldung(),
+                     meldung(text, QMessageBox::Ok, QMessageBox::NoButton, QMessageBox::Warning));
+            // The tested file is still not the one "Speichern" offers.
+            QCOMPARE(editor->raumDatei(), raeume("a.lsd"));
+        }
+        const QVector<QPair<DesktopResult, QString>> ordnerFaelle = {
+            {{Kind::Missing, ordner, {}},
+             "Der Ordner " + ordner +
+                 " existiert nicht mehr; er wurde verschoben oder gelöscht. Starten Sie den Editor "
+                 "aus dem Spielordner neu."},
+            {{Kind::Refused, ordner, {}},
+             "Der Ordner " + ordner +
+                 " konnte nicht geöffnet werden: Auf diesem System ist kein Dateimanager dafür "
+                 "eingerichtet. Richten Sie einen Dateimanager ein oder öffnen Sie den Ordner von "
+                 "Hand."},
+        };
+        for (const auto& [ergebnis, text] : ordnerFaelle) {
+            clickWith("Command11", ergebnis, QMessageBox::Ok);
+            QCOMPARE(letzteMeldung(),
+                     meldung(text, QMessageBox::Ok, QMessageBox::NoButton, QMessageBox::Warning));
+        }
     }
 
     void cursorKeepsThePathAndTheBackgroundOpensTheChecker()

@@ -14,18 +14,44 @@ private Q_SLOTS:
                  QString("Icon-Dateien (*.ico *.cur *.ani)"));
         QTemporaryDir dir;
         const QString exe = dir.filePath("Tarnholm.exe"), room = dir.filePath("rooms/wald.lsd");
-        const auto start = [&](bool windows, const QString& wine) {
-            const GameCommand c = GameLauncher::command(exe, room, windows, wine);
+        const auto start = [&](bool windows) {
+            const GameCommand c = GameLauncher::command(exe, room, windows);
             return QStringList(c.program) + c.arguments;
         };
-        // Missing: started as it is, and fails quietly.
-        QCOMPARE(start(false, "/usr/bin/wine"), QStringList({exe, room}));
+        // Missing, or built for this system: started as it is, and the start tells.
+        QCOMPARE(start(false), QStringList({exe, room}));
         QVERIFY(TextFile::write(exe, QByteArray("MZ\x90\0", 4)));
-        QCOMPARE(start(false, "/usr/bin/wine"),
-                 QStringList({"/usr/bin/wine", exe, "Z:" + QString(room).replace('/', '\\')}));
-        QCOMPARE(start(false, QString()), QStringList({exe, room}));
-        QCOMPARE(start(true, "/usr/bin/wine"), QStringList({exe, QDir::toNativeSeparators(room)}));
+        QCOMPARE(start(false), QStringList({"wine", exe, "Z:" + QString(room).replace('/', '\\')}));
+        QCOMPARE(start(true), QStringList({exe, QDir::toNativeSeparators(room)}));
     }
+
+#ifdef Q_OS_UNIX
+    void theDesktopTellsAMissingGameOrCommandAndTheSystemsReason()
+    {
+        using Kind = DesktopResult::Kind;
+        QtDesktop desktop;
+        QTemporaryDir dir;
+        const QString spiel = dir.filePath("Tarnholm.exe");
+        const auto was = [](const DesktopResult& r) {
+            return QString::number(int(r.kind)) + r.subject;
+        };
+        QCOMPARE(was(desktop.startProgram(spiel, {})), was({Kind::Missing, spiel, {}}));
+        QCOMPARE(was(desktop.startProgram("tarnholm-kein-befehl", {})),
+                 was({Kind::CommandMissing, "tarnholm-kein-befehl", {}}));
+        QCOMPARE(was(desktop.openFolder(dir.filePath("weg"))),
+                 was({Kind::Missing, dir.filePath("weg"), {}}));
+
+        // Not executable, even for root; then a stand-in game that notes its arguments.
+        QVERIFY(TextFile::write(spiel, "#!/bin/sh\nprintf '%s\\n' \"$@\" > \"$0.txt\"\n"));
+        const DesktopResult verweigert = desktop.startProgram(spiel, {"a"});
+        QCOMPARE(was(verweigert), was({Kind::Refused, spiel, {}}));
+        QVERIFY2(!verweigert.reason.isEmpty() && !verweigert.reason.contains("exec"),
+                 qPrintable(verweigert.reason));
+        QVERIFY(QFile::setPermissions(spiel, QFile::permissions(spiel) | QFile::ExeOwner));
+        QVERIFY(desktop.startProgram(spiel, {"rooms/a b.lsd", "c"}).done());
+        QTRY_COMPARE(TextFile::read(spiel + ".txt").value_or(""), QByteArray("rooms/a b.lsd\nc\n"));
+    }
+#endif
 
     void picturesLoadAtTheirPixelsAndLarge()
     {

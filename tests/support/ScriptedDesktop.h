@@ -15,7 +15,8 @@ class ScriptedDesktop : public Desktop
 public:
     using Driver = std::function<void(QDialog&)>;
     /// The next file dialogs return these paths ("" = cancelled), the next message boxes
-    /// these buttons, in the order given.
+    /// these buttons, the next program starts or opened folders these results, in the order
+    /// given. A start or a folder with no result queued works.
     template <typename... A> void answer(const A&... a) { (answers.push_back(Answer(a)), ...); }
     /// The next modal window is handed to this driver, then closed.
     void driveModal(const Driver& d) { answers.push_back(d); }
@@ -40,15 +41,15 @@ public:
             dialog.close();
         }
     }
-    bool startProgram(const QString& program, const QStringList& arguments) override
+    DesktopResult startProgram(const QString& program, const QStringList& arguments) override
     {
         starts.append(QStringList(program) + arguments);
-        return true;
+        return outcome();
     }
-    bool openFolder(const QString& folder) override
+    DesktopResult openFolder(const QString& folder) override
     {
         openedFolders << folder;
-        return true;
+        return outcome();
     }
     /// The real trash, unless the test takes it away.
     bool moveToTrash(const QString& path) override
@@ -66,7 +67,7 @@ public:
     /// Requests nobody queued an answer for; a test fails when this is not empty, or when
     /// an answer is left.
     QStringList unexpected;
-    using Answer = std::variant<QString, QMessageBox::StandardButton, Driver>;
+    using Answer = std::variant<QString, QMessageBox::StandardButton, Driver, DesktopResult>;
     std::deque<Answer> answers;
 
     template <typename T> T next(const QString& what, T otherwise)
@@ -78,5 +79,11 @@ public:
         const T a = std::get<T>(answers.front());
         answers.pop_front();
         return a;
+    }
+    DesktopResult outcome()
+    {
+        const bool queued =
+            !answers.empty() && std::holds_alternative<DesktopResult>(answers.front());
+        return queued ? next<DesktopResult>({}, {}) : DesktopResult();
     }
 };
