@@ -1,5 +1,6 @@
 #pragma once
 
+#include "HotSpotUeberblick.h"
 #include "Picture2.h"
 #include "Strich.h"
 
@@ -39,6 +40,14 @@ public:
     void zellenZeichnen();
     void clear();
 
+    /// Switches the overview of all hotspots on or off; it is painted over the canvas,
+    /// never into its image.
+    void ueberblickUmschalten();
+    bool ueberblickAn() const { return ueberblick; }
+    /// The room changed (cells, hotspots, names, "Aktiv"): the overview takes its names and
+    /// colours afresh and is painted again.
+    void raumGeaendert();
+
     const QImage& bild() const { return image; }
     const Picture2& picture2() const { return holder; }
     const Strich& strich() const { return stroke; }
@@ -59,6 +68,11 @@ private:
     Module1& m;
     std::function<int()> auswahl;
     Picture2 holder;
+    /// Paints the stroke's marks and tells the overview when cells changed.
+    void strichZeigen(const QVector<Marke>& marken);
+
     Strich stroke;
     QImage image;
+    HotSpotUeberblick ueberblickBild;
+    bool ueberblick = false;
 };

@@ -13,6 +13,7 @@
 #include "roomfile/RoomFile.h"
 #include "roomfile/TextFile.h"
 
+#include <QAction>
 #include <QDir>
 #include <QFileInfo>
 #include <QListWidget>
@@ -41,6 +42,13 @@ Editor::Editor(Module1& raum, Desktop& desktop, QWidget* parent)
     picture1 = new Picture1(
         m, [this] { return auswahl(); }, this);
     picture1->move(0, 0);
+    // The overview of all hotspots has no button; its key is named where it shows.
+    auto* ueberblick = new QAction(QStringLiteral("HotSpots zeigen"), this);
+    ueberblick->setObjectName(QStringLiteral("HotSpotsZeigen"));
+    ueberblick->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
+    addAction(ueberblick);
+    connect(ueberblick, &QAction::triggered, picture1, &Picture1::ueberblickUmschalten);
+    picture1->setToolTip(QStringLiteral("Strg+H: alle HotSpots zeigen oder verbergen"));
 
     list1 = new QListWidget(this);
     list1->setObjectName(QStringLiteral("List1"));
@@ -56,6 +64,7 @@ Editor::Editor(Module1& raum, Desktop& desktop, QWidget* parent)
             return;
         m.HotSpots[s].Name = name;
         list1->item(s)->setText(name);
+        picture1->raumGeaendert();
     });
     connect(frame1, &HotSpotPanel::cursorEdited, this, [this](const QString& cursor) {
         if (auswahl() >= 0)
@@ -68,6 +77,7 @@ Editor::Editor(Module1& raum, Desktop& desktop, QWidget* parent)
     connect(frame1, &HotSpotPanel::aktivClicked, this, [this](bool checked) {
         if (auswahl() >= 0)
             m.HotSpots[auswahl()].Aktiv = checked;
+        picture1->raumGeaendert();
     });
     connect(frame1, &HotSpotPanel::scriptRequested, this, [this](int i) {
         if (auswahl() < 0)
@@ -183,6 +193,7 @@ void Editor::neu()
     frame1->hide();
     cd2Datei.clear();
     setWindowTitle(titelLeer);
+    picture1->raumGeaendert();
 }
 
 void Editor::laden()
@@ -204,6 +215,7 @@ void Editor::laden()
     // A missing picture is no error here: the canvas is then cleared.
     if (e.hintergrundGelesen)
         bildAufbau();
+    picture1->raumGeaendert();
     if (!e.vollstaendig) {
         meldeFehler(QStringLiteral("Die Datei %1 ist fehlerhaft: Das Lesen hat in Zeile %2 "
                                    "aufgehört. Was davor stand, wurde geladen.")
@@ -271,6 +283,7 @@ void Editor::neuerHotSpot()
 {
     m.neuerHotSpot(list1->count());
     list1->addItem(m.HotSpots[m.HotSpotMax].Name);
+    picture1->raumGeaendert();
 }
 
 void Editor::hotSpotLoeschen()
@@ -279,6 +292,7 @@ void Editor::hotSpotLoeschen()
     if (s < 0)
         return;
     m.hotSpotEntfernen(s);
+    picture1->raumGeaendert();
     listeFuellen();
     if (s > list1->count() - 1)
         s = list1->count() - 1;
@@ -360,6 +374,7 @@ void Editor::bildLadenBefehl()
     }
     const QString vorher = m.Hintergrund();
     m.setHintergrund(pfad);
+    picture1->raumGeaendert();
     if (!picture1->BildAufbau()) {
         // The room keeps the picture the canvas still shows.
         m.setHintergrund(vorher);
