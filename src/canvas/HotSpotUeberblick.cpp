@@ -5,9 +5,10 @@
 #include "Strich.h"
 #include "model/Module1.h"
 
-#include <QFontMetricsF>
+#include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
+#include <algorithm>
 #include <array>
 #include <vector>
 
@@ -15,6 +16,8 @@ namespace {
 
 constexpr int zellen = HotSpot::Spalten * HotSpot::Zeilen;
 constexpr int pixel = Strich::Pixel;
+/// How wide the outline runs along the inside of a hotspot's edge cells.
+constexpr int randBreite = 2;
 
 QFont namensSchrift()
 {
@@ -24,35 +27,38 @@ QFont namensSchrift()
     return schrift;
 }
 
-/// The edges between the hotspot's cells and the cells outside it, joined into runs.
-QVector<QLine> umriss(const HotSpot& spot)
+/// The pixels of a cell in the layer, row by row.
+class Zelle
 {
-    const auto gesetzt = [&spot](int x, int y) {
-        return x >= 0 && y >= 0 && x < HotSpot::Spalten && y < HotSpot::Zeilen && spot.Feld[x][y];
-    };
-    QVector<QLine> linien;
-    for (int y = 0; y <= HotSpot::Zeilen; ++y) {
-        for (int x = 0; x < HotSpot::Spalten; ++x) {
-            if (gesetzt(x, y - 1) == gesetzt(x, y))
-                continue;
-            const int anfang = x;
-            while (x + 1 < HotSpot::Spalten && gesetzt(x + 1, y - 1) != gesetzt(x + 1, y))
-                ++x;
-            linien.append(QLine(anfang * pixel, y * pixel, (x + 1) * pixel, y * pixel));
+public:
+    Zelle(QImage& ebene, int x, int y) : ebene(ebene), x0(x * pixel), y0(y * pixel) {}
+
+    void fuellen(QRect teil, QRgb farbe)
+    {
+        for (int y = teil.top(); y <= teil.bottom(); ++y) {
+            auto* zeile = reinterpret_cast<QRgb*>(ebene.scanLine(y0 + y)) + x0;
+            std::fill(zeile + teil.left(), zeile + teil.right() + 1, farbe);
         }
     }
-    for (int x = 0; x <= HotSpot::Spalten; ++x) {
-        for (int y = 0; y < HotSpot::Zeilen; ++y) {
-            if (gesetzt(x - 1, y) == gesetzt(x, y))
-                continue;
-            const int anfang = y;
-            while (y + 1 < HotSpot::Zeilen && gesetzt(x - 1, y + 1) != gesetzt(x, y + 1))
-                ++y;
-            linien.append(QLine(x * pixel, anfang * pixel, x * pixel, (y + 1) * pixel));
+    /// Black and white diagonals, continuous from cell to cell.
+    void schraffieren()
+    {
+        for (int y = 0; y < pixel; ++y) {
+            auto* zeile = reinterpret_cast<QRgb*>(ebene.scanLine(y0 + y)) + x0;
+            for (int x = 0; x < pixel; ++x) {
+                if ((x0 + x + y0 + y) % 5 == 0)
+                    zeile[x] = 0xff000000;
+                else if ((x0 + x - y0 - y + 1000) % 5 == 0)
+                    zeile[x] = 0xffffffff;
+            }
         }
     }
-    return linien;
-}
+
+private:
+    QImage& ebene;
+    int x0;
+    int y0;
+};
 
 } // namespace
 
@@ -66,107 +72,107 @@ QColor HotSpotUeberblick::farbe(int index)
 void HotSpotUeberblick::berechnen(const Module1& raum)
 {
     const QFont schrift = namensSchrift();
-    const QFontMetricsF masse(schrift);
+    const QFontMetrics masse(schrift);
     const int anzahl = std::max(0, std::min(raum.HotSpotMax + 1, int(raum.HotSpots.size())));
     farben.resize(anzahl);
     namen.resize(anzahl);
     for (int h = 0; h < anzahl; ++h) {
         const HotSpot& spot = raum.HotSpots[h];
-        farben[h] = farbe(h);
+        farben[h] = farbe(h).rgb();
         namen[h].reset();
         const std::optional<QPointF> ort = Flecken::namensOrt(spot);
         const QString name = masse.elidedText(spot.Name.simplified(), Qt::ElideRight, 180);
         if (!ort || name.isEmpty())
             continue;
-        Name n;
-        n.text = QStaticText(name);
-        n.text.setTextFormat(Qt::PlainText);
-        n.text.prepare(QTransform(), schrift);
-        const QSizeF groesse = n.text.size() + QSizeF(8, 4);
-        QRectF platte(*ort - QPointF(groesse.width() / 2, groesse.height() / 2), groesse);
+        const QSize groesse(masse.horizontalAdvance(name) + 10, masse.height() + 4);
+        QImage bild(groesse, QImage::Format_ARGB32_Premultiplied);
+        bild.fill(Qt::transparent);
+        QPainter p(&bild);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setOpacity(spot.Aktiv ? 1.0 : 0.55);
+        p.setPen(QPen(farbe(h), 1.5));
+        p.setBrush(QColor(16, 16, 16, 200));
+        p.drawRoundedRect(QRectF(bild.rect()).adjusted(0.75, 0.75, -0.75, -0.75), 4, 4);
+        p.setFont(schrift);
+        p.setPen(spot.Aktiv ? Qt::white : QColor(220, 220, 220));
+        p.drawText(bild.rect(), Qt::AlignCenter, name);
+        p.end();
         // A name near the edge stays whole on the canvas.
-        platte.moveLeft(std::clamp(platte.left(), 0.0, Picture1::Breite - platte.width()));
-        platte.moveTop(std::clamp(platte.top(), 0.0, Picture1::Hoehe - platte.height()));
-        n.platte = platte;
-        namen[h] = n;
+        const QPoint links = (*ort - QPointF(groesse.width(), groesse.height()) / 2).toPoint();
+        namen[h] = Name{bild, QPoint(std::clamp(links.x(), 0, Picture1::Breite - groesse.width()),
+                                     std::clamp(links.y(), 0, Picture1::Hoehe - groesse.height()))};
     }
 }
 
 void HotSpotUeberblick::malen(QPainter& p, const Module1& raum, int ausgewaehlt) const
 {
     const int anzahl = std::max(0, std::min(raum.HotSpotMax + 1, int(raum.HotSpots.size())));
-    const auto farbeVon = [this](int h) { return h < farben.size() ? farben[h] : farbe(h); };
+    const auto farbeVon = [this](int h) { return h < farben.size() ? farben[h] : farbe(h).rgb(); };
     const Flecken::Belegung belegt = Flecken::belegung(raum);
     const bool* auswahl = ausgewaehlt >= 0 && ausgewaehlt < anzahl
                               ? raum.HotSpots[ausgewaehlt].Feld[0].data()
                               : nullptr;
+    if (ebene.size() != QSize(Picture1::Breite, Picture1::Hoehe))
+        ebene = QImage(Picture1::Breite, Picture1::Hoehe, QImage::Format_ARGB32_Premultiplied);
+    ebene.fill(Qt::transparent);
 
-    // The tint, a pixel per cell, stretched without smoothing. A cell of several hotspots
-    // gets the mean of their tints.
-    std::vector<std::array<int, 4>> summe(zellen);
+    // Tints: a cell of several hotspots gets the mean of theirs; the selected one has none.
+    std::vector<std::array<int, 5>> summe(zellen);
     for (int h = 0; h < anzahl; ++h) {
         if (h == ausgewaehlt)
             continue;
-        QColor c = farbeVon(h);
-        c.setAlpha(raum.HotSpots[h].Aktiv ? 110 : 45);
-        const QRgb rgb = qPremultiply(c.rgba());
+        const QRgb t =
+            qPremultiply((farbeVon(h) & 0x00ffffff) | (raum.HotSpots[h].Aktiv ? 110u : 45u) << 24);
         const bool* zelle = raum.HotSpots[h].Feld[0].data();
         for (int i = 0; i < zellen; ++i) {
-            if (!zelle[i])
-                continue;
-            summe[i][0] += qRed(rgb);
-            summe[i][1] += qGreen(rgb);
-            summe[i][2] += qBlue(rgb);
-            summe[i][3] += qAlpha(rgb);
+            if (zelle[i])
+                summe[i] = {summe[i][0] + qRed(t), summe[i][1] + qGreen(t), summe[i][2] + qBlue(t),
+                            summe[i][3] + qAlpha(t), summe[i][4] + 1};
         }
     }
-    QImage toenung(HotSpot::Spalten, HotSpot::Zeilen, QImage::Format_ARGB32_Premultiplied);
-    toenung.fill(Qt::transparent);
     for (int i = 0; i < zellen; ++i) {
-        const int n = belegt[i] - (auswahl && auswahl[i] ? 1 : 0);
-        if (n <= 0 || (auswahl && auswahl[i]))
-            continue;
-        toenung.setPixel(i / HotSpot::Zeilen, i % HotSpot::Zeilen,
+        const int n = summe[i][4];
+        if (n > 0)
+            Zelle(ebene, i / HotSpot::Zeilen, i % HotSpot::Zeilen)
+                .fuellen({0, 0, pixel, pixel},
                          qRgba(summe[i][0] / n, summe[i][1] / n, summe[i][2] / n, summe[i][3] / n));
     }
-    p.save();
-    p.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    p.drawImage(QRect(0, 0, Picture1::Breite, Picture1::Hoehe), toenung);
 
+    // Outlines along the inside of each hotspot's edges.
     for (int h = 0; h < anzahl; ++h) {
-        QColor c = farbeVon(h);
-        if (!raum.HotSpots[h].Aktiv)
-            c.setAlpha(110);
-        p.setPen(QPen(c, 2));
-        p.drawLines(umriss(raum.HotSpots[h]));
-    }
-
-    // Overlaps: black and white hatching, seen on any picture.
-    for (int y = 0; y < HotSpot::Zeilen; ++y) {
+        const HotSpot& spot = raum.HotSpots[h];
+        const QRgb farbe = spot.Aktiv ? farbeVon(h) | 0xff000000
+                                      : qPremultiply((farbeVon(h) & 0x00ffffff) | 110u << 24);
+        const auto frei = [&spot](int x, int y) {
+            return x < 0 || y < 0 || x >= HotSpot::Spalten || y >= HotSpot::Zeilen ||
+                   !spot.Feld[x][y];
+        };
         for (int x = 0; x < HotSpot::Spalten; ++x) {
-            if (belegt[x * HotSpot::Zeilen + y] < 2)
-                continue;
-            const int anfang = x;
-            while (x + 1 < HotSpot::Spalten && belegt[(x + 1) * HotSpot::Zeilen + y] >= 2)
-                ++x;
-            const QRect r(anfang * pixel, y * pixel, (x - anfang + 1) * pixel, pixel);
-            p.fillRect(r, QBrush(Qt::black, Qt::BDiagPattern));
-            p.fillRect(r, QBrush(Qt::white, Qt::FDiagPattern));
+            for (int y = 0; y < HotSpot::Zeilen; ++y) {
+                if (!spot.Feld[x][y])
+                    continue;
+                Zelle z(ebene, x, y);
+                if (frei(x, y - 1))
+                    z.fuellen({0, 0, pixel, randBreite}, farbe);
+                if (frei(x, y + 1))
+                    z.fuellen({0, pixel - randBreite, pixel, randBreite}, farbe);
+                if (frei(x - 1, y))
+                    z.fuellen({0, 0, randBreite, pixel}, farbe);
+                if (frei(x + 1, y))
+                    z.fuellen({pixel - randBreite, 0, randBreite, pixel}, farbe);
+            }
         }
     }
 
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setFont(namensSchrift());
-    for (int h = 0; h < anzahl && h < namen.size(); ++h) {
-        if (!namen[h])
-            continue;
-        const bool aktiv = raum.HotSpots[h].Aktiv;
-        p.setOpacity(aktiv ? 1.0 : 0.55);
-        p.setPen(QPen(farbeVon(h), 1.5));
-        p.setBrush(QColor(16, 16, 16, 200));
-        p.drawRoundedRect(namen[h]->platte, 4, 4);
-        p.setPen(aktiv ? Qt::white : QColor(220, 220, 220));
-        p.drawStaticText(namen[h]->platte.topLeft() + QPointF(4, 2), namen[h]->text);
+    // Overlaps, hatched so they are seen on any picture and under the selected hotspot too.
+    for (int i = 0; i < zellen; ++i) {
+        if (belegt[i] >= 2)
+            Zelle(ebene, i / HotSpot::Zeilen, i % HotSpot::Zeilen).schraffieren();
     }
-    p.restore();
+
+    p.drawImage(0, 0, ebene);
+    for (const std::optional<Name>& name : namen) {
+        if (name)
+            p.drawImage(name->ort, name->bild);
+    }
 }

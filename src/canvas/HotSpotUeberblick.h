@@ -1,9 +1,8 @@
 #pragma once
 
 #include <QColor>
-#include <QPointF>
-#include <QRectF>
-#include <QStaticText>
+#include <QImage>
+#include <QPoint>
 #include <QVector>
 #include <optional>
 
@@ -13,7 +12,8 @@ class QPainter;
 /// The overview of all hotspots over the canvas: every hotspot's cells tinted in a colour of
 /// its own and outlined, cells of more than one hotspot hatched, each name at the centre of
 /// its largest patch, hotspots that are not active paler. The cells are read from the room
-/// on every paint; only names, colours and name places are kept, made once per change.
+/// on every paint; only colours and the names, drawn on their plates, are kept, made once
+/// per change.
 class HotSpotUeberblick
 {
 public:
@@ -31,10 +31,13 @@ public:
 private:
     struct Name
     {
-        QStaticText text;
-        /// The plate behind the text, on the canvas.
-        QRectF platte;
+        /// The name on its plate, ready to be copied onto the canvas at `ort`.
+        QImage bild;
+        QPoint ort;
     };
-    QVector<QColor> farben;
+    QVector<QRgb> farben;
     QVector<std::optional<Name>> namen;
+    /// Where each paint draws tints, outlines and hatching before they go onto the canvas in
+    /// one go; only its memory is kept from paint to paint.
+    mutable QImage ebene;
 };
