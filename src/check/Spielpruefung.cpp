@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QHash>
 #include <QSet>
+#include <QVarLengthArray>
 #include <algorithm>
 #include <optional>
 
@@ -28,18 +29,28 @@ QString zitat(const QString& text)
     return QLatin1Char('"') + text + QLatin1Char('"');
 }
 
-/// The first of `namen` that differs from `name` only in letter case or spaces, else empty.
-QString aehnlicherName(const QString& name, const QSet<QString>& namen)
+/// Names by the key under which they count as nearly the same.
+class Schreibweisen
 {
-    const QString schluessel = SkriptRegeln::aehnlichSchluessel(name);
-    QString treffer;
-    for (const QString& n : namen) {
-        if (n != name && (treffer.isNull() || n < treffer) &&
-            SkriptRegeln::aehnlichSchluessel(n) == schluessel)
-            treffer = n;
+public:
+    /// `gefaltet` is the name with its letter case folded.
+    void merken(const QString& name, const QString& gefaltet)
+    {
+        QString& erste = namen[ohneLeerzeichen(gefaltet)];
+        if (erste.isNull() || name < erste)
+            erste = name;
     }
-    return treffer;
-}
+    /// The first, in code order, of the names that differ from `name` only in case or
+    /// spaces; empty when there is none.
+    QString zu(const QString& name, const QString& gefaltet) const
+    {
+        const QString treffer = namen.value(ohneLeerzeichen(gefaltet));
+        return treffer == name ? QString() : treffer;
+    }
+
+private:
+    QHash<QString, QString> namen;
+};
 
 /// The flag of "Spiel vom Spiel spielen spielen": its second part, "[Spiel], [Flag], ...".
 std::optional<QString> spielFlag(const QString& parameter)
@@ -50,6 +61,13 @@ std::optional<QString> spielFlag(const QString& parameter)
 }
 
 } // namespace
+
+SkriptStelle Spielpruefung::Vorkommen::mitText() const
+{
+    SkriptStelle mit = stelle;
+    mit.zeilenText = Zeilen::text(einzug, befehl, parameter);
+    return mit;
+}
 
 bool Verbindung::operator<(const Verbindung& o) const
 {
@@ -86,7 +104,7 @@ void Spielpruefung::raum(const QString& datei, const Module1& raum, const RaumRe
     using Ort = RoomFile::SkriptOrt;
     const auto pruefen = [&](const Skript& s, const Ort& ort, const QString& ueber) {
         skript(
-            d, s, skriptName(ort, gelesen.hotSpotNamen), ueber,
+            d, s, [&] { return skriptName(ort, gelesen.hotSpotNamen); }, ueber,
             [&](qint32 zeile) { return gelesen.dateiZeilen.zeile(ort, zeile); }, d.lesbar);
     };
     pruefen(raum.StartSkript, {Ort::Art::Start}, QStringLiteral("Startskript"));
@@ -102,19 +120,30 @@ void Spielpruefung::itemSkript(const QString& datei, const ItemSkriptReferenzen&
     Datei& d = neu(datei, false);
     d.lesbar = gelesen.ergebnis.vollstaendig;
     skript(
-        d, gelesen.skript, QString(), QString(),
+        d, gelesen.skript, [] { return QString(); }, QString(),
         [&](qint32 zeile) { return gelesen.dateiZeilen.value(zeile); }, d.lesbar);
 }
 
-void Spielpruefung::skript(Datei& ziel, const Skript& s, const QString& name, const QString& ueber,
-                           const std::function<int(qint32)>& dateiZeile, bool pruefen)
+void Spielpruefung::skript(Datei& ziel, const Skript& s, const std::function<QString()>& skriptName,
+                           const QString& ueber, const std::function<int(qint32)>& dateiZeile,
+                           bool pruefen)
 {
+    if (s.MaxZeile < 0)
+        return;
+    // Named and indented only once something in it counts.
     std::optional<QVector<int>> einzuege;
-    const auto stelle = [&](qint32 i) {
-        if (!einzuege)
+    QString name;
+    const auto ort = [&](qint32 i) {
+        if (!einzuege) {
             einzuege = Zeilen::einzuege(s);
-        return SkriptStelle{ziel.datei, name, i, dateiZeile(i),
-                            Zeilen::text((*einzuege)[i], s.Befehl[i], s.Parameter[i])};
+            name = skriptName();
+        }
+        return SkriptStelle{ziel.datei, name, i, dateiZeile(i), QString()};
+    };
+    const auto stelle = [&](qint32 i) {
+        SkriptStelle st = ort(i);
+        st.zeilenText = Zeilen::text((*einzuege)[i], s.Befehl[i], s.Parameter[i]);
+        return st;
     };
     if (pruefen) {
         for (const SkriptRegeln::Verstoss& v :
@@ -124,7 +153,8 @@ void Spielpruefung::skript(Datei& ziel, const Skript& s, const QString& name, co
     for (qint32 i = 0; i <= s.MaxZeile; ++i) {
         const QString& parameter = s.Parameter[i];
         const auto merken = [&](Art art, const QString& was) {
-            ziel.vorkommen.append({art, was, stelle(i), ueber});
+            const SkriptStelle st = ort(i);
+            ziel.vorkommen.append({art, was, st, ueber, (*einzuege)[i], s.Befehl[i], parameter});
         };
         switch (s.Befehl[i]) {
         case If:
@@ -197,48 +227,69 @@ QVector<SpielHinweis> Spielpruefung::hinweise() const
     struct Name
     {
         QString name;
-        QVector<const Vorkommen*> stellen;
+        /// Its letter case folded, for the order and for spellings: folded once.
+        QString gefaltet;
+        QVarLengthArray<const Vorkommen*, 2> stellen;
         unsigned arten = 0;
 
         bool hat(Art art) const { return arten & (1u << int(art)); }
     };
-    QMap<QString, Name> flags, gegenstaende;
-    QSet<QString> gesetzt, abgefragt, gegeben;
+    QHash<QString, Name> flags, gegenstaende;
     QHash<QString, QString> raumVon; // file key of a room to its file
     for (const Datei& d : dateien) {
         if (d.raum)
             raumVon.insert(dateiSchluessel(DateiName(d.datei)), d.datei);
     }
+    QHash<QString, QString> ziele; // "Goto" parameter to the room file it names
     QSet<QString> erreicht;
     for (const Datei& d : dateien) {
         for (const Vorkommen& v : d.vorkommen) {
             switch (v.art) {
             case Art::Sprung: {
+                // Many lines name the same room in the same spelling: its key is made once.
+                auto nach = ziele.constFind(v.name);
+                if (nach == ziele.cend())
+                    nach = ziele.insert(v.name, raumVon.value(dateiSchluessel(v.name)));
                 // A room that only leads to itself is still not reached.
-                const auto nach = raumVon.constFind(dateiSchluessel(v.name));
-                if (nach != raumVon.cend() && *nach != d.datei)
+                if (!nach->isNull() && *nach != d.datei)
                     erreicht.insert(*nach);
                 continue;
             }
-            case Art::FlagGesetzt:
-                gesetzt.insert(v.name);
-                break;
-            case Art::FlagAbgefragt:
-                abgefragt.insert(v.name);
-                break;
-            case Art::GegenstandGegeben:
-                gegeben.insert(v.name);
-                break;
             default:
                 break;
             }
             const bool flag = v.art == Art::FlagAbgefragt || v.art == Art::FlagGesetzt ||
                               v.art == Art::FlagGeloescht;
-            Name& n = (flag ? flags : gegenstaende)[namensSchluessel(v.name)];
-            n.name = v.name;
+            Name& n = (flag ? flags : gegenstaende)[v.name];
+            if (n.stellen.isEmpty()) {
+                n.name = v.name;
+                n.gefaltet = v.name.toCaseFolded();
+            }
             n.stellen.append(&v);
             n.arten |= 1u << int(v.art);
         }
+    }
+    // Spellings, and the names in the order of the rooms list.
+    Schreibweisen gesetzt, abgefragt, gegeben;
+    const auto ordnen = [](const QHash<QString, Name>& namen) {
+        QVector<const Name*> liste;
+        liste.reserve(namen.size());
+        for (const Name& n : namen)
+            liste.append(&n);
+        std::sort(liste.begin(), liste.end(), [](const Name* a, const Name* b) {
+            return std::tie(a->gefaltet, a->name) < std::tie(b->gefaltet, b->name);
+        });
+        return liste;
+    };
+    for (const Name& n : std::as_const(flags)) {
+        if (n.hat(Art::FlagGesetzt))
+            gesetzt.merken(n.name, n.gefaltet);
+        if (n.hat(Art::FlagAbgefragt))
+            abgefragt.merken(n.name, n.gefaltet);
+    }
+    for (const Name& n : std::as_const(gegenstaende)) {
+        if (n.hat(Art::GegenstandGegeben))
+            gegeben.merken(n.name, n.gefaltet);
     }
 
     QVector<SpielHinweis> ergebnis;
@@ -248,30 +299,33 @@ QVector<SpielHinweis> Spielpruefung::hinweise() const
         h.text = text;
         if (!aehnlich.isNull())
             h.text += QStringLiteral(" (") + wie + zitat(aehnlich) + QLatin1Char(')');
+        h.stellen.reserve(n.stellen.size());
         for (const Vorkommen* v : n.stellen)
-            h.stellen.append(v->stelle);
-        ergebnis.append(h);
+            h.stellen.append(v->mitText());
+        ergebnis.append(std::move(h));
     };
     const auto was = [](const Name& n, Art a, const QString& text, Art b, const QString& textB) {
         if (n.hat(a) && n.hat(b))
             return text + QStringLiteral(" und ") + textB;
         return n.hat(a) ? text : textB;
     };
-    for (const Name& n : std::as_const(flags)) {
-        const QString flag = QStringLiteral("Flag ") + zitat(n.name);
+    for (const Name* name : ordnen(flags)) {
+        const Name& n = *name;
+        const auto flag = [&n] { return QStringLiteral("Flag ") + zitat(n.name); };
         if (!n.hat(Art::FlagGesetzt)) {
             hinweis(n,
-                    flag + QStringLiteral(" wird ") +
+                    flag() + QStringLiteral(" wird ") +
                         was(n, Art::FlagAbgefragt, QStringLiteral("abgefragt"), Art::FlagGeloescht,
                             QStringLiteral("gelöscht")) +
                         QStringLiteral(", aber nirgends gesetzt"),
-                    aehnlicherName(n.name, gesetzt), QStringLiteral("gesetzt wird "));
+                    gesetzt.zu(n.name, n.gefaltet), QStringLiteral("gesetzt wird "));
         } else if (!n.hat(Art::FlagAbgefragt)) {
-            hinweis(n, flag + QStringLiteral(" wird gesetzt, aber nirgends abgefragt"),
-                    aehnlicherName(n.name, abgefragt), QStringLiteral("abgefragt wird "));
+            hinweis(n, flag() + QStringLiteral(" wird gesetzt, aber nirgends abgefragt"),
+                    abgefragt.zu(n.name, n.gefaltet), QStringLiteral("abgefragt wird "));
         }
     }
-    for (const Name& n : std::as_const(gegenstaende)) {
+    for (const Name* name : ordnen(gegenstaende)) {
+        const Name& n = *name;
         if (n.hat(Art::GegenstandGegeben))
             continue;
         hinweis(n,
@@ -279,7 +333,7 @@ QVector<SpielHinweis> Spielpruefung::hinweise() const
                     was(n, Art::GegenstandVerlangt, QStringLiteral("verlangt"),
                         Art::GegenstandEntfernt, QStringLiteral("entfernt")) +
                     QStringLiteral(", aber nirgends mit \"Add\" gegeben"),
-                aehnlicherName(n.name, gegeben), QStringLiteral("gegeben wird "));
+                gegeben.zu(n.name, n.gefaltet), QStringLiteral("gegeben wird "));
     }
     for (const Datei& d : dateien) {
         if (d.raum && !erreicht.contains(d.datei))

@@ -108,9 +108,15 @@ private:
     {
         Art art;
         QString name;
+        /// Without its line's text, which is made only for the few that are reported.
         SkriptStelle stelle;
         /// For a "Goto": the hotspot or script it starts from.
         QString ueber;
+        int einzug;
+        qint32 befehl;
+        QString parameter;
+
+        SkriptStelle mitText() const;
     };
     /// A hotspot named in an item script, checked once every room is known.
     struct HotSpotZeile
@@ -130,10 +136,10 @@ private:
         QVector<HotSpotZeile> hotSpotZeilen;
     };
 
-    /// Checks one script (when `pruefen`) and collects what it names. `name` is the script's
-    /// name, `ueber` what a "Goto" in it starts from.
-    void skript(Datei& ziel, const Skript& s, const QString& name, const QString& ueber,
-                const std::function<int(qint32)>& dateiZeile, bool pruefen);
+    /// Checks one script (when `pruefen`) and collects what it names. `skriptName` names the
+    /// script, `ueber` is what a "Goto" in it starts from.
+    void skript(Datei& ziel, const Skript& s, const std::function<QString()>& skriptName,
+                const QString& ueber, const std::function<int(qint32)>& dateiZeile, bool pruefen);
     Datei& neu(const QString& datei, bool raum);
 
     /// By rooms first, then the order of the rooms list.
