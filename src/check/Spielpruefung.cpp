@@ -130,6 +130,11 @@ void Spielpruefung::skript(Datei& ziel, const Skript& s, const std::function<QSt
 {
     if (s.MaxZeile < 0)
         return;
+    // Commands whose whole parameter names a flag or an item.
+    static const QHash<qint32, Art> ganzerParameter{
+        {If, Art::FlagAbgefragt},          {SetFlag, Art::FlagGesetzt},
+        {DelFlag, Art::FlagGeloescht},     {IfItem, Art::GegenstandVerlangt},
+        {Remove, Art::GegenstandEntfernt}, {Add, Art::GegenstandGegeben}};
     // Named and indented only once something in it counts.
     std::optional<QVector<int>> einzuege;
     QString name;
@@ -156,42 +161,18 @@ void Spielpruefung::skript(Datei& ziel, const Skript& s, const std::function<QSt
             const SkriptStelle st = ort(i);
             ziel.vorkommen.append({art, was, st, ueber, (*einzuege)[i], s.Befehl[i], parameter});
         };
-        switch (s.Befehl[i]) {
-        case If:
-            merken(Art::FlagAbgefragt, parameter);
-            break;
-        case SetFlag:
-            merken(Art::FlagGesetzt, parameter);
-            break;
-        case DelFlag:
-            merken(Art::FlagGeloescht, parameter);
-            break;
-        case Spiel:
+        const qint32 code = s.Befehl[i];
+        if (const auto art = ganzerParameter.constFind(code); art != ganzerParameter.cend()) {
+            merken(*art, parameter);
+        } else if (code == Spiel) {
             // The game played sets the flag it is given.
             if (const std::optional<QString> flag = spielFlag(parameter))
                 merken(Art::FlagGesetzt, *flag);
-            break;
-        case IfItem:
-            merken(Art::GegenstandVerlangt, parameter);
-            break;
-        case Remove:
-            merken(Art::GegenstandEntfernt, parameter);
-            break;
-        case Add:
-            merken(Art::GegenstandGegeben, parameter);
-            break;
-        case Goto:
+        } else if (code == Goto) {
             if (!dateiSchluesselTeil(parameter).isEmpty())
                 merken(Art::Sprung, parameter);
-            break;
-        case HSaktivieren:
-        case HSdeaktivieren:
-        case ChangeMouse:
-            if (pruefen && !ziel.raum)
-                ziel.hotSpotZeilen.append({s.Befehl[i], parameter, stelle(i)});
-            break;
-        default:
-            break;
+        } else if (pruefen && !ziel.raum && SkriptRegeln::nenntHotSpot(code)) {
+            ziel.hotSpotZeilen.append({code, parameter, stelle(i)});
         }
     }
 }
