@@ -64,9 +64,12 @@ QStringList inhalt(const QString& ordner)
 }
 
 // The keyword of the command code on line `zeile` (from 1) of a file, if it holds one there.
+// Lines end as the reader ends them: at CR LF, CR or LF.
 std::optional<QString> befehlInZeile(const QByteArray& datei, int zeile)
 {
-    const QList<QByteArray> zeilen = datei.split('\n');
+    QByteArray einheitlich = datei;
+    einheitlich.replace("\r\n", "\n").replace('\r', '\n');
+    const QList<QByteArray> zeilen = einheitlich.split('\n');
     if (zeile < 1 || zeile > zeilen.size())
         return std::nullopt;
     const QByteArray z = zeilen[zeile - 1].trimmed();
