@@ -1,4 +1,5 @@
-// Speed of the canvas: a full redraw, one mouse move, a selection change on a huge picture.
+// Speed of the canvas: a full redraw, one mouse move, a selection change on a huge picture,
+// and the overview of all hotspots on a room of 50.
 #include "FensterBenchmark.h"
 #include "canvas/Picture1.h"
 #include "mainwindow/Editor.h"
@@ -165,11 +166,57 @@ void riesigDekodieren(benchmark::State& state)
     }
 }
 
+// 50 hotspots of a few hundred cells each, in rows that overlap their neighbours, every
+// fifth one switched off; the picture is the 800 x 600 JPEG.
+struct FuenfzigHotSpots : Leinwand
+{
+    FuenfzigHotSpots() : Leinwand(false)
+    {
+        for (int i = 1; i < 50; ++i)
+            m.neuerHotSpot(i);
+        for (int i = 0; i < 50; ++i) {
+            HotSpot& h = m.HotSpots[i];
+            h.Name = QStringLiteral("Ding Nummer %1").arg(i);
+            h.Aktiv = i % 5 != 0;
+            const int x0 = (i % 10) * 6;
+            const int y0 = (i / 10) * 9;
+            for (int x = x0; x < std::min(x0 + 9, int(HotSpot::Spalten)); ++x)
+                for (int y = y0; y < std::min(y0 + 11, int(HotSpot::Zeilen)); ++y)
+                    h.Feld[x][y] = (x + y) % 7 != 0;
+        }
+        canvas.BildAufbau();
+    }
+};
+
+void ueberblickMalen(benchmark::State& state)
+{
+    FuenfzigHotSpots l;
+    if (state.range(0))
+        l.canvas.ueberblickUmschalten();
+    for (auto _ : state)
+        l.canvas.repaint(); // the whole canvas, at once
+}
+
+void ueberblickUmschalten(benchmark::State& state)
+{
+    FuenfzigHotSpots l;
+    for (auto _ : state) {
+        l.canvas.ueberblickUmschalten(); // on: names and colours, then the whole canvas
+        l.canvas.repaint();
+        state.PauseTiming();
+        l.canvas.ueberblickUmschalten();
+        l.canvas.repaint();
+        state.ResumeTiming();
+    }
+}
+
 } // namespace
 
 BENCHMARK(bildAufbau)->Unit(benchmark::kMicrosecond);
 BENCHMARK(mausBewegung)->Unit(benchmark::kMicrosecond);
 BENCHMARK(auswahlWechsel)->Unit(benchmark::kMicrosecond);
+BENCHMARK(ueberblickMalen)->Arg(0)->Arg(1)->ArgName("ueberblick")->Unit(benchmark::kMicrosecond);
+BENCHMARK(ueberblickUmschalten)->Unit(benchmark::kMicrosecond);
 BENCHMARK(riesigDekodieren)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 int main(int argc, char** argv)

@@ -1,13 +1,17 @@
 // Speed of the game-folder checker on a large game: 1,000 rooms of 5 hotspots each,
 // 5,000 pictures and 2,000 sounds. "Start" is compared with reading the room files' bytes,
-// from the page cache and from the disk.
+// from the page cache and from the disk; tarnholm-check with its script checks with the
+// same check without them, and the map of the game.
 
 #include "FensterBenchmark.h"
 #include "TestSpiel.h"
 #include "check/Befund.h"
+#include "check/Bericht.h"
 #include "check/DateiListe.h"
+#include "check/Karte.h"
 #include "check/Pruefung.h"
 #include "check/Referenzen.h"
+#include "check/Spielpruefung.h"
 #include "model/Module1.h"
 #include "platform/Desktop.h"
 #include "platform/Look.h"
@@ -178,18 +182,47 @@ void toolOeffnen(benchmark::State& state)
     }
 }
 
+// What tarnholm-check does in its process, without and with the script checks.
 void tarnholmCheck(benchmark::State& state)
 {
     for (auto _ : state)
         benchmark::DoNotOptimize(befundText(ordnerPruefen(spiel->m)));
 }
 
-// The program as authors run it, process start and output included.
-void tarnholmCheckProgramm(benchmark::State& state)
+void tarnholmCheckMitSkripten(benchmark::State& state)
 {
+    qsizetype hinweise = 0;
+    for (auto _ : state) {
+        Spielpruefung pruefung;
+        const QString text = befundText(ordnerPruefen(spiel->m, &pruefung));
+        const QVector<SpielHinweis> h = pruefung.hinweise();
+        benchmark::DoNotOptimize(text + Bericht::skriptText(pruefung.fehler(), h));
+        hinweise = h.size();
+    }
+    state.counters["hints"] = double(hinweise);
+}
+
+void karte(benchmark::State& state)
+{
+    const QString datei = spiel->pfad(QStringLiteral("karte.dot"));
+    for (auto _ : state) {
+        Spielpruefung pruefung;
+        ordnerPruefen(spiel->m, &pruefung);
+        if (!Karte::schreiben(datei, Karte::dot(pruefung.raeume(), pruefung.verbindungen()))
+                 .isEmpty())
+            state.SkipWithError("the map was not written");
+    }
+}
+
+// The program as authors run it, process start and output included; with --karte x.dot.
+void tarnholmCheckProgramm(benchmark::State& state, bool mitKarte)
+{
+    QStringList argumente{spiel->dir.path()};
+    if (mitKarte)
+        argumente << QStringLiteral("--karte") << spiel->pfad(QStringLiteral("x.dot"));
     for (auto _ : state) {
         QProcess p;
-        p.start(QStringLiteral(TARNHOLM_CHECK), {spiel->dir.path()});
+        p.start(QStringLiteral(TARNHOLM_CHECK), argumente);
         if (!p.waitForFinished(60000) || p.exitCode() != 1) // the bench folder has no cursors
             state.SkipWithError("tarnholm-check failed");
         benchmark::DoNotOptimize(p.readAllStandardOutput());
@@ -207,7 +240,10 @@ BENCHMARK_CAPTURE(raumdateienLesen, vonDerPlatte, raumDateienVergessen)
 BENCHMARK_CAPTURE(startFenster, vonDerPlatte, raumDateienVergessen)->Unit(benchmark::kMillisecond);
 BENCHMARK(toolOeffnen)->Unit(benchmark::kMillisecond);
 BENCHMARK(tarnholmCheck)->Unit(benchmark::kMillisecond);
-BENCHMARK(tarnholmCheckProgramm)->Unit(benchmark::kMillisecond);
+BENCHMARK(tarnholmCheckMitSkripten)->Unit(benchmark::kMillisecond);
+BENCHMARK(karte)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(tarnholmCheckProgramm, bericht, false)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(tarnholmCheckProgramm, mitKarte, true)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {

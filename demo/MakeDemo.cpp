@@ -2,6 +2,7 @@
 // Before it returns it reads back what it wrote, so a broken file fails the build.
 
 #include "Demo.h"
+#include "check/SkriptRegeln.h"
 #include "roomfile/ItemReader.h"
 #include "roomfile/RoomFile.h"
 #include "roomfile/ScriptBlock.h"
@@ -59,9 +60,10 @@ QByteArray bildDatei(const QString& pfad, const QImage& bild)
     return bytes;
 }
 
-/// Every name a script uses must be a file of the demo, and its IF blocks must be whole.
+/// Every name a script uses must be a file of the demo, and the script must pass the checks
+/// tarnholm-check makes; the hotspots are looked up in `hotSpots` when it is given.
 void skriptPruefen(const Skript& s, const QString& wo, const QMap<QString, QByteArray>& dateien,
-                   const QStringList& hotSpots)
+                   const QStringList* hotSpots)
 {
     using namespace Befehl;
     const QMap<qint32, QString> ordner{{PlayWav, QStringLiteral("sounds/")},
@@ -69,29 +71,19 @@ void skriptPruefen(const Skript& s, const QString& wo, const QMap<QString, QByte
                                        {Goto, QStringLiteral("rooms/")},
                                        {Add, QStringLiteral("items/")},
                                        {IfItem, QStringLiteral("items/")}};
-    QVector<bool> elseGesehen;
+    const auto zeile = [&wo](qint32 i) {
+        return wo + QStringLiteral(" line ") + QString::number(i) + QStringLiteral(": ");
+    };
     for (qint32 i = 0; i <= s.MaxZeile; ++i) {
         const qint32 b = s.Befehl[i];
         const QString& p = s.Parameter[i];
-        const QString zeile =
-            wo + QStringLiteral(" line ") + QString::number(i) + QStringLiteral(": ");
         if (ordner.contains(b) && !dateien.contains(ordner[b] + p))
-            melde(zeile + QStringLiteral("no file ") + ordner[b] + p);
-        if ((b == HSaktivieren || b == HSdeaktivieren) && !hotSpots.contains(p))
-            melde(zeile + QStringLiteral("no hotspot ") + p);
+            melde(zeile(i) + QStringLiteral("no file ") + ordner[b] + p);
         if ((b == Else || b == EndIf || b == Error) != p.isEmpty())
-            melde(zeile + QStringLiteral("wrong parameter"));
-        if (b == If || b == IfItem)
-            elseGesehen.append(false);
-        else if (b == Else && !elseGesehen.isEmpty() && !elseGesehen.last())
-            elseGesehen.last() = true;
-        else if (b == EndIf && !elseGesehen.isEmpty() && elseGesehen.last())
-            elseGesehen.removeLast();
-        else if (b == Else || b == EndIf)
-            melde(zeile + QStringLiteral("misplaced Else or EndIf"));
+            melde(zeile(i) + QStringLiteral("wrong parameter"));
     }
-    if (!elseGesehen.isEmpty())
-        melde(wo + QStringLiteral(": IF without EndIf"));
+    for (const SkriptRegeln::Verstoss& v : SkriptRegeln::pruefen(s, hotSpots))
+        melde(zeile(v.zeile) + v.text);
 }
 
 void raumPruefen(const Raum& raum, const QMap<QString, QByteArray>& dateien)
@@ -102,14 +94,14 @@ void raumPruefen(const Raum& raum, const QMap<QString, QByteArray>& dateien)
         namen << m.HotSpots[i].Name;
     if (!dateien.contains(QStringLiteral("graphics/") + m.Hintergrund().trimmed()))
         melde(raum.datei + QStringLiteral(": no background ") + m.Hintergrund().trimmed());
-    skriptPruefen(m.StartSkript, raum.datei + QStringLiteral(" start"), dateien, namen);
-    skriptPruefen(m.TimerSkript, raum.datei + QStringLiteral(" timer"), dateien, namen);
+    skriptPruefen(m.StartSkript, raum.datei + QStringLiteral(" start"), dateien, &namen);
+    skriptPruefen(m.TimerSkript, raum.datei + QStringLiteral(" timer"), dateien, &namen);
     for (qint32 i = 0; i <= m.HotSpotMax; ++i) {
         const HotSpot& h = m.HotSpots[i];
         if (!dateien.contains(QStringLiteral("cursors/") + h.Cursor))
             melde(raum.datei + QStringLiteral(": no cursor ") + h.Cursor);
         for (int k = 0; k < HotSpot::Aktionen; ++k)
-            skriptPruefen(h.Skripte[k], raum.datei + QLatin1Char(' ') + h.Name, dateien, namen);
+            skriptPruefen(h.Skripte[k], raum.datei + QLatin1Char(' ') + h.Name, dateien, &namen);
     }
 }
 
@@ -134,7 +126,7 @@ void gelesenPruefen(const QDir& ziel, const Inhalt& inhalt)
             ItemReader r(bytes.value_or(QByteArray()));
             if (!bytes || !ScriptBlock::read(r, s) || r.remaining() != 0)
                 melde(it.key() + QStringLiteral(": does not read back"));
-            skriptPruefen(s, it.key(), inhalt.dateien, {});
+            skriptPruefen(s, it.key(), inhalt.dateien, nullptr);
         } else if (it.key().endsWith(QLatin1String(".cur"))) {
             // Qt's ico reader also takes cursors.
             QImageReader reader(pfad, "ICO");

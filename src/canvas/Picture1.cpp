@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -106,6 +107,33 @@ void Picture1::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
     painter.drawImage(event->rect(), image, event->rect());
+    if (ueberblick)
+        ueberblickBild.malen(painter, m, auswahl ? auswahl() : -1);
+}
+
+void Picture1::ueberblickUmschalten()
+{
+    ueberblick = !ueberblick;
+    if (ueberblick)
+        ueberblickBild.berechnen(m);
+    update();
+}
+
+void Picture1::raumGeaendert()
+{
+    // While the overview is off, switching it on takes the room as it then is.
+    if (!ueberblick)
+        return;
+    ueberblickBild.berechnen(m);
+    update();
+}
+
+void Picture1::strichZeigen(const QVector<Marke>& marken)
+{
+    update(invertieren(marken));
+    if (std::any_of(marken.begin(), marken.end(),
+                    [](const Marke& marke) { return marke.art == Marke::Art::Zellen; }))
+        raumGeaendert();
 }
 
 void Picture1::strichAbschliessen()
@@ -135,14 +163,14 @@ void Picture1::mousePressEvent(QMouseEvent* event)
     if (spot && !aufnahme)
         aufnahme = Aufnahme{auswahl(), spot->Feld};
     const QPointF p = event->position();
-    update(invertieren(stroke.druecken(spot, knopf, std::nearbyint(p.x()), std::nearbyint(p.y()))));
+    strichZeigen(stroke.druecken(spot, knopf, std::nearbyint(p.x()), std::nearbyint(p.y())));
 }
 
 void Picture1::mouseMoveEvent(QMouseEvent* event)
 {
     const QPointF p = event->position();
-    update(invertieren(stroke.bewegen(ausgewaehlt(), knopfWert(event->buttons()),
-                                      std::nearbyint(p.x()), std::nearbyint(p.y()))));
+    strichZeigen(stroke.bewegen(ausgewaehlt(), knopfWert(event->buttons()), std::nearbyint(p.x()),
+                                std::nearbyint(p.y())));
 }
 
 void Picture1::mouseReleaseEvent(QMouseEvent* event)
@@ -150,6 +178,6 @@ void Picture1::mouseReleaseEvent(QMouseEvent* event)
     const int knopf = knopfWert(event->button());
     if (knopf == 0)
         return;
-    update(invertieren(stroke.loslassen(ausgewaehlt(), knopf)));
+    strichZeigen(stroke.loslassen(ausgewaehlt(), knopf));
     strichAbschliessen();
 }

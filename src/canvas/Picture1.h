@@ -1,5 +1,6 @@
 #pragma once
 
+#include "HotSpotUeberblick.h"
 #include "Picture2.h"
 #include "Strich.h"
 #include "model/RaumBearbeitung.h"
@@ -41,6 +42,14 @@ public:
     void zellenZeichnen();
     void clear();
 
+    /// Switches the overview of all hotspots on or off; it is painted over the canvas,
+    /// never into its image.
+    void ueberblickUmschalten();
+    bool ueberblickAn() const { return ueberblick; }
+    /// The room changed (cells, hotspots, names, "Aktiv"): the overview takes its names and
+    /// colours afresh and is painted again.
+    void raumGeaendert();
+
     const QImage& bild() const { return image; }
     const Picture2& picture2() const { return holder; }
     const Strich& strich() const { return stroke; }
@@ -66,6 +75,8 @@ private:
     void neuMalen(const QImage& inhalt);
     /// Inverts the marks in the image and returns the area they touched.
     QRegion invertieren(const QVector<Marke>& marken);
+    /// Paints the stroke's marks and tells the overview when cells changed.
+    void strichZeigen(const QVector<Marke>& marken);
 
     Module1& m;
     std::function<int()> auswahl;
@@ -79,4 +90,6 @@ private:
     };
     std::optional<Aufnahme> aufnahme;
     QImage image;
+    HotSpotUeberblick ueberblickBild;
+    bool ueberblick = false;
 };

@@ -3,6 +3,7 @@
 #include "DateiListe.h"
 #include "Pruefung.h"
 #include "Referenzen.h"
+#include "Spielpruefung.h"
 #include "model/BildPfad.h"
 #include "model/DateiName.h"
 #include "model/FindeDatei.h"
@@ -71,48 +72,35 @@ private:
     DateiSuche suche;
 };
 
-QString skriptName(const RoomFile::SkriptOrt& ort, const QHash<qint32, QString>& namen)
+/// "<script>, Zeile n: <command> "<value>"", or the background or cursor.
+QString stelleText(const Referenz& r, const QHash<qint32, QString>& namen, bool imRaum)
 {
-    static const char* const aktionen[] = {"Sieh an!", "Tue", "Interagiere"};
-    switch (ort.art) {
-    case RoomFile::SkriptOrt::Art::Start:
-        return QStringLiteral("Startskript");
-    case RoomFile::SkriptOrt::Art::Timer:
-        return QStringLiteral("Timerskript");
-    case RoomFile::SkriptOrt::Art::HotSpot:
-        break;
-    }
-    const auto name = namen.constFind(ort.hotSpot);
-    QString text = name != namen.cend() ? QStringLiteral("HotSpot ") + zitat(*name)
-                                        : QStringLiteral("HotSpot Nr. %1").arg(ort.hotSpot + 1);
-    if (ort.aktion >= 0)
-        text += QStringLiteral(", ") + QLatin1String(aktionen[ort.aktion]);
-    return text;
-}
-
-/// "<file>, <script>, Zeile n: <command> "<value>"", or the background or cursor.
-QString woText(const QString& datei, const Referenz& r, const QHash<qint32, QString>& namen,
-               bool imRaum)
-{
-    QString text = datei;
     if (r.art == Referenz::Art::Hintergrund)
-        return text + QStringLiteral(", Hintergrund ") + zitat(r.wert);
-    if (imRaum)
-        text += QStringLiteral(", ") + skriptName(r.ort, namen);
+        return QStringLiteral("Hintergrund ") + zitat(r.wert);
+    const QString skript = imRaum ? skriptName(r.ort, namen) + QStringLiteral(", ") : QString();
     if (r.art == Referenz::Art::Cursor)
-        return text + QStringLiteral(", Cursor ") + zitat(r.wert);
-    return text + QStringLiteral(", Zeile %1: ").arg(r.zeile + 1) +
+        return skript + QStringLiteral("Cursor ") + zitat(r.wert);
+    return skript + QStringLiteral("Zeile %1: ").arg(r.zeile + 1) +
            Befehlstabelle::CommandKeyword(r.befehl) + QLatin1Char(' ') + zitat(r.wert);
 }
 
 } // namespace
+
+QString ohneSteuerzeichen(QString text)
+{
+    for (QChar& c : text) {
+        if (c.unicode() < 0x20 || (c.unicode() >= 0x7F && c.unicode() < 0xA0))
+            c = QLatin1Char('?');
+    }
+    return text;
+}
 
 bool istSpielordner(const QString& ordner)
 {
     return QFileInfo(QDir(ordner).filePath(QStringLiteral("rooms"))).isDir();
 }
 
-Befund ordnerPruefen(const Module1& m)
+Befund ordnerPruefen(const Module1& m, Spielpruefung* spiel)
 {
     Befund befund;
     Pruefung pruefung(dateiListe(m.GraphicsPfad, bildMuster),
@@ -123,8 +111,10 @@ Befund ordnerPruefen(const Module1& m)
                                    const QHash<qint32, QString>& namen, bool imRaum) {
         for (const Referenz& r : referenzen) {
             const QString pfad = suche.fehlt(r);
-            if (!pfad.isEmpty())
-                ziel.append({pfad, woText(datei, r, namen, imRaum)});
+            if (pfad.isEmpty())
+                continue;
+            const QString stelle = stelleText(r, namen, imRaum);
+            ziel.append({pfad, datei + QStringLiteral(", ") + stelle, datei, r.dateiZeile, stelle});
         }
     };
 
@@ -136,6 +126,8 @@ Befund ordnerPruefen(const Module1& m)
         if (!skript.ergebnis.vollstaendig)
             befund.itemSkripte.append({datei, skript.ergebnis.zeile});
         fehlende(inItemSkripten, datei, skript.referenzen, {}, false);
+        if (spiel)
+            spiel->itemSkript(datei, skript);
     }
 
     Module1 arbeitsRaum;
@@ -143,11 +135,16 @@ Befund ordnerPruefen(const Module1& m)
     const QString raeume = m.AppPfad + QStringLiteral("rooms/");
     for (const QString& name : dateiListe(raeume, QStringLiteral("*.lsd"))) {
         const QString datei = relativ("rooms", name);
+        // The reader keeps what it did not reach; the script checks see only this room.
+        if (spiel)
+            arbeitsRaum.leererRaum();
         const RaumReferenzen raum = raumDateiLesen(raeume + name, arbeitsRaum, puffer);
         pruefung.zaehlen(raum.referenzen);
         if (!raum.ergebnis.vollstaendig)
             befund.raeume.append({datei, raum.ergebnis.zeile});
         fehlende(befund.fehlend, datei, raum.referenzen, raum.hotSpotNamen, true);
+        if (spiel)
+            spiel->raum(datei, arbeitsRaum, raum);
     }
     befund.fehlend += inItemSkripten;
 
@@ -165,15 +162,8 @@ QString befundText(const Befund& befund)
         text += titel + QLatin1Char('\n');
         if (zeilen.isEmpty())
             text += QStringLiteral("  (keine)\n");
-        for (QString zeile : zeilen) {
-            // Names come from broken files and any file name: a control character must neither
-            // break the one-line-per-entry form nor reach the terminal.
-            for (QChar& c : zeile) {
-                if (c.unicode() < 0x20 || (c.unicode() >= 0x7F && c.unicode() < 0xA0))
-                    c = QLatin1Char('?');
-            }
-            text += QStringLiteral("  ") + zeile + QLatin1Char('\n');
-        }
+        for (const QString& zeile : zeilen)
+            text += QStringLiteral("  ") + ohneSteuerzeichen(zeile) + QLatin1Char('\n');
     };
     const auto unlesbar = [](const QVector<Befund::Unlesbar>& dateien) {
         QStringList zeilen;

@@ -5,6 +5,7 @@
 #include <QVector>
 
 class Module1;
+class Spielpruefung;
 
 /// What tarnholm-check finds in a game folder. Paths are relative to the game folder, with
 /// the platform's separators.
@@ -29,6 +30,10 @@ struct Befund
         QString pfad;
         /// Which file, script and line name it.
         QString wo;
+        /// The file that names it, the file's line (from 1), and the script and line.
+        QString datei;
+        int dateiZeile = 0;
+        QString stelle;
     };
     QVector<Fehlend> fehlend;
 
@@ -44,8 +49,13 @@ bool istSpielordner(const QString& ordner);
 
 /// Reads the item scripts and then the rooms of the game folder whose paths `ordner` holds,
 /// the way "Start" does, and looks up every file they name where the editor would offer it.
-/// Never changes anything.
-Befund ordnerPruefen(const Module1& ordner);
+/// Each file read is also handed to `spiel`, when given, in the same pass. Never changes
+/// anything.
+Befund ordnerPruefen(const Module1& ordner, Spielpruefung* spiel = nullptr);
 
 /// The German report: one group after the other, one path per line, in a fixed order.
 QString befundText(const Befund& befund);
+
+/// Names come from broken files and any file name: a control character must neither break
+/// the one-line-per-entry form of a report nor reach the terminal. Each becomes "?".
+QString ohneSteuerzeichen(QString text);

@@ -13,11 +13,11 @@ bool benennt(const QString& wert)
 }
 
 void zeileSammeln(QVector<Referenz>& ziel, const RoomFile::SkriptOrt& ort, qint32 zeile,
-                  qint32 befehl, const QString& parameter)
+                  qint32 befehl, const QString& parameter, int dateiZeile)
 {
     const std::optional<Referenz::Art> art = befehlsArt(befehl);
     if (art && benennt(parameter))
-        ziel.append({*art, parameter, ort, zeile, befehl});
+        ziel.append({*art, parameter, ort, zeile, befehl, dateiZeile});
 }
 
 /// Collects a room's references while the room reader reads them.
@@ -28,22 +28,30 @@ public:
 
     void hintergrundGelesen(const QString& bild) override
     {
+        // The first item of the file, so always on its first line.
         if (benennt(bild))
-            ziel.referenzen.append({Referenz::Art::Hintergrund, bild, {}, -1, -1});
+            ziel.referenzen.append({Referenz::Art::Hintergrund, bild, {}, -1, -1, 1});
     }
-    void skriptBeginnt(const RoomFile::SkriptOrt& neu) override { ort = neu; }
-    void zeileGelesen(qint32 zeile, qint32 befehl, const QString& parameter) override
+    void skriptBeginnt(const RoomFile::SkriptOrt& neu) override
     {
-        zeileSammeln(ziel.referenzen, ort, zeile, befehl, parameter);
+        ort = neu;
+        zeilen = &ziel.dateiZeilen.von(ort);
     }
-    void cursorGelesen(qint32 hotSpot, const QString& cursor) override
+    void zeileGelesen(qint32 zeile, qint32 befehl, const QString& parameter,
+                      int dateiZeile) override
+    {
+        zeilen->append(dateiZeile);
+        zeileSammeln(ziel.referenzen, ort, zeile, befehl, parameter, dateiZeile);
+    }
+    void cursorGelesen(qint32 hotSpot, const QString& cursor, int dateiZeile) override
     {
         if (benennt(cursor))
             ziel.referenzen.append({Referenz::Art::Cursor,
                                     cursor,
                                     {RoomFile::SkriptOrt::Art::HotSpot, hotSpot, -1},
                                     -1,
-                                    -1});
+                                    -1,
+                                    dateiZeile});
     }
     void nameGelesen(qint32 hotSpot, const QString& name) override
     {
@@ -53,9 +61,81 @@ public:
 private:
     RaumReferenzen& ziel;
     RoomFile::SkriptOrt ort;
+    QVector<int>* zeilen = nullptr;
+};
+
+/// The lines of an item script and the file's line of each.
+class ItemSammler : public ScriptBlock::Beobachter
+{
+public:
+    explicit ItemSammler(ItemSkriptReferenzen& ziel) : ziel(ziel) {}
+
+    void zeileGelesen(qint32 zeile, qint32 befehl, const QString& parameter,
+                      int dateiZeile) override
+    {
+        ziel.dateiZeilen.append(dateiZeile);
+        zeileSammeln(ziel.referenzen, {}, zeile, befehl, parameter, dateiZeile);
+    }
+
+private:
+    ItemSkriptReferenzen& ziel;
 };
 
 } // namespace
+
+QVector<int>& SkriptZeilen::von(const RoomFile::SkriptOrt& ort)
+{
+    switch (ort.art) {
+    case RoomFile::SkriptOrt::Art::Start:
+        return start;
+    case RoomFile::SkriptOrt::Art::Timer:
+        return timer;
+    case RoomFile::SkriptOrt::Art::HotSpot:
+        break;
+    }
+    if (hotSpots.size() <= ort.hotSpot)
+        hotSpots.resize(ort.hotSpot + 1);
+    return hotSpots[ort.hotSpot][ort.aktion];
+}
+
+int SkriptZeilen::zeile(const RoomFile::SkriptOrt& ort, qint32 zeile) const
+{
+    const QVector<int>* zeilen = nullptr;
+    switch (ort.art) {
+    case RoomFile::SkriptOrt::Art::Start:
+        zeilen = &start;
+        break;
+    case RoomFile::SkriptOrt::Art::Timer:
+        zeilen = &timer;
+        break;
+    case RoomFile::SkriptOrt::Art::HotSpot:
+        if (ort.hotSpot >= 0 && ort.hotSpot < hotSpots.size() && ort.aktion >= 0 &&
+            ort.aktion < HotSpot::Aktionen)
+            zeilen = &hotSpots[ort.hotSpot][ort.aktion];
+        break;
+    }
+    return zeilen ? zeilen->value(zeile) : 0;
+}
+
+QString skriptName(const RoomFile::SkriptOrt& ort, const QHash<qint32, QString>& namen)
+{
+    static const char* const aktionen[] = {"Sieh an!", "Tue", "Interagiere"};
+    switch (ort.art) {
+    case RoomFile::SkriptOrt::Art::Start:
+        return QStringLiteral("Startskript");
+    case RoomFile::SkriptOrt::Art::Timer:
+        return QStringLiteral("Timerskript");
+    case RoomFile::SkriptOrt::Art::HotSpot:
+        break;
+    }
+    const auto name = namen.constFind(ort.hotSpot);
+    QString text = name != namen.cend()
+                       ? QStringLiteral("HotSpot \"") + ohneLeerzeichen(*name) + QLatin1Char('"')
+                       : QStringLiteral("HotSpot Nr. %1").arg(ort.hotSpot + 1);
+    if (ort.aktion >= 0)
+        text += QStringLiteral(", ") + QLatin1String(aktionen[ort.aktion]);
+    return text;
+}
 
 std::optional<Referenz::Art> befehlsArt(qint32 befehl)
 {
@@ -92,20 +172,27 @@ RaumReferenzen raumDateiLesen(const QString& pfad, Module1& arbeitsRaum, QByteAr
     return TextFile::read(pfad, puffer) ? raumReferenzen(puffer, arbeitsRaum) : RaumReferenzen();
 }
 
+ItemSkriptReferenzen itemSkriptReferenzen(const QString& name, const QByteArray& bytes)
+{
+    ItemSkriptReferenzen datei;
+    datei.name = name;
+    ItemSammler sammler(datei);
+    datei.ergebnis = ItemSkript::lesen(bytes, datei.skript, &sammler);
+    return datei;
+}
+
 QVector<ItemSkriptReferenzen> itemSkripteLesen(const QString& itemsPfad)
 {
     QVector<ItemSkriptReferenzen> dateien;
     for (const QString& name : dateiListe(itemsPfad, QStringLiteral("*.skp"))) {
-        ItemSkriptReferenzen datei;
-        datei.name = name;
         const std::optional<QByteArray> bytes = TextFile::read(itemsPfad + name);
         if (bytes) {
-            Skript skript;
-            datei.ergebnis = ItemSkript::lesen(*bytes, skript);
-            for (qint32 i = 0; i <= skript.MaxZeile; ++i)
-                zeileSammeln(datei.referenzen, {}, i, skript.Befehl[i], skript.Parameter[i]);
+            dateien.append(itemSkriptReferenzen(name, *bytes));
+        } else {
+            ItemSkriptReferenzen datei;
+            datei.name = name;
+            dateien.append(datei);
         }
-        dateien.append(datei);
     }
     return dateien;
 }

@@ -6,6 +6,7 @@
 #include <QHash>
 #include <QString>
 #include <QVector>
+#include <array>
 #include <optional>
 
 /// A value in a room or item script that names a file of the game folder.
@@ -31,10 +32,30 @@ struct Referenz
     /// The script line (from 0), or -1 for a background or cursor.
     qint32 zeile = -1;
     qint32 befehl = -1;
+    /// The file's line (from 1) of the command code, the background or the cursor.
+    int dateiZeile = 0;
 };
 
 /// What a script line of command `befehl` names, if it names a file.
 std::optional<Referenz::Art> befehlsArt(qint32 befehl);
+
+/// How a report names a room's script: "Startskript", "Timerskript", or "HotSpot "name",
+/// <action>" with the name from `namen`, or "HotSpot Nr. n" (from 1) when it was not read.
+QString skriptName(const RoomFile::SkriptOrt& ort, const QHash<qint32, QString>& namen);
+
+/// The file's line (from 1) of every script line's command code, by script, as read.
+struct SkriptZeilen
+{
+    QVector<int> start;
+    QVector<int> timer;
+    /// By hotspot index, then action.
+    QVector<std::array<QVector<int>, HotSpot::Aktionen>> hotSpots;
+
+    /// The lines of the script at `ort`, made when it has none yet.
+    QVector<int>& von(const RoomFile::SkriptOrt& ort);
+    /// The file line of script line `zeile` at `ort`; 0 when it was not read.
+    int zeile(const RoomFile::SkriptOrt& ort, qint32 zeile) const;
+};
 
 /// What a room file names, read with the editor's own room reader, also what stands before
 /// the place where reading stopped.
@@ -45,6 +66,7 @@ struct RaumReferenzen
     QVector<Referenz> referenzen;
     /// The hotspots read as far as their name, by index.
     QHash<qint32, QString> hotSpotNamen;
+    SkriptZeilen dateiZeilen;
 };
 
 /// Reads a room file's bytes into `arbeitsRaum`, which only serves as the reader's room.
@@ -60,7 +82,12 @@ struct ItemSkriptReferenzen
     /// A file that could not be opened has `zeile` 0.
     ItemSkript::LeseErgebnis ergebnis;
     QVector<Referenz> referenzen;
+    /// The lines read, and the file's line of each.
+    Skript skript;
+    QVector<int> dateiZeilen;
 };
 
+/// What the item script file `name` holding `bytes` names.
+ItemSkriptReferenzen itemSkriptReferenzen(const QString& name, const QByteArray& bytes);
 /// Every item script (".skp") of the items folder, in the order of dateiListe.
 QVector<ItemSkriptReferenzen> itemSkripteLesen(const QString& itemsPfad);

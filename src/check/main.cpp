@@ -2,17 +2,22 @@
 // It never changes or deletes anything.
 
 #include "check/Befund.h"
+#include "check/Bericht.h"
+#include "check/Karte.h"
+#include "check/Spielpruefung.h"
 #include "model/Module1.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QTextStream>
+#include <optional>
 
 namespace {
 
 const QString hilfe = QStringLiteral(
     "Aufruf: tarnholm-check [--] [Spielordner]\n"
+    "        tarnholm-check [--format=gcc] [--streng] [--karte DATEI] [--] [Spielordner]\n"
     "\n"
     "Prüft einen Spielordner von Tarnholm, ohne etwas zu ändern oder zu löschen. Ohne Angabe\n"
     "wird der Ordner geprüft, in dem tarnholm-check liegt. Ein Spielordner ist ein Ordner mit\n"
@@ -28,9 +33,39 @@ const QString hilfe = QStringLiteral(
     "    ist hier die Zeile im Skript, nicht in der Datei, von 1 an gezählt. Ein HotSpot heißt\n"
     "    mit seinem Namen oder, wenn der nicht mehr gelesen werden konnte, \"HotSpot Nr. n\":\n"
     "    der n-te HotSpot des Raums, von 1 an gezählt.\n"
+    "Danach folgen, nur wenn es sie gibt:\n"
+    "  - \"Fehler in Skripten\": Blöcke (\"Else\" oder \"EndIf\" ohne offenes \"IF\", \"Case\"\n"
+    "    oder \"EndSelect\" außerhalb von \"SelectCase\", ein Block, der offen bleibt, ein\n"
+    "    zweites \"Else\"), \"Jump\" zu einer Marke, die das Skript nicht hat, eine Marke, die\n"
+    "    zweimal vorkommt, HotSpots, die der Raum nicht hat, und Parameter, die der Befehl nicht\n"
+    "    nehmen kann; mit Datei, Skript, Zeile im Skript und der Zeile, wie der Skripteditor sie\n"
+    "    zeigt. Skripte einer Datei, die nicht bis zum Ende gelesen werden kann, werden nicht\n"
+    "    einzeln geprüft,\n"
+    "  - \"Hinweise\": Flags, die abgefragt oder gelöscht, aber nirgends gesetzt werden, und\n"
+    "    solche, die gesetzt, aber nirgends abgefragt werden (\"Spiel vom Spiel spielen\n"
+    "    spielen\" setzt sein Flag); Gegenstände, die verlangt oder entfernt, aber nirgends mit\n"
+    "    \"Add\" gegeben werden; Räume, in die kein \"Goto\" aus einem anderen Raum oder einem\n"
+    "    Gegenstandsskript führt (auch der erste Raum des Spiels). Jeder mit allen Stellen.\n"
     "\n"
-    "Rückgabewert: 0, wenn nichts fehlt und alles gelesen werden kann, sonst 1;\n"
-    "2, wenn der Ordner kein Spielordner ist oder der Aufruf nicht stimmt.\n");
+    "Flags, Gegenstände, Marken und HotSpots werden genau verglichen, wie das Spiel Texte\n"
+    "vergleicht: \"Schluessel\", \"schluessel\" und \"Schluessel \" sind drei verschiedene\n"
+    "Namen. Unterscheidet sich ein Name nur darin von einem anderen, sagt der Hinweis, welche\n"
+    "Schreibweise es gibt. Räume werden wie Dateien gefunden: ohne Leerzeichen davor und\n"
+    "danach, ohne Ordner und ohne auf Groß- und Kleinschreibung zu achten.\n"
+    "\n"
+    "Optionen:\n"
+    "  --format=gcc   eine Zeile je Befund in der Form von Compilern, \"Datei:Zeile: Art: Text\",\n"
+    "                 mit der Zeile der Datei (von 1 an): \"Fehler\" zählt für den\n"
+    "                 Rückgabewert, \"Warnung\" ist ein Hinweis (eine Zeile je Stelle),\n"
+    "                 \"Hinweis\" ein unbenutztes Bild oder ein unbenutzter Klang.\n"
+    "                 --format=text ist die Vorgabe.\n"
+    "  --streng       auch Hinweise ergeben den Rückgabewert 1.\n"
+    "  --karte DATEI  schreibt die Räume und ihre \"Goto\"-Verbindungen als Graph: .dot als\n"
+    "                 Graphviz-Quelltext, .svg und .png gezeichnet mit \"dot\" von Graphviz.\n"
+    "\n"
+    "Rückgabewert: 0, wenn nichts fehlt, alles gelesen werden kann und kein Skript einen Fehler\n"
+    "hat, sonst 1; 2, wenn der Ordner kein Spielordner ist, der Aufruf nicht stimmt oder die\n"
+    "Karte nicht geschrieben werden kann.\n");
 
 } // namespace
 
@@ -42,14 +77,28 @@ int main(int argc, char* argv[])
     bool hilfeGewuenscht = false;
     bool unbekannt = false;
     bool optionenZuEnde = false;
+    bool gcc = false;
+    bool streng = false;
+    std::optional<QString> karte;
     QStringList angaben;
-    for (const QString& argument : app.arguments().mid(1)) {
+    const QStringList argumente = app.arguments().mid(1);
+    for (qsizetype i = 0; i < argumente.size(); ++i) {
+        const QString& argument = argumente[i];
         if (optionenZuEnde)
             angaben << argument;
         else if (argument == QStringLiteral("--"))
             optionenZuEnde = true;
         else if (argument == QStringLiteral("--help") || argument == QStringLiteral("-h"))
             hilfeGewuenscht = true;
+        else if (argument == QStringLiteral("--format=gcc") ||
+                 argument == QStringLiteral("--format=text"))
+            gcc = argument.endsWith(QStringLiteral("gcc"));
+        else if (argument == QStringLiteral("--streng"))
+            streng = true;
+        else if (argument.startsWith(QStringLiteral("--karte=")))
+            karte = argument.mid(8);
+        else if (argument == QStringLiteral("--karte") && i + 1 < argumente.size())
+            karte = argumente[++i];
         else if (argument.startsWith(QLatin1Char('-')))
             unbekannt = true;
         else
@@ -60,9 +109,15 @@ int main(int argc, char* argv[])
         aus << hilfe;
         return 0;
     }
-    if (unbekannt || angaben.size() > 1) {
+    if (unbekannt || angaben.size() > 1 || (karte && karte->isEmpty())) {
         fehler << QStringLiteral("tarnholm-check: Unbekannter Aufruf. Hilfe: tarnholm-check "
                                  "--help\n");
+        return 2;
+    }
+    if (karte && !Karte::bekannteEndung(*karte)) {
+        fehler << QStringLiteral("tarnholm-check: Die Karte wird als .dot, .svg oder .png "
+                                 "geschrieben, nicht als %1.\n")
+                      .arg(QDir::toNativeSeparators(*karte));
         return 2;
     }
     const QString ordner =
@@ -82,7 +137,25 @@ int main(int argc, char* argv[])
 
     Module1 m;
     m.setzeOrdner(ordner);
-    const Befund befund = ordnerPruefen(m);
-    aus << befundText(befund);
-    return befund.inOrdnung() ? 0 : 1;
+    Spielpruefung spiel;
+    const Befund befund = ordnerPruefen(m, &spiel);
+    const QVector<SkriptFehler> skriptFehler = spiel.fehler();
+    const QVector<SpielHinweis> hinweise = spiel.hinweise();
+    if (gcc)
+        aus << Bericht::gccText(befund, skriptFehler, hinweise);
+    else
+        aus << befundText(befund) << Bericht::skriptText(skriptFehler, hinweise);
+    aus.flush();
+
+    if (karte) {
+        const QString grund =
+            Karte::schreiben(*karte, Karte::dot(spiel.raeume(), spiel.verbindungen()));
+        if (!grund.isEmpty()) {
+            fehler << QStringLiteral("tarnholm-check: ") << grund << QLatin1Char('\n');
+            return 2;
+        }
+    }
+    const bool gut =
+        befund.inOrdnung() && skriptFehler.isEmpty() && (!streng || hinweise.isEmpty());
+    return gut ? 0 : 1;
 }

@@ -75,6 +75,13 @@ Editor::Editor(Module1& raum, Desktop& desktop, QWidget* parent)
     picture1->move(0, 0);
     connect(picture1, &Picture1::strichFertig, raumVerlauf, &RaumVerlauf::zellen);
     raumVerlauf->vorher = [this] { picture1->strichAbschliessen(); };
+    // The overview of all hotspots has no button; its key is named where it shows.
+    auto* ueberblick = new QAction(QStringLiteral("HotSpots zeigen"), this);
+    ueberblick->setObjectName(QStringLiteral("HotSpotsZeigen"));
+    ueberblick->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
+    addAction(ueberblick);
+    connect(ueberblick, &QAction::triggered, picture1, &Picture1::ueberblickUmschalten);
+    picture1->setToolTip(QStringLiteral("Strg+H: alle HotSpots zeigen oder verbergen"));
 
     list1 = new QListWidget(this);
     list1->setObjectName(QStringLiteral("List1"));
@@ -318,6 +325,7 @@ void Editor::neu()
     cd2Datei.clear();
     raumDateiSetzen(QString(), QByteArray());
     raumVerlauf->neuBeginnen();
+    picture1->raumGeaendert();
 }
 
 void Editor::laden()
@@ -353,6 +361,7 @@ void Editor::raumLaden(const QString& pfad)
     if (e.hintergrundGelesen)
         bildAufbau();
     raumVerlauf->neuBeginnen();
+    picture1->raumGeaendert();
     if (!e.vollstaendig) {
         // The title keeps the file it named; the room in memory is no longer that file.
         raumDateiPfad.clear();
@@ -454,6 +463,7 @@ void Editor::explorer()
 void Editor::angewendet(const RaumVerlauf::Meldung& meldung)
 {
     kopieAnstossen();
+    picture1->raumGeaendert();
     if (!meldung.durchAutor) {
         // Undone or redone: the window shows the hotspot the step changed.
         ++besuch;
@@ -533,6 +543,7 @@ bool Editor::wiederherstellen()
         listeFuellen();
         frame1->hide();
         bildAufbau();
+        picture1->raumGeaendert();
         cd2Datei = k->raumDatei;
         raumDateiSetzen(k->raumDatei, k->bekannt);
         kopie->uebernehmen(*k);

@@ -17,12 +17,12 @@ Skript vorgabe(int aktion)
     return aktion == 2 ? Skript::interagiereVorgabe() : Skript();
 }
 
-LeseErgebnis lesen(const QByteArray& bytes, Skript& skript)
+LeseErgebnis lesen(const QByteArray& bytes, Skript& skript, ScriptBlock::Beobachter* beobachter)
 {
     skript.leeren();
     ItemReader r(bytes);
     LeseErgebnis e;
-    e.vollstaendig = ScriptBlock::read(r, skript);
+    e.vollstaendig = ScriptBlock::read(r, skript, beobachter);
     if (!e.vollstaendig)
         e.zeile = r.line();
     return e;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ScriptBlock.h"
 #include "model/Skript.h"
 
 #include <QByteArray>
@@ -26,8 +27,9 @@ QString dateiName(const QString& bildPfad, int aktion);
 Skript vorgabe(int aktion);
 
 /// Reads a file's bytes into `skript`, which is emptied first: when reading stops early, it
-/// holds the lines read before the fault.
-LeseErgebnis lesen(const QByteArray& bytes, Skript& skript);
+/// holds the lines read before the fault. A `beobachter` is told every line read.
+LeseErgebnis lesen(const QByteArray& bytes, Skript& skript,
+                   ScriptBlock::Beobachter* beobachter = nullptr);
 
 QByteArray schreiben(const Skript& skript);
 

@@ -30,7 +30,7 @@ bool hotSpotLesen(ItemReader& r, HotSpot& h, qint32 index, Beobachter* b)
     if (!r.readString(h.Cursor))
         return false;
     if (b)
-        b->cursorGelesen(index, h.Cursor);
+        b->cursorGelesen(index, h.Cursor, r.line());
     if (!r.readFlag(h.Aktiv) || !r.readString(h.Name))
         return false;
     if (b)

@@ -44,7 +44,7 @@ class Beobachter : public ScriptBlock::Beobachter
 public:
     virtual void hintergrundGelesen(const QString& bild) = 0;
     virtual void skriptBeginnt(const SkriptOrt& ort) = 0;
-    virtual void cursorGelesen(qint32 hotSpot, const QString& cursor) = 0;
+    virtual void cursorGelesen(qint32 hotSpot, const QString& cursor, int dateiZeile) = 0;
     virtual void nameGelesen(qint32 hotSpot, const QString& name) = 0;
 };
 

@@ -27,13 +27,14 @@ bool read(ItemReader& reader, Skript& skript, Beobachter* beobachter)
     const qint64 platz = reader.remaining() / kleinsteZeile + 1;
     skript.zeilenAnlegen(qint32(std::min(qint64(maxZeile) + 1, platz)));
     for (qint32 i = 0; i <= maxZeile; ++i) {
-        if (i == skript.Befehl.size() || !reader.readLong(skript.Befehl[i]) ||
-            !reader.readString(skript.Parameter[i])) {
+        const bool code = i < skript.Befehl.size() && reader.readLong(skript.Befehl[i]);
+        const int dateiZeile = reader.line();
+        if (!code || !reader.readString(skript.Parameter[i])) {
             skript.MaxZeile = i - 1;
             return false;
         }
         if (beobachter)
-            beobachter->zeileGelesen(i, skript.Befehl[i], skript.Parameter[i]);
+            beobachter->zeileGelesen(i, skript.Befehl[i], skript.Parameter[i], dateiZeile);
     }
     return true;
 }

@@ -9,12 +9,14 @@ class ItemWriter;
 /// and quoted parameter of every line.
 namespace ScriptBlock {
 
-/// Told each script line as soon as it has been read whole.
+/// Told each script line as soon as it has been read whole, with the file's line (from 1)
+/// that holds its command code.
 class Beobachter
 {
 public:
     virtual ~Beobachter() = default;
-    virtual void zeileGelesen(qint32 zeile, qint32 befehl, const QString& parameter) = 0;
+    virtual void zeileGelesen(qint32 zeile, qint32 befehl, const QString& parameter,
+                              int dateiZeile) = 0;
 };
 
 /// Reads a block into `skript`, replacing it. A count below -1 fails. The count is never

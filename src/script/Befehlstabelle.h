@@ -14,6 +14,7 @@ enum Code : qint32
     If = 0,
     PlayWav = 1,
     Print = 2,
+    SetFlag = 3,
     Goto = 4,
     LoadPic = 5,
     Add = 6,
@@ -22,12 +23,24 @@ enum Code : qint32
     Else = 9,
     EndIf = 10,
     PlayAvi = 11,
+    DelFlag = 12,
+    ChangeMouse = 13,
     ZoomIn = 14,
     ZoomOut = 15,
+    HSaktivieren = 17,
+    HSdeaktivieren = 18,
     PlayMusic = 19,
+    Bosheit = 22,
     SelectCase = 24,
     Case = 25,
     EndSelect = 26,
+    /// "Spiel vom Spiel spielen spielen": a game, a flag and a parameter.
+    Spiel = 27,
+    Jump = 28,
+    Label = 29,
+    GameOver = 30,
+    Countdown = 31,
+    Spezialblende = 32,
 };
 
 enum class Knopf

@@ -1,4 +1,6 @@
+#include "canvas/Flecken.h"
 #include "canvas/Strich.h"
+#include "model/Module1.h"
 
 #include <QtTest>
 #include <vector>
@@ -79,6 +81,37 @@ private Q_SLOTS:
                         QVERIFY(invertiert[size_t(i)] == h.Feld[i % 640 / 10][i / 6400]);
             }
         }
+    }
+
+    void aNameStandsOnTheLargestPatchAndOverlapsAreCounted()
+    {
+        const auto setzen = [](HotSpot& h, const QRect& r) {
+            for (int x = r.left(); x <= r.right(); ++x)
+                for (int y = r.top(); y <= r.bottom(); ++y)
+                    h.Feld[x][y] = true;
+        };
+        HotSpot h;
+        QCOMPARE(Flecken::namensOrt(h), std::nullopt);
+        // Two patches touching only at a corner: the larger one, at its centre.
+        setzen(h, {0, 0, 2, 2});
+        setzen(h, {3, 3, 4, 2});
+        QCOMPARE(Flecken::namensOrt(h), QPointF(50, 40));
+        // Of equal patches the first by column; a "U" whose centre is empty puts the name on
+        // its cell nearest to it.
+        HotSpot u;
+        setzen(u, {50, 40, 1, 1});
+        setzen(u, {10, 10, 1, 5});
+        setzen(u, {14, 10, 1, 5});
+        setzen(u, {10, 14, 5, 1});
+        QCOMPARE(Flecken::namensOrt(u), QPointF(125, 145));
+
+        Module1 raum;
+        for (const QRect& r : {QRect(0, 0, 2, 1), QRect(1, 0, 2, 1), QRect(1, 0, 1, 1)})
+            setzen(raum.HotSpots[raum.neuerHotSpot(0)], r);
+        const Flecken::Belegung belegt = Flecken::belegung(raum);
+        QCOMPARE(std::vector<int>(
+                     {belegt[0], belegt[HotSpot::Zeilen], belegt[2 * HotSpot::Zeilen], belegt[1]}),
+                 std::vector<int>({1, 3, 1, 0}));
     }
 };
 

@@ -1,4 +1,6 @@
 #include "EditorImTest.h"
+#include "canvas/Flecken.h"
+#include "canvas/HotSpotUeberblick.h"
 #include "canvas/Picture1.h"
 
 namespace {
@@ -28,6 +30,39 @@ QImage mitZellen(QImage bild, const HotSpot& spot)
             if (spot.Feld[x / 10][y / 10])
                 bild.setPixel(x, y, bild.pixel(x, y) ^ 0x00ffffff);
     return bild;
+}
+
+// The middle pixel of a cell, clear of every outline.
+QRgb mitte(const QImage& bild, int x, int y)
+{
+    return bild.pixel(x * 10 + 5, y * 10 + 5);
+}
+
+int abstand(QRgb a, QRgb b)
+{
+    return std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) +
+           std::abs(qBlue(a) - qBlue(b));
+}
+
+// Grey seen through the tint of hotspot `h` at `alpha`.
+QRgb getoent(int h, int alpha)
+{
+    const QColor c = HotSpotUeberblick::farbe(h);
+    const auto kanal = [alpha](int f) { return (f * alpha + 128 * (255 - alpha)) / 255; };
+    return qRgb(kanal(c.red()), kanal(c.green()), kanal(c.blue()));
+}
+
+// How many pixels of the rectangle are nearly black and nearly white.
+QPair<int, int> schwarzWeiss(const QImage& bild, const QRect& r)
+{
+    int schwarz = 0, weiss = 0;
+    for (int y = r.top(); y <= r.bottom(); ++y) {
+        for (int x = r.left(); x <= r.right(); ++x) {
+            schwarz += qGray(bild.pixel(x, y)) < 60;
+            weiss += qGray(bild.pixel(x, y)) > 200;
+        }
+    }
+    return {schwarz, weiss};
 }
 
 } // namespace
@@ -186,6 +221,80 @@ private Q_SLOTS:
         QTest::mouseMove(w, zelle(26, 26));
         QTest::mouseRelease(w, Qt::RightButton, {}, zelle(26, 26));
         zellenWie(vorher);
+    }
+
+    void theOverviewTintsMarksAndNamesEveryHotspotOverThePictureOnly()
+    {
+        auto* taste = control<QAction>("HotSpotsZeigen", editor.get());
+        QCOMPARE(taste->text(), QString("HotSpots zeigen"));
+        QCOMPARE(taste->shortcut(), QKeySequence("Ctrl+H"));
+        QVERIFY(canvas()->toolTip().contains("Strg+H"));
+
+        // A and B overlap in columns 8 to 11, rows 4 to 7; C is switched off.
+        QImage grau(640, 480, QImage::Format_RGB32);
+        grau.fill(qRgb(128, 128, 128));
+        QVERIFY(grau.save(grafik("grau.bmp")));
+        raum("grau.bmp", {{2, 2, 10, 6}, {8, 4, 8, 6}, {40, 30, 8, 8}});
+        list()->setCurrentRow(2);
+        QTest::mouseClick(control<QCheckBox>("Check2"), Qt::LeftButton, {}, {6, 6});
+        QVERIFY(!spot(2).Aktiv);
+        list()->setCurrentRow(-1);
+        canvas()->BildAufbau();
+        const QImage ohne = canvas()->bild();
+
+        QTest::keyClick(editor.get(), Qt::Key_H, Qt::ControlModifier);
+        QVERIFY(canvas()->ueberblickAn());
+        QImage mit = canvas()->grab().toImage();
+        QCOMPARE(canvas()->bild(), ohne);
+        QVERIFY(abstand(mitte(mit, 3, 3), getoent(0, 110)) <= 6);
+        QVERIFY(abstand(mitte(mit, 14, 9), getoent(1, 110)) <= 6);
+        QVERIFY(abstand(mitte(mit, 41, 31), getoent(2, 45)) <= 6);
+        QVERIFY(abstand(mitte(mit, 41, 31), grau.pixel(0, 0)) <
+                abstand(mitte(mit, 3, 3), grau.pixel(0, 0)));
+        QCOMPARE(mitte(mit, 30, 20), grau.pixel(0, 0));
+        // The overlap is hatched black and white; a cell of one hotspot is not.
+        const auto [schwarz, weiss] = schwarzWeiss(mit, {101, 41, 8, 8});
+        QVERIFY(schwarz >= 4 && weiss >= 4);
+        QCOMPARE(schwarzWeiss(mit, {31, 31, 8, 8}), qMakePair(0, 0));
+        // The name on a dark plate in the middle of the largest patch: white letters.
+        const QPoint name = Flecken::namensOrt(spot(0))->toPoint();
+        const auto [platte, schrift] =
+            schwarzWeiss(mit, QRect(name - QPoint(20, 5), QSize(40, 10)));
+        QVERIFY(platte > 100 && schrift > 20);
+
+        // The selected hotspot's inversion stays on top, untinted.
+        list()->setCurrentRow(0);
+        mit = canvas()->grab().toImage();
+        QCOMPARE(mitte(mit, 3, 3), qRgb(127, 127, 127));
+        QVERIFY(abstand(mitte(mit, 14, 9), getoent(1, 110)) <= 6);
+
+        // Painting goes on, and the overview follows: a new hotspot's first cells bring its
+        // name, a typed name shows at once.
+        click("Command3");
+        list()->setCurrentRow(3);
+        const QRect neuerName(185, 400, 40, 10);
+        QVERIFY(schwarzWeiss(canvas()->grab().toImage(), neuerName).second == 0);
+        drag(Qt::LeftButton, {zelle(20, 36), zelle(20, 37), zelle(20, 38), zelle(20, 39),
+                              zelle(20, 40), zelle(20, 41), zelle(20, 42), zelle(20, 43),
+                              zelle(20, 44)});
+        mit = canvas()->grab().toImage();
+        QCOMPARE(mitte(mit, 20, 37), qRgb(127, 127, 127));
+        QCOMPARE(Flecken::namensOrt(spot(3)), QPointF(205, 405));
+        QVERIFY(schwarzWeiss(mit, neuerName).second > 20);
+        type(control<QLineEdit>("Text1"), "Ein viel längerer Name");
+        QVERIFY(canvas()->grab().toImage() != mit);
+
+        QTest::keyClick(editor.get(), Qt::Key_H, Qt::ControlModifier);
+        QVERIFY(!canvas()->ueberblickAn());
+        QCOMPARE(canvas()->grab().toImage().convertToFormat(QImage::Format_RGB32),
+                 canvas()->bild());
+
+        // The picture "Bild Laden" writes is the picture alone.
+        QTest::keyClick(editor.get(), Qt::Key_H, Qt::ControlModifier);
+        QVERIFY(muster({800, 600}).save(grafik("gross.jpg")));
+        const QImage gross = gestreckt(QImage(grafik("gross.jpg")));
+        clickWith("Command7", grafik("gross.jpg"), QMessageBox::Yes);
+        QCOMPARE(QImage(grafik("gross.jpg")).convertToFormat(QImage::Format_RGB32), gross);
     }
 
     void bildLadenAsksRefusesAndWritesTheStretchedPicture()

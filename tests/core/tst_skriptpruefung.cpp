@@ -1,0 +1,381 @@
+#include "TestSpiel.h"
+#include "check/Befund.h"
+#include "check/Bericht.h"
+#include "check/Karte.h"
+#include "check/SkriptRegeln.h"
+#include "check/Spielpruefung.h"
+#include "roomfile/ItemSkript.h"
+#include "script/Befehlstabelle.h"
+
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTest>
+
+namespace {
+
+// "line: text" of every fault, lines from 1.
+QStringList fehler(const QVector<QPair<qint32, QString>>& zeilen,
+                   const QStringList& hotSpots = {"Tür", "Tür, links"})
+{
+    QStringList ergebnis;
+    for (const SkriptRegeln::Verstoss& v : SkriptRegeln::pruefen(skriptAus(zeilen), &hotSpots))
+        ergebnis << QString("%1: %2").arg(v.zeile + 1).arg(v.text);
+    return ergebnis;
+}
+
+QVector<int> fehlerZeilen(const QVector<QPair<qint32, QString>>& zeilen)
+{
+    QVector<int> ergebnis;
+    for (const QString& f : fehler(zeilen))
+        ergebnis << f.section(':', 0, 0).toInt();
+    return ergebnis;
+}
+
+Module1 raumMit(const Skript& start, const QVector<QPair<QString, Skript>>& hotSpots = {},
+                const Skript& timer = {})
+{
+    Module1 r;
+    r.StartSkript = start;
+    for (const auto& [name, tue] : hotSpots) {
+        HotSpot& h = r.HotSpots[r.neuerHotSpot(0)];
+        h.Name = name;
+        h.Skripte[1] = tue;
+    }
+    r.TimerSkript = timer;
+    return r;
+}
+
+// A game whose flags, items and rooms are right only in some spellings.
+void schreibweisenSpiel(const TestSpiel& s)
+{
+    QVERIFY(s.raum(
+        "a.lsd",
+        raumMit(
+            skriptAus({{0, "Schluessel"}, {9, ""}, {10, ""}}),
+            {{"Tür",
+              skriptAus({{8, "Schwert.gif"}, {4, "B.LSD "}, {9, ""}, {12, "Alt"}, {10, ""}})}})));
+    QVERIFY(s.raum("b.lsd", raumMit(skriptAus({{3, "schluessel"},
+                                               {4, "graphics\\a.lsd"},
+                                               {6, "Schwert.gif"},
+                                               {7, "Schild.gif"},
+                                               {3, "Tür offen"},
+                                               {0, "Tür offen "},
+                                               {9, ""},
+                                               {10, ""}}))));
+    // Leads only to itself; the game it plays sets its flag.
+    QVERIFY(
+        s.raum("c.lsd", raumMit({}, {}, skriptAus({{4, "c.lsd"}, {27, "Karten, Gewonnen , 3"}}))));
+    // Cut short in its hotspot: its flag counts, its stray "Else" is not checked.
+    Module1 d =
+        raumMit(skriptAus({{3, "Alt"}, {9, ""}}), {{"Kiste", skriptAus({{0, "Gewonnen"}})}});
+    QVERIFY(s.datei("rooms/d.lsd", RoomFile::schreiben(d).left(200)));
+    QVERIFY(s.datei("items/Ring1.skp",
+                    ItemSkript::schreiben(skriptAus({{0, "Gewonnen"}, {17, "Kiste"}, {10, ""}}))));
+}
+
+QString programm(const QStringList& argumente, int status, const QByteArray& pfad = {})
+{
+    QProcess p;
+    if (!pfad.isNull()) {
+        QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
+        umgebung.insert("PATH", pfad);
+        p.setProcessEnvironment(umgebung);
+    }
+    p.start(TARNHOLM_CHECK, argumente);
+    if (!p.waitForFinished(30000) || p.exitStatus() != QProcess::NormalExit)
+        return "did not finish";
+    const QString aus = QString::fromUtf8(p.readAllStandardOutput() + p.readAllStandardError());
+    return p.exitCode() == status ? aus : QString("exit %1: %2").arg(p.exitCode()).arg(aus);
+}
+
+} // namespace
+
+class TestSkriptpruefung : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void blocksAreCheckedAndReportedWhereTheyGoWrong()
+    {
+        // Nested the right way, every branch empty or not: nothing.
+        QVERIFY(fehler({{0, "a"},
+                        {8, "b.gif"},
+                        {9, ""},
+                        {10, ""},
+                        {24, "2|?|x"},
+                        {25, "1"},
+                        {2, "x"},
+                        {25, "2"},
+                        {26, ""},
+                        {9, ""},
+                        {10, ""}})
+                    .isEmpty());
+        QCOMPARE(fehler({{9, ""}, {10, ""}, {25, "1"}, {26, ""}}),
+                 QStringList({"1: \"Else\" ohne offenes \"IF\" oder \"IfItem\"",
+                              "2: \"EndIf\" ohne offenes \"IF\" oder \"IfItem\"",
+                              "3: \"Case\" steht außerhalb von \"SelectCase\"",
+                              "4: \"EndSelect\" ohne offenes \"SelectCase\""}));
+        QCOMPARE(fehler({{0, "a"}, {9, ""}, {9, ""}, {10, ""}}),
+                 QStringList({"3: Zweites \"Else\" im selben Block; das erste steht in "
+                              "Skriptzeile 2"}));
+        QCOMPARE(fehler({{8, "a"}, {24, "1"}}),
+                 QStringList({"1: \"IfItem\" wird bis zum Ende des Skripts nicht mit \"EndIf\" "
+                              "geschlossen",
+                              "2: \"SelectCase\" wird bis zum Ende des Skripts nicht mit "
+                              "\"EndSelect\" geschlossen"}));
+        // A deleted inner "EndIf" is reported once, at the block it leaves open, also when
+        // the next closer belongs to the block around it.
+        QCOMPARE(fehler({{0, "a"}, {0, "b"}, {9, ""}, {9, ""}, {10, ""}}),
+                 QStringList({"2: \"IF\" wird nicht mit \"EndIf\" geschlossen, bevor in "
+                              "Skriptzeile 4 \"Else\" kommt"}));
+        QCOMPARE(fehlerZeilen({{24, "2"}, {25, "1"}, {0, "x"}, {25, "2"}, {26, ""}}), {3});
+        QCOMPARE(fehlerZeilen({{0, "a"}, {24, "2"}, {25, "1"}, {9, ""}, {10, ""}}), {2});
+    }
+
+    void labelsHotspotsAndParametersAreCheckedExactly()
+    {
+        // A label may stand after its jump; twice is once too many; case counts.
+        QVERIFY(fehler({{28, "Ende"}, {2, "x"}, {29, "Ende"}}).isEmpty());
+        QCOMPARE(fehler({{29, "Ende"}, {29, "Ende"}, {28, "ende"}, {28, "Weg"}}),
+                 QStringList({"2: Die Marke \"Ende\" steht schon in Skriptzeile 1",
+                              "3: \"Jump\" zur Marke \"ende\", die es in diesem Skript nicht "
+                              "gibt (es gibt die Marke \"Ende\")",
+                              "4: \"Jump\" zur Marke \"Weg\", die es in diesem Skript nicht "
+                              "gibt"}));
+
+        // A hotspot's whole name, or for "ChangeMouse" the name before a comma, also a name
+        // that holds a comma itself.
+        QVERIFY(fehler({{17, "Tür"},
+                        {18, "Tür, links"},
+                        {13, "Tür, hand.cur"},
+                        {13, "Tür , hand.cur"},
+                        {13, "Tür, links, hand.cur"}})
+                    .isEmpty());
+        QCOMPARE(fehler({{17, "tür"}, {13, "Tor, hand.cur"}}),
+                 QStringList({"1: Einen HotSpot \"tür\" hat dieser Raum nicht (es gibt \"Tür\")",
+                              "2: Einen HotSpot \"Tor\" hat dieser Raum nicht"}));
+        QVERIFY(SkriptRegeln::pruefen(skriptAus({{17, "Tor"}}), nullptr).isEmpty());
+
+        QVERIFY(fehler({{14, "0,0,639,479"},
+                        {15, "1, 2,3 ,4"},
+                        {24, "1"},
+                        {25, "3"},
+                        {26, ""},
+                        {31, "0"},
+                        {22, "-5"},
+                        {32, "2147483647"},
+                        {2, "$3Rot#$aGrün#Preis: 5$"},
+                        {2, "Kein Code"},
+                        {30, ""},
+                        {30, "Open"},
+                        {30, "Save"}})
+                    .isEmpty());
+        QCOMPARE(fehlerZeilen({{14, "1,2,3"},
+                               {15, "1,2,3,x"},
+                               {14, "1,2,3,4,5"},
+                               {14, "-1,0,0,0"},
+                               {24, ""},
+                               {25, ""},
+                               {26, ""},
+                               {31, "10s"},
+                               {22, "+5"},
+                               {32, "2147483648"},
+                               {2, "Gut#$GSchlecht"},
+                               {2, "$"},
+                               {30, "open"},
+                               {30, "Open "}}),
+                 QVector<int>({1, 2, 3, 4, 6, 8, 9, 10, 11, 12, 13, 14}));
+    }
+
+    void flagsItemsAndRoomsAreHintedAcrossTheGame()
+    {
+        TestSpiel s;
+        schreibweisenSpiel(s);
+        Spielpruefung spiel;
+        ordnerPruefen(s.m, &spiel);
+        QCOMPARE(Bericht::skriptText(spiel.fehler(), spiel.hinweise()),
+                 QString(R"(Fehler in Skripten:
+  Einen HotSpot "Kiste" hat kein Raum (items/Ring1.skp, Zeile 2: "   HSaktivieren Kiste")
+Hinweise:
+  Flag "Alt" wird gesetzt, aber nirgends abgefragt:
+    rooms/a.lsd, HotSpot "Tür", Tue, Zeile 4: "   DelFlag Alt"
+    rooms/d.lsd, Startskript, Zeile 1: "SetFlag Alt"
+  Flag "Schluessel" wird abgefragt, aber nirgends gesetzt (gesetzt wird "schluessel"):
+    rooms/a.lsd, Startskript, Zeile 1: "IF Schluessel"
+  Flag "schluessel" wird gesetzt, aber nirgends abgefragt (abgefragt wird "Schluessel"):
+    rooms/b.lsd, Startskript, Zeile 1: "SetFlag schluessel"
+  Flag "Tür offen" wird gesetzt, aber nirgends abgefragt (abgefragt wird "Tür offen "):
+    rooms/b.lsd, Startskript, Zeile 5: "SetFlag Tür offen"
+  Flag "Tür offen " wird abgefragt, aber nirgends gesetzt (gesetzt wird "Tür offen"):
+    rooms/b.lsd, Startskript, Zeile 6: "IF Tür offen "
+  Gegenstand "Schild.gif" wird entfernt, aber nirgends mit "Add" gegeben:
+    rooms/b.lsd, Startskript, Zeile 4: "Remove Schild.gif"
+  rooms/c.lsd: Kein "Goto" führt in diesen Raum
+  rooms/d.lsd: Kein "Goto" führt in diesen Raum
+)"));
+        // The same game in the other order of the files finds the same.
+        Spielpruefung rueckwaerts;
+        QVector<std::pair<QString, QByteArray>> dateien;
+        for (const QString& name : s.dateien("rooms"))
+            dateien.prepend({"rooms/" + name, s.inhalt("rooms/" + name)});
+        rueckwaerts.itemSkript("items/Ring1.skp",
+                               itemSkriptReferenzen("Ring1.skp", s.inhalt("items/Ring1.skp")));
+        for (const auto& [datei, bytes] : dateien) {
+            Module1 raum;
+            rueckwaerts.raum(datei, raum, raumReferenzen(bytes, raum));
+        }
+        QCOMPARE(Bericht::gccText({}, rueckwaerts.fehler(), rueckwaerts.hinweise()),
+                 Bericht::gccText({}, spiel.fehler(), spiel.hinweise()));
+    }
+
+    void gccLinesPointAtTheLinesOfTheirCommands()
+    {
+        TestSpiel s;
+        schreibweisenSpiel(s);
+        QVERIFY(s.raum("e.lsd", raumMit(skriptAus({{2, "x"}, {4, "fehlt.lsd"}}),
+                                        {{"Tür", skriptAus({{1, "weg.wav"}, {10, ""}})}})));
+        Spielpruefung spiel;
+        const Befund befund = ordnerPruefen(s.m, &spiel);
+        const QStringList zeilen = Bericht::gccText(befund, spiel.fehler(), spiel.hinweise())
+                                       .split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(zeilen.filter(": Fehler: ").size(), 2 + 1 + 5); // scripts, cut, missing
+        QCOMPARE(zeilen.filter(": Warnung: ").size(), 7 + 3);    // flags and items, rooms
+        QVERIFY(zeilen.contains("rooms/d.lsd:20: Fehler: Hier bricht das Lesen ab"));
+        QVERIFY(zeilen.contains("rooms/e.lsd:14: Fehler: \"EndIf\" ohne offenes \"IF\" oder "
+                                "\"IfItem\" (HotSpot \"Tür\", Tue, Zeile 2: \"EndIf \")"));
+        QVERIFY(zeilen.contains("rooms/c.lsd: Warnung: Kein \"Goto\" führt in diesen Raum"));
+        // Every line that names a script line points at the file's line of its command code.
+        int geprueft = 0;
+        for (const QString& z : zeilen) {
+            const QRegularExpressionMatch ort = QRegularExpression("^(\\S+):(\\d+): ").match(z);
+            const QRegularExpressionMatch befehl =
+                QRegularExpression(".*Zeile \\d+: \"?\\s*(\\S+) ").match(z);
+            if (!ort.hasMatch() || !befehl.hasMatch())
+                continue;
+            const QByteArray code =
+                s.inhalt(ort.captured(1)).split('\n').value(ort.captured(2).toInt() - 1).trimmed();
+            QVERIFY2(Befehlstabelle::CommandKeyword(code.toInt()) == befehl.captured(1),
+                     qPrintable(z));
+            ++geprueft;
+        }
+        QCOMPARE(geprueft, 2 + 5 + 7);
+    }
+
+    void theMapIsExactlyTheRoomsTheirItemsAndTheirLinks()
+    {
+        TestSpiel s;
+        QVERIFY(s.raum("haus.lsd", raumMit(skriptAus({{6, "Schwert.gif"}}),
+                                           {{"Tür \\ hinten", skriptAus({{4, "Keller.LSD"}})},
+                                            {"Fenster", skriptAus({{4, "keller.lsd"}})}},
+                                           skriptAus({{4, "fehlt.lsd"}, {4, "haus.lsd"}}))));
+        QVERIFY(s.raum("keller.lsd", raumMit(skriptAus({{8, "Schwert.gif"}, {4, "haus.lsd"}}))));
+        QVERIFY(s.datei("rooms/kaputt.lsd", "\"kaputt"));
+        QVERIFY(s.datei("items/Ring1.skp", ItemSkript::schreiben(skriptAus({{4, "keller.lsd"}}))));
+        Spielpruefung spiel;
+        ordnerPruefen(s.m, &spiel);
+        const QString dot = Karte::dot(spiel.raeume(), spiel.verbindungen());
+        QCOMPARE(dot.section('\n', 4),
+                 QStringList(
+                     {"    \"rooms/haus.lsd\" [label=\"haus.lsd\\ngibt: Schwert.gif\"];",
+                      "    \"rooms/kaputt.lsd\" [label=\"kaputt.lsd\\n(nicht lesbar)\", "
+                      "style=\"rounded,filled,dashed\", fillcolor=\"#f4c7c3\"];",
+                      "    \"rooms/keller.lsd\" [label=\"keller.lsd\\nbraucht: Schwert.gif\"];",
+                      "    \"items/Ring1.skp\" [label=\"Ring1.skp\", shape=note, style=filled, "
+                      "fillcolor=\"#dde8f3\"];",
+                      "    \"rooms/fehlt.lsd\" [label=\"fehlt.lsd\\n(gibt es nicht)\", "
+                      "style=\"rounded,dashed\", color=\"#b03020\"];",
+                      "    \"items/Ring1.skp\" -> \"rooms/keller.lsd\";",
+                      "    \"rooms/haus.lsd\" -> \"rooms/fehlt.lsd\" [label=\"Timerskript\"];",
+                      "    \"rooms/haus.lsd\" -> \"rooms/haus.lsd\" [label=\"Timerskript\"];",
+                      "    \"rooms/haus.lsd\" -> \"rooms/keller.lsd\" [label=\"Fenster\"];",
+                      "    \"rooms/haus.lsd\" -> \"rooms/keller.lsd\" [label=\"Tür \\\\ hinten\"];",
+                      "    \"rooms/keller.lsd\" -> \"rooms/haus.lsd\" [label=\"Startskript\"];",
+                      "}"})
+                         .join('\n') +
+                     '\n');
+    }
+
+    void theProgramReportsInBothFormsAndDrawsTheMap()
+    {
+        const QString demo = QFileInfo(TARNHOLM_CHECK).absolutePath();
+        // The demo game has no fault and no hint: the report is the old one alone.
+        const QString sauber = programm({demo}, 0);
+        QVERIFY2(sauber.endsWith("Verweise auf Dateien, die es nicht gibt:\n  (keine)\n"),
+                 qPrintable(sauber));
+        QCOMPARE(programm({"--streng", demo}, 0), sauber);
+
+        // A copy with a deleted "EndIf", a misspelt flag and a "Jump" to nowhere.
+        TestSpiel s;
+        for (const QString& ordner : {"rooms", "graphics", "sounds", "items", "cursors"}) {
+            for (const QString& name : QDir(demo + "/" + ordner).entryList(QDir::Files))
+                QVERIFY(QFile::copy(demo + "/" + ordner + "/" + name, s.pfad(ordner + "/" + name)));
+        }
+        const auto aendern = [&s](const QString& name, const std::function<void(Module1&)>& was) {
+            Module1 raum;
+            QVERIFY(RoomFile::lesen(s.inhalt("rooms/" + name), raum).vollstaendig);
+            was(raum);
+            QVERIFY(s.raum(name, raum));
+        };
+        aendern("wald.lsd", [](Module1& r) {
+            r.StartSkript.MaxZeile = 3;
+            r.HotSpots[1].Skripte[1].Parameter[5] = "MünzeGefunden";
+        });
+        aendern("haus.lsd", [](Module1& r) {
+            r.HotSpots[2].Skripte[1].Befehl[1] = 28;
+            r.HotSpots[2].Skripte[1].Parameter[1] = "Leer";
+        });
+        const QString text = programm({s.dir.path()}, 1);
+        QCOMPARE(text.mid(text.indexOf("Fehler in Skripten")), QString(R"(Fehler in Skripten:
+  "Jump" zur Marke "Leer", die es in diesem Skript nicht gibt (rooms/haus.lsd, HotSpot "Truhe", Tue, Zeile 2: "   Jump Leer")
+  "IF" wird bis zum Ende des Skripts nicht mit "EndIf" geschlossen (rooms/wald.lsd, Startskript, Zeile 1: "IF WaldBesucht")
+Hinweise:
+  Flag "MuenzeGefunden" wird abgefragt, aber nirgends gesetzt:
+    rooms/wald.lsd, HotSpot "Astloch", Tue, Zeile 1: "IF MuenzeGefunden"
+  Flag "MünzeGefunden" wird gesetzt, aber nirgends abgefragt:
+    rooms/wald.lsd, HotSpot "Astloch", Tue, Zeile 6: "   SetFlag MünzeGefunden"
+)"));
+        QCOMPARE(
+            programm({"--format=gcc", s.dir.path()}, 1)
+                .split('\n')
+                .filter(QRegularExpression(": (Fehler|Warnung): ")),
+            QStringList({"rooms/haus.lsd:6242: Fehler: \"Jump\" zur Marke \"Leer\", die es in "
+                         "diesem Skript nicht gibt (HotSpot \"Truhe\", Tue, Zeile 2: \"   "
+                         "Jump Leer\")",
+                         "rooms/wald.lsd:3: Fehler: \"IF\" wird bis zum Ende des Skripts nicht "
+                         "mit \"EndIf\" geschlossen (Startskript, Zeile 1: \"IF WaldBesucht\")",
+                         "rooms/wald.lsd:3103: Warnung: Flag \"MuenzeGefunden\" wird "
+                         "abgefragt, aber nirgends gesetzt (HotSpot \"Astloch\", Tue, Zeile 1: "
+                         "\"IF MuenzeGefunden\")",
+                         "rooms/wald.lsd:3113: Warnung: Flag \"MünzeGefunden\" wird gesetzt, "
+                         "aber nirgends abgefragt (HotSpot \"Astloch\", Tue, Zeile 6: \"   "
+                         "SetFlag MünzeGefunden\")"}));
+
+        // Hints alone fail only a strict check.
+        aendern("haus.lsd", [](Module1& r) { r.HotSpots[2].Skripte[1].Befehl[1] = 2; });
+        aendern("wald.lsd", [](Module1& r) {
+            r.StartSkript.Befehl << 10;
+            r.StartSkript.Parameter << QString();
+            r.StartSkript.MaxZeile = 4;
+        });
+        QVERIFY(!programm({s.dir.path()}, 0).startsWith("exit"));
+        QVERIFY(programm({"--streng", s.dir.path()}, 1).contains("Hinweise:\n"));
+
+        // The map: as source; drawn by Graphviz, or refused without it; other endings refused.
+        QVERIFY(!programm({"--karte", s.pfad("karte.dot"), s.dir.path()}, 0).startsWith("exit"));
+        QVERIFY(s.inhalt("karte.dot").contains("\"rooms/wald.lsd\" -> \"rooms/haus.lsd\""));
+        QVERIFY(
+            programm({"--karte=" + s.pfad("karte.png"), s.dir.path()}, 2, "").contains("Graphviz"));
+        QVERIFY(!QFile::exists(s.pfad("karte.png")));
+        QVERIFY(programm({"--karte", s.pfad("karte.txt"), s.dir.path()}, 2).contains(".dot, .svg"));
+        QVERIFY(programm({"--karte"}, 2).contains("Unbekannter Aufruf"));
+        QVERIFY(programm({"--format=xml", demo}, 2).contains("Unbekannter Aufruf"));
+        if (!QStandardPaths::findExecutable("dot").isEmpty()) {
+            QVERIFY(
+                !programm({"--karte", s.pfad("karte.png"), s.dir.path()}, 0).startsWith("exit"));
+            QVERIFY(s.inhalt("karte.png").startsWith("\x89PNG"));
+        }
+    }
+};
+
+QTEST_APPLESS_MAIN(TestSkriptpruefung)
+#include "tst_skriptpruefung.moc"
