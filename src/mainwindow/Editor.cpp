@@ -56,13 +56,13 @@ Editor::Editor(Module1& raum, Desktop& desktop, QWidget* parent)
     raumVerlauf = new RaumVerlauf(m, this);
     raumVerlauf->auswahl = [this] { return auswahl(); };
     connect(raumVerlauf, &RaumVerlauf::angewendet, this, &Editor::angewendet);
-    connect(&raumVerlauf->stack(), &QUndoStack::cleanChanged, this, [this](bool sauber) {
-        setWindowModified(!sauber);
-        if (sauber) {
+    connect(raumVerlauf, &RaumVerlauf::markeGesetzt, this, [this](bool geaendert) {
+        setWindowModified(geaendert);
+        if (geaendert) {
+            kopieAnstossen();
+        } else {
             kopieTakt.stop();
             kopie->entfernen();
-        } else {
-            kopieAnstossen();
         }
     });
     // A copy at most two seconds behind the last change, however fast the author works.
@@ -140,13 +140,14 @@ Editor::Editor(Module1& raum, Desktop& desktop, QWidget* parent)
 
     m.leererRaum();
     raumDateiSetzen(QString(), QByteArray());
+    raumVerlauf->neuBeginnen();
 }
 
 Editor::~Editor()
 {
     // The history goes with the children, after this window's members: it must not tell
     // them any more.
-    QObject::disconnect(&raumVerlauf->stack(), nullptr, this, nullptr);
+    QObject::disconnect(raumVerlauf, nullptr, this, nullptr);
     kopieTakt.stop();
     // Closed without a word (the session ending, say): the changes wait in the copy for the
     // next start. Closed by the author, they were saved or let go.
@@ -462,7 +463,6 @@ void Editor::explorer()
 
 void Editor::angewendet(const RaumVerlauf::Meldung& meldung)
 {
-    kopieAnstossen();
     picture1->raumGeaendert();
     if (!meldung.durchAutor) {
         // Undone or redone: the window shows the hotspot the step changed.

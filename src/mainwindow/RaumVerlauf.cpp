@@ -3,12 +3,22 @@
 #include "HotSpotSchritt.h"
 #include "WertSchritt.h"
 #include "ZellenSchritt.h"
-#include "model/Module1.h"
+#include "roomfile/RoomFile.h"
 
-RaumVerlauf::RaumVerlauf(Module1& raum, QObject* parent) : QObject(parent), m(raum)
+RaumVerlauf::RaumVerlauf(Module1& raum, QObject* parent)
+    : QObject(parent), m(raum), gespeicherterRaum(raum)
 {
     // No limit: an author may take back a whole afternoon of strokes.
     schritte.setUndoLimit(0);
+}
+
+void RaumVerlauf::markePruefen()
+{
+    // At the saved step the room is the saved room; elsewhere it may be that again.
+    const bool jetzt = !schritte.isClean() &&
+                       (!gespeicherterRaum || !RoomFile::gleicherInhalt(m, *gespeicherterRaum));
+    markiert = jetzt;
+    Q_EMIT markeGesetzt(jetzt);
 }
 
 void RaumVerlauf::vorherAusfuehren()
@@ -25,6 +35,7 @@ void RaumVerlauf::push(QUndoCommand* schritt)
     anwenden = true;
     schritte.push(schritt);
     anwenden = false;
+    markePruefen();
 }
 
 void RaumVerlauf::melden(const Meldung& meldung)
@@ -80,6 +91,7 @@ void RaumVerlauf::rueckgaengig()
     anwenden = true;
     schritte.undo();
     anwenden = false;
+    markePruefen();
 }
 
 void RaumVerlauf::wiederholen()
@@ -90,16 +102,24 @@ void RaumVerlauf::wiederholen()
     anwenden = true;
     schritte.redo();
     anwenden = false;
+    markePruefen();
 }
 
 void RaumVerlauf::neuBeginnen(bool geaendert)
 {
     schritte.clear();
-    if (geaendert)
+    if (geaendert) {
         schritte.resetClean();
+        gespeicherterRaum.reset();
+    } else {
+        gespeicherterRaum = m;
+    }
+    markePruefen();
 }
 
 void RaumVerlauf::gespeichert()
 {
     schritte.setClean();
+    gespeicherterRaum = m;
+    markePruefen();
 }

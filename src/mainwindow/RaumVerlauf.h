@@ -1,16 +1,17 @@
 #pragma once
 
+#include "model/Module1.h"
 #include "model/RaumBearbeitung.h"
 
 #include <QObject>
 #include <QUndoStack>
 #include <functional>
-
-class Module1;
+#include <optional>
 
 /// The one way in for changes to the room: every edit the author makes becomes a step of the
-/// room's history, which does the edit, can take it back and do it again. The history's clean
-/// state is the saved room: the change mark.
+/// room's history, which does the edit, can take it back and do it again. The room is changed
+/// while it would write another file than the one last saved (or loaded): undoing back to
+/// the saved state clears the mark, and so does typing a name back to what it was.
 class RaumVerlauf : public QObject
 {
     Q_OBJECT
@@ -64,7 +65,7 @@ public:
     void neuBeginnen(bool geaendert = false);
     /// The room as it is now is saved.
     void gespeichert();
-    bool geaendert() const { return !schritte.isClean(); }
+    bool geaendert() const { return markiert; }
 
     /// Tells the window; the steps call it.
     void melden(const Meldung& m);
@@ -74,13 +75,19 @@ public:
 
 Q_SIGNALS:
     void angewendet(const RaumVerlauf::Meldung& m);
+    /// After every step, save and new beginning: whether the room is changed now.
+    void markeGesetzt(bool geaendert);
 
 private:
     void push(QUndoCommand* schritt);
     void vorherAusfuehren();
+    void markePruefen();
 
     Module1& m;
     QUndoStack schritte;
+    /// The room as last saved or loaded; none after a restore, which saved nothing.
+    std::optional<Module1> gespeicherterRaum;
+    bool markiert = false;
     bool anwenden = false;
     bool imVorher = false;
 };

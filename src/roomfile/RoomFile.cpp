@@ -132,6 +132,24 @@ QByteArray schreiben(const Module1& raum)
     return out;
 }
 
+bool gleicherInhalt(const Module1& a, const Module1& b)
+{
+    if (a.HotSpotMax != b.HotSpotMax || a.Hintergrund() != b.Hintergrund() ||
+        a.StartSkript != b.StartSkript || a.TimerSkript != b.TimerSkript)
+        return false;
+    for (qint32 i = 0; i <= a.HotSpotMax; ++i) {
+        const HotSpot& x = a.HotSpots[i];
+        const HotSpot& y = b.HotSpots[i];
+        // Hotspots nobody touched since are shared with the copy.
+        if (&x == &y)
+            continue;
+        if (x.Name != y.Name || x.Aktion != y.Aktion || x.Aktiv != y.Aktiv || x.Feld != y.Feld ||
+            x.Skripte != y.Skripte || DateiName(x.Cursor) != DateiName(y.Cursor))
+            return false;
+    }
+    return true;
+}
+
 std::optional<QString> hintergrundLesen(const QByteArray& bytes)
 {
     ItemReader r(bytes);

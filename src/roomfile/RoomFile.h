@@ -56,6 +56,10 @@ LeseErgebnis lesen(const QByteArray& bytes, Module1& raum, Beobachter* beobachte
 
 QByteArray schreiben(const Module1& raum);
 
+/// Whether two rooms write the same file: what a room file does not hold (the folder of a
+/// cursor, say) does not count. Far cheaper than writing both.
+bool gleicherInhalt(const Module1& a, const Module1& b);
+
 /// The first item of a room file, the background picture, if it reads as a text.
 std::optional<QString> hintergrundLesen(const QByteArray& bytes);
 
