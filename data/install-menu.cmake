@@ -35,7 +35,7 @@ string(MD5 kennung "${ordner}")
 string(SUBSTRING "${kennung}" 0 8 kennung)
 
 # Exec: the program quoted, with \ " ` $ escaped inside the quotes and % doubled; then, as for
-# every string value, each backslash escaped once more.
+# every string value, each backslash escaped once more. "%f" passes a room file opened with it.
 set(programm "${ordner}/tarnholm-editor")
 string(REPLACE "\\" "\\\\" exec "${programm}")
 foreach(zeichen "\"" "`" "$")
@@ -55,7 +55,7 @@ Type=Application
 Name=Tarnholm-Editor (${name})
 GenericName=Raumeditor
 Comment=Räume des Adventures Tarnholm bearbeiten: Bild, HotSpots und Skripte
-Exec=${exec}
+Exec=${exec} %f
 Path=${pfad}
 Icon=tarnholm-editor
 Terminal=false

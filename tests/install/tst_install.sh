@@ -31,8 +31,8 @@ eintraege=("$XDG_DATA_HOME"/applications/tarnholm-editor-*.desktop)
 if command -v desktop-file-validate >/dev/null; then
     desktop-file-validate "${eintraege[0]}" || fehler "desktop-file-validate"
 fi
-# The Exec line, unescaped as the desktop does, names the installed editor.
-exec_zeile=$(sed -n 's/^Exec=//p' "${eintraege[0]}" |
+# The Exec line, unescaped as the desktop does, names the installed editor and passes a file.
+exec_zeile=$(sed -n 's/^Exec=\(.*\) %f$/\1/p' "${eintraege[0]}" |
     sed -e 's/\\\\/\\/g' -e 's/^"//' -e 's/"$//' -e 's/\\\([$`"\\]\)/\1/g' -e 's/%%/%/g')
 [ "$exec_zeile" = "$spiel/tarnholm-editor" ] || fehler "Exec names $exec_zeile"
 "$spiel/tarnholm-check" >/dev/null || fehler "the author's folder does not check clean"
