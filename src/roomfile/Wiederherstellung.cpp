@@ -188,13 +188,13 @@ void Wiederherstellung::schreiben(const QByteArray& raum, const QString& raumDat
 {
     if (ordner.isEmpty() || !eigenenPlatzNehmen())
         return;
-    auftrag({kopieBytes(raum, raumDatei, bekannt), eigenePfad});
+    auftrag({raum, raumDatei, bekannt, eigenePfad});
 }
 
 void Wiederherstellung::entfernen()
 {
     if (!eigenePfad.isEmpty())
-        auftrag({std::nullopt, eigenePfad});
+        auftrag({std::nullopt, QString(), QByteArray(), eigenePfad});
 }
 
 void Wiederherstellung::auftrag(Auftrag a)
@@ -220,8 +220,10 @@ void Wiederherstellung::arbeiten()
         offen.reset();
         beschaeftigt = true;
         l.unlock();
-        const bool ok = a.bytes ? TextFile::write(a.ziel, *a.bytes)
-                                : QFile::remove(a.ziel) || !QFile::exists(a.ziel);
+        // The copy is put together here: the window's thread only hands the room over.
+        const bool ok = a.raum
+                            ? TextFile::write(a.ziel, kopieBytes(*a.raum, a.raumDatei, a.bekannt))
+                            : QFile::remove(a.ziel) || !QFile::exists(a.ziel);
         l.lock();
         beschaeftigt = false;
         fehlgeschlagen = !ok;

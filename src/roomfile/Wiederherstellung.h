@@ -76,8 +76,10 @@ public:
 private:
     struct Auftrag
     {
-        /// Empty bytes remove the copy.
-        std::optional<QByteArray> bytes;
+        /// No room removes the copy.
+        std::optional<QByteArray> raum;
+        QString raumDatei;
+        QByteArray bekannt;
         QString ziel;
     };
     bool eigenenPlatzNehmen();
