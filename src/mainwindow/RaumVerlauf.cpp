@@ -85,22 +85,21 @@ void RaumVerlauf::hotSpotLoeschen(qint32 i)
 
 void RaumVerlauf::rueckgaengig()
 {
-    if (anwenden)
-        return;
-    vorherAusfuehren();
-    anwenden = true;
-    schritte.undo();
-    anwenden = false;
-    markePruefen();
+    gehen(true);
 }
 
 void RaumVerlauf::wiederholen()
+{
+    gehen(false);
+}
+
+void RaumVerlauf::gehen(bool zurueck)
 {
     if (anwenden)
         return;
     vorherAusfuehren();
     anwenden = true;
-    schritte.redo();
+    zurueck ? schritte.undo() : schritte.redo();
     anwenden = false;
     markePruefen();
 }

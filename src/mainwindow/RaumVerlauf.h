@@ -69,9 +69,6 @@ public:
 
     /// Tells the window; the steps call it.
     void melden(const Meldung& m);
-    /// Whether a step is being done or taken back: edits reported meanwhile are only the
-    /// window showing that step.
-    bool wendetAn() const { return anwenden; }
 
 Q_SIGNALS:
     void angewendet(const RaumVerlauf::Meldung& m);
@@ -80,6 +77,8 @@ Q_SIGNALS:
 
 private:
     void push(QUndoCommand* schritt);
+    /// One step back or forth.
+    void gehen(bool zurueck);
     void vorherAusfuehren();
     void markePruefen();
 

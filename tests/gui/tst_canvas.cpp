@@ -107,9 +107,7 @@ private:
     void zellenWie(const HotSpot& soll)
     {
         QCOMPARE(spot(1).Feld, soll.Feld);
-        const QImage vorher = canvas()->bild();
-        QVERIFY(canvas()->BildAufbau());
-        QCOMPARE(canvas()->bild(), vorher);
+        canvasWieNeuAufgebaut();
     }
 
 private Q_SLOTS:
@@ -274,9 +272,9 @@ private Q_SLOTS:
         list()->setCurrentRow(3);
         const QRect neuerName(185, 400, 40, 10);
         QVERIFY(schwarzWeiss(canvas()->grab().toImage(), neuerName).second == 0);
-        drag(Qt::LeftButton, {zelle(20, 36), zelle(20, 37), zelle(20, 38), zelle(20, 39),
-                              zelle(20, 40), zelle(20, 41), zelle(20, 42), zelle(20, 43),
-                              zelle(20, 44)});
+        drag(Qt::LeftButton,
+             {zelle(20, 36), zelle(20, 37), zelle(20, 38), zelle(20, 39), zelle(20, 40),
+              zelle(20, 41), zelle(20, 42), zelle(20, 43), zelle(20, 44)});
         mit = canvas()->grab().toImage();
         QCOMPARE(mitte(mit, 20, 37), qRgb(127, 127, 127));
         QCOMPARE(Flecken::namensOrt(spot(3)), QPointF(205, 405));

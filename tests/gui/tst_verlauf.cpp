@@ -11,7 +11,6 @@ class TestVerlauf : public QObject, EditorImTest
 
 private:
     QListWidget* list() { return control<QListWidget>("List1"); }
-    Picture1* canvas() { return control<Picture1>("Picture1"); }
     QString raeume(const QString& name) const { return m->AppPfad + "rooms/" + name; }
     bool geaendert() { return titel().endsWith('*'); }
     // Keys as the author presses them: to the widget that has the focus in the active window.
@@ -72,9 +71,7 @@ private:
             QCOMPARE(control<QLineEdit>("Text1")->text(), m->HotSpots[s].Name);
             QCOMPARE(control<QCheckBox>("Check2")->isChecked(), m->HotSpots[s].Aktiv);
         }
-        const QImage vorher = canvas()->bild();
-        QVERIFY(canvas()->BildAufbau());
-        QCOMPARE(canvas()->bild(), vorher);
+        canvasWieNeuAufgebaut();
     }
 
 private Q_SLOTS:

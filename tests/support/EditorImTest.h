@@ -3,6 +3,7 @@
 #include "FileSizeLimit.h"
 #include "ScriptedDesktop.h"
 #include "TestSpiel.h"
+#include "canvas/Picture1.h"
 #include "mainwindow/Editor.h"
 #include "platform/Look.h"
 
@@ -40,6 +41,14 @@ struct EditorImTest
         QCOMPARE(desktop->answers.size(), size_t(0));
     }
 
+    /// What the canvas shows is what a full redraw from the room shows.
+    void canvasWieNeuAufgebaut()
+    {
+        auto* canvas = editor->findChild<Picture1*>(QStringLiteral("Picture1"));
+        const QImage vorher = canvas->bild();
+        QVERIFY(canvas->BildAufbau());
+        QCOMPARE(canvas->bild(), vorher);
+    }
     /// The title as the window shows it, with the change mark.
     QString titel() const { return editor->windowHandle()->title(); }
 
