@@ -355,6 +355,8 @@ void Editor::raumLaden(const QString& pfad)
     picture1->strichAbschliessen();
     const RoomFile::LeseErgebnis e = RoomFile::lesen(*bytes, m);
     if (e.hotSpotsErsetzt) {
+        // Made anew, so that no row stays selected, however many hotspots there are.
+        list1->clear();
         listeFuellen();
         frame1->hide();
     }

@@ -142,6 +142,10 @@ private Q_SLOTS:
         QCOMPARE(rowTexts(list()), QStringList({"Tür 0, alt", "Tür 1, alt", "Tür 2, alt"}));
         QVERIFY(list()->currentRow() == -1 && panel()->isHidden());
         QCOMPARE(titel(), QString("Editor - wald.lsd"));
+        // Loaded again over a selection, nothing stays selected either.
+        clickRow(list(), 1);
+        load(raeume("wald.lsd"));
+        QVERIFY(list()->currentRow() == -1 && panel()->isHidden());
         save("kopie.lsd");
         QCOMPARE(spiel->inhalt("rooms/kopie.lsd"), wald);
         // Saving over a room with another picture asks first.
