@@ -5,6 +5,7 @@
 #include "GrosserRaum.h"
 #include "canvas/Picture1.h"
 #include "mainwindow/Editor.h"
+#include "mainwindow/RaumBefehle.h"
 #include "roomfile/RoomFile.h"
 #include "roomfile/TextFile.h"
 #include "roomfile/Wiederherstellung.h"
@@ -57,7 +58,7 @@ struct Fenster
         m.setzeOrdner(spiel.path());
         desktop.datei = m.AppPfad + QStringLiteral("rooms/gross.lsd");
         TextFile::write(desktop.datei, RoomFile::schreiben(grosserRaum()));
-        editor.kopienIn(kopien.path());
+        editor.befehle().kopienIn(kopien.path());
         editor.show();
         editor.findChild<QPushButton*>(QStringLiteral("Command4"))->click(); // "Laden"
         editor.findChild<QListWidget*>(QStringLiteral("List1"))->setCurrentRow(0);

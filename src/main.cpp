@@ -1,4 +1,5 @@
 #include "mainwindow/Editor.h"
+#include "mainwindow/RaumBefehle.h"
 #include "model/Module1.h"
 #include "platform/Desktop.h"
 #include "platform/Look.h"
@@ -49,8 +50,9 @@ int main(int argc, char* argv[])
                                                       QCryptographicHash::Sha1)
                                  .toHex()
                                  .left(16);
-    editor.kopienIn(QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) +
-                    QStringLiteral("/Wiederherstellung/") + QString::fromLatin1(spiel));
+    editor.befehle().kopienIn(
+        QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) +
+        QStringLiteral("/Wiederherstellung/") + QString::fromLatin1(spiel));
     // Made on first use and kept; owned by the window it last stood over.
     SkriptEditor* skriptEditor = nullptr;
     editor.skriptEditorZeigen = [&] {
@@ -73,8 +75,8 @@ int main(int argc, char* argv[])
         tool->zeigen();
     };
     editor.show();
-    editor.wiederherstellen();
+    editor.befehle().wiederherstellen();
     if (!raumDatei.isEmpty())
-        editor.oeffnen(raumDatei);
+        editor.befehle().oeffnen(raumDatei);
     return QApplication::exec();
 }

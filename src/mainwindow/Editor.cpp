@@ -1,18 +1,15 @@
 #include "Editor.h"
 
 #include "HotSpotPanel.h"
+#include "RaumBefehle.h"
 #include "canvas/Picture1.h"
 #include "model/BildPfad.h"
 #include "model/DateiName.h"
 #include "model/Module1.h"
 #include "platform/BildDatei.h"
 #include "platform/Desktop.h"
-#include "platform/GameLauncher.h"
 #include "platform/StorableTextValidator.h"
 #include "roomfile/Cp1252.h"
-#include "roomfile/RoomFile.h"
-#include "roomfile/TextFile.h"
-#include "roomfile/Wiederherstellung.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -25,30 +22,8 @@
 
 using RaumBearbeitung::Stelle;
 
-namespace {
-
-const QString raumFilter = QStringLiteral("HotSpot-Dateien|*.lsd");
-
-QString zeigbar(const QString& pfad)
-{
-    return QDir::toNativeSeparators(pfad);
-}
-
-bool gleicheDatei(const QString& a, const QString& b)
-{
-    if (a.isEmpty() || b.isEmpty())
-        return false;
-    const QFileInfo fa(a), fb(b);
-    if (fa.exists() && fb.exists())
-        return fa.canonicalFilePath() == fb.canonicalFilePath();
-    return QDir::cleanPath(fa.absoluteFilePath()) == QDir::cleanPath(fb.absoluteFilePath());
-}
-
-} // namespace
-
 Editor::Editor(Module1& raum, Desktop& desktop, QWidget* parent)
-    : QWidget(parent), m(raum), desktop(desktop),
-      kopie(std::make_unique<Wiederherstellung>(QString()))
+    : QWidget(parent), m(raum), desktop(desktop)
 {
     setObjectName(QStringLiteral("Editor"));
     setFixedSize(748, 484);
@@ -56,25 +31,23 @@ Editor::Editor(Module1& raum, Desktop& desktop, QWidget* parent)
     raumVerlauf = new RaumVerlauf(m, this);
     raumVerlauf->auswahl = [this] { return auswahl(); };
     connect(raumVerlauf, &RaumVerlauf::angewendet, this, &Editor::angewendet);
-    connect(raumVerlauf, &RaumVerlauf::markeGesetzt, this, [this](bool geaendert) {
-        setWindowModified(geaendert);
-        if (geaendert) {
-            kopieAnstossen();
-        } else {
-            kopieTakt.stop();
-            kopie->entfernen();
-        }
-    });
-    // A copy at most two seconds behind the last change, however fast the author works.
-    kopieTakt.setSingleShot(true);
-    kopieTakt.setInterval(1000);
-    connect(&kopieTakt, &QTimer::timeout, this, &Editor::kopieSchreiben);
-
     picture1 = new Picture1(
         m, [this] { return auswahl(); }, this);
     picture1->move(0, 0);
     connect(picture1, &Picture1::strichFertig, raumVerlauf, &RaumVerlauf::zellen);
     raumVerlauf->vorher = [this] { picture1->strichAbschliessen(); };
+    raumBefehle = std::make_unique<RaumBefehle>(m, desktop, *raumVerlauf, this);
+    raumBefehle->raumZeigen = [this](bool liste, bool bild) {
+        if (liste) {
+            // Made anew, so that no row stays selected, however many hotspots there are.
+            list1->clear();
+            listeFuellen();
+            frame1->hide();
+        }
+        if (bild)
+            bildAufbau();
+        picture1->raumGeaendert();
+    };
     // The overview of all hotspots has no button; its key is named where it shows.
     auto* ueberblick = new QAction(QStringLiteral("HotSpots zeigen"), this);
     ueberblick->setObjectName(QStringLiteral("HotSpotsZeigen"));
@@ -127,19 +100,18 @@ Editor::Editor(Module1& raum, Desktop& desktop, QWidget* parent)
     connect(knopf(QStringLiteral("Command7"), QStringLiteral("Bild Laden"), {640, 384, 105, 17}),
             &QPushButton::clicked, this, &Editor::bildLadenBefehl);
     connect(knopf(QStringLiteral("Command6"), QStringLiteral("Neu"), {640, 408, 105, 17}),
-            &QPushButton::clicked, this, &Editor::neu);
+            &QPushButton::clicked, raumBefehle.get(), &RaumBefehle::neu);
     connect(knopf(QStringLiteral("Command4"), QStringLiteral("Laden"), {640, 424, 105, 17}),
-            &QPushButton::clicked, this, &Editor::laden);
+            &QPushButton::clicked, raumBefehle.get(), &RaumBefehle::laden);
     connect(knopf(QStringLiteral("Command5"), QStringLiteral("Speichern"), {640, 440, 105, 17}),
-            &QPushButton::clicked, this, &Editor::speichern);
+            &QPushButton::clicked, raumBefehle.get(), &RaumBefehle::speichern);
     connect(knopf(QStringLiteral("Command11"), QStringLiteral("Explorer"), {640, 464, 57, 17}),
-            &QPushButton::clicked, this, &Editor::explorer);
+            &QPushButton::clicked, raumBefehle.get(), &RaumBefehle::explorer);
     connect(knopf(QStringLiteral("Command12"), QStringLiteral("Testen"), {696, 464, 49, 17}),
-            &QPushButton::clicked, this, &Editor::testen);
+            &QPushButton::clicked, raumBefehle.get(), &RaumBefehle::testen);
     tastenAnlegen();
 
     m.leererRaum();
-    raumDateiSetzen(QString(), QByteArray());
     raumVerlauf->neuBeginnen();
 }
 
@@ -148,14 +120,6 @@ Editor::~Editor()
     // The history goes with the children, after this window's members: it must not tell
     // them any more.
     QObject::disconnect(raumVerlauf, nullptr, this, nullptr);
-    kopieTakt.stop();
-    // Closed without a word (the session ending, say): the changes wait in the copy for the
-    // next start. Closed by the author, they were saved or let go.
-    if (raumVerlauf->geaendert() && !verworfen)
-        kopieSchreiben();
-    else
-        kopie->entfernen();
-    kopie->warten();
 }
 
 QPushButton* Editor::knopf(const QString& name, const QString& text, const QRect& geometry)
@@ -207,11 +171,11 @@ void Editor::mouseDoubleClickEvent(QMouseEvent* event)
 
 void Editor::closeEvent(QCloseEvent* event)
 {
-    if (!aenderungenSichern()) {
+    if (!raumBefehle->aenderungenSichern()) {
         event->ignore();
         return;
     }
-    verworfen = true;
+    raumBefehle->geschlossen();
     event->accept();
 }
 
@@ -252,217 +216,6 @@ void Editor::bildAufbau()
     }
 }
 
-void Editor::meldeFehler(const QString& text)
-{
-    MessageRequest r;
-    r.text = text;
-    r.icon = QMessageBox::Warning;
-    desktop.message(this, r);
-}
-
-QString Editor::raumDialog(bool speichern, const QString& titel)
-{
-    FileRequest r;
-    r.mode = speichern ? FileRequest::Mode::Save : FileRequest::Mode::Open;
-    r.title = titel;
-    r.filter = raumFilter;
-    r.folder = m.raeumeOrdner();
-    r.preset = cd2Datei;
-    return desktop.chooseFile(this, r);
-}
-
-void Editor::raumDateiSetzen(const QString& datei, const QByteArray& hash)
-{
-    raumDateiPfad = datei;
-    bekannt = hash;
-    // "[*]" is where the change mark shows.
-    setWindowTitle(datei.isEmpty()
-                       ? QStringLiteral("Editor[*]")
-                       : QStringLiteral("Editor - ") + DateiName(datei) + QStringLiteral("[*]"));
-}
-
-bool Editor::aenderungenSichern()
-{
-    if (!raumVerlauf->geaendert())
-        return true;
-    MessageRequest frage;
-    frage.text =
-        (raumDateiPfad.isEmpty()
-             ? QStringLiteral("Der neue Raum wurde geändert.")
-             : QStringLiteral("Der Raum „%1“ wurde geändert.").arg(DateiName(raumDateiPfad))) +
-        QStringLiteral(" Sollen die Änderungen gespeichert werden?");
-    frage.icon = QMessageBox::Warning;
-    frage.buttons = QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel;
-    frage.defaultButton = QMessageBox::Save;
-    switch (desktop.message(this, frage)) {
-    case QMessageBox::Save:
-        return speichern();
-    case QMessageBox::Discard:
-        return true;
-    default:
-        return false;
-    }
-}
-
-void Editor::neu()
-{
-    if (raumVerlauf->geaendert()) {
-        if (!aenderungenSichern())
-            return;
-    } else {
-        MessageRequest frage;
-        frage.text = QStringLiteral("Wollen Sie wirklich ein neuen Raum erschaffen?");
-        frage.title = QStringLiteral("Super!!!");
-        frage.icon = QMessageBox::Question;
-        frage.buttons = QMessageBox::Yes | QMessageBox::No;
-        if (desktop.message(this, frage) != QMessageBox::Yes)
-            return;
-    }
-    picture1->strichAbschliessen();
-    m.leererRaum();
-    picture1->clear();
-    list1->clear();
-    frame1->hide();
-    cd2Datei.clear();
-    raumDateiSetzen(QString(), QByteArray());
-    raumVerlauf->neuBeginnen();
-    picture1->raumGeaendert();
-}
-
-void Editor::laden()
-{
-    if (!aenderungenSichern())
-        return;
-    const QString pfad = raumDialog(false, QStringLiteral("Datei laden"));
-    if (!pfad.isEmpty())
-        raumLaden(pfad);
-}
-
-void Editor::oeffnen(const QString& pfad)
-{
-    if (aenderungenSichern())
-        raumLaden(pfad);
-}
-
-void Editor::raumLaden(const QString& pfad)
-{
-    cd2Datei = pfad;
-    const std::optional<QByteArray> bytes = TextFile::read(pfad);
-    if (!bytes) {
-        meldeFehler(QStringLiteral("Die Datei %1 kann nicht geöffnet werden.").arg(zeigbar(pfad)));
-        return;
-    }
-    picture1->strichAbschliessen();
-    const RoomFile::LeseErgebnis e = RoomFile::lesen(*bytes, m);
-    if (e.hotSpotsErsetzt) {
-        // Made anew, so that no row stays selected, however many hotspots there are.
-        list1->clear();
-        listeFuellen();
-        frame1->hide();
-    }
-    // A missing picture is no error here: the canvas is then cleared.
-    if (e.hintergrundGelesen)
-        bildAufbau();
-    raumVerlauf->neuBeginnen();
-    picture1->raumGeaendert();
-    if (!e.vollstaendig) {
-        // The title keeps the file it named; the room in memory is no longer that file.
-        raumDateiPfad.clear();
-        bekannt.clear();
-        meldeFehler(QStringLiteral("Die Datei %1 ist fehlerhaft: Das Lesen hat in Zeile %2 "
-                                   "aufgehört. Was davor stand, wurde geladen.")
-                        .arg(zeigbar(pfad))
-                        .arg(e.zeile));
-        return;
-    }
-    raumDateiSetzen(pfad, Wiederherstellung::hash(*bytes));
-}
-
-bool Editor::aussenGeaendertBehalten(const QString& pfad)
-{
-    if (bekannt.isEmpty() || !gleicheDatei(pfad, raumDateiPfad))
-        return false;
-    const std::optional<QByteArray> jetzt = TextFile::read(pfad);
-    if (!jetzt || Wiederherstellung::hash(*jetzt) == bekannt)
-        return false;
-    MessageRequest frage;
-    frage.text = QStringLiteral("„%1“ wurde außerhalb des Editors geändert. Überschreiben?")
-                     .arg(DateiName(pfad));
-    frage.icon = QMessageBox::Warning;
-    frage.buttons = QMessageBox::Yes | QMessageBox::No;
-    frage.defaultButton = QMessageBox::No;
-    return desktop.message(this, frage) != QMessageBox::Yes;
-}
-
-bool Editor::speichern()
-{
-    const QString pfad = raumDialog(true, QStringLiteral("Datei speichern"));
-    if (pfad.isEmpty())
-        return false;
-    cd2Datei = pfad;
-    if (aussenGeaendertBehalten(pfad))
-        return false;
-    if (QFileInfo::exists(pfad)) {
-        const std::optional<QByteArray> alt = TextFile::read(pfad);
-        const std::optional<QString> altesBild =
-            alt ? RoomFile::hintergrundLesen(*alt) : std::nullopt;
-        if (altesBild && !RoomFile::gleichesBild(*altesBild, m.Hintergrund())) {
-            MessageRequest frage;
-            frage.text = QStringLiteral(
-                "Die Ausgangsdatei besitzt ein anderes Hintergrundbild. Trotzdem speichern?");
-            frage.buttons = QMessageBox::Yes | QMessageBox::No;
-            frage.defaultButton = QMessageBox::No;
-            if (desktop.message(this, frage) != QMessageBox::Yes)
-                return false;
-        }
-    }
-    picture1->strichAbschliessen();
-    const QByteArray bytes = RoomFile::schreiben(m);
-    if (!TextFile::write(pfad, bytes)) {
-        meldeFehler(QStringLiteral("Die Datei %1 konnte nicht gespeichert werden. "
-                                   "Eine vorhandene Datei ist unverändert geblieben.")
-                        .arg(zeigbar(pfad)));
-        return false;
-    }
-    raumDateiSetzen(pfad, Wiederherstellung::hash(bytes));
-    raumVerlauf->gespeichert();
-    ++speicherungen;
-    MessageRequest fertig;
-    fertig.text = zeigbar(pfad) + QStringLiteral(" gespeichert!");
-    fertig.icon = QMessageBox::Information;
-    desktop.message(this, fertig);
-    return true;
-}
-
-void Editor::testen()
-{
-    const QString gemerkt = cd2Datei;
-    const QString pfad = raumDialog(false, QStringLiteral("Datei laden"));
-    const int vorher = speicherungen;
-    // The game reads the file, not what the editor holds.
-    if (!pfad.isEmpty() && raumVerlauf->geaendert() && gleicheDatei(pfad, raumDateiPfad) &&
-        !aenderungenSichern()) {
-        cd2Datei = gemerkt;
-        return;
-    }
-    if (!pfad.isEmpty()) {
-        const GameCommand spiel =
-            GameLauncher::command(m.AppPfad + QStringLiteral("Tarnholm.exe"), pfad);
-        meldeSpielNichtGestartet(desktop.startProgram(spiel.program, spiel.arguments));
-    }
-    // A save asked for here chose the file "Speichern" offers next.
-    if (speicherungen == vorher)
-        cd2Datei = gemerkt;
-}
-
-void Editor::explorer()
-{
-    QString ordner = m.AppPfad;
-    if (ordner.size() > 1 && ordner.endsWith(QLatin1Char('/')))
-        ordner.chop(1);
-    meldeOrdnerNichtGeoeffnet(desktop.openFolder(ordner));
-}
-
 void Editor::angewendet(const RaumVerlauf::Meldung& meldung)
 {
     picture1->raumGeaendert();
@@ -495,64 +248,6 @@ void Editor::angewendet(const RaumVerlauf::Meldung& meldung)
     case Art::Zellen:
         break;
     }
-}
-
-void Editor::kopieAnstossen()
-{
-    if (!kopieTakt.isActive())
-        kopieTakt.start();
-}
-
-void Editor::kopieSchreiben()
-{
-    if (!raumVerlauf->geaendert()) {
-        kopie->entfernen();
-        return;
-    }
-    kopie->schreiben(RoomFile::schreiben(m), raumDateiPfad, bekannt);
-}
-
-void Editor::kopienIn(const QString& ordner)
-{
-    kopie = std::make_unique<Wiederherstellung>(ordner);
-}
-
-bool Editor::wiederherstellen()
-{
-    while (std::optional<Wiederherstellung::Kopie> k = kopie->verwaiste()) {
-        if (!k->fehler.isEmpty()) {
-            const QString ort = kopie->beiseitelegen(*k);
-            meldeFehler(QStringLiteral("Eine Wiederherstellungskopie kann nicht gelesen werden: "
-                                       "%1 Sie wurde nicht gelöscht und liegt unter %2.")
-                            .arg(k->fehler, zeigbar(ort.isEmpty() ? k->datei : ort)));
-            continue;
-        }
-        MessageRequest frage;
-        frage.text = QStringLiteral("Der Editor wurde beendet, ohne die Änderungen %1 zu "
-                                    "speichern. Wiederherstellen?")
-                         .arg(k->raumDatei.isEmpty()
-                                  ? QStringLiteral("am neuen Raum")
-                                  : QStringLiteral("an „%1“").arg(DateiName(k->raumDatei)));
-        frage.icon = QMessageBox::Question;
-        frage.buttons = QMessageBox::Yes | QMessageBox::No;
-        if (desktop.message(this, frage) != QMessageBox::Yes) {
-            kopie->verwerfen(*k);
-            continue;
-        }
-        m.leererRaum();
-        RoomFile::lesen(k->raum, m);
-        list1->clear();
-        listeFuellen();
-        frame1->hide();
-        bildAufbau();
-        picture1->raumGeaendert();
-        cd2Datei = k->raumDatei;
-        raumDateiSetzen(k->raumDatei, k->bekannt);
-        kopie->uebernehmen(*k);
-        raumVerlauf->neuBeginnen(true);
-        return true;
-    }
-    return false;
 }
 
 void Editor::hotSpotGewaehlt(int index)
@@ -617,25 +312,26 @@ void Editor::bildLadenBefehl()
         QFileInfo(pfad).absolutePath() == QFileInfo(m.GraphicsPfad).absolutePath())
         pfad = DateiName(pfad);
     if (!Cp1252::isStorableText(pfad)) {
-        meldeFehler(QStringLiteral("Der Pfad %1 enthält Zeichen, die eine Raumdatei nicht "
-                                   "speichern kann. Bitte benennen Sie die Datei oder ihren "
-                                   "Ordner um.")
-                        .arg(zeigbar(pfad)));
+        desktop.warn(this, QStringLiteral("Der Pfad %1 enthält Zeichen, die eine Raumdatei nicht "
+                                          "speichern kann. Bitte benennen Sie die Datei oder ihren "
+                                          "Ordner um.")
+                               .arg(QDir::toNativeSeparators(pfad)));
         return;
     }
     if (pfad.size() > Module1::HintergrundLaenge) {
-        meldeFehler(QStringLiteral("Der Pfad %1 ist länger als die 100 Zeichen, die eine "
-                                   "Raumdatei für das Hintergrundbild speichern kann. Bitte "
-                                   "legen Sie das Bild in einen Ordner mit kürzerem Pfad.")
-                        .arg(zeigbar(pfad)));
+        desktop.warn(this, QStringLiteral("Der Pfad %1 ist länger als die 100 Zeichen, die eine "
+                                          "Raumdatei für das Hintergrundbild speichern kann. Bitte "
+                                          "legen Sie das Bild in einen Ordner mit kürzerem Pfad.")
+                               .arg(QDir::toNativeSeparators(pfad)));
         return;
     }
     // Tried first, so that the room keeps the picture the canvas still shows.
     QString probe = pfad;
     if (!picture1->BildLaden(probe)) {
-        meldeFehler(QStringLiteral("Die Datei %1 kann nicht als Bild geladen werden. Der Raum "
-                                   "behält sein bisheriges Bild.")
-                        .arg(zeigbar(pfad)));
+        desktop.warn(this,
+                     QStringLiteral("Die Datei %1 kann nicht als Bild geladen werden. Der Raum "
+                                    "behält sein bisheriges Bild.")
+                         .arg(QDir::toNativeSeparators(pfad)));
         return;
     }
     const QString neu = pfad.leftJustified(Module1::HintergrundLaenge, QLatin1Char(' '));
@@ -653,47 +349,8 @@ void Editor::bildLadenBefehl()
         return;
     const QString ziel = ohneLeerzeichen(m.Hintergrund());
     if (!BildDatei::bmpSchreiben(ziel, picture1->picture2().gestreckt()))
-        meldeFehler(QStringLiteral("Das Bild %1 konnte nicht gespeichert werden. Die Datei ist "
-                                   "unverändert geblieben.")
-                        .arg(zeigbar(ziel)));
-}
-
-void Editor::meldeSpielNichtGestartet(const DesktopResult& start)
-{
-    switch (start.kind) {
-    case DesktopResult::Kind::Done:
-        return;
-    case DesktopResult::Kind::Missing:
-        meldeFehler(QStringLiteral("Das Spiel „Tarnholm.exe“ liegt nicht im Programmordner %1. "
-                                   "Legen Sie das Spiel in diesen Ordner, neben den Editor, und "
-                                   "wählen Sie dann erneut „Testen“.")
-                        .arg(zeigbar(QDir::cleanPath(m.AppPfad))));
-        return;
-    case DesktopResult::Kind::CommandMissing:
-        // The game is started by name only through wine.
-        meldeFehler(QStringLiteral("„Tarnholm.exe“ ist ein Windows-Programm; unter Linux startet "
-                                   "es Wine. Auf diesem System fehlt der Befehl „%1“. Installieren "
-                                   "Sie Wine und wählen Sie dann erneut „Testen“.")
-                        .arg(start.subject));
-        return;
-    case DesktopResult::Kind::Refused:
-        meldeFehler(QStringLiteral("Das Spiel %1 konnte nicht gestartet werden: %2. Prüfen Sie, ob "
-                                   "die Datei das Spiel ist und ausgeführt werden darf.")
-                        .arg(zeigbar(m.AppPfad + QStringLiteral("Tarnholm.exe")), start.reason));
-        return;
-    }
-}
-
-void Editor::meldeOrdnerNichtGeoeffnet(const DesktopResult& geoeffnet)
-{
-    const QString ordner = zeigbar(QDir::cleanPath(m.AppPfad));
-    if (geoeffnet.kind == DesktopResult::Kind::Missing)
-        meldeFehler(QStringLiteral("Der Ordner %1 existiert nicht mehr; er wurde verschoben oder "
-                                   "gelöscht. Starten Sie den Editor aus dem Spielordner neu.")
-                        .arg(ordner));
-    else if (!geoeffnet.done())
-        meldeFehler(QStringLiteral("Der Ordner %1 konnte nicht geöffnet werden: Auf diesem System "
-                                   "ist kein Dateimanager dafür eingerichtet. Richten Sie einen "
-                                   "Dateimanager ein oder öffnen Sie den Ordner von Hand.")
-                        .arg(ordner));
+        desktop.warn(this,
+                     QStringLiteral("Das Bild %1 konnte nicht gespeichert werden. Die Datei ist "
+                                    "unverändert geblieben.")
+                         .arg(QDir::toNativeSeparators(ziel)));
 }

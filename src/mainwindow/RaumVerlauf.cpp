@@ -21,7 +21,7 @@ void RaumVerlauf::markePruefen()
     Q_EMIT markeGesetzt(jetzt);
 }
 
-void RaumVerlauf::vorherAusfuehren()
+void RaumVerlauf::offenesAbschliessen()
 {
     if (imVorher || !vorher)
         return;
@@ -48,7 +48,7 @@ void RaumVerlauf::wert(const RaumBearbeitung::Stelle& stelle, const RaumBearbeit
 {
     if (anwenden)
         return;
-    vorherAusfuehren();
+    offenesAbschliessen();
     if (!RaumBearbeitung::gibt(m, stelle) || RaumBearbeitung::lesen(m, stelle) == wert)
         return;
     push(new WertSchritt(m, *this, stelle, wert, besuch));
@@ -58,7 +58,7 @@ void RaumVerlauf::zellen(qint32 hotSpot, const QVector<RaumBearbeitung::Zelle>& 
 {
     if (umgeschaltet.isEmpty() || hotSpot < 0 || hotSpot > m.HotSpotMax)
         return;
-    vorherAusfuehren();
+    offenesAbschliessen();
     push(new ZellenSchritt(m, *this, hotSpot, umgeschaltet));
 }
 
@@ -66,7 +66,7 @@ void RaumVerlauf::neuerHotSpot()
 {
     if (anwenden)
         return;
-    vorherAusfuehren();
+    offenesAbschliessen();
     const qint32 index = m.HotSpotMax + 1;
     push(new HotSpotSchritt(m, *this, true, index,
                             HotSpot::neu(QStringLiteral("Noname") + QString::number(index)),
@@ -77,7 +77,7 @@ void RaumVerlauf::hotSpotLoeschen(qint32 i)
 {
     if (anwenden)
         return;
-    vorherAusfuehren();
+    offenesAbschliessen();
     if (i < 0 || i > m.HotSpotMax)
         return;
     push(new HotSpotSchritt(m, *this, false, i, m.HotSpots[i], i));
@@ -97,7 +97,7 @@ void RaumVerlauf::gehen(bool zurueck)
 {
     if (anwenden)
         return;
-    vorherAusfuehren();
+    offenesAbschliessen();
     anwenden = true;
     zurueck ? schritte.undo() : schritte.redo();
     anwenden = false;

@@ -58,6 +58,9 @@ public:
     /// Removes hotspot i.
     void hotSpotLoeschen(qint32 i);
 
+    /// Runs `vorher` now: the room is about to be replaced or written.
+    void offenesAbschliessen();
+
     void rueckgaengig();
     void wiederholen();
     /// A fresh history for a room just loaded, made or restored; `geaendert` marks it
@@ -79,7 +82,6 @@ private:
     void push(QUndoCommand* schritt);
     /// One step back or forth.
     void gehen(bool zurueck);
-    void vorherAusfuehren();
     void markePruefen();
 
     Module1& m;

@@ -24,6 +24,14 @@ QString qtNameFilter(const QString& filter)
     return filter.left(bar) + QStringLiteral(" (") + muster + QLatin1Char(')');
 }
 
+void Desktop::warn(QWidget* parent, const QString& text)
+{
+    MessageRequest r;
+    r.text = text;
+    r.icon = QMessageBox::Warning;
+    message(parent, r);
+}
+
 QString QtDesktop::chooseFile(QWidget* parent, const FileRequest& request)
 {
     // A missing folder (a game folder without "rooms", say) opens its nearest parent,

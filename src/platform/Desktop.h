@@ -75,6 +75,9 @@ public:
     /// Moves a file into the desktop's trash (the recycle bin on Windows), from where the
     /// author can bring it back. False where the platform has no trash for it.
     virtual bool moveToTrash(const QString& path) = 0;
+
+    /// A warning with an OK button under the application's title.
+    void warn(QWidget* parent, const QString& text);
 };
 
 /// The real desktop, through Qt.

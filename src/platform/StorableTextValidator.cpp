@@ -34,11 +34,8 @@ bool StorableTextValidator::fileNameAccepted(Desktop& desktop, QWidget* parent, 
     const QString name = DateiName(path);
     if (Cp1252::isStorableText(name))
         return true;
-    MessageRequest r;
-    r.text = QStringLiteral("Der Dateiname %1 enthält Zeichen, die eine Raumdatei nicht "
-                            "speichern kann. Bitte benennen Sie die Datei um.")
-                 .arg(name);
-    r.icon = QMessageBox::Warning;
-    desktop.message(parent, r);
+    desktop.warn(parent, QStringLiteral("Der Dateiname %1 enthält Zeichen, die eine Raumdatei "
+                                        "nicht speichern kann. Bitte benennen Sie die Datei um.")
+                             .arg(name));
     return false;
 }

@@ -457,10 +457,7 @@ void SkriptEditor::zwischenablageEinfuegen()
         return;
     const SkriptText::Gelesen gelesen = SkriptText::ausMimeDaten(*daten);
     if (!gelesen.fehler.isEmpty()) {
-        MessageRequest r;
-        r.text = gelesen.fehler;
-        r.icon = QMessageBox::Warning;
-        desktop.message(this, r);
+        desktop.warn(this, gelesen.fehler);
         return;
     }
     const qint32 anzahl = gelesen.zeilen.MaxZeile + 1;

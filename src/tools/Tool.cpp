@@ -120,14 +120,6 @@ void Tool::closeEvent(QCloseEvent* event)
         QDialog::closeEvent(event);
 }
 
-void Tool::warnen(const QString& text)
-{
-    MessageRequest r;
-    r.text = text;
-    r.icon = QMessageBox::Warning;
-    desktop.message(this, r);
-}
-
 void Tool::start()
 {
     if (laeuft)
@@ -208,13 +200,14 @@ void Tool::fehlerhafterRaum(const QString& pfad)
     case Papierkorb::Ergebnis::Weg:
         break;
     case Papierkorb::Ergebnis::Endgueltig:
-        warnen(QStringLiteral("Für die Datei %1 gibt es keinen Papierkorb: Sie wurde endgültig "
-                              "gelöscht.")
-                   .arg(QDir::toNativeSeparators(pfad)));
+        desktop.warn(
+            this, QStringLiteral("Für die Datei %1 gibt es keinen Papierkorb: Sie wurde endgültig "
+                                 "gelöscht.")
+                      .arg(QDir::toNativeSeparators(pfad)));
         break;
     case Papierkorb::Ergebnis::Geblieben:
-        warnen(QStringLiteral("Die Datei %1 konnte nicht gelöscht werden.")
-                   .arg(QDir::toNativeSeparators(pfad)));
+        desktop.warn(this, QStringLiteral("Die Datei %1 konnte nicht gelöscht werden.")
+                               .arg(QDir::toNativeSeparators(pfad)));
         break;
     }
 }
@@ -267,5 +260,5 @@ void Tool::kill()
         absaetze << liste(QStringLiteral("Diese Dateien konnten nicht gelöscht werden:"),
                           geblieben);
     if (!absaetze.isEmpty())
-        warnen(absaetze.join(QStringLiteral("\n\n")));
+        desktop.warn(this, absaetze.join(QStringLiteral("\n\n")));
 }

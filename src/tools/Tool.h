@@ -36,7 +36,6 @@ private:
     /// that stayed.
     void loeschen(QListWidget* liste, const QString& ordner, QStringList& endgueltig,
                   QStringList& geblieben);
-    void warnen(const QString& text);
 
     Module1& m;
     Desktop& desktop;

@@ -3,6 +3,7 @@
 // "Speichern" would write it.
 #include "ScriptedDesktop.h"
 #include "mainwindow/Editor.h"
+#include "mainwindow/RaumBefehle.h"
 #include "model/Module1.h"
 #include "platform/Look.h"
 #include "roomfile/RoomFile.h"
@@ -23,7 +24,7 @@ int main(int argc, char** argv)
     raum.setzeOrdner(QString::fromLocal8Bit(argv[1]));
     ScriptedDesktop desktop;
     Editor editor(raum, desktop);
-    editor.kopienIn(QString::fromLocal8Bit(argv[2]));
+    editor.befehle().kopienIn(QString::fromLocal8Bit(argv[2]));
     editor.show();
     auto* liste = editor.findChild<QListWidget*>(QStringLiteral("List1"));
     auto* name = editor.findChild<QLineEdit*>(QStringLiteral("Text1"));

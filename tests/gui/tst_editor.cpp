@@ -255,7 +255,7 @@ private Q_SLOTS:
         }
         QVERIFY(list()->count() == 0 && panel()->isHidden());
         QCOMPARE(titel(), QString("Editor"));
-        QCOMPARE(editor->raumDatei(), QString());
+        QCOMPARE(editor->befehle().raumDatei(), QString());
     }
 
     void testAndExplorerSayWhyNothingStarted()
@@ -284,7 +284,7 @@ private Q_SLOTS:
             QCOMPARE(letzteMeldung(),
                      meldung(text, QMessageBox::Ok, QMessageBox::NoButton, QMessageBox::Warning));
             // The tested file is still not the one "Speichern" offers.
-            QCOMPARE(editor->raumDatei(), raeume("a.lsd"));
+            QCOMPARE(editor->befehle().raumDatei(), raeume("a.lsd"));
         }
         const QVector<QPair<DesktopResult, QString>> ordnerFaelle = {
             {{Kind::Missing, ordner, {}},

@@ -43,7 +43,7 @@ private:
     {
         raum.setzeOrdner(m->AppPfad);
         auto e = std::make_unique<Editor>(raum, *desktop);
-        e->kopienIn(kopienOrdner);
+        e->befehle().kopienIn(kopienOrdner);
         e->show();
         return e;
     }
@@ -225,7 +225,7 @@ private Q_SLOTS:
     void aCrashLeavesACopyThatTheNextStartOffers()
     {
         QTemporaryDir ordner;
-        editor->kopienIn(ordner.path());
+        editor->befehle().kopienIn(ordner.path());
         raumLaden();
         const QByteArray datei = spiel->inhalt("rooms/r.lsd");
         click("Command3");
@@ -256,7 +256,7 @@ private Q_SLOTS:
         editor = nochEiner(*m, ordner.path());
         fenster = editor.get();
         desktop->answer(QMessageBox::Yes);
-        QVERIFY(editor->wiederherstellen());
+        QVERIFY(editor->befehle().wiederherstellen());
         QCOMPARE(letzteMeldung(),
                  meldung("Der Editor wurde beendet, ohne die Änderungen an „r.lsd“ zu speichern. "
                          "Wiederherstellen?",
@@ -276,7 +276,7 @@ private Q_SLOTS:
         Module1 dritterRaum;
         std::unique_ptr<Editor> dritter = nochEiner(dritterRaum, ordner.path());
         desktop->answer(QMessageBox::No);
-        QVERIFY(!dritter->wiederherstellen());
+        QVERIFY(!dritter->befehle().wiederherstellen());
         QCOMPARE(desktop->messages.last().text,
                  "Der Editor wurde beendet, ohne die Änderungen am neuen Raum zu speichern. "
                  "Wiederherstellen?");
@@ -295,9 +295,9 @@ private Q_SLOTS:
         const QByteArray kaputt =
             Wiederherstellung::kopieBytes(RoomFile::schreiben(*m), "", "").chopped(3);
         QVERIFY(TextFile::write(ordner.filePath("raum-4.wiederherstellung"), kaputt));
-        editor->kopienIn(ordner.path());
+        editor->befehle().kopienIn(ordner.path());
         desktop->answer(QMessageBox::Ok);
-        QVERIFY(!editor->wiederherstellen());
+        QVERIFY(!editor->befehle().wiederherstellen());
         const QStringList beiseite = QDir(ordner.filePath("beschaedigt")).entryList(QDir::Files);
         QCOMPARE(beiseite.size(), 1);
         QCOMPARE(TextFile::read(ordner.filePath("beschaedigt/" + beiseite[0])).value_or(""),
@@ -367,9 +367,9 @@ private Q_SLOTS:
             Module1 raum;
             raum.setzeOrdner(l->spiel.path());
             Editor neu(raum, *desktop);
-            neu.kopienIn(l->kopien.path());
+            neu.befehle().kopienIn(l->kopien.path());
             desktop->answer(QMessageBox::Yes);
-            QVERIFY(neu.wiederherstellen());
+            QVERIFY(neu.befehle().wiederherstellen());
             QVERIFY(genug.contains(Wiederherstellung::hash(RoomFile::schreiben(raum))));
         }
 #endif
@@ -378,16 +378,16 @@ private Q_SLOTS:
     void aRoomNamedWhenStartingIsLoadedAsLadenLoadsIt()
     {
         QVERIFY(spiel->raum("r.lsd", {}));
-        editor->oeffnen(raeume("r.lsd"));
+        editor->befehle().oeffnen(raeume("r.lsd"));
         QCOMPARE(titel(), QString("Editor - r.lsd"));
-        QCOMPARE(editor->raumDatei(), raeume("r.lsd"));
+        QCOMPARE(editor->befehle().raumDatei(), raeume("r.lsd"));
         // A missing or broken file: the message, and the editor goes on with an empty room.
         QVERIFY(spiel->datei("rooms/kaputt.lsd", "\"x"));
         for (const QString& datei : {raeume("fehlt.lsd"), raeume("kaputt.lsd")}) {
             beenden();
             starten();
             desktop->answer(QMessageBox::Ok);
-            editor->oeffnen(datei);
+            editor->befehle().oeffnen(datei);
             QVERIFY(desktop->messages.last().text.startsWith("Die Datei " +
                                                              QDir::toNativeSeparators(datei)));
             QCOMPARE(m->HotSpotMax, -1);

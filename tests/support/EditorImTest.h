@@ -5,6 +5,7 @@
 #include "TestSpiel.h"
 #include "canvas/Picture1.h"
 #include "mainwindow/Editor.h"
+#include "mainwindow/RaumBefehle.h"
 #include "platform/Look.h"
 
 #include <QtTest>

@@ -1,0 +1,354 @@
+#include "RaumBefehle.h"
+
+#include "RaumVerlauf.h"
+#include "model/DateiName.h"
+#include "model/Module1.h"
+#include "platform/Desktop.h"
+#include "platform/GameLauncher.h"
+#include "roomfile/RoomFile.h"
+#include "roomfile/TextFile.h"
+#include "roomfile/Wiederherstellung.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QWidget>
+
+namespace {
+
+const QString raumFilter = QStringLiteral("HotSpot-Dateien|*.lsd");
+
+bool gleicheDatei(const QString& a, const QString& b)
+{
+    if (a.isEmpty() || b.isEmpty())
+        return false;
+    const QFileInfo fa(a), fb(b);
+    if (fa.exists() && fb.exists())
+        return fa.canonicalFilePath() == fb.canonicalFilePath();
+    return QDir::cleanPath(fa.absoluteFilePath()) == QDir::cleanPath(fb.absoluteFilePath());
+}
+
+} // namespace
+
+RaumBefehle::RaumBefehle(Module1& raum, Desktop& desktop, RaumVerlauf& verlauf, QWidget* fenster)
+    : m(raum), desktop(desktop), verlauf(verlauf), fenster(fenster),
+      kopie(std::make_unique<Wiederherstellung>(QString()))
+{
+    connect(&verlauf, &RaumVerlauf::markeGesetzt, this, &RaumBefehle::markeGesetzt);
+    // A copy at most two seconds behind the last change, however fast the author works.
+    kopieTakt.setSingleShot(true);
+    kopieTakt.setInterval(1000);
+    connect(&kopieTakt, &QTimer::timeout, this, &RaumBefehle::kopieSchreiben);
+    raumDateiSetzen(QString(), QByteArray());
+}
+
+RaumBefehle::~RaumBefehle()
+{
+    kopieTakt.stop();
+    if (verlauf.geaendert() && !verworfen)
+        kopieSchreiben();
+    else
+        kopie->entfernen();
+    kopie->warten();
+}
+
+void RaumBefehle::markeGesetzt(bool geaendert)
+{
+    fenster->setWindowModified(geaendert);
+    if (!geaendert) {
+        kopieTakt.stop();
+        kopie->entfernen();
+    } else if (!kopieTakt.isActive()) {
+        kopieTakt.start();
+    }
+}
+
+QString RaumBefehle::raumDialog(bool speichern, const QString& titel)
+{
+    FileRequest r;
+    r.mode = speichern ? FileRequest::Mode::Save : FileRequest::Mode::Open;
+    r.title = titel;
+    r.filter = raumFilter;
+    r.folder = m.raeumeOrdner();
+    r.preset = cd2Datei;
+    return desktop.chooseFile(fenster, r);
+}
+
+void RaumBefehle::raumDateiSetzen(const QString& datei, const QByteArray& hash)
+{
+    raumDateiPfad = datei;
+    bekannt = hash;
+    // "[*]" is where the change mark shows.
+    fenster->setWindowTitle(datei.isEmpty() ? QStringLiteral("Editor[*]")
+                                            : QStringLiteral("Editor - ") + DateiName(datei) +
+                                                  QStringLiteral("[*]"));
+}
+
+bool RaumBefehle::aenderungenSichern()
+{
+    if (!verlauf.geaendert())
+        return true;
+    MessageRequest frage;
+    frage.text =
+        (raumDateiPfad.isEmpty()
+             ? QStringLiteral("Der neue Raum wurde geändert.")
+             : QStringLiteral("Der Raum „%1“ wurde geändert.").arg(DateiName(raumDateiPfad))) +
+        QStringLiteral(" Sollen die Änderungen gespeichert werden?");
+    frage.icon = QMessageBox::Warning;
+    frage.buttons = QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel;
+    frage.defaultButton = QMessageBox::Save;
+    switch (desktop.message(fenster, frage)) {
+    case QMessageBox::Save:
+        return speichern();
+    case QMessageBox::Discard:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void RaumBefehle::neu()
+{
+    if (verlauf.geaendert()) {
+        if (!aenderungenSichern())
+            return;
+    } else {
+        MessageRequest frage;
+        frage.text = QStringLiteral("Wollen Sie wirklich ein neuen Raum erschaffen?");
+        frage.title = QStringLiteral("Super!!!");
+        frage.icon = QMessageBox::Question;
+        frage.buttons = QMessageBox::Yes | QMessageBox::No;
+        if (desktop.message(fenster, frage) != QMessageBox::Yes)
+            return;
+    }
+    verlauf.offenesAbschliessen();
+    m.leererRaum();
+    raumZeigen(true, true);
+    cd2Datei.clear();
+    raumDateiSetzen(QString(), QByteArray());
+    verlauf.neuBeginnen();
+}
+
+void RaumBefehle::laden()
+{
+    if (!aenderungenSichern())
+        return;
+    const QString pfad = raumDialog(false, QStringLiteral("Datei laden"));
+    if (!pfad.isEmpty())
+        raumLaden(pfad);
+}
+
+void RaumBefehle::oeffnen(const QString& pfad)
+{
+    if (aenderungenSichern())
+        raumLaden(pfad);
+}
+
+void RaumBefehle::raumLaden(const QString& pfad)
+{
+    cd2Datei = pfad;
+    const std::optional<QByteArray> bytes = TextFile::read(pfad);
+    if (!bytes) {
+        desktop.warn(fenster, QStringLiteral("Die Datei %1 kann nicht geöffnet werden.")
+                                  .arg(QDir::toNativeSeparators(pfad)));
+        return;
+    }
+    verlauf.offenesAbschliessen();
+    const RoomFile::LeseErgebnis e = RoomFile::lesen(*bytes, m);
+    // A missing picture is no error here: the canvas is then cleared.
+    raumZeigen(e.hotSpotsErsetzt, e.hintergrundGelesen);
+    verlauf.neuBeginnen();
+    if (!e.vollstaendig) {
+        // The title keeps the file it named; the room in memory is no longer that file.
+        raumDateiPfad.clear();
+        bekannt.clear();
+        desktop.warn(fenster,
+                     QStringLiteral("Die Datei %1 ist fehlerhaft: Das Lesen hat in Zeile %2 "
+                                    "aufgehört. Was davor stand, wurde geladen.")
+                         .arg(QDir::toNativeSeparators(pfad))
+                         .arg(e.zeile));
+        return;
+    }
+    raumDateiSetzen(pfad, Wiederherstellung::hash(*bytes));
+}
+
+bool RaumBefehle::aussenGeaendertBehalten(const QString& pfad)
+{
+    if (bekannt.isEmpty() || !gleicheDatei(pfad, raumDateiPfad))
+        return false;
+    const std::optional<QByteArray> jetzt = TextFile::read(pfad);
+    if (!jetzt || Wiederherstellung::hash(*jetzt) == bekannt)
+        return false;
+    MessageRequest frage;
+    frage.text = QStringLiteral("„%1“ wurde außerhalb des Editors geändert. Überschreiben?")
+                     .arg(DateiName(pfad));
+    frage.icon = QMessageBox::Warning;
+    frage.buttons = QMessageBox::Yes | QMessageBox::No;
+    frage.defaultButton = QMessageBox::No;
+    return desktop.message(fenster, frage) != QMessageBox::Yes;
+}
+
+bool RaumBefehle::speichern()
+{
+    const QString pfad = raumDialog(true, QStringLiteral("Datei speichern"));
+    if (pfad.isEmpty())
+        return false;
+    cd2Datei = pfad;
+    if (aussenGeaendertBehalten(pfad))
+        return false;
+    if (QFileInfo::exists(pfad)) {
+        const std::optional<QByteArray> alt = TextFile::read(pfad);
+        const std::optional<QString> altesBild =
+            alt ? RoomFile::hintergrundLesen(*alt) : std::nullopt;
+        if (altesBild && !RoomFile::gleichesBild(*altesBild, m.Hintergrund())) {
+            MessageRequest frage;
+            frage.text = QStringLiteral(
+                "Die Ausgangsdatei besitzt ein anderes Hintergrundbild. Trotzdem speichern?");
+            frage.buttons = QMessageBox::Yes | QMessageBox::No;
+            frage.defaultButton = QMessageBox::No;
+            if (desktop.message(fenster, frage) != QMessageBox::Yes)
+                return false;
+        }
+    }
+    verlauf.offenesAbschliessen();
+    const QByteArray bytes = RoomFile::schreiben(m);
+    if (!TextFile::write(pfad, bytes)) {
+        desktop.warn(fenster, QStringLiteral("Die Datei %1 konnte nicht gespeichert werden. "
+                                             "Eine vorhandene Datei ist unverändert geblieben.")
+                                  .arg(QDir::toNativeSeparators(pfad)));
+        return false;
+    }
+    raumDateiSetzen(pfad, Wiederherstellung::hash(bytes));
+    verlauf.gespeichert();
+    ++speicherungen;
+    MessageRequest fertig;
+    fertig.text = QDir::toNativeSeparators(pfad) + QStringLiteral(" gespeichert!");
+    fertig.icon = QMessageBox::Information;
+    desktop.message(fenster, fertig);
+    return true;
+}
+
+void RaumBefehle::testen()
+{
+    const QString gemerkt = cd2Datei;
+    const QString pfad = raumDialog(false, QStringLiteral("Datei laden"));
+    const int vorher = speicherungen;
+    // The game reads the file, not what the editor holds.
+    if (!pfad.isEmpty() && verlauf.geaendert() && gleicheDatei(pfad, raumDateiPfad) &&
+        !aenderungenSichern()) {
+        cd2Datei = gemerkt;
+        return;
+    }
+    if (!pfad.isEmpty()) {
+        const GameCommand spiel =
+            GameLauncher::command(m.AppPfad + QStringLiteral("Tarnholm.exe"), pfad);
+        meldeSpielNichtGestartet(desktop.startProgram(spiel.program, spiel.arguments));
+    }
+    // A save asked for here chose the file "Speichern" offers next.
+    if (speicherungen == vorher)
+        cd2Datei = gemerkt;
+}
+
+void RaumBefehle::explorer()
+{
+    QString ordner = m.AppPfad;
+    if (ordner.size() > 1 && ordner.endsWith(QLatin1Char('/')))
+        ordner.chop(1);
+    meldeOrdnerNichtGeoeffnet(desktop.openFolder(ordner));
+}
+
+void RaumBefehle::kopieSchreiben()
+{
+    if (!verlauf.geaendert()) {
+        kopie->entfernen();
+        return;
+    }
+    kopie->schreiben(RoomFile::schreiben(m), raumDateiPfad, bekannt);
+}
+
+void RaumBefehle::kopienIn(const QString& ordner)
+{
+    kopie = std::make_unique<Wiederherstellung>(ordner);
+}
+
+bool RaumBefehle::wiederherstellen()
+{
+    while (std::optional<Wiederherstellung::Kopie> k = kopie->verwaiste()) {
+        if (!k->fehler.isEmpty()) {
+            const QString ort = kopie->beiseitelegen(*k);
+            desktop.warn(
+                fenster,
+                QStringLiteral("Eine Wiederherstellungskopie kann nicht gelesen werden: "
+                               "%1 Sie wurde nicht gelöscht und liegt unter %2.")
+                    .arg(k->fehler, QDir::toNativeSeparators(ort.isEmpty() ? k->datei : ort)));
+            continue;
+        }
+        MessageRequest frage;
+        frage.text = QStringLiteral("Der Editor wurde beendet, ohne die Änderungen %1 zu "
+                                    "speichern. Wiederherstellen?")
+                         .arg(k->raumDatei.isEmpty()
+                                  ? QStringLiteral("am neuen Raum")
+                                  : QStringLiteral("an „%1“").arg(DateiName(k->raumDatei)));
+        frage.icon = QMessageBox::Question;
+        frage.buttons = QMessageBox::Yes | QMessageBox::No;
+        if (desktop.message(fenster, frage) != QMessageBox::Yes) {
+            kopie->verwerfen(*k);
+            continue;
+        }
+        m.leererRaum();
+        RoomFile::lesen(k->raum, m);
+        raumZeigen(true, true);
+        cd2Datei = k->raumDatei;
+        raumDateiSetzen(k->raumDatei, k->bekannt);
+        kopie->uebernehmen(*k);
+        verlauf.neuBeginnen(true);
+        return true;
+    }
+    return false;
+}
+
+void RaumBefehle::meldeSpielNichtGestartet(const DesktopResult& start)
+{
+    switch (start.kind) {
+    case DesktopResult::Kind::Done:
+        return;
+    case DesktopResult::Kind::Missing:
+        desktop.warn(fenster,
+                     QStringLiteral("Das Spiel „Tarnholm.exe“ liegt nicht im Programmordner %1. "
+                                    "Legen Sie das Spiel in diesen Ordner, neben den Editor, und "
+                                    "wählen Sie dann erneut „Testen“.")
+                         .arg(QDir::toNativeSeparators(QDir::cleanPath(m.AppPfad))));
+        return;
+    case DesktopResult::Kind::CommandMissing:
+        // The game is started by name only through wine.
+        desktop.warn(fenster, QStringLiteral(
+                                  "„Tarnholm.exe“ ist ein Windows-Programm; unter Linux startet "
+                                  "es Wine. Auf diesem System fehlt der Befehl „%1“. Installieren "
+                                  "Sie Wine und wählen Sie dann erneut „Testen“.")
+                                  .arg(start.subject));
+        return;
+    case DesktopResult::Kind::Refused:
+        desktop.warn(
+            fenster,
+            QStringLiteral("Das Spiel %1 konnte nicht gestartet werden: %2. Prüfen Sie, ob "
+                           "die Datei das Spiel ist und ausgeführt werden darf.")
+                .arg(QDir::toNativeSeparators(m.AppPfad + QStringLiteral("Tarnholm.exe")),
+                     start.reason));
+        return;
+    }
+}
+
+void RaumBefehle::meldeOrdnerNichtGeoeffnet(const DesktopResult& geoeffnet)
+{
+    const QString ordner = QDir::toNativeSeparators(QDir::cleanPath(m.AppPfad));
+    if (geoeffnet.kind == DesktopResult::Kind::Missing)
+        desktop.warn(fenster,
+                     QStringLiteral("Der Ordner %1 existiert nicht mehr; er wurde verschoben oder "
+                                    "gelöscht. Starten Sie den Editor aus dem Spielordner neu.")
+                         .arg(ordner));
+    else if (!geoeffnet.done())
+        desktop.warn(fenster,
+                     QStringLiteral("Der Ordner %1 konnte nicht geöffnet werden: Auf diesem System "
+                                    "ist kein Dateimanager dafür eingerichtet. Richten Sie einen "
+                                    "Dateimanager ein oder öffnen Sie den Ordner von Hand.")
+                         .arg(ordner));
+}

@@ -1,0 +1,85 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QTimer>
+#include <functional>
+#include <memory>
+
+class Desktop;
+struct DesktopResult;
+class Module1;
+class QWidget;
+class RaumVerlauf;
+class Wiederherstellung;
+
+/// The main window's room commands, "Neu", "Laden", "Speichern", "Testen" and "Explorer",
+/// and what keeps the author's room safe around them: the question before changes are thrown
+/// away, the file that was changed on disk, the recovery copy. The window's title names the
+/// room file and shows the change mark.
+class RaumBefehle : public QObject
+{
+    Q_OBJECT
+
+public:
+    RaumBefehle(Module1& raum, Desktop& desktop, RaumVerlauf& verlauf, QWidget* fenster);
+    /// Closed without a word (the session ending, say), the changes wait in the copy for the
+    /// next start; closed by the author, they were saved or let go.
+    ~RaumBefehle() override;
+
+    /// Shows a room now in memory afresh: `liste` the hotspot list, made anew with nothing
+    /// selected, `bild` the picture.
+    std::function<void(bool liste, bool bild)> raumZeigen;
+
+    void neu();
+    void laden();
+    /// True when the room was written.
+    bool speichern();
+    void testen();
+    void explorer();
+    /// Loads a room file as "Laden" does after its dialog, asking first when the room has
+    /// changes nobody saved.
+    void oeffnen(const QString& pfad);
+    /// Asks whether the changed room is saved first. True when the action may go on: the room
+    /// was not changed, was saved, or the author lets the changes go.
+    bool aenderungenSichern();
+    /// The window closes with the author's consent: no copy is left behind.
+    void geschlossen() { verworfen = true; }
+
+    /// The file the room-file dialog remembers and offers next.
+    const QString& raumDatei() const { return cd2Datei; }
+    /// Keeps recovery copies of the changed room in `ordner`; without one, none.
+    void kopienIn(const QString& ordner);
+    /// Offers the copies that editors which are gone left behind, one after the other, until
+    /// the author takes one. True when a room was restored.
+    bool wiederherstellen();
+
+private:
+    QString raumDialog(bool speichern, const QString& titel);
+    void raumLaden(const QString& pfad);
+    /// The room in memory is the file `datei` (empty: none), whose bytes had this hash.
+    void raumDateiSetzen(const QString& datei, const QByteArray& hash);
+    /// Whether the file's bytes differ from what was last read or written there, and the
+    /// author does not want them replaced.
+    bool aussenGeaendertBehalten(const QString& pfad);
+    void markeGesetzt(bool geaendert);
+    void kopieSchreiben();
+    /// Tells the author why "Testen" or "Explorer" started nothing, and what helps.
+    void meldeSpielNichtGestartet(const DesktopResult& start);
+    void meldeOrdnerNichtGeoeffnet(const DesktopResult& geoeffnet);
+
+    Module1& m;
+    Desktop& desktop;
+    RaumVerlauf& verlauf;
+    QWidget* fenster;
+    /// The room-file dialog's remembered file.
+    QString cd2Datei;
+    /// The file the room was loaded from or last saved to, and the hash of its bytes then.
+    QString raumDateiPfad;
+    QByteArray bekannt;
+    /// Counts the successful saves: "Testen" sees whether its question saved the room.
+    int speicherungen = 0;
+    std::unique_ptr<Wiederherstellung> kopie;
+    QTimer kopieTakt;
+    bool verworfen = false;
+};
