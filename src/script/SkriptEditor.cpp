@@ -1,9 +1,10 @@
 #include "SkriptEditor.h"
 
+#include "BefehlsListe.h"
 #include "BefehlsPanel.h"
 #include "SkriptBearbeitung.h"
-#include "SkriptSchritt.h"
 #include "SkriptText.h"
+#include "SkriptVerlauf.h"
 #include "SkriptZeilenModell.h"
 #include "ZeilenListe.h"
 #include "model/BildPfad.h"
@@ -22,8 +23,6 @@
 #include <QListWidget>
 #include <QMimeData>
 #include <QPushButton>
-#include <QUndoStack>
-#include <functional>
 
 using namespace Befehlstabelle;
 
@@ -32,40 +31,6 @@ namespace {
 const QKeySequence rueckgaengigTaste(Qt::CTRL | Qt::Key_Z);
 const QList<QKeySequence> wiederholenTasten{QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
                                             QKeySequence(Qt::CTRL | Qt::Key_Y)};
-
-int ausgewaehlt(const QAbstractItemView* liste)
-{
-    const QModelIndexList auswahl = liste->selectionModel()->selectedIndexes();
-    return auswahl.isEmpty() ? -1 : auswahl.first().row();
-}
-
-/// The command list. Enter on a selected row inserts, as a double click does.
-class BefehlsListe : public QListWidget
-{
-public:
-    BefehlsListe(std::function<void()> einfuegen, QWidget* parent)
-        : QListWidget(parent), einfuegen(std::move(einfuegen))
-    {
-    }
-
-protected:
-    void focusInEvent(QFocusEvent* event) override
-    {
-        QListWidget::focusInEvent(event);
-        nurGewaehlteZeileAktuell(*this);
-    }
-    void keyPressEvent(QKeyEvent* event) override
-    {
-        const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-        if (enter && ausgewaehlt(this) >= 0)
-            einfuegen();
-        else
-            QListWidget::keyPressEvent(event);
-    }
-
-private:
-    std::function<void()> einfuegen;
-};
 
 } // namespace
 
@@ -135,19 +100,24 @@ SkriptEditor::SkriptEditor(Module1& raum, Desktop& desktop, QWidget* parent)
         }
     }
 
-    verlauf = new QUndoStack(this);
-    const auto taste = [this](const QList<QKeySequence>& tasten, void (SkriptEditor::*tun)()) {
+    verlauf = std::make_unique<SkriptVerlauf>(
+        m.AktSkript,
+        [this](bool aufbauen, qint32 ab, qint32 anzahl, int z) {
+            schrittZeigen(aufbauen, ab, anzahl, z);
+        },
+        this);
+    const auto taste = [this](const QList<QKeySequence>& tasten, const std::function<void()>& tun) {
         auto* a = new QAction(this);
         a->setShortcuts(tasten);
         connect(a, &QAction::triggered, this, tun);
         addAction(a);
     };
-    taste({rueckgaengigTaste}, &SkriptEditor::rueckgaengig);
-    taste(wiederholenTasten, &SkriptEditor::wiederholen);
+    taste({rueckgaengigTaste}, [this] { verlauf->rueckgaengig(); });
+    taste(wiederholenTasten, [this] { verlauf->wiederholen(); });
     // The parameter boxes keep these for their own text.
-    taste(QKeySequence::keyBindings(QKeySequence::Copy), &SkriptEditor::kopieren);
-    taste(QKeySequence::keyBindings(QKeySequence::Cut), &SkriptEditor::ausschneiden);
-    taste(QKeySequence::keyBindings(QKeySequence::Paste), &SkriptEditor::zwischenablageEinfuegen);
+    taste(QKeySequence::keyBindings(QKeySequence::Copy), [this] { kopieren(); });
+    taste(QKeySequence::keyBindings(QKeySequence::Cut), [this] { ausschneiden(); });
+    taste(QKeySequence::keyBindings(QKeySequence::Paste), [this] { zwischenablageEinfuegen(); });
 }
 
 SkriptEditor::~SkriptEditor() = default;
@@ -168,8 +138,7 @@ void SkriptEditor::zeigen()
 void SkriptEditor::laden()
 {
     insertBusy = false;
-    verlauf->clear();
-    besuchBeenden();
+    verlauf->leeren();
     list2->clear();
     for (int r = 0; r < Anzahl; ++r) {
         const qint32 code = ListRowCommand(r);
@@ -193,7 +162,7 @@ void SkriptEditor::aufbau()
 
 int SkriptEditor::zeile() const
 {
-    return ausgewaehlt(list1);
+    return gewaehlteZeile(*list1);
 }
 
 void SkriptEditor::zeileWaehlen(int i)
@@ -203,7 +172,7 @@ void SkriptEditor::zeileWaehlen(int i)
 
 void SkriptEditor::zeileGewaehlt()
 {
-    besuchBeenden();
+    verlauf->besuchBeenden();
     const int i = zeile();
     if (insertBusy || i < 0)
         return;
@@ -230,40 +199,8 @@ void SkriptEditor::boxGeaendert(const QString& text)
     const QString alt = m.AktSkript.Parameter[i];
     m.AktSkript.Parameter[i] = text;
     modell->zeileGeaendert(i);
-    if (alt == text)
-        return;
-    if (laufend) {
-        laufend->nachtragen(i, alt, text);
-        return;
-    }
-    Skript vorher = SkriptBearbeitung::zeilen(m.AktSkript, i, 1);
-    vorher.Parameter[0] = alt;
-    auto* schritt = neuerSchritt(i, std::move(vorher), 1, i);
-    schritt->getippt(besuch);
-    verlauf->push(schritt);
-}
-
-SkriptSchritt* SkriptEditor::neuerSchritt(qint32 ab, Skript alt, qint32 anzahlNeu, int vorher)
-{
-    return new SkriptSchritt(
-        m.AktSkript,
-        [this](bool aufbauen, qint32 von, qint32 anzahl, int z) {
-            schrittZeigen(aufbauen, von, anzahl, z);
-        },
-        ab, std::move(alt), SkriptBearbeitung::zeilen(m.AktSkript, ab, anzahlNeu), vorher);
-}
-
-void SkriptEditor::aufzeichnen(qint32 ab, Skript alt, qint32 anzahlNeu, int vorher)
-{
-    besuchBeenden();
-    laufend = neuerSchritt(ab, std::move(alt), anzahlNeu, vorher);
-    verlauf->push(laufend);
-}
-
-void SkriptEditor::abschliessen()
-{
-    laufend->nachher(zeile());
-    laufend = nullptr;
+    if (alt != text)
+        verlauf->getippt(i, alt, text);
 }
 
 void SkriptEditor::schrittZeigen(bool aufbauen, qint32 ab, qint32 anzahl, int i)
@@ -287,27 +224,10 @@ void SkriptEditor::schrittZeigen(bool aufbauen, qint32 ab, qint32 anzahl, int i)
     imVerlauf = false;
 }
 
-void SkriptEditor::besuchBeenden()
-{
-    ++besuch;
-}
-
-void SkriptEditor::rueckgaengig()
-{
-    besuchBeenden();
-    verlauf->undo();
-}
-
-void SkriptEditor::wiederholen()
-{
-    besuchBeenden();
-    verlauf->redo();
-}
-
 bool SkriptEditor::eventFilter(QObject* objekt, QEvent* event)
 {
     if (event->type() == QEvent::FocusOut) {
-        besuchBeenden();
+        verlauf->besuchBeenden();
     } else if (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress) {
         // The window's history, not the box's own, answers these keys.
         const QKeySequence taste(static_cast<QKeyEvent*>(event)->keyCombination());
@@ -315,7 +235,7 @@ bool SkriptEditor::eventFilter(QObject* objekt, QEvent* event)
         if (zurueck || wiederholenTasten.contains(taste)) {
             event->accept();
             if (event->type() == QEvent::KeyPress)
-                zurueck ? rueckgaengig() : wiederholen();
+                zurueck ? verlauf->rueckgaengig() : verlauf->wiederholen();
             return true;
         }
     }
@@ -324,7 +244,7 @@ bool SkriptEditor::eventFilter(QObject* objekt, QEvent* event)
 
 void SkriptEditor::einfuegen()
 {
-    const int r = ausgewaehlt(list2);
+    const int r = gewaehlteZeile(*list2);
     if (r < 0)
         return;
     insertBusy = true;
@@ -333,7 +253,7 @@ void SkriptEditor::einfuegen()
     const qint32 zeilenVorher = m.AktSkript.MaxZeile;
     const qint32 p = SkriptBearbeitung::einfuegen(m.AktSkript, vorher, code);
     aufbau();
-    aufzeichnen(p, Skript(), m.AktSkript.MaxZeile - zeilenVorher, vorher);
+    verlauf->aufzeichnen(p, Skript(), m.AktSkript.MaxZeile - zeilenVorher, vorher);
     if (code == If || code == IfItem) {
         // "EndIf" and "Else" go in first, each shown for a moment with its empty parameter.
         befehl[EndIf]->box()->clear();
@@ -341,7 +261,7 @@ void SkriptEditor::einfuegen()
     }
     insertBusy = false;
     zeileWaehlen(p);
-    abschliessen();
+    verlauf->abschliessen(zeile());
     if (Befehlstabelle::befehl(code).box)
         befehl[code]->box()->setFocus();
 }
@@ -353,9 +273,9 @@ void SkriptEditor::hoch()
     if (!SkriptBearbeitung::hoch(m.AktSkript, s))
         return;
     aufbau();
-    aufzeichnen(s - 1, std::move(alt), 2, s);
+    verlauf->aufzeichnen(s - 1, std::move(alt), 2, s);
     zeileWaehlen(s - 1);
-    abschliessen();
+    verlauf->abschliessen(zeile());
 }
 
 void SkriptEditor::runter()
@@ -365,9 +285,9 @@ void SkriptEditor::runter()
     if (!SkriptBearbeitung::runter(m.AktSkript, s))
         return;
     aufbau();
-    aufzeichnen(s, std::move(alt), 2, s);
+    verlauf->aufzeichnen(s, std::move(alt), 2, s);
     zeileWaehlen(s + 1);
-    abschliessen();
+    verlauf->abschliessen(zeile());
 }
 
 void SkriptEditor::loeschen()
@@ -377,9 +297,9 @@ void SkriptEditor::loeschen()
     if (!SkriptBearbeitung::loeschen(m.AktSkript, s))
         return;
     aufbau();
-    aufzeichnen(s, std::move(alt), 0, s);
+    verlauf->aufzeichnen(s, std::move(alt), 0, s);
     folgendeZeileWaehlen(s);
-    abschliessen();
+    verlauf->abschliessen(zeile());
 }
 
 void SkriptEditor::folgendeZeileWaehlen(int s)
@@ -401,7 +321,7 @@ void SkriptEditor::dateiWaehlen(qint32 code)
     const QString pfad = desktop.chooseFile(this, r);
     if (pfad.isEmpty() || !StorableTextValidator::fileNameAccepted(desktop, this, pfad))
         return;
-    besuchBeenden();
+    verlauf->besuchBeenden();
     befehl[code]->box()->setText(DateiName(pfad));
 }
 
@@ -412,7 +332,7 @@ void SkriptEditor::zoomWaehlen(qint32 code)
         zoom = new Zoom(m, this);
     zoom->laden();
     desktop.showModal(*zoom);
-    besuchBeenden();
+    verlauf->besuchBeenden();
     befehl[code]->box()->setText(
         QStringLiteral("%1,%2,%3,%4").arg(m.ZoomX1).arg(m.ZoomY1).arg(m.ZoomX2).arg(m.ZoomY2));
 }
@@ -445,9 +365,9 @@ void SkriptEditor::ausschneiden()
     QGuiApplication::clipboard()->setMimeData(SkriptText::alsMimeDaten(alt));
     SkriptBearbeitung::ersetzen(m.AktSkript, s, anzahl, Skript());
     aufbau();
-    aufzeichnen(s, std::move(alt), 0, s);
+    verlauf->aufzeichnen(s, std::move(alt), 0, s);
     folgendeZeileWaehlen(s);
-    abschliessen();
+    verlauf->abschliessen(zeile());
 }
 
 void SkriptEditor::zwischenablageEinfuegen()
@@ -466,8 +386,8 @@ void SkriptEditor::zwischenablageEinfuegen()
     const int vorher = zeile();
     SkriptBearbeitung::ersetzen(m.AktSkript, vorher + 1, 0, gelesen.zeilen);
     aufbau();
-    aufzeichnen(vorher + 1, Skript(), anzahl, vorher);
+    verlauf->aufzeichnen(vorher + 1, Skript(), anzahl, vorher);
     // The next paste goes below what this one brought.
     zeileWaehlen(vorher + anzahl);
-    abschliessen();
+    verlauf->abschliessen(zeile());
 }

@@ -5,6 +5,7 @@
 
 #include <QDialog>
 #include <array>
+#include <memory>
 
 class BefehlsPanel;
 class Desktop;
@@ -12,8 +13,7 @@ class Farben;
 class Module1;
 class QAbstractItemView;
 class QListWidget;
-class QUndoStack;
-class SkriptSchritt;
+class SkriptVerlauf;
 class SkriptZeilenModell;
 class ZeilenListe;
 class Zoom;
@@ -59,17 +59,8 @@ private:
     /// is no command or holds what a room file cannot takes nothing and says so.
     void zwischenablageEinfuegen();
 
-    // The history of this showing. Each edit is made as it always was and recorded after:
-    // the lines from `ab` on were `alt` and are now the next `anzahlNeu` lines.
-    SkriptSchritt* neuerSchritt(qint32 ab, Skript alt, qint32 anzahlNeu, int vorher);
-    void aufzeichnen(qint32 ab, Skript alt, qint32 anzahlNeu, int vorher);
-    /// Ends the recorded edit with the line it leaves selected.
-    void abschliessen();
+    /// Shows the script after a step of the history: see SkriptSchritt::Zeigen.
     void schrittZeigen(bool aufbauen, qint32 ab, qint32 anzahl, int zeile);
-    /// The keystrokes after this are a new step.
-    void besuchBeenden();
-    void rueckgaengig();
-    void wiederholen();
     void dateiWaehlen(qint32 code);
     void zoomWaehlen(qint32 code);
     void farbenZeigen();
@@ -83,12 +74,7 @@ private:
     std::array<BefehlsPanel*, Befehlstabelle::Anzahl> befehl{};
     /// During an insertion the passing selections show no panel.
     bool insertBusy = false;
-    QUndoStack* verlauf;
-    /// The step being recorded: a parameter its selection trims goes into it.
-    SkriptSchritt* laufend = nullptr;
-    /// The visit to a parameter box that typing belongs to: a focus that leaves the box, a
-    /// line selected and any other step end it.
-    int besuch = 0;
+    std::unique_ptr<SkriptVerlauf> verlauf;
     /// While undo or redo shows a line, its box stores nothing.
     bool imVerlauf = false;
     Zoom* zoom = nullptr;

@@ -69,6 +69,12 @@ void nurGewaehlteZeileAktuell(QAbstractItemView& liste)
         liste.selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
 }
 
+int gewaehlteZeile(const QAbstractItemView& liste)
+{
+    const QModelIndexList auswahl = liste.selectionModel()->selectedIndexes();
+    return auswahl.isEmpty() ? -1 : auswahl.first().row();
+}
+
 ZeilenListe::ZeilenListe(SkriptZeilenModell* modell, QWidget* parent)
     : QListView(parent), modell(modell)
 {

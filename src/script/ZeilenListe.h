@@ -23,6 +23,8 @@ class SkriptZeilenModell;
 /// Drops the current row of `liste` unless it is selected. Qt makes the first row current
 /// without selecting it when a list gets the focus; Down would then select the second.
 void nurGewaehlteZeileAktuell(QAbstractItemView& liste);
+/// The selected row of a single-selection list, -1 for none.
+int gewaehlteZeile(const QAbstractItemView& liste);
 
 /// The script editor's line list over its rows, quick on long scripts: rows all have one
 /// height and the width of the widest row, a row whose text changed is repainted alone, and
