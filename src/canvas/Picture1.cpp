@@ -6,7 +6,6 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
-#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -128,14 +127,6 @@ void Picture1::raumGeaendert()
     update();
 }
 
-void Picture1::strichZeigen(const QVector<Marke>& marken)
-{
-    update(invertieren(marken));
-    if (std::any_of(marken.begin(), marken.end(),
-                    [](const Marke& marke) { return marke.art == Marke::Art::Zellen; }))
-        raumGeaendert();
-}
-
 void Picture1::strichAbschliessen()
 {
     if (!aufnahme)
@@ -163,14 +154,14 @@ void Picture1::mousePressEvent(QMouseEvent* event)
     if (spot && !aufnahme)
         aufnahme = Aufnahme{auswahl(), spot->Feld};
     const QPointF p = event->position();
-    strichZeigen(stroke.druecken(spot, knopf, std::nearbyint(p.x()), std::nearbyint(p.y())));
+    update(invertieren(stroke.druecken(spot, knopf, std::nearbyint(p.x()), std::nearbyint(p.y()))));
 }
 
 void Picture1::mouseMoveEvent(QMouseEvent* event)
 {
     const QPointF p = event->position();
-    strichZeigen(stroke.bewegen(ausgewaehlt(), knopfWert(event->buttons()), std::nearbyint(p.x()),
-                                std::nearbyint(p.y())));
+    update(invertieren(stroke.bewegen(ausgewaehlt(), knopfWert(event->buttons()),
+                                      std::nearbyint(p.x()), std::nearbyint(p.y()))));
 }
 
 void Picture1::mouseReleaseEvent(QMouseEvent* event)
@@ -178,6 +169,6 @@ void Picture1::mouseReleaseEvent(QMouseEvent* event)
     const int knopf = knopfWert(event->button());
     if (knopf == 0)
         return;
-    strichZeigen(stroke.loslassen(ausgewaehlt(), knopf));
+    update(invertieren(stroke.loslassen(ausgewaehlt(), knopf)));
     strichAbschliessen();
 }

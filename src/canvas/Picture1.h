@@ -47,7 +47,8 @@ public:
     void ueberblickUmschalten();
     bool ueberblickAn() const { return ueberblick; }
     /// The room changed (cells, hotspots, names, "Aktiv"): the overview takes its names and
-    /// colours afresh and is painted again.
+    /// colours afresh and is painted again. A stroke in progress is painted from the room as
+    /// it goes; its names follow when it has become a step of the history.
     void raumGeaendert();
 
     const QImage& bild() const { return image; }
@@ -75,8 +76,6 @@ private:
     void neuMalen(const QImage& inhalt);
     /// Inverts the marks in the image and returns the area they touched.
     QRegion invertieren(const QVector<Marke>& marken);
-    /// Paints the stroke's marks and tells the overview when cells changed.
-    void strichZeigen(const QVector<Marke>& marken);
 
     Module1& m;
     std::function<int()> auswahl;
