@@ -7,7 +7,6 @@ class TestEditor : public QObject, EditorImTest
 private:
     QListWidget* list() { return control<QListWidget>("List1"); }
     QWidget* panel() { return control("Frame1"); }
-    QString raeume(const QString& name) const { return m->AppPfad + "rooms/" + name; }
     void check(const QString& box) { QTest::mouseClick(control(box), Qt::LeftButton, {}, {6, 6}); }
 
     void save(const QString& name) { clickWith("Command5", raeume(name), QMessageBox::Ok); }

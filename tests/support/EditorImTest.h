@@ -52,6 +52,34 @@ struct EditorImTest
     }
     /// The title as the window shows it, with the change mark.
     QString titel() const { return editor->windowHandle()->title(); }
+    bool geaendert() const { return titel().endsWith('*'); }
+    QString raeume(const QString& name) const { return m->AppPfad + "rooms/" + name; }
+    /// Loads "r.lsd": the hotspots "Ding 0" to "Ding 2", each with cells, a script, a cursor
+    /// and flags, on the picture a.bmp; b.bmp is another picture of canvas size.
+    void beispielLaden()
+    {
+        QImage bild(640, 480, QImage::Format_RGB32);
+        bild.fill(Qt::darkBlue);
+        QVERIFY(bild.save(m->GraphicsPfad + "a.bmp"));
+        bild.fill(Qt::yellow);
+        QVERIFY(bild.save(m->GraphicsPfad + "b.bmp"));
+        Module1 r;
+        r.setHintergrund("a.bmp");
+        r.StartSkript = skriptAus({{3, "Anfang"}});
+        for (int i = 0; i < 3; ++i) {
+            HotSpot& h = r.HotSpots[r.neuerHotSpot(i)];
+            h.Name = QString("Ding %1").arg(i);
+            h.Cursor = "hand.cur";
+            h.Aktion = {true, i == 1, i == 2};
+            h.Aktiv = i != 2;
+            h.Skripte[1] =
+                skriptAus({{0, "Flag"}, {2, QString("Text %1").arg(i)}, {9, ""}, {10, ""}});
+            for (int x = 0; x <= 5 + i; ++x)
+                h.Feld[10 * i + x][i + 3] = true;
+        }
+        QVERIFY(spiel->raum("r.lsd", r));
+        clickWith("Command4", raeume("r.lsd"));
+    }
 
     template <typename T = QWidget> T* control(const QString& name, const QWidget* in = nullptr)
     {
