@@ -127,6 +127,18 @@ void Picture1::raumGeaendert()
     update();
 }
 
+void Picture1::strichZeigen(QRegion geaendert)
+{
+    // The overview outlines a hotspot along the cells beside the changed ones as well.
+    if (ueberblick) {
+        QRegion weiter;
+        for (const QRect& r : geaendert)
+            weiter += r.adjusted(-Strich::Pixel, -Strich::Pixel, Strich::Pixel, Strich::Pixel);
+        geaendert = weiter;
+    }
+    update(geaendert);
+}
+
 void Picture1::strichAbschliessen()
 {
     if (!aufnahme)
@@ -154,14 +166,15 @@ void Picture1::mousePressEvent(QMouseEvent* event)
     if (spot && !aufnahme)
         aufnahme = Aufnahme{auswahl(), spot->Feld};
     const QPointF p = event->position();
-    update(invertieren(stroke.druecken(spot, knopf, std::nearbyint(p.x()), std::nearbyint(p.y()))));
+    strichZeigen(
+        invertieren(stroke.druecken(spot, knopf, std::nearbyint(p.x()), std::nearbyint(p.y()))));
 }
 
 void Picture1::mouseMoveEvent(QMouseEvent* event)
 {
     const QPointF p = event->position();
-    update(invertieren(stroke.bewegen(ausgewaehlt(), knopfWert(event->buttons()),
-                                      std::nearbyint(p.x()), std::nearbyint(p.y()))));
+    strichZeigen(invertieren(stroke.bewegen(ausgewaehlt(), knopfWert(event->buttons()),
+                                            std::nearbyint(p.x()), std::nearbyint(p.y()))));
 }
 
 void Picture1::mouseReleaseEvent(QMouseEvent* event)
@@ -169,6 +182,6 @@ void Picture1::mouseReleaseEvent(QMouseEvent* event)
     const int knopf = knopfWert(event->button());
     if (knopf == 0)
         return;
-    update(invertieren(stroke.loslassen(ausgewaehlt(), knopf)));
+    strichZeigen(invertieren(stroke.loslassen(ausgewaehlt(), knopf)));
     strichAbschliessen();
 }

@@ -76,6 +76,8 @@ private:
     void neuMalen(const QImage& inhalt);
     /// Inverts the marks in the image and returns the area they touched.
     QRegion invertieren(const QVector<Marke>& marken);
+    /// Repaints what a mouse event changed.
+    void strichZeigen(QRegion geaendert);
 
     Module1& m;
     std::function<int()> auswahl;
