@@ -1,6 +1,6 @@
 #include "SkriptVerlauf.h"
 
-#include "SkriptBearbeitung.h"
+#include "script/SkriptBearbeitung.h"
 
 SkriptVerlauf::SkriptVerlauf(Skript& skript, SkriptSchritt::Zeigen zeigen, QObject* fenster)
     : skript(skript), zeigen(std::move(zeigen)), stack(new QUndoStack(fenster))

@@ -2,7 +2,7 @@
 
 #include "HotSpotUeberblick.h"
 #include "Picture2.h"
-#include "Strich.h"
+#include "canvas/Strich.h"
 #include "model/RaumBearbeitung.h"
 
 #include <QImage>

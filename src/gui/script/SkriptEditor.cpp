@@ -2,8 +2,6 @@
 
 #include "BefehlsListe.h"
 #include "BefehlsPanel.h"
-#include "SkriptBearbeitung.h"
-#include "SkriptText.h"
 #include "SkriptVerlauf.h"
 #include "SkriptZeilenModell.h"
 #include "ZeilenListe.h"
@@ -14,6 +12,8 @@
 #include "pickers/Zoom.h"
 #include "platform/Desktop.h"
 #include "platform/StorableTextValidator.h"
+#include "script/SkriptBearbeitung.h"
+#include "script/SkriptText.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,8 +1,8 @@
 #include "HotSpotUeberblick.h"
 
-#include "Flecken.h"
 #include "Picture1.h"
-#include "Strich.h"
+#include "canvas/Flecken.h"
+#include "canvas/Strich.h"
 #include "model/Module1.h"
 
 #include <QFontMetrics>

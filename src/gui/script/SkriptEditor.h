@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Befehlstabelle.h"
 #include "model/Skript.h"
+#include "script/Befehlstabelle.h"
 
 #include <QDialog>
 #include <array>

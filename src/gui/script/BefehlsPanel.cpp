@@ -1,7 +1,7 @@
 #include "BefehlsPanel.h"
 
-#include "Befehlstabelle.h"
 #include "platform/StorableTextValidator.h"
+#include "script/Befehlstabelle.h"
 
 #include <QLabel>
 #include <QLineEdit>

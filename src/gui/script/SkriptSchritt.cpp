@@ -1,6 +1,6 @@
 #include "SkriptSchritt.h"
 
-#include "SkriptBearbeitung.h"
+#include "script/SkriptBearbeitung.h"
 
 #include <utility>
 

@@ -1,7 +1,7 @@
 #include "SkriptZeilenModell.h"
 
-#include "Zeilen.h"
 #include "model/Skript.h"
+#include "script/Zeilen.h"
 
 SkriptZeilenModell::SkriptZeilenModell(Skript& skript, QObject* parent)
     : QAbstractListModel(parent), skript(skript)
