@@ -100,12 +100,9 @@ QString spielBericht(const QVector<Datei>& dateien)
 {
     Spielpruefung spiel;
     for (const Datei& d : dateien) {
-        if (d.pfad.startsWith(QLatin1String("items"))) {
-            spiel.itemSkript(d.pfad, itemSkriptReferenzen(d.pfad, d.bytes));
-        } else {
-            Module1 raum;
-            spiel.raum(d.pfad, raum, raumReferenzen(d.bytes, raum));
-        }
+        spiel.setzen(d.pfad.startsWith(QLatin1String("items"))
+                         ? SpielDatei::itemSkriptLesen(d.pfad, &d.bytes)
+                         : SpielDatei::raumLesen(d.pfad, &d.bytes));
     }
     return Bericht::gccText(Befund(), spiel.fehler(), spiel.hinweise()) +
            Karte::dot(spiel.raeume(), spiel.verbindungen());

@@ -218,12 +218,10 @@ Hinweise:
         QVector<std::pair<QString, QByteArray>> dateien;
         for (const QString& name : s.dateien("rooms"))
             dateien.prepend({"rooms/" + name, s.inhalt("rooms/" + name)});
-        rueckwaerts.itemSkript("items/Ring1.skp",
-                               itemSkriptReferenzen("Ring1.skp", s.inhalt("items/Ring1.skp")));
-        for (const auto& [datei, bytes] : dateien) {
-            Module1 raum;
-            rueckwaerts.raum(datei, raum, raumReferenzen(bytes, raum));
-        }
+        const QByteArray ring = s.inhalt("items/Ring1.skp");
+        rueckwaerts.setzen(SpielDatei::itemSkriptLesen("items/Ring1.skp", &ring));
+        for (const auto& [datei, bytes] : dateien)
+            rueckwaerts.setzen(SpielDatei::raumLesen(datei, &bytes));
         QCOMPARE(Bericht::gccText({}, rueckwaerts.fehler(), rueckwaerts.hinweise()),
                  Bericht::gccText({}, spiel.fehler(), spiel.hinweise()));
     }

@@ -3,6 +3,7 @@
 #include "DateiListe.h"
 #include "Pruefung.h"
 #include "Referenzen.h"
+#include "SpielLeser.h"
 #include "Spielpruefung.h"
 #include "model/BildPfad.h"
 #include "model/DateiName.h"
@@ -102,49 +103,34 @@ bool istSpielordner(const QString& ordner)
 
 Befund ordnerPruefen(const Module1& m, Spielpruefung* spiel)
 {
+    Spielpruefung gelesen = SpielLeser::spielLesen(m);
+    Befund befund = befundAus(gelesen, m);
+    if (spiel)
+        *spiel = std::move(gelesen);
+    return befund;
+}
+
+Befund befundAus(const Spielpruefung& spiel, const Module1& m)
+{
     Befund befund;
     Pruefung pruefung(dateiListe(m.GraphicsPfad, bildMuster),
                       dateiListe(m.SoundsPfad, klangMuster));
     Suche suche(m);
-    const auto fehlende = [&suche](QVector<Befund::Fehlend>& ziel, const QString& datei,
-                                   const QVector<Referenz>& referenzen,
-                                   const QHash<qint32, QString>& namen, bool imRaum) {
-        for (const Referenz& r : referenzen) {
+    QVector<Befund::Fehlend> inItemSkripten;
+    for (const std::shared_ptr<const SpielDatei>& d : spiel.dateien()) {
+        pruefung.zaehlen(d->referenzen);
+        if (!d->vollstaendig)
+            (d->raum ? befund.raeume : befund.itemSkripte).append({d->datei, d->zeile});
+        // The report names rooms first.
+        QVector<Befund::Fehlend>& ziel = d->raum ? befund.fehlend : inItemSkripten;
+        for (const Referenz& r : d->referenzen) {
             const QString pfad = suche.fehlt(r);
             if (pfad.isEmpty())
                 continue;
-            const QString stelle = stelleText(r, namen, imRaum);
-            ziel.append({pfad, datei + QStringLiteral(", ") + stelle, datei, r.dateiZeile, stelle});
+            const QString stelle = stelleText(r, d->hotSpotNamen, d->raum);
+            ziel.append(
+                {pfad, d->datei + QStringLiteral(", ") + stelle, d->datei, r.dateiZeile, stelle});
         }
-    };
-
-    // Item scripts are counted first, as "Start" does; the report names rooms first.
-    QVector<Befund::Fehlend> inItemSkripten;
-    for (const ItemSkriptReferenzen& skript : itemSkripteLesen(m.ItemsPfad)) {
-        const QString datei = relativ("items", skript.name);
-        pruefung.zaehlen(skript.referenzen);
-        if (!skript.ergebnis.vollstaendig)
-            befund.itemSkripte.append({datei, skript.ergebnis.zeile});
-        fehlende(inItemSkripten, datei, skript.referenzen, {}, false);
-        if (spiel)
-            spiel->itemSkript(datei, skript);
-    }
-
-    Module1 arbeitsRaum;
-    QByteArray puffer;
-    const QString raeume = m.AppPfad + QStringLiteral("rooms/");
-    for (const QString& name : dateiListe(raeume, QStringLiteral("*.lsd"))) {
-        const QString datei = relativ("rooms", name);
-        // The reader keeps what it did not reach; the script checks see only this room.
-        if (spiel)
-            arbeitsRaum.leererRaum();
-        const RaumReferenzen raum = raumDateiLesen(raeume + name, arbeitsRaum, puffer);
-        pruefung.zaehlen(raum.referenzen);
-        if (!raum.ergebnis.vollstaendig)
-            befund.raeume.append({datei, raum.ergebnis.zeile});
-        fehlende(befund.fehlend, datei, raum.referenzen, raum.hotSpotNamen, true);
-        if (spiel)
-            spiel->raum(datei, arbeitsRaum, raum);
     }
     befund.fehlend += inItemSkripten;
 

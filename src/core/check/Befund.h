@@ -47,11 +47,15 @@ struct Befund
 /// A game folder is a folder with a "rooms" subfolder.
 bool istSpielordner(const QString& ordner);
 
-/// Reads the item scripts and then the rooms of the game folder whose paths `ordner` holds,
-/// the way "Start" does, and looks up every file they name where the editor would offer it.
-/// Each file read is also handed to `spiel`, when given, in the same pass. Never changes
+/// Reads the item scripts and the rooms of the game folder whose paths `ordner` holds and
+/// finds what befundAus finds; what was read is handed to `spiel`, when given. Never changes
 /// anything.
 Befund ordnerPruefen(const Module1& ordner, Spielpruefung* spiel = nullptr);
+
+/// What "Start" would leave selected in the game's folders as they are now, the files of the
+/// game that cannot be read, and every file they name that is not where the editor would
+/// offer it.
+Befund befundAus(const Spielpruefung& spiel, const Module1& ordner);
 
 /// The German report: one group after the other, one path per line, in a fixed order.
 QString befundText(const Befund& befund);

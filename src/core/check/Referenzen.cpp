@@ -26,8 +26,9 @@ class Sammler : public RoomFile::Beobachter
 public:
     explicit Sammler(RaumReferenzen& ziel) : ziel(ziel) {}
 
-    void hintergrundGelesen(const QString& bild) override
+    void hintergrundGelesen(const QString& bild, TextBereich bereich) override
     {
+        ziel.hintergrund = bereich;
         // The first item of the file, so always on its first line.
         if (benennt(bild))
             ziel.referenzen.append({Referenz::Art::Hintergrund, bild, {}, -1, -1, 1});
@@ -37,14 +38,17 @@ public:
         ort = neu;
         zeilen = &ziel.dateiZeilen.von(ort);
     }
-    void zeileGelesen(qint32 zeile, qint32 befehl, const QString& parameter,
-                      int dateiZeile) override
+    void zeileGelesen(qint32 zeile, qint32 befehl, const QString& parameter, int dateiZeile,
+                      TextBereich bereich) override
     {
-        zeilen->append(dateiZeile);
+        zeilen->datei.append(dateiZeile);
+        zeilen->parameter.append(bereich);
         zeileSammeln(ziel.referenzen, ort, zeile, befehl, parameter, dateiZeile);
     }
-    void cursorGelesen(qint32 hotSpot, const QString& cursor, int dateiZeile) override
+    void cursorGelesen(qint32 hotSpot, const QString& cursor, int dateiZeile,
+                       TextBereich bereich) override
     {
+        ziel.hotSpotStellen[hotSpot].cursor = bereich;
         if (benennt(cursor))
             ziel.referenzen.append({Referenz::Art::Cursor,
                                     cursor,
@@ -53,15 +57,19 @@ public:
                                     -1,
                                     dateiZeile});
     }
-    void nameGelesen(qint32 hotSpot, const QString& name) override
+    void nameGelesen(qint32 hotSpot, const QString& name, int dateiZeile,
+                     TextBereich bereich) override
     {
         ziel.hotSpotNamen.insert(hotSpot, name);
+        HotSpotStellen& stellen = ziel.hotSpotStellen[hotSpot];
+        stellen.name = bereich;
+        stellen.nameZeile = dateiZeile;
     }
 
 private:
     RaumReferenzen& ziel;
     RoomFile::SkriptOrt ort;
-    QVector<int>* zeilen = nullptr;
+    SkriptZeilen::Zeilen* zeilen = nullptr;
 };
 
 /// The lines of an item script and the file's line of each.
@@ -70,10 +78,11 @@ class ItemSammler : public ScriptBlock::Beobachter
 public:
     explicit ItemSammler(ItemSkriptReferenzen& ziel) : ziel(ziel) {}
 
-    void zeileGelesen(qint32 zeile, qint32 befehl, const QString& parameter,
-                      int dateiZeile) override
+    void zeileGelesen(qint32 zeile, qint32 befehl, const QString& parameter, int dateiZeile,
+                      TextBereich bereich) override
     {
-        ziel.dateiZeilen.append(dateiZeile);
+        ziel.dateiZeilen.datei.append(dateiZeile);
+        ziel.dateiZeilen.parameter.append(bereich);
         zeileSammeln(ziel.referenzen, {}, zeile, befehl, parameter, dateiZeile);
     }
 
@@ -83,7 +92,7 @@ private:
 
 } // namespace
 
-QVector<int>& SkriptZeilen::von(const RoomFile::SkriptOrt& ort)
+SkriptZeilen::Zeilen& SkriptZeilen::von(const RoomFile::SkriptOrt& ort)
 {
     switch (ort.art) {
     case RoomFile::SkriptOrt::Art::Start:
@@ -98,23 +107,26 @@ QVector<int>& SkriptZeilen::von(const RoomFile::SkriptOrt& ort)
     return hotSpots[ort.hotSpot][ort.aktion];
 }
 
-int SkriptZeilen::zeile(const RoomFile::SkriptOrt& ort, qint32 zeile) const
+const SkriptZeilen::Zeilen* SkriptZeilen::bei(const RoomFile::SkriptOrt& ort) const
 {
-    const QVector<int>* zeilen = nullptr;
     switch (ort.art) {
     case RoomFile::SkriptOrt::Art::Start:
-        zeilen = &start;
-        break;
+        return &start;
     case RoomFile::SkriptOrt::Art::Timer:
-        zeilen = &timer;
-        break;
+        return &timer;
     case RoomFile::SkriptOrt::Art::HotSpot:
-        if (ort.hotSpot >= 0 && ort.hotSpot < hotSpots.size() && ort.aktion >= 0 &&
-            ort.aktion < HotSpot::Aktionen)
-            zeilen = &hotSpots[ort.hotSpot][ort.aktion];
         break;
     }
-    return zeilen ? zeilen->value(zeile) : 0;
+    if (ort.hotSpot >= 0 && ort.hotSpot < hotSpots.size() && ort.aktion >= 0 &&
+        ort.aktion < HotSpot::Aktionen)
+        return &hotSpots[ort.hotSpot][ort.aktion];
+    return nullptr;
+}
+
+int SkriptZeilen::zeile(const RoomFile::SkriptOrt& ort, qint32 zeile) const
+{
+    const Zeilen* zeilen = bei(ort);
+    return zeilen ? zeilen->datei.value(zeile) : 0;
 }
 
 QString skriptName(const RoomFile::SkriptOrt& ort, const QHash<qint32, QString>& namen)

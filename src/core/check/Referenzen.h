@@ -43,18 +43,35 @@ std::optional<Referenz::Art> befehlsArt(qint32 befehl);
 /// <action>" with the name from `namen`, or "HotSpot Nr. n" (from 1) when it was not read.
 QString skriptName(const RoomFile::SkriptOrt& ort, const QHash<qint32, QString>& namen);
 
-/// The file's line (from 1) of every script line's command code, by script, as read.
+/// Where every script line stands in the file, by script, as read.
 struct SkriptZeilen
 {
-    QVector<int> start;
-    QVector<int> timer;
+    struct Zeilen
+    {
+        /// The file's line (from 1) of each line's command code.
+        QVector<int> datei;
+        /// Where each line's parameter lies.
+        QVector<TextBereich> parameter;
+    };
+    Zeilen start;
+    Zeilen timer;
     /// By hotspot index, then action.
-    QVector<std::array<QVector<int>, HotSpot::Aktionen>> hotSpots;
+    QVector<std::array<Zeilen, HotSpot::Aktionen>> hotSpots;
 
     /// The lines of the script at `ort`, made when it has none yet.
-    QVector<int>& von(const RoomFile::SkriptOrt& ort);
+    Zeilen& von(const RoomFile::SkriptOrt& ort);
+    /// Those lines; null when none were read.
+    const Zeilen* bei(const RoomFile::SkriptOrt& ort) const;
     /// The file line of script line `zeile` at `ort`; 0 when it was not read.
     int zeile(const RoomFile::SkriptOrt& ort, qint32 zeile) const;
+};
+
+/// Where a hotspot's texts lie in its room file.
+struct HotSpotStellen
+{
+    TextBereich name;
+    int nameZeile = 0;
+    TextBereich cursor;
 };
 
 /// What a room file names, read with the editor's own room reader, also what stands before
@@ -67,6 +84,9 @@ struct RaumReferenzen
     /// The hotspots read as far as their name, by index.
     QHash<qint32, QString> hotSpotNamen;
     SkriptZeilen dateiZeilen;
+    TextBereich hintergrund;
+    /// By hotspot index, as far as they were read.
+    QHash<qint32, HotSpotStellen> hotSpotStellen;
 };
 
 /// Reads a room file's bytes into `arbeitsRaum`, which only serves as the reader's room.
@@ -82,9 +102,9 @@ struct ItemSkriptReferenzen
     /// A file that could not be opened has `zeile` 0.
     ItemSkript::LeseErgebnis ergebnis;
     QVector<Referenz> referenzen;
-    /// The lines read, and the file's line of each.
+    /// The lines read, and where each stands in the file.
     Skript skript;
-    QVector<int> dateiZeilen;
+    SkriptZeilen::Zeilen dateiZeilen;
 };
 
 /// What the item script file `name` holding `bytes` names.

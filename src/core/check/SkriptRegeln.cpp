@@ -260,7 +260,16 @@ QString hotSpotFehlt(qint32 befehl, const QString& parameter, const QStringList&
            aehnlich(name, namen, QString());
 }
 
-QVector<Verstoss> pruefen(const Skript& skript, const QStringList* hotSpots)
+QString zeilenFehler(qint32 befehl, const QString& parameter, const QStringList* hotSpots)
+{
+    if (befehl == Label || befehl == Jump)
+        return {};
+    if (hotSpots && nenntHotSpot(befehl) && !hotSpotBenannt(befehl, parameter, *hotSpots))
+        return hotSpotFehlt(befehl, parameter, *hotSpots, true);
+    return form(befehl, parameter);
+}
+
+QVector<Verstoss> mehrzeilig(const Skript& skript)
 {
     QVector<Verstoss> ergebnis;
     Bloecke bloecke(ergebnis);
@@ -268,9 +277,9 @@ QVector<Verstoss> pruefen(const Skript& skript, const QStringList* hotSpots)
     QVector<qint32> spruenge;
     for (qint32 i = 0; i <= skript.MaxZeile; ++i) {
         const qint32 code = skript.Befehl[i];
-        const QString& parameter = skript.Parameter[i];
         bloecke.zeile(i, code);
         if (code == Label) {
+            const QString& parameter = skript.Parameter[i];
             const auto alt = marken.constFind(parameter);
             if (alt != marken.cend())
                 ergebnis.append({i, QStringLiteral("Die Marke ") + zitat(parameter) +
@@ -279,12 +288,6 @@ QVector<Verstoss> pruefen(const Skript& skript, const QStringList* hotSpots)
                 marken.insert(parameter, i);
         } else if (code == Jump) {
             spruenge.append(i);
-        } else if (hotSpots && nenntHotSpot(code) && !hotSpotBenannt(code, parameter, *hotSpots)) {
-            ergebnis.append({i, hotSpotFehlt(code, parameter, *hotSpots, true)});
-        } else {
-            const QString fehler = form(code, parameter);
-            if (!fehler.isNull())
-                ergebnis.append({i, fehler});
         }
     }
     bloecke.ende();
@@ -299,6 +302,26 @@ QVector<Verstoss> pruefen(const Skript& skript, const QStringList* hotSpots)
     std::stable_sort(ergebnis.begin(), ergebnis.end(),
                      [](const Verstoss& a, const Verstoss& b) { return a.zeile < b.zeile; });
     return ergebnis;
+}
+
+QVector<Verstoss> pruefen(const Skript& skript, const QStringList* hotSpots)
+{
+    QVector<Verstoss> ergebnis = mehrzeilig(skript);
+    // A line's own fault follows what its line has with others: a "Case" outside its
+    // block before its number.
+    qsizetype k = 0;
+    QVector<Verstoss> gemischt;
+    gemischt.reserve(ergebnis.size());
+    for (qint32 i = 0; i <= skript.MaxZeile; ++i) {
+        while (k < ergebnis.size() && ergebnis[k].zeile <= i)
+            gemischt.append(std::move(ergebnis[k++]));
+        QString fehler = zeilenFehler(skript.Befehl[i], skript.Parameter[i], hotSpots);
+        if (!fehler.isNull())
+            gemischt.append({i, std::move(fehler)});
+    }
+    while (k < ergebnis.size())
+        gemischt.append(std::move(ergebnis[k++]));
+    return gemischt;
 }
 
 } // namespace SkriptRegeln

@@ -22,6 +22,15 @@ struct Verstoss
 /// "HSdeaktivieren" and "ChangeMouse" are looked up in `hotSpots` when it is given.
 QVector<Verstoss> pruefen(const Skript& skript, const QStringList* hotSpots);
 
+/// The faults that come from several lines together: blocks that do not match, a label
+/// defined twice, a "Jump" to a label the script does not hold. Ordered by line.
+QVector<Verstoss> mehrzeilig(const Skript& skript);
+
+/// The fault of a line that it has on its own, whatever the lines around it: a hotspot name
+/// not in `hotSpots` (when given), a parameter its command cannot take. Null when none.
+/// "Label" and "Jump" lines have none of their own: they are checked against each other.
+QString zeilenFehler(qint32 befehl, const QString& parameter, const QStringList* hotSpots);
+
 /// Whether a line of command `befehl` names a hotspot.
 bool nenntHotSpot(qint32 befehl);
 /// Whether such a line names one of `namen`: "HSaktivieren" and "HSdeaktivieren" name a

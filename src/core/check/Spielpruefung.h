@@ -1,6 +1,7 @@
 #pragma once
 
-#include "Referenzen.h"
+#include "Namensbuch.h"
+#include "SpielDatei.h"
 
 #include <QMap>
 #include <QString>
@@ -9,27 +10,6 @@
 #include <functional>
 
 class Module1;
-
-/// A line of a script of the game.
-struct SkriptStelle
-{
-    /// The room or item script file, relative to the game folder.
-    QString datei;
-    /// "Startskript", "HotSpot "Tür", Tue", ...; empty in an item script.
-    QString skript;
-    /// The script line, from 0.
-    qint32 zeile = 0;
-    /// The file's line of its command code, from 1.
-    int dateiZeile = 0;
-    /// As the script editor shows it, indent included.
-    QString zeilenText;
-};
-
-struct SkriptFehler
-{
-    SkriptStelle stelle;
-    QString text;
-};
 
 /// Something that is probably a mistake, with every place it concerns.
 struct SpielHinweis
@@ -65,24 +45,31 @@ struct KartenRaum
     QStringList braucht;
 };
 
-/// The checks of every script of a game: each script on its own (SkriptRegeln), and what only
-/// the whole game shows: flags set and never tested or tested and never set, items needed
-/// and never given, rooms no "Goto" leads to, and the links between rooms. Files may come in
-/// any order; every result is ordered by file, script and line.
+/// What the game's scripts hold, file by file, and the checks over them: each script on its
+/// own (SkriptRegeln), and what only the whole game shows: flags set and never tested or
+/// tested and never set, items needed and never given, rooms no "Goto" leads to, and the
+/// links between rooms. Files may come in any order and be replaced one by one (a file saved
+/// anew); every result is ordered by file, script and line.
 ///
 /// Flags, items and labels are compared exactly, letter case and spaces included, as the
-/// game compares texts; where a name differs from another only in those, the hint says so.
-/// Rooms are named by file, and "Goto" finds them as the game's file system does: without
-/// the spaces around the name, its folder, and letter case.
+/// game compares texts; where a name differs from another only in those, or by one slip of
+/// the keyboard, the hint says so. Rooms are named by file, and "Goto" finds them as the
+/// game's file system does: without the spaces around the name, its folder, and letter case.
 class Spielpruefung
 {
 public:
-    /// The room file `datei` (relative to the game folder), read into `raum` from its first
-    /// line: what `gelesen` tells was read before it was. A room that cannot be read to its
-    /// end is not checked script by script, since its last script was cut short; what it
-    /// holds counts for the game.
-    void raum(const QString& datei, const Module1& raum, const RaumReferenzen& gelesen);
-    void itemSkript(const QString& datei, const ItemSkriptReferenzen& gelesen);
+    /// Takes the file in, in place of an earlier version of the same file.
+    void setzen(std::shared_ptr<const SpielDatei> datei);
+    /// Forgets the file (relative to the game folder).
+    void entfernen(const QString& datei);
+    /// The file's version known, or null.
+    std::shared_ptr<const SpielDatei> datei(const QString& datei) const;
+    /// Rooms first, then item scripts, each in the order of the rooms list.
+    QVector<std::shared_ptr<const SpielDatei>> dateien() const;
+    /// How the game uses its flags and items.
+    const Namensbuch& namen() const { return buch; }
+    /// The hotspots of every room, each name once.
+    QStringList alleHotSpots() const;
 
     QVector<SkriptFehler> fehler() const;
     QVector<SpielHinweis> hinweise() const;
@@ -93,55 +80,9 @@ public:
     QVector<Verbindung> verbindungen() const;
 
 private:
-    enum class Art
-    {
-        FlagAbgefragt,
-        FlagGesetzt,
-        FlagGeloescht,
-        GegenstandVerlangt,
-        GegenstandEntfernt,
-        GegenstandGegeben,
-        Sprung
-    };
-    /// A flag, item or room named by a script line.
-    struct Vorkommen
-    {
-        Art art;
-        QString name;
-        /// Without its line's text, which is made only for the few that are reported.
-        SkriptStelle stelle;
-        /// For a "Goto": the hotspot or script it starts from.
-        QString ueber;
-        int einzug;
-        qint32 befehl;
-        QString parameter;
+    /// Files by their place in the order of the rooms list, rooms first.
+    static QString schluessel(const QString& datei, bool raum);
 
-        SkriptStelle mitText() const;
-    };
-    /// A hotspot named in an item script, checked once every room is known.
-    struct HotSpotZeile
-    {
-        qint32 befehl;
-        QString parameter;
-        SkriptStelle stelle;
-    };
-    struct Datei
-    {
-        QString datei;
-        bool raum = true;
-        bool lesbar = false;
-        QStringList hotSpots;
-        QVector<SkriptFehler> fehler;
-        QVector<Vorkommen> vorkommen;
-        QVector<HotSpotZeile> hotSpotZeilen;
-    };
-
-    /// Checks one script (when `pruefen`) and collects what it names. `skriptName` names the
-    /// script, `ueber` is what a "Goto" in it starts from.
-    void skript(Datei& ziel, const Skript& s, const std::function<QString()>& skriptName,
-                const QString& ueber, const std::function<int(qint32)>& dateiZeile, bool pruefen);
-    Datei& neu(const QString& datei, bool raum);
-
-    /// By rooms first, then the order of the rooms list.
-    QMap<QString, Datei> dateien;
+    QMap<QString, std::shared_ptr<const SpielDatei>> alle;
+    Namensbuch buch;
 };

@@ -6,7 +6,7 @@
 #include <cstring>
 
 ItemReader::ItemReader(const QByteArray& bytes)
-    : pos(bytes.constData()), ende(bytes.constData() + bytes.size())
+    : anfangDerDatei(bytes.constData()), pos(bytes.constData()), ende(bytes.constData() + bytes.size())
 {
 }
 
@@ -180,6 +180,7 @@ bool ItemReader::readString(QString& text)
         return false;
     }
     text = Cp1252::decode(inhalt, p - inhalt);
+    letzterText = {inhalt - anfangDerDatei, p - inhalt};
     pos = p + 1;
     while (pos < ende && *pos != '\r' && *pos != '\n')
         ++pos;

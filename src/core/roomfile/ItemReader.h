@@ -3,6 +3,13 @@
 #include <QByteArray>
 #include <QString>
 
+/// Where a string item's text lies in the file's bytes, between its quotes.
+struct TextBereich
+{
+    qsizetype anfang = -1;
+    qsizetype laenge = 0;
+};
+
 /// Reads the items of a room or item script file from bytes in memory: one item per line,
 /// a comma outside quotes also ends an item, blanks before an item are skipped.
 /// A read that fails leaves the reader where the failed item began; line() then names
@@ -28,6 +35,8 @@ public:
 
     /// 1-based line of the item read last, or of the one that failed to read.
     int line() const { return itemZeile; }
+    /// Where the text of the string item read last lies.
+    TextBereich lastText() const { return letzterText; }
     /// Bytes not yet read; bounds what callers make for a count read from the file.
     qint64 remaining() const { return ende - pos; }
 
@@ -36,8 +45,10 @@ private:
     bool endItem();
     bool readInteger(qint64& value, qint64 min, qint64 max);
 
+    const char* const anfangDerDatei;
     const char* pos;
     const char* ende;
+    TextBereich letzterText;
     int zeile = 1;
     int itemZeile = 1;
 };

@@ -30,11 +30,11 @@ bool hotSpotLesen(ItemReader& r, HotSpot& h, qint32 index, Beobachter* b)
     if (!r.readString(h.Cursor))
         return false;
     if (b)
-        b->cursorGelesen(index, h.Cursor, r.line());
+        b->cursorGelesen(index, h.Cursor, r.line(), r.lastText());
     if (!r.readFlag(h.Aktiv) || !r.readString(h.Name))
         return false;
     if (b)
-        b->nameGelesen(index, h.Name);
+        b->nameGelesen(index, h.Name, r.line(), r.lastText());
     // The grid is stored column by column, as Feld lies in memory.
     static_assert(sizeof(h.Feld) == HotSpot::Spalten * HotSpot::Zeilen);
     return r.readCells(h.Feld[0].data(), HotSpot::Spalten * HotSpot::Zeilen);
@@ -77,7 +77,7 @@ LeseErgebnis lesen(const QByteArray& bytes, Module1& raum, Beobachter* beobachte
     raum.setHintergrund(bild);
     e.hintergrundGelesen = true;
     if (beobachter)
-        beobachter->hintergrundGelesen(bild);
+        beobachter->hintergrundGelesen(bild, r.lastText());
 
     if (!skriptLesen(r, raum.StartSkript, beobachter, {SkriptOrt::Art::Start}))
         return halt();

@@ -42,10 +42,12 @@ struct SkriptOrt
 class Beobachter : public ScriptBlock::Beobachter
 {
 public:
-    virtual void hintergrundGelesen(const QString& bild) = 0;
+    virtual void hintergrundGelesen(const QString& bild, TextBereich bereich) = 0;
     virtual void skriptBeginnt(const SkriptOrt& ort) = 0;
-    virtual void cursorGelesen(qint32 hotSpot, const QString& cursor, int dateiZeile) = 0;
-    virtual void nameGelesen(qint32 hotSpot, const QString& name) = 0;
+    virtual void cursorGelesen(qint32 hotSpot, const QString& cursor, int dateiZeile,
+                               TextBereich bereich) = 0;
+    virtual void nameGelesen(qint32 hotSpot, const QString& name, int dateiZeile,
+                             TextBereich bereich) = 0;
 };
 
 /// Reads a room into the room part of `raum`, item by item. Reading stops at the first item

@@ -34,7 +34,8 @@ bool read(ItemReader& reader, Skript& skript, Beobachter* beobachter)
             return false;
         }
         if (beobachter)
-            beobachter->zeileGelesen(i, skript.Befehl[i], skript.Parameter[i], dateiZeile);
+            beobachter->zeileGelesen(i, skript.Befehl[i], skript.Parameter[i], dateiZeile,
+                                     reader.lastText());
     }
     return true;
 }

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "ItemReader.h"
 #include "model/Skript.h"
 
-class ItemReader;
 class ItemWriter;
 
 /// The script block that room files and item script files share: MaxZeile, then code
@@ -10,13 +10,13 @@ class ItemWriter;
 namespace ScriptBlock {
 
 /// Told each script line as soon as it has been read whole, with the file's line (from 1)
-/// that holds its command code.
+/// that holds its command code and where its parameter's text lies.
 class Beobachter
 {
 public:
     virtual ~Beobachter() = default;
     virtual void zeileGelesen(qint32 zeile, qint32 befehl, const QString& parameter,
-                              int dateiZeile) = 0;
+                              int dateiZeile, TextBereich bereich) = 0;
 };
 
 /// Reads a block into `skript`, replacing it. A count below -1 fails. The count is never

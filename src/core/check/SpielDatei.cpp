@@ -1,0 +1,205 @@
+#include "SpielDatei.h"
+
+#include "SkriptRegeln.h"
+#include "model/BildPfad.h"
+#include "model/DateiName.h"
+#include "model/Module1.h"
+#include "roomfile/RoomFile.h"
+#include "script/Befehlstabelle.h"
+#include "script/Zeilen.h"
+
+#include <optional>
+
+namespace {
+
+using namespace Befehlstabelle;
+
+/// The flag of "Spiel vom Spiel spielen spielen": its second part, "[Spiel], [Flag], ...".
+std::optional<QString> spielFlag(const QString& parameter)
+{
+    if (!parameter.contains(QLatin1Char(',')))
+        return std::nullopt;
+    return ohneLeerzeichen(parameter.section(QLatin1Char(','), 1, 1));
+}
+
+/// What the checks learn from the scripts read: the flags, items and rooms they name, and,
+/// for a file read whole, the faults of each script on its own.
+void auswerten(SpielDatei& d)
+{
+    const QStringList hotSpots = d.hotSpotListe();
+    for (int j = 0; j < d.skripte.size(); ++j) {
+        const Skript& s = d.skripte[j].skript;
+        if (s.MaxZeile < 0)
+            continue;
+        if (d.vollstaendig) {
+            for (const SkriptRegeln::Verstoss& v :
+                 SkriptRegeln::pruefen(s, d.raum ? &hotSpots : nullptr))
+                d.fehler.append({d.stelle(j, v.zeile), v.text});
+        }
+        for (qint32 i = 0; i <= s.MaxZeile; ++i) {
+            const QString& parameter = s.Parameter[i];
+            const auto merken = [&](Namensbuch::Art art, const QString& name) {
+                d.vorkommen.append({art, name, j, i});
+            };
+            switch (s.Befehl[i]) {
+            case If:
+                merken(Namensbuch::Art::FlagAbgefragt, parameter);
+                break;
+            case SetFlag:
+                merken(Namensbuch::Art::FlagGesetzt, parameter);
+                break;
+            case DelFlag:
+                merken(Namensbuch::Art::FlagGeloescht, parameter);
+                break;
+            case IfItem:
+                merken(Namensbuch::Art::GegenstandVerlangt, parameter);
+                break;
+            case Remove:
+                merken(Namensbuch::Art::GegenstandEntfernt, parameter);
+                break;
+            case Add:
+                merken(Namensbuch::Art::GegenstandGegeben, parameter);
+                break;
+            case Spiel:
+                // The game played sets the flag it is given.
+                if (const std::optional<QString> flag = spielFlag(parameter))
+                    merken(Namensbuch::Art::FlagGesetzt, *flag);
+                break;
+            case Goto:
+                if (!dateiSchluesselTeil(parameter).isEmpty())
+                    d.spruenge.append({parameter, j, i});
+                break;
+            default:
+                if (d.vollstaendig && !d.raum && SkriptRegeln::nenntHotSpot(s.Befehl[i]))
+                    d.hotSpotZeilen.append(i);
+                break;
+            }
+        }
+    }
+}
+
+} // namespace
+
+std::shared_ptr<const SpielDatei> SpielDatei::raumLesen(const QString& datei,
+                                                       const QByteArray* bytes)
+{
+    auto d = std::make_shared<SpielDatei>();
+    d->datei = datei;
+    if (!bytes)
+        return d;
+    d->geoeffnet = true;
+    Module1 m;
+    RaumReferenzen gelesen = raumReferenzen(*bytes, m);
+    d->vollstaendig = gelesen.ergebnis.vollstaendig;
+    d->zeile = gelesen.ergebnis.zeile;
+    d->referenzen = std::move(gelesen.referenzen);
+    d->hotSpotNamen = gelesen.hotSpotNamen;
+    if (!gelesen.ergebnis.hintergrundGelesen)
+        return d;
+    d->hintergrund = m.Hintergrund();
+    d->hintergrundBereich = gelesen.hintergrund;
+
+    using Ort = RoomFile::SkriptOrt;
+    const auto skript = [&](const Ort& ort, const Skript& s) {
+        const SkriptZeilen::Zeilen* stellen = gelesen.dateiZeilen.bei(ort);
+        d->skripte.append({ort, skriptName(ort, d->hotSpotNamen), s,
+                           stellen ? *stellen : SkriptZeilen::Zeilen(), Zeilen::einzuege(s)});
+    };
+    skript({Ort::Art::Start}, m.StartSkript);
+    d->hotSpots.reserve(m.HotSpotMax + 1);
+    for (qint32 h = 0; h <= m.HotSpotMax; ++h) {
+        const HotSpot& spot = m.HotSpots[h];
+        Fleck f;
+        f.name = spot.Name;
+        f.cursor = spot.Cursor;
+        f.aktiv = spot.Aktiv;
+        for (int x = 0; x < HotSpot::Spalten; ++x)
+            for (int y = 0; y < HotSpot::Zeilen; ++y)
+                if (spot.Feld[x][y])
+                    f.zellen.set(std::size_t(x * HotSpot::Zeilen + y));
+        f.stellen = gelesen.hotSpotStellen.value(h);
+        d->hotSpots.append(std::move(f));
+        for (int k = 0; k < HotSpot::Aktionen; ++k)
+            skript({Ort::Art::HotSpot, h, k}, spot.Skripte[k]);
+    }
+    skript({Ort::Art::Timer}, m.TimerSkript);
+    auswerten(*d);
+    return d;
+}
+
+std::shared_ptr<const SpielDatei> SpielDatei::raumImSpeicher(const QString& datei,
+                                                            const Module1& raum)
+{
+    // Written and read back, the room stands exactly where saving would put it.
+    const QByteArray bytes = RoomFile::schreiben(raum);
+    return raumLesen(datei, &bytes);
+}
+
+std::shared_ptr<const SpielDatei> SpielDatei::itemSkriptLesen(const QString& datei,
+                                                             const QByteArray* bytes)
+{
+    auto d = std::make_shared<SpielDatei>();
+    d->datei = datei;
+    d->raum = false;
+    if (!bytes)
+        return d;
+    d->geoeffnet = true;
+    ItemSkriptReferenzen gelesen = itemSkriptReferenzen(datei, *bytes);
+    d->vollstaendig = gelesen.ergebnis.vollstaendig;
+    d->zeile = gelesen.ergebnis.zeile;
+    d->referenzen = std::move(gelesen.referenzen);
+    d->skripte.append({{}, QString(), gelesen.skript, gelesen.dateiZeilen,
+                       Zeilen::einzuege(gelesen.skript)});
+    auswerten(*d);
+    return d;
+}
+
+QStringList SpielDatei::hotSpotListe() const
+{
+    QStringList namen;
+    namen.reserve(hotSpots.size());
+    for (const Fleck& f : hotSpots)
+        namen << f.name;
+    return namen;
+}
+
+SkriptStelle SpielDatei::stelle(int skript, qint32 zeile, bool mitText) const
+{
+    const SkriptDaten& s = skripte[skript];
+    SkriptStelle st{datei, s.name, zeile, s.stellen.datei.value(zeile), QString()};
+    if (mitText)
+        st.zeilenText = Zeilen::text(s.einzuege[zeile], s.skript.Befehl[zeile],
+                                     s.skript.Parameter[zeile]);
+    return st;
+}
+
+int SpielDatei::skriptBei(const RoomFile::SkriptOrt& ort) const
+{
+    using Art = RoomFile::SkriptOrt::Art;
+    if (!raum)
+        return skripte.isEmpty() ? -1 : 0;
+    int i = -1;
+    switch (ort.art) {
+    case Art::Start:
+        i = 0;
+        break;
+    case Art::HotSpot:
+        if (ort.hotSpot < 0 || ort.hotSpot >= hotSpots.size() || ort.aktion < 0 ||
+            ort.aktion >= HotSpot::Aktionen)
+            return -1;
+        i = 1 + ort.hotSpot * HotSpot::Aktionen + ort.aktion;
+        break;
+    case Art::Timer:
+        i = 1 + int(hotSpots.size()) * HotSpot::Aktionen;
+        break;
+    }
+    return i < skripte.size() ? i : -1;
+}
+
+void SpielDatei::zaehlen(Namensbuch& buch, int anzahl, int ohne) const
+{
+    for (const Vorkommen& v : vorkommen) {
+        if (v.skript != ohne)
+            buch.zaehlen(v.art, v.name, anzahl);
+    }
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "Spielpruefung.h"
+
+#include <atomic>
+
+class Module1;
+
+/// Reads a whole game: every item script and every room of the game folder whose paths
+/// `ordner` holds, each with the one reader, on as many threads as the machine has cores.
+namespace SpielLeser {
+
+/// The rooms (".lsd" in "rooms") and item scripts (".skp" in "items") of the game, as paths
+/// relative to the game folder, in the order of their lists.
+QStringList dateien(const Module1& ordner);
+
+/// Reads one of them; a file that cannot be opened is known as such.
+std::shared_ptr<const SpielDatei> lesen(const Module1& ordner, const QString& datei);
+
+/// Reads every one of them. When `abbrechen` becomes true, stops soon with what it has.
+Spielpruefung spielLesen(const Module1& ordner, const std::atomic<bool>* abbrechen = nullptr);
+
+} // namespace SpielLeser
