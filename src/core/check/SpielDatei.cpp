@@ -37,42 +37,14 @@ void auswerten(SpielDatei& d)
                 d.fehler.append({d.stelle(j, v.zeile), v.text});
         }
         for (qint32 i = 0; i <= s.MaxZeile; ++i) {
-            const QString& parameter = s.Parameter[i];
-            const auto merken = [&](Namensbuch::Art art, const QString& name) {
-                d.vorkommen.append({art, name, j, i});
-            };
-            switch (s.Befehl[i]) {
-            case If:
-                merken(Namensbuch::Art::FlagAbgefragt, parameter);
-                break;
-            case SetFlag:
-                merken(Namensbuch::Art::FlagGesetzt, parameter);
-                break;
-            case DelFlag:
-                merken(Namensbuch::Art::FlagGeloescht, parameter);
-                break;
-            case IfItem:
-                merken(Namensbuch::Art::GegenstandVerlangt, parameter);
-                break;
-            case Remove:
-                merken(Namensbuch::Art::GegenstandEntfernt, parameter);
-                break;
-            case Add:
-                merken(Namensbuch::Art::GegenstandGegeben, parameter);
-                break;
-            case Spiel:
-                // The game played sets the flag it is given.
-                if (const std::optional<QString> flag = spielFlag(parameter))
-                    merken(Namensbuch::Art::FlagGesetzt, *flag);
-                break;
-            case Goto:
-                if (!dateiSchluesselTeil(parameter).isEmpty())
-                    d.spruenge.append({parameter, j, i});
-                break;
-            default:
-                if (d.vollstaendig && !d.raum && SkriptRegeln::nenntHotSpot(s.Befehl[i]))
-                    d.hotSpotZeilen.append(i);
-                break;
+            const qint32 code = s.Befehl[i];
+            if (const auto name = SpielDatei::benannt(code, s.Parameter[i])) {
+                d.vorkommen.append({name->first, name->second, j, i});
+            } else if (code == Goto) {
+                if (!dateiSchluesselTeil(s.Parameter[i]).isEmpty())
+                    d.spruenge.append({s.Parameter[i], j, i});
+            } else if (d.vollstaendig && !d.raum && SkriptRegeln::nenntHotSpot(code)) {
+                d.hotSpotZeilen.append(i);
             }
         }
     }
@@ -80,8 +52,35 @@ void auswerten(SpielDatei& d)
 
 } // namespace
 
+std::optional<std::pair<Namensbuch::Art, QString>> SpielDatei::benannt(qint32 befehl,
+                                                                       const QString& parameter)
+{
+    using Art = Namensbuch::Art;
+    switch (befehl) {
+    case If:
+        return std::pair{Art::FlagAbgefragt, parameter};
+    case SetFlag:
+        return std::pair{Art::FlagGesetzt, parameter};
+    case DelFlag:
+        return std::pair{Art::FlagGeloescht, parameter};
+    case IfItem:
+        return std::pair{Art::GegenstandVerlangt, parameter};
+    case Remove:
+        return std::pair{Art::GegenstandEntfernt, parameter};
+    case Add:
+        return std::pair{Art::GegenstandGegeben, parameter};
+    case Spiel:
+        // The game played sets the flag it is given.
+        if (const std::optional<QString> flag = spielFlag(parameter))
+            return std::pair{Art::FlagGesetzt, *flag};
+        return std::nullopt;
+    default:
+        return std::nullopt;
+    }
+}
+
 std::shared_ptr<const SpielDatei> SpielDatei::raumLesen(const QString& datei,
-                                                       const QByteArray* bytes)
+                                                        const QByteArray* bytes)
 {
     auto d = std::make_shared<SpielDatei>();
     d->datei = datei;
@@ -128,7 +127,7 @@ std::shared_ptr<const SpielDatei> SpielDatei::raumLesen(const QString& datei,
 }
 
 std::shared_ptr<const SpielDatei> SpielDatei::raumImSpeicher(const QString& datei,
-                                                            const Module1& raum)
+                                                             const Module1& raum)
 {
     // Written and read back, the room stands exactly where saving would put it.
     const QByteArray bytes = RoomFile::schreiben(raum);
@@ -136,7 +135,7 @@ std::shared_ptr<const SpielDatei> SpielDatei::raumImSpeicher(const QString& date
 }
 
 std::shared_ptr<const SpielDatei> SpielDatei::itemSkriptLesen(const QString& datei,
-                                                             const QByteArray* bytes)
+                                                              const QByteArray* bytes)
 {
     auto d = std::make_shared<SpielDatei>();
     d->datei = datei;
@@ -148,8 +147,8 @@ std::shared_ptr<const SpielDatei> SpielDatei::itemSkriptLesen(const QString& dat
     d->vollstaendig = gelesen.ergebnis.vollstaendig;
     d->zeile = gelesen.ergebnis.zeile;
     d->referenzen = std::move(gelesen.referenzen);
-    d->skripte.append({{}, QString(), gelesen.skript, gelesen.dateiZeilen,
-                       Zeilen::einzuege(gelesen.skript)});
+    d->skripte.append(
+        {{}, QString(), gelesen.skript, gelesen.dateiZeilen, Zeilen::einzuege(gelesen.skript)});
     auswerten(*d);
     return d;
 }
@@ -168,8 +167,8 @@ SkriptStelle SpielDatei::stelle(int skript, qint32 zeile, bool mitText) const
     const SkriptDaten& s = skripte[skript];
     SkriptStelle st{datei, s.name, zeile, s.stellen.datei.value(zeile), QString()};
     if (mitText)
-        st.zeilenText = Zeilen::text(s.einzuege[zeile], s.skript.Befehl[zeile],
-                                     s.skript.Parameter[zeile]);
+        st.zeilenText =
+            Zeilen::text(s.einzuege[zeile], s.skript.Befehl[zeile], s.skript.Parameter[zeile]);
     return st;
 }
 

@@ -8,6 +8,7 @@
 #include <QVector>
 #include <bitset>
 #include <memory>
+#include <optional>
 
 class Module1;
 
@@ -113,6 +114,10 @@ struct SpielDatei
                                                             const Module1& raum);
     static std::shared_ptr<const SpielDatei> itemSkriptLesen(const QString& datei,
                                                              const QByteArray* bytes);
+
+    /// The flag or item a script line names, and how it uses it.
+    static std::optional<std::pair<Namensbuch::Art, QString>> benannt(qint32 befehl,
+                                                                      const QString& parameter);
 
     /// The names of the hotspots read whole.
     QStringList hotSpotListe() const;

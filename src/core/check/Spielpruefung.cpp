@@ -94,9 +94,9 @@ QVector<SkriptFehler> Spielpruefung::fehler() const
         for (const qint32 z : d->hotSpotZeilen) {
             const Skript& s = d->skripte[0].skript;
             if (!SkriptRegeln::hotSpotBenannt(s.Befehl[z], s.Parameter[z], hotSpots))
-                ergebnis.append({d->stelle(0, z), SkriptRegeln::hotSpotFehlt(s.Befehl[z],
-                                                                            s.Parameter[z],
-                                                                            hotSpots, false)});
+                ergebnis.append(
+                    {d->stelle(0, z),
+                     SkriptRegeln::hotSpotFehlt(s.Befehl[z], s.Parameter[z], hotSpots, false)});
         }
         if (!d->raum)
             std::stable_sort(ergebnis.begin() + anfang, ergebnis.end(),
@@ -128,8 +128,8 @@ QString ueber(const SpielDatei& d, int skript)
 }
 
 /// Each room by the key under which "Goto" finds it.
-QHash<QString, QString> raeumeNachSchluessel(
-    const QMap<QString, std::shared_ptr<const SpielDatei>>& alle)
+QHash<QString, QString>
+raeumeNachSchluessel(const QMap<QString, std::shared_ptr<const SpielDatei>>& alle)
 {
     QHash<QString, QString> raumVon;
     for (const auto& d : alle) {
@@ -235,11 +235,10 @@ QVector<Verbindung> Spielpruefung::verbindungen() const
         for (const SpielDatei::Sprung& s : d->spruenge) {
             const QString nach = raumVon.value(dateiSchluessel(s.parameter));
             ergebnis.append({d->datei, ueber(*d, s.skript),
-                             nach.isNull()
-                                 ? QDir::toNativeSeparators(
-                                       QStringLiteral("rooms/") +
-                                       dateiSchluesselTeil(s.parameter).toString())
-                                 : nach,
+                             nach.isNull() ? QDir::toNativeSeparators(
+                                                 QStringLiteral("rooms/") +
+                                                 dateiSchluesselTeil(s.parameter).toString())
+                                           : nach,
                              !nach.isNull()});
         }
     }

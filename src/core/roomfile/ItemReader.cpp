@@ -6,7 +6,8 @@
 #include <cstring>
 
 ItemReader::ItemReader(const QByteArray& bytes)
-    : anfangDerDatei(bytes.constData()), pos(bytes.constData()), ende(bytes.constData() + bytes.size())
+    : anfangDerDatei(bytes.constData()), pos(bytes.constData()),
+      ende(bytes.constData() + bytes.size())
 {
 }
 

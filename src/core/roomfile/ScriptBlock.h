@@ -15,8 +15,8 @@ class Beobachter
 {
 public:
     virtual ~Beobachter() = default;
-    virtual void zeileGelesen(qint32 zeile, qint32 befehl, const QString& parameter,
-                              int dateiZeile, TextBereich bereich) = 0;
+    virtual void zeileGelesen(qint32 zeile, qint32 befehl, const QString& parameter, int dateiZeile,
+                              TextBereich bereich) = 0;
 };
 
 /// Reads a block into `skript`, replacing it. A count below -1 fails. The count is never

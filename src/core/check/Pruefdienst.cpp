@@ -1,0 +1,82 @@
+#include "Pruefdienst.h"
+
+#include "SpielLeser.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+Pruefdienst::Pruefdienst(const Module1& ordner, QObject* parent) : QObject(parent)
+{
+    pfade.setzeOrdner(ordner.AppPfad);
+}
+
+Pruefdienst::~Pruefdienst()
+{
+    abbrechen = true;
+    if (leser.joinable())
+        leser.join();
+}
+
+void Pruefdienst::lesen()
+{
+    if (leser.joinable())
+        return;
+    leser = std::thread([this] {
+        auto spiel = std::make_shared<Spielpruefung>(SpielLeser::spielLesen(pfade, &abbrechen));
+        if (abbrechen)
+            return;
+        // Delivered on the window's thread; dropped there when this is gone by then.
+        QMetaObject::invokeMethod(
+            this, [this, spiel] { gelesen(spiel); }, Qt::QueuedConnection);
+    });
+}
+
+void Pruefdienst::gelesen(const std::shared_ptr<Spielpruefung>& spiel)
+{
+    leser.join();
+    stand = std::move(*spiel);
+    for (const QString& datei : std::as_const(spaeter))
+        nachlesen(datei);
+    spaeter.clear();
+    istBereit = true;
+    Q_EMIT bereitGeworden();
+    Q_EMIT geaendert();
+}
+
+QString Pruefdienst::relativ(const QString& pfad) const
+{
+    const QString absolut = QDir::cleanPath(QDir(pfade.AppPfad).absoluteFilePath(pfad));
+    const QString relativ = QDir(pfade.AppPfad).relativeFilePath(absolut);
+    const QString ordner = relativ.section(QLatin1Char('/'), 0, 0);
+    const QString name = relativ.section(QLatin1Char('/'), 1);
+    // Only files right in "rooms" and "items" belong to the game, as their lists show them.
+    if (name.isEmpty() || name.contains(QLatin1Char('/')))
+        return {};
+    if ((ordner == QLatin1String("rooms") &&
+         name.endsWith(QLatin1String(".lsd"), Qt::CaseInsensitive)) ||
+        (ordner == QLatin1String("items") &&
+         name.endsWith(QLatin1String(".skp"), Qt::CaseInsensitive)))
+        return QDir::toNativeSeparators(relativ);
+    return {};
+}
+
+void Pruefdienst::dateiGeaendert(const QString& pfad)
+{
+    const QString datei = relativ(pfad);
+    if (datei.isEmpty())
+        return;
+    if (!istBereit) {
+        spaeter.insert(datei);
+        return;
+    }
+    nachlesen(datei);
+    Q_EMIT geaendert();
+}
+
+void Pruefdienst::nachlesen(const QString& datei)
+{
+    if (QFileInfo(pfade.AppPfad + QDir::fromNativeSeparators(datei)).isFile())
+        stand.setzen(SpielLeser::lesen(pfade, datei));
+    else
+        stand.entfernen(datei);
+}
