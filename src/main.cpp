@@ -1,3 +1,4 @@
+#include "check/Pruefdienst.h"
 #include "mainwindow/Editor.h"
 #include "mainwindow/RaumBefehle.h"
 #include "model/Module1.h"
@@ -53,19 +54,30 @@ int main(int argc, char* argv[])
     editor.befehle().kopienIn(
         QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) +
         QStringLiteral("/Wiederherstellung/") + QString::fromLatin1(spiel));
+    // What the windows know of the whole game: read once off the window's thread, then each
+    // file again when it is written.
+    Pruefdienst dienst(raum);
+    QObject::connect(&editor.befehle(), &RaumBefehle::gespeichert, &dienst,
+                     &Pruefdienst::dateiGeaendert);
     // Made on first use and kept; owned by the window it last stood over.
     SkriptEditor* skriptEditor = nullptr;
-    editor.skriptEditorZeigen = [&] {
-        if (!skriptEditor)
+    editor.skriptEditorZeigen = [&](const SkriptPruefer::Herkunft& herkunft, qint32 zeile) {
+        if (!skriptEditor) {
             skriptEditor = new SkriptEditor(raum, desktop, &editor);
-        skriptEditor->zeigen();
+            skriptEditor->pruefungAnschliessen(
+                &dienst, [&editor] { return editor.befehle().geoeffneteDatei(); });
+        }
+        skriptEditor->zeigen(herkunft, zeile);
     };
     // The item manager and the checker are made on first use and kept.
     Gegen* gegen = nullptr;
     Tool* tool = nullptr;
     editor.gegenstaendeZeigen = [&] {
-        if (!gegen)
+        if (!gegen) {
             gegen = new Gegen(raum, desktop, &editor);
+            QObject::connect(gegen, &Gegen::skriptGeschrieben, &dienst,
+                             &Pruefdienst::dateiGeaendert);
+        }
         gegen->skriptEditorZeigen = editor.skriptEditorZeigen;
         gegen->zeigen();
     };
@@ -75,6 +87,7 @@ int main(int argc, char* argv[])
         tool->zeigen();
     };
     editor.show();
+    dienst.lesen();
     editor.befehle().wiederherstellen();
     if (!raumDatei.isEmpty())
         editor.befehle().oeffnen(raumDatei);

@@ -45,7 +45,7 @@ private Q_SLOTS:
         // selected.
         QTest::mouseClick(editor->windowHandle(), Qt::LeftButton, {}, {35, 35});
         clickRow(list(), 1);
-        editor->skriptEditorZeigen = [&] {};
+        editor->skriptEditorZeigen = [&](auto&&...) {};
         click("Command1_1");
         clickWith("Command12", raeume("r.lsd"));
         QVERIFY(!geaendert());

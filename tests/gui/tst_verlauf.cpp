@@ -56,11 +56,11 @@ private Q_SLOTS:
         const auto wuerfel = [&](int n) { return int(zufall() % quint32(n)); };
         const auto irgendwo = [&] { return QPoint(wuerfel(640), wuerfel(480)); };
         Skript zurueck;
-        editor->skriptEditorZeigen = [&] { m->AktSkript = zurueck; };
+        editor->skriptEditorZeigen = [&](auto&&...) { m->AktSkript = zurueck; };
         for (int runde = 0; runde < 12; ++runde) {
             beenden();
             starten();
-            editor->skriptEditorZeigen = [&] { m->AktSkript = zurueck; };
+            editor->skriptEditorZeigen = [&](auto&&...) { m->AktSkript = zurueck; };
             beispielLaden();
             const QByteArray anfang = RoomFile::schreiben(*m);
             QByteArray gespeichert = anfang;

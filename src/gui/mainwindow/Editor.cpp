@@ -264,11 +264,16 @@ void Editor::hotSpotGewaehlt(int index)
     bildAufbau();
 }
 
-void Editor::skriptBearbeiten(const Stelle& stelle)
+void Editor::skriptBearbeiten(const Stelle& stelle, qint32 zeile)
 {
     m.AktSkript = std::get<Skript>(RaumBearbeitung::lesen(m, stelle));
+    using Ort = RoomFile::SkriptOrt;
+    const Ort ort = stelle.art == Stelle::Art::StartSkript ? Ort{Ort::Art::Start}
+                    : stelle.art == Stelle::Art::TimerSkript
+                        ? Ort{Ort::Art::Timer}
+                        : Ort{Ort::Art::HotSpot, stelle.hotSpot, stelle.aktion};
     if (skriptEditorZeigen)
-        skriptEditorZeigen();
+        skriptEditorZeigen({true, ort, QString()}, zeile);
     // The hotspot selected when the script editor closes receives the script.
     Stelle ziel = stelle;
     if (ziel.art == Stelle::Art::Skript)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "RaumVerlauf.h"
+#include "check/SkriptPruefer.h"
 
 #include <QWidget>
 #include <functional>
@@ -26,8 +27,9 @@ public:
     Editor(Module1& raum, Desktop& desktop, QWidget* parent = nullptr);
     ~Editor() override;
 
-    /// Shows the script editor on AktSkript and returns when it is closed.
-    std::function<void()> skriptEditorZeigen;
+    /// Shows the script editor on AktSkript, which comes from there, with a line selected
+    /// (-1: none), and returns when it is closed.
+    std::function<void(const SkriptPruefer::Herkunft&, qint32 zeile)> skriptEditorZeigen;
     /// Opens the item manager.
     std::function<void()> gegenstaendeZeigen;
     /// Opens the game-folder checker.
@@ -46,7 +48,7 @@ private:
     void tastenAnlegen();
 
     void hotSpotGewaehlt(int index);
-    void skriptBearbeiten(const RaumBearbeitung::Stelle& stelle);
+    void skriptBearbeiten(const RaumBearbeitung::Stelle& stelle, qint32 zeile = -1);
     void cursorWaehlen();
     void bildLadenBefehl();
 

@@ -220,6 +220,7 @@ bool RaumBefehle::speichern()
     raumDateiSetzen(pfad, Wiederherstellung::hash(bytes));
     verlauf.gespeichert();
     ++speicherungen;
+    Q_EMIT gespeichert(pfad);
     MessageRequest fertig;
     fertig.text = QDir::toNativeSeparators(pfad) + QStringLiteral(" gespeichert!");
     fertig.icon = QMessageBox::Information;

@@ -48,11 +48,17 @@ public:
 
     /// The file the room-file dialog remembers and offers next.
     const QString& raumDatei() const { return cd2Datei; }
+    /// The file the room was loaded from or last saved to; empty for a room that is no file's.
+    const QString& geoeffneteDatei() const { return raumDateiPfad; }
     /// Keeps recovery copies of the changed room in `ordner`; without one, none.
     void kopienIn(const QString& ordner);
     /// Offers the copies that editors which are gone left behind, one after the other, until
     /// the author takes one. True when a room was restored.
     bool wiederherstellen();
+
+Q_SIGNALS:
+    /// The room was written to this file.
+    void gespeichert(const QString& pfad);
 
 private:
     QString raumDialog(bool speichern, const QString& titel);

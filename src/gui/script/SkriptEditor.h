@@ -1,17 +1,21 @@
 #pragma once
 
+#include "check/SkriptPruefer.h"
 #include "model/Skript.h"
 #include "script/Befehlstabelle.h"
 
 #include <QDialog>
 #include <array>
+#include <functional>
 #include <memory>
 
 class BefehlsPanel;
 class Desktop;
 class Farben;
 class Module1;
+class Pruefdienst;
 class QAbstractItemView;
+class QLabel;
 class QListWidget;
 class SkriptVerlauf;
 class SkriptZeilenModell;
@@ -19,7 +23,10 @@ class ZeilenListe;
 class Zoom;
 
 /// The modal window in which every script is written. It edits AktSkript and nothing
-/// else: the caller copies a script there before and takes it back afterwards.
+/// else: the caller copies a script there before and takes it back afterwards, and says where
+/// it comes from, so that each line shows what the game check finds in it: a fault or a hint
+/// at the start of its row, and the selected line's findings, or their count, in one line at
+/// the bottom.
 class SkriptEditor : public QDialog
 {
     Q_OBJECT
@@ -30,16 +37,30 @@ public:
 
     /// Shows the window on AktSkript, loaded afresh, and returns when it is closed. It stands
     /// over the modal window that is active, such as the item manager, else over the window
-    /// it was made for.
-    void zeigen();
+    /// it was made for. Line `zeile` is selected, when given. An item script's file may be
+    /// given with its full path.
+    void zeigen(const SkriptPruefer::Herkunft& herkunft = {}, qint32 zeile = -1);
     /// Loads the window afresh from AktSkript: all lines, nothing selected, no panel.
     void laden();
+
+    /// Checks against the game the service knows, with the open room in place of its file,
+    /// which `raumDatei` names (a full path or empty). Without a service the script is
+    /// checked on its own.
+    void pruefungAnschliessen(Pruefdienst* dienst, std::function<QString()> raumDatei);
+    /// The line at the bottom: the selected line's findings, or the script's count.
+    QString befundZeile() const;
 
 protected:
     bool eventFilter(QObject* objekt, QEvent* event) override;
 
 private:
     void aufbau();
+    /// Sets what the script is checked against; umfeldPruefen also checks it whole.
+    void umfeldSetzen();
+    void umfeldPruefen();
+    /// Checks the whole script and shows the marks.
+    void allesPruefen();
+    void befundeZeigen();
     /// The selected line, -1 for none.
     int zeile() const;
     void zeileWaehlen(int i);
@@ -79,4 +100,10 @@ private:
     bool imVerlauf = false;
     Zoom* zoom = nullptr;
     Farben* farben = nullptr;
+    SkriptPruefer pruefer;
+    SkriptPruefer::Herkunft herkunft;
+    Pruefdienst* dienst = nullptr;
+    std::function<QString()> raumDatei;
+    QLabel* befundLabel;
+    QLabel* befundZeichen;
 };

@@ -103,7 +103,7 @@ void Gegen::bearbeiten(int aktion)
 
     m.AktSkript = skript;
     if (skriptEditorZeigen)
-        skriptEditorZeigen();
+        skriptEditorZeigen({false, {}, pfad}, -1);
     // The edited script lives only in AktSkript: a failed write may be tried again, say
     // after making room on the disk.
     const QByteArray bytes = ItemSkript::schreiben(m.AktSkript);
@@ -116,4 +116,5 @@ void Gegen::bearbeiten(int aktion)
         if (warnen(frage, QMessageBox::Yes) != QMessageBox::Yes)
             return;
     }
+    Q_EMIT skriptGeschrieben(pfad);
 }
