@@ -3,6 +3,7 @@
 #include "HotSpotPanel.h"
 #include "RaumBefehle.h"
 #include "canvas/Picture1.h"
+#include "check/RaumFehler.h"
 #include "model/BildPfad.h"
 #include "model/DateiName.h"
 #include "model/Module1.h"
@@ -19,6 +20,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QShortcut>
+#include <QStyle>
 
 using RaumBearbeitung::Stelle;
 
@@ -47,6 +49,7 @@ Editor::Editor(Module1& raum, Desktop& desktop, QWidget* parent)
         if (bild)
             bildAufbau();
         picture1->raumGeaendert();
+        fehlerZeigen();
     };
     // The overview of all hotspots has no button; its key is named where it shows.
     auto* ueberblick = new QAction(QStringLiteral("HotSpots zeigen"), this);
@@ -59,6 +62,7 @@ Editor::Editor(Module1& raum, Desktop& desktop, QWidget* parent)
     list1 = new QListWidget(this);
     list1->setObjectName(QStringLiteral("List1"));
     list1->setGeometry(640, 0, 105, 173);
+    list1->setIconSize(QSize(12, 12));
     connect(list1, &QListWidget::currentRowChanged, this, &Editor::hotSpotGewaehlt);
 
     frame1 = new HotSpotPanel(this);
@@ -216,7 +220,40 @@ void Editor::bildAufbau()
     }
 }
 
+void Editor::fehlerZeigen()
+{
+    const RaumFehler fehler = RaumFehler::zaehlen(m);
+    const QIcon zeichen = style()->standardIcon(QStyle::SP_MessageBoxCritical);
+    // Every name keeps its place whether its hotspot is marked or not.
+    QPixmap nichts(list1->iconSize());
+    nichts.fill(Qt::transparent);
+    for (int i = 0; i < list1->count() && i < fehler.hotSpots.size(); ++i) {
+        const QString text = fehler.hotSpotText(i);
+        QListWidgetItem* eintrag = list1->item(i);
+        if (eintrag->toolTip() == text && !eintrag->icon().isNull())
+            continue;
+        eintrag->setIcon(text.isEmpty() ? QIcon(nichts) : zeichen);
+        eintrag->setToolTip(text);
+    }
+    const std::pair<const char*, std::pair<int, const char*>> knoepfe[] = {
+        {"Command2", {fehler.start, "Startskript"}}, {"Command13", {fehler.timer, "Timerskript"}}};
+    for (const auto& [name, wie] : knoepfe) {
+        auto* knopf = findChild<QPushButton*>(QLatin1String(name));
+        knopf->setIcon(wie.first > 0 ? zeichen : QIcon());
+        knopf->setIconSize(QSize(10, 10));
+        knopf->setToolTip(RaumFehler::skriptText(wie.first, QLatin1String(wie.second)));
+    }
+}
+
 void Editor::angewendet(const RaumVerlauf::Meldung& meldung)
+{
+    listeNachfuehren(meldung);
+    // Cells have no scripts; any other step may have made or mended a fault.
+    if (meldung.art != RaumVerlauf::Meldung::Art::Zellen)
+        fehlerZeigen();
+}
+
+void Editor::listeNachfuehren(const RaumVerlauf::Meldung& meldung)
 {
     picture1->raumGeaendert();
     if (!meldung.durchAutor) {
@@ -279,6 +316,36 @@ void Editor::skriptBearbeiten(const Stelle& stelle, qint32 zeile)
     if (ziel.art == Stelle::Art::Skript)
         ziel.hotSpot = auswahl();
     raumVerlauf->wert(ziel, m.AktSkript);
+}
+
+void Editor::stelleOeffnen(const SkriptStelle& stelle)
+{
+    const QString pfad = m.AppPfad + QDir::fromNativeSeparators(stelle.datei);
+    if (!QDir::fromNativeSeparators(stelle.datei).startsWith(QStringLiteral("rooms/"))) {
+        if (itemSkriptOeffnen)
+            itemSkriptOeffnen(pfad, stelle.zeile);
+        return;
+    }
+    // The open room is shown as it is, changes and all; another is loaded.
+    if (!raumBefehle->istGeoeffnet(pfad) && !raumBefehle->oeffnen(pfad))
+        return;
+    using Ort = RoomFile::SkriptOrt;
+    switch (stelle.ort.art) {
+    case Ort::Art::Start:
+        skriptBearbeiten({Stelle::Art::StartSkript}, stelle.zeile);
+        break;
+    case Ort::Art::Timer:
+        skriptBearbeiten({Stelle::Art::TimerSkript}, stelle.zeile);
+        break;
+    case Ort::Art::HotSpot:
+        // The file may have lost the hotspot since it was read.
+        if (stelle.ort.hotSpot > m.HotSpotMax)
+            return;
+        auswaehlen(stelle.ort.hotSpot);
+        skriptBearbeiten({Stelle::Art::Skript, stelle.ort.hotSpot, stelle.ort.aktion},
+                         stelle.zeile);
+        break;
+    }
 }
 
 void Editor::cursorWaehlen()

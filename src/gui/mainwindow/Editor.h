@@ -2,6 +2,7 @@
 
 #include "RaumVerlauf.h"
 #include "check/SkriptPruefer.h"
+#include "check/SpielDatei.h"
 
 #include <QWidget>
 #include <functional>
@@ -34,6 +35,13 @@ public:
     std::function<void()> gegenstaendeZeigen;
     /// Opens the game-folder checker.
     std::function<void()> toolZeigen;
+    /// Edits an item script file as the item manager does, with a line selected.
+    std::function<void(const QString& pfad, qint32 zeile)> itemSkriptOeffnen;
+
+    /// Goes to a script line of the game: its room is opened (the save question first when
+    /// another room is open and changed), its hotspot selected, and the script editor shown on
+    /// that line; an item script opens as the item manager opens it.
+    void stelleOeffnen(const SkriptStelle& stelle);
 
     RaumVerlauf& verlauf() { return *raumVerlauf; }
     /// "Neu", "Laden", "Speichern", "Testen", the room file, the recovery copies.
@@ -54,8 +62,12 @@ private:
 
     /// Shows what a step of the history did.
     void angewendet(const RaumVerlauf::Meldung& meldung);
+    void listeNachfuehren(const RaumVerlauf::Meldung& meldung);
 
     void listeFuellen();
+    /// Marks the hotspots, and the start and timer script buttons, whose scripts have
+    /// faults.
+    void fehlerZeigen();
     void auswaehlen(int index);
     void bildAufbau();
     int auswahl() const;

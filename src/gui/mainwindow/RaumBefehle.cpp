@@ -137,20 +137,24 @@ void RaumBefehle::laden()
         raumLaden(pfad);
 }
 
-void RaumBefehle::oeffnen(const QString& pfad)
+bool RaumBefehle::oeffnen(const QString& pfad)
 {
-    if (aenderungenSichern())
-        raumLaden(pfad);
+    return aenderungenSichern() && raumLaden(pfad);
 }
 
-void RaumBefehle::raumLaden(const QString& pfad)
+bool RaumBefehle::istGeoeffnet(const QString& pfad) const
+{
+    return gleicheDatei(pfad, raumDateiPfad);
+}
+
+bool RaumBefehle::raumLaden(const QString& pfad)
 {
     cd2Datei = pfad;
     const std::optional<QByteArray> bytes = TextFile::read(pfad);
     if (!bytes) {
         desktop.warn(fenster, QStringLiteral("Die Datei %1 kann nicht geöffnet werden.")
                                   .arg(QDir::toNativeSeparators(pfad)));
-        return;
+        return false;
     }
     verlauf.offenesAbschliessen();
     const RoomFile::LeseErgebnis e = RoomFile::lesen(*bytes, m);
@@ -166,9 +170,10 @@ void RaumBefehle::raumLaden(const QString& pfad)
                                     "aufgehört. Was davor stand, wurde geladen.")
                          .arg(QDir::toNativeSeparators(pfad))
                          .arg(e.zeile));
-        return;
+        return true;
     }
     raumDateiSetzen(pfad, Wiederherstellung::hash(*bytes));
+    return true;
 }
 
 bool RaumBefehle::aussenGeaendertBehalten(const QString& pfad)

@@ -38,8 +38,10 @@ public:
     void testen();
     void explorer();
     /// Loads a room file as "Laden" does after its dialog, asking first when the room has
-    /// changes nobody saved.
-    void oeffnen(const QString& pfad);
+    /// changes nobody saved. True when it was loaded.
+    bool oeffnen(const QString& pfad);
+    /// Whether `pfad` is the file the room was loaded from or last saved to.
+    bool istGeoeffnet(const QString& pfad) const;
     /// Asks whether the changed room is saved first. True when the action may go on: the room
     /// was not changed, was saved, or the author lets the changes go.
     bool aenderungenSichern();
@@ -62,7 +64,7 @@ Q_SIGNALS:
 
 private:
     QString raumDialog(bool speichern, const QString& titel);
-    void raumLaden(const QString& pfad);
+    bool raumLaden(const QString& pfad);
     /// The room in memory is the file `datei` (empty: none), whose bytes had this hash.
     void raumDateiSetzen(const QString& datei, const QByteArray& hash);
     /// Whether the file's bytes differ from what was last read or written there, and the

@@ -25,6 +25,9 @@ public:
 
     /// Reads the items folder anew and selects the first item.
     void laden();
+    /// Edits the item script file `pfad` of action `aktion` in the script editor, line `zeile`
+    /// selected, and writes it when the script editor closes, as the buttons do.
+    void skriptBearbeiten(QString pfad, int aktion, qint32 zeile = -1);
     /// Loads the window and shows it modally.
     void zeigen();
 
