@@ -1,3 +1,4 @@
+#include "app/Aufruf.h"
 #include "check/Pruefdienst.h"
 #include "mainwindow/Editor.h"
 #include "mainwindow/RaumBefehle.h"
@@ -16,10 +17,27 @@
 #include <QLocale>
 #include <QStandardPaths>
 #include <QTranslator>
+#include <cstdio>
 
 int main(int argc, char* argv[])
 {
-    QApplication app(argc, argv);
+    // Read before the window system is asked for: help and version need no display. Qt takes
+    // none of the arguments.
+    QStringList roh;
+    for (int i = 1; i < argc; ++i)
+        roh << QString::fromLocal8Bit(argv[i]);
+    Aufruf::Ergebnis aufruf = Aufruf::lesen(roh, QDir::currentPath());
+    if (aufruf.art != Aufruf::Ergebnis::Art::Starten) {
+        std::fputs(aufruf.text.toLocal8Bit().constData(),
+                   aufruf.art == Aufruf::Ergebnis::Art::Fehler ? stderr : stdout);
+        return aufruf.rueckgabe();
+    }
+    int qtArgc = 1;
+    QApplication app(qtArgc, argv);
+    // Windows hands Qt the whole command line in its own characters, which say a file name
+    // better than the local 8-bit form.
+    if (const QStringList echte = QCoreApplication::arguments(); echte.size() > 1)
+        aufruf = Aufruf::lesen(echte.mid(1), QDir::currentPath());
     QApplication::setApplicationName(QStringLiteral("Tarnholm - Editor"));
     applyEditorLook();
 
@@ -35,9 +53,7 @@ int main(int argc, char* argv[])
         QCoreApplication::installTranslator(&qtDeutsch);
 
     // A room file named on the command line, as seen from where the editor was started.
-    const QStringList argumente = QCoreApplication::arguments();
-    const QString raumDatei =
-        argumente.size() > 1 ? QFileInfo(argumente.at(1)).absoluteFilePath() : QString();
+    const QString raumDatei = aufruf.raumDatei;
 
     Module1 raum;
     raum.setzeOrdner(programmOrdner);
@@ -59,6 +75,9 @@ int main(int argc, char* argv[])
     Pruefdienst dienst(raum);
     QObject::connect(&editor.befehle(), &RaumBefehle::gespeichert, &dienst,
                      &Pruefdienst::dateiGeaendert);
+    // The rooms of "Zuletzt geöffnet", for every game folder in one file.
+    editor.zuletztIn(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) +
+                     QStringLiteral("/zuletzt.ini"));
     // Made on first use and kept; owned by the window it last stood over.
     SkriptEditor* skriptEditor = nullptr;
     editor.skriptEditorZeigen = [&](const SkriptPruefer::Herkunft& herkunft, qint32 zeile) {

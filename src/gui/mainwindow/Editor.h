@@ -4,22 +4,25 @@
 #include "check/SkriptPruefer.h"
 #include "check/SpielDatei.h"
 
-#include <QWidget>
+#include <QMainWindow>
 #include <functional>
 #include <memory>
 
 class Desktop;
+class Hauptmenue;
 class HotSpotPanel;
 class Module1;
 class Picture1;
 class QListWidget;
 class QPushButton;
 class RaumBefehle;
+class ZuletztGeoeffnet;
 
-/// The main window: the hotspot list and panel, the canvas, the script buttons and, through
-/// RaumBefehle, the room commands. Every change to the room goes through its history
-/// (RaumVerlauf): it marks the room changed, keeps the recovery copy and can be undone.
-class Editor : public QWidget
+/// The main window: below its menu bar, the 748 x 484 area with the hotspot list and panel,
+/// the canvas, the script buttons and, through RaumBefehle, the room commands. Every change to
+/// the room goes through its history (RaumVerlauf): it marks the room changed, keeps the
+/// recovery copy and can be undone.
+class Editor : public QMainWindow
 {
     Q_OBJECT
 
@@ -42,18 +45,26 @@ public:
     /// another room is open and changed), its hotspot selected, and the script editor shown on
     /// that line; an item script opens as the item manager opens it.
     void stelleOeffnen(const SkriptStelle& stelle);
+    /// Opens the window "Spiel prüfen".
+    std::function<void()> spielPruefenZeigen;
 
     RaumVerlauf& verlauf() { return *raumVerlauf; }
     /// "Neu", "Laden", "Speichern", "Testen", the room file, the recovery copies.
     RaumBefehle& befehle() { return *raumBefehle; }
+    Hauptmenue& menue() { return *hauptmenue; }
+    /// Keeps the rooms of "Zuletzt geöffnet" in this INI file; without one, in memory only.
+    void zuletztIn(const QString& datei);
 
 protected:
-    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
     QPushButton* knopf(const QString& name, const QString& text, const QRect& geometry);
-    void tastenAnlegen();
+    void menueAnlegen();
+    void zuletztOeffnen(const QString& pfad);
+    void tastenZeigen();
+    void ueberZeigen();
 
     void hotSpotGewaehlt(int index);
     void skriptBearbeiten(const RaumBearbeitung::Stelle& stelle, qint32 zeile = -1);
@@ -74,11 +85,15 @@ private:
 
     Module1& m;
     Desktop& desktop;
+    /// The spec's client area, below the menu bar.
+    QWidget* flaeche;
     Picture1* picture1;
     QListWidget* list1;
     HotSpotPanel* frame1;
     RaumVerlauf* raumVerlauf;
     std::unique_ptr<RaumBefehle> raumBefehle;
+    Hauptmenue* hauptmenue;
+    std::unique_ptr<ZuletztGeoeffnet> zuletzt;
     /// Each visit to a text box of the panel is one step of the history.
     int besuch = 0;
 };

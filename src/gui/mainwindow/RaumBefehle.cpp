@@ -173,6 +173,7 @@ bool RaumBefehle::raumLaden(const QString& pfad)
         return true;
     }
     raumDateiSetzen(pfad, Wiederherstellung::hash(*bytes));
+    Q_EMIT raumDateiBenutzt(pfad);
     return true;
 }
 
@@ -194,10 +195,33 @@ bool RaumBefehle::aussenGeaendertBehalten(const QString& pfad)
 
 bool RaumBefehle::speichern()
 {
+    // A room with a file goes straight back into it; the mark leaving the title says so.
+    if (raumDateiPfad.isEmpty())
+        return speichernUnter();
+    const QString pfad = raumDateiPfad;
+    if (!schreibenNach(pfad))
+        return false;
+    cd2Datei = pfad;
+    return true;
+}
+
+bool RaumBefehle::speichernUnter()
+{
     const QString pfad = raumDialog(true, QStringLiteral("Datei speichern"));
     if (pfad.isEmpty())
         return false;
     cd2Datei = pfad;
+    if (!schreibenNach(pfad))
+        return false;
+    MessageRequest fertig;
+    fertig.text = QDir::toNativeSeparators(pfad) + QStringLiteral(" gespeichert!");
+    fertig.icon = QMessageBox::Information;
+    desktop.message(fenster, fertig);
+    return true;
+}
+
+bool RaumBefehle::schreibenNach(const QString& pfad)
+{
     if (aussenGeaendertBehalten(pfad))
         return false;
     if (QFileInfo::exists(pfad)) {
@@ -226,10 +250,7 @@ bool RaumBefehle::speichern()
     verlauf.gespeichert();
     ++speicherungen;
     Q_EMIT gespeichert(pfad);
-    MessageRequest fertig;
-    fertig.text = QDir::toNativeSeparators(pfad) + QStringLiteral(" gespeichert!");
-    fertig.icon = QMessageBox::Information;
-    desktop.message(fenster, fertig);
+    Q_EMIT raumDateiBenutzt(pfad);
     return true;
 }
 

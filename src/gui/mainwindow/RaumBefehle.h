@@ -13,10 +13,10 @@ class QWidget;
 class RaumVerlauf;
 class Wiederherstellung;
 
-/// The main window's room commands, "Neu", "Laden", "Speichern", "Testen" and "Explorer",
-/// and what keeps the author's room safe around them: the question before changes are thrown
-/// away, the file that was changed on disk, the recovery copy. The window's title names the
-/// room file and shows the change mark.
+/// The main window's room commands, "Neu", "Laden", "Speichern", "Speichern unter", "Testen"
+/// and "Explorer", and what keeps the author's room safe around them: the question before
+/// changes are thrown away, the file that was changed on disk, the recovery copy. The window's
+/// title names the room file and shows the change mark.
 class RaumBefehle : public QObject
 {
     Q_OBJECT
@@ -33,8 +33,11 @@ public:
 
     void neu();
     void laden();
-    /// True when the room was written.
+    /// Writes the room back into its file, with no dialog and no box; a room that has no
+    /// file yet is saved as speichernUnter() saves it. True when the room was written.
     bool speichern();
+    /// The room-file dialog, then the file, then a box that says so. True when written.
+    bool speichernUnter();
     void testen();
     void explorer();
     /// Loads a room file as "Laden" does after its dialog, asking first when the room has
@@ -61,10 +64,14 @@ public:
 Q_SIGNALS:
     /// The room was written to this file.
     void gespeichert(const QString& pfad);
+    /// The room was read from this file or written to it.
+    void raumDateiBenutzt(const QString& pfad);
 
 private:
     QString raumDialog(bool speichern, const QString& titel);
     bool raumLaden(const QString& pfad);
+    /// Writes the room to `pfad` after the questions about the file that is there.
+    bool schreibenNach(const QString& pfad);
     /// The room in memory is the file `datei` (empty: none), whose bytes had this hash.
     void raumDateiSetzen(const QString& datei, const QByteArray& hash);
     /// Whether the file's bytes differ from what was last read or written there, and the

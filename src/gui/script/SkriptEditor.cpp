@@ -145,6 +145,30 @@ SkriptEditor::SkriptEditor(Module1& raum, Desktop& desktop, QWidget* parent)
 
 SkriptEditor::~SkriptEditor() = default;
 
+QVector<QPair<QString, QString>> SkriptEditor::tasten()
+{
+    const auto text = [](const QList<QKeySequence>& folgen) {
+        QStringList t;
+        for (const QKeySequence& f : folgen)
+            t << f.toString(QKeySequence::NativeText);
+        return t.join(QStringLiteral(", "));
+    };
+    return {
+        {text({rueckgaengigTaste}),
+         QStringLiteral("Rückgängig: die letzte Änderung, seit das Fenster offen ist")},
+        {text(wiederholenTasten), QStringLiteral("Wiederholen")},
+        {text({QKeySequence(Qt::Key_Return)}),
+         QStringLiteral("In der Befehlsliste: den gewählten Befehl einfügen")},
+        {text(QKeySequence::keyBindings(QKeySequence::Copy)),
+         QStringLiteral("Die gewählte Zeile kopieren, bei „IF“, „IfItem“ und „SelectCase“ "
+                        "den ganzen Block")},
+        {text(QKeySequence::keyBindings(QKeySequence::Cut)),
+         QStringLiteral("Die Zeile oder den Block ausschneiden")},
+        {text(QKeySequence::keyBindings(QKeySequence::Paste)),
+         QStringLiteral("Kopierte Zeilen unter der gewählten Zeile einfügen")},
+    };
+}
+
 void SkriptEditor::pruefungAnschliessen(Pruefdienst* neu, std::function<QString()> datei)
 {
     if (dienst)

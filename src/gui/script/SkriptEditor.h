@@ -5,6 +5,8 @@
 #include "script/Befehlstabelle.h"
 
 #include <QDialog>
+#include <QPair>
+#include <QVector>
 #include <array>
 #include <functional>
 #include <memory>
@@ -49,6 +51,8 @@ public:
     void pruefungAnschliessen(Pruefdienst* dienst, std::function<QString()> raumDatei);
     /// The line at the bottom: the selected line's findings, or the script's count.
     QString befundZeile() const;
+    /// The window's keys as the desktop names them, each with what it does.
+    static QVector<QPair<QString, QString>> tasten();
 
 protected:
     bool eventFilter(QObject* objekt, QEvent* event) override;
