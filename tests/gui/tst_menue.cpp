@@ -160,7 +160,7 @@ private Q_SLOTS:
         for (const QString& zeile :
              {"Hauptfenster", "Ctrl+S = Speichern", "Ctrl+Shift+Z, Ctrl+Y = Wiederholen",
               "F7 = Spiel prüfen", "Del = In der HotSpot-Liste: HotSpot löschen", "Skripteditor",
-              "Return = In der Befehlsliste: den gewählten Befehl einfügen"})
+              "Return = In der Befehlsliste: den Befehl einfügen"})
             QVERIFY2(zeilen.contains(zeile), qPrintable(zeile + " in " + zeilen.join('\n')));
         QCOMPARE(zeilen.size(), 2 + 11 + 3 + 6);
 

@@ -28,7 +28,7 @@ Tastenkuerzel::Tastenkuerzel(const QVector<Gruppe>& gruppen, QWidget* parent) : 
     }
     liste->expandAll();
     liste->setItemsExpandable(false);
-    liste->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    liste->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     liste->header()->setStretchLastSection(true);
 
     auto* knoepfe = new QDialogButtonBox(QDialogButtonBox::Close, this);
@@ -37,5 +37,9 @@ Tastenkuerzel::Tastenkuerzel(const QVector<Gruppe>& gruppen, QWidget* parent) : 
     auto* aufbau = new QVBoxLayout(this);
     aufbau->addWidget(liste);
     aufbau->addWidget(knoepfe);
-    resize(560, 460);
+    // Wide enough for every line, so none is cut short.
+    liste->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    const QAbstractItemView* ansicht = liste;
+    const int breite = ansicht->sizeHintForColumn(0) + ansicht->sizeHintForColumn(1);
+    resize(std::max(560, breite + liste->indentation() + 60), 460);
 }

@@ -154,18 +154,16 @@ QVector<QPair<QString, QString>> SkriptEditor::tasten()
         return t.join(QStringLiteral(", "));
     };
     return {
-        {text({rueckgaengigTaste}),
-         QStringLiteral("Rückgängig: die letzte Änderung, seit das Fenster offen ist")},
+        {text({rueckgaengigTaste}), QStringLiteral("Rückgängig (seit das Fenster offen ist)")},
         {text(wiederholenTasten), QStringLiteral("Wiederholen")},
         {text({QKeySequence(Qt::Key_Return)}),
-         QStringLiteral("In der Befehlsliste: den gewählten Befehl einfügen")},
+         QStringLiteral("In der Befehlsliste: den Befehl einfügen")},
         {text(QKeySequence::keyBindings(QKeySequence::Copy)),
-         QStringLiteral("Die gewählte Zeile kopieren, bei „IF“, „IfItem“ und „SelectCase“ "
-                        "den ganzen Block")},
+         QStringLiteral("Zeile kopieren, bei „IF“, „IfItem“, „SelectCase“ den Block")},
         {text(QKeySequence::keyBindings(QKeySequence::Cut)),
-         QStringLiteral("Die Zeile oder den Block ausschneiden")},
+         QStringLiteral("Zeile oder Block ausschneiden")},
         {text(QKeySequence::keyBindings(QKeySequence::Paste)),
-         QStringLiteral("Kopierte Zeilen unter der gewählten Zeile einfügen")},
+         QStringLiteral("Kopierte Zeilen unter der gewählten einfügen")},
     };
 }
 
