@@ -5,6 +5,8 @@
 #include "model/Module1.h"
 #include "platform/Desktop.h"
 #include "platform/Look.h"
+#include "pruefen/SpielPruefen.h"
+#include "roomfile/ItemSkript.h"
 #include "script/SkriptEditor.h"
 #include "tools/Gegen.h"
 #include "tools/Tool.h"
@@ -91,14 +93,32 @@ int main(int argc, char* argv[])
     // The item manager and the checker are made on first use and kept.
     Gegen* gegen = nullptr;
     Tool* tool = nullptr;
-    editor.gegenstaendeZeigen = [&] {
+    const auto gegenMachen = [&] {
         if (!gegen) {
             gegen = new Gegen(raum, desktop, &editor);
             QObject::connect(gegen, &Gegen::skriptGeschrieben, &dienst,
                              &Pruefdienst::dateiGeaendert);
         }
         gegen->skriptEditorZeigen = editor.skriptEditorZeigen;
+    };
+    editor.gegenstaendeZeigen = [&] {
+        gegenMachen();
         gegen->zeigen();
+    };
+    editor.itemSkriptOeffnen = [&](const QString& pfad, qint32 zeile) {
+        gegenMachen();
+        gegen->skriptBearbeiten(pfad, ItemSkript::aktionVon(pfad), zeile);
+    };
+    // "Spiel prüfen" stays open beside the main window.
+    SpielPruefen* spielPruefen = nullptr;
+    editor.spielPruefenZeigen = [&] {
+        if (!spielPruefen) {
+            spielPruefen = new SpielPruefen(dienst, &editor);
+            spielPruefen->stelleOeffnen = [&editor](const SkriptStelle& stelle) {
+                editor.stelleOeffnen(stelle);
+            };
+        }
+        spielPruefen->zeigen();
     };
     editor.toolZeigen = [&] {
         if (!tool)

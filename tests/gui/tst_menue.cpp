@@ -195,7 +195,7 @@ private Q_SLOTS:
         QCOMPARE(verlaufZeigt(), "&Rückgängig: Rechteck | &Wiederholen (grau)");
         QTest::mouseClick(control("Check1_1"), Qt::LeftButton, {}, {6, 6});
         QCOMPARE(verlaufZeigt(), "&Rückgängig: Aktion „Tue“ | &Wiederholen (grau)");
-        editor->skriptEditorZeigen = [&] { m->AktSkript = skriptAus({{16, ""}}); };
+        editor->skriptEditorZeigen = [&](auto&&...) { m->AktSkript = skriptAus({{16, ""}}); };
         click("Command13");
         QCOMPARE(verlaufZeigt(), "&Rückgängig: Timerskript | &Wiederholen (grau)");
         auto* name = control<QLineEdit>("Text1");
