@@ -333,15 +333,13 @@ void Editor::fehlerZeigen()
 {
     const RaumFehler fehler = RaumFehler::zaehlen(m);
     const QIcon zeichen = style()->standardIcon(QStyle::SP_MessageBoxCritical);
-    // Every name keeps its place whether its hotspot is marked or not.
-    QPixmap nichts(list1->iconSize());
-    nichts.fill(Qt::transparent);
+    // Only a marked name moves aside: the list is narrow, and most names have no faults.
     for (int i = 0; i < list1->count() && i < fehler.hotSpots.size(); ++i) {
         const QString text = fehler.hotSpotText(i);
         QListWidgetItem* eintrag = list1->item(i);
-        if (eintrag->toolTip() == text && !eintrag->icon().isNull())
+        if (eintrag->toolTip() == text)
             continue;
-        eintrag->setIcon(text.isEmpty() ? QIcon(nichts) : zeichen);
+        eintrag->setIcon(text.isEmpty() ? QIcon() : zeichen);
         eintrag->setToolTip(text);
     }
     const std::pair<const char*, std::pair<int, const char*>> knoepfe[] = {

@@ -16,7 +16,7 @@ SpielPruefen::SpielPruefen(Pruefdienst& dienst, QWidget* parent) : QDialog(paren
 {
     setObjectName(QStringLiteral("SpielPruefen"));
     setWindowTitle(QStringLiteral("Spiel prüfen"));
-    resize(820, 460);
+    resize(980, 480);
     auto* spalten = new QVBoxLayout(this);
     zusammenfassung = new QLabel(this);
     zusammenfassung->setObjectName(QStringLiteral("Zusammenfassung"));
@@ -28,7 +28,7 @@ SpielPruefen::SpielPruefen(Pruefdienst& dienst, QWidget* parent) : QDialog(paren
     liste->setUniformRowHeights(true);
     liste->setAllColumnsShowFocus(true);
     liste->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    liste->header()->resizeSection(BefundModell::Befund, 380);
+    liste->header()->resizeSection(BefundModell::Befund, 520);
     liste->header()->resizeSection(BefundModell::Skript, 170);
     liste->header()->resizeSection(BefundModell::Zeile, 50);
     spalten->addWidget(liste);
