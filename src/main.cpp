@@ -7,6 +7,7 @@
 #include "platform/Look.h"
 #include "pruefen/SpielPruefen.h"
 #include "roomfile/ItemSkript.h"
+#include "script/SkriptBefunde.h"
 #include "script/SkriptEditor.h"
 #include "tools/Gegen.h"
 #include "tools/Tool.h"
@@ -85,7 +86,7 @@ int main(int argc, char* argv[])
     editor.skriptEditorZeigen = [&](const SkriptPruefer::Herkunft& herkunft, qint32 zeile) {
         if (!skriptEditor) {
             skriptEditor = new SkriptEditor(raum, desktop, &editor);
-            skriptEditor->pruefungAnschliessen(
+            skriptEditor->befunde().anschliessen(
                 &dienst, [&editor] { return editor.befehle().geoeffneteDatei(); });
         }
         skriptEditor->zeigen(herkunft, zeile);

@@ -3,6 +3,7 @@
 #include "pruefen/BefundModell.h"
 #include "pruefen/SpielPruefen.h"
 #include "roomfile/ItemSkript.h"
+#include "script/SkriptBefunde.h"
 #include "script/SkriptEditor.h"
 #include "tools/Gegen.h"
 
@@ -50,8 +51,8 @@ private:
         connect(&editor->befehle(), &RaumBefehle::gespeichert, dienst.get(),
                 &Pruefdienst::dateiGeaendert);
         se = new SkriptEditor(*m, *desktop, editor.get());
-        se->pruefungAnschliessen(dienst.get(),
-                                 [this] { return editor->befehle().geoeffneteDatei(); });
+        se->befunde().anschliessen(dienst.get(),
+                                   [this] { return editor->befehle().geoeffneteDatei(); });
         editor->skriptEditorZeigen = [this](auto&&... a) { se->zeigen(a...); };
         gegen = new Gegen(*m, *desktop, editor.get());
         gegen->skriptEditorZeigen = editor->skriptEditorZeigen;

@@ -2,10 +2,10 @@
 
 #include "BefehlsListe.h"
 #include "BefehlsPanel.h"
+#include "SkriptBefunde.h"
 #include "SkriptVerlauf.h"
 #include "SkriptZeilenModell.h"
 #include "ZeilenListe.h"
-#include "check/Pruefdienst.h"
 #include "model/BildPfad.h"
 #include "model/DateiName.h"
 #include "model/Module1.h"
@@ -34,15 +34,8 @@ const QKeySequence rueckgaengigTaste(Qt::CTRL | Qt::Key_Z);
 const QList<QKeySequence> wiederholenTasten{QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
                                             QKeySequence(Qt::CTRL | Qt::Key_Y)};
 
-/// The window's own height, and the line of findings below it.
+/// The window's own height; the line of findings lies below it.
 constexpr int fensterHoehe = 340;
-constexpr int befundHoehe = 18;
-constexpr int zeichenGroesse = 12;
-
-QString anzahl(int n, const char* eins, const char* mehr)
-{
-    return QString::number(n) + QLatin1Char(' ') + QString::fromUtf8(n == 1 ? eins : mehr);
-}
 
 } // namespace
 
@@ -53,7 +46,7 @@ SkriptEditor::SkriptEditor(Module1& raum, Desktop& desktop, QWidget* parent)
     setWindowTitle(QStringLiteral("SkriptEditor"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
-    setFixedSize(508, fensterHoehe + befundHoehe);
+    setFixedSize(508, fensterHoehe + SkriptBefunde::Hoehe);
 
     // Created in the tab order: List1, "Hoch", "Runter", List2, "Löschen", then the panels.
     modell = new SkriptZeilenModell(m.AktSkript, this);
@@ -62,8 +55,7 @@ SkriptEditor::SkriptEditor(Module1& raum, Desktop& desktop, QWidget* parent)
     list1->setGeometry(0, 0, 417, 290);
     list1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     list1->setSelectionMode(QAbstractItemView::SingleSelection);
-    list1->setIconSize(QSize(zeichenGroesse, zeichenGroesse));
-    modell->befundeVon(&pruefer);
+    list1->setIconSize(QSize(12, 12));
     connect(list1->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &SkriptEditor::zeileGewaehlt);
 
@@ -115,13 +107,10 @@ SkriptEditor::SkriptEditor(Module1& raum, Desktop& desktop, QWidget* parent)
     }
 
     // Below the panels: what the selected line holds, or what the script holds.
-    befundZeichen = new QLabel(this);
-    befundZeichen->setObjectName(QStringLiteral("Befundzeichen"));
-    befundZeichen->setGeometry(4, fensterHoehe + (befundHoehe - zeichenGroesse) / 2, zeichenGroesse,
-                               zeichenGroesse);
-    befundLabel = new QLabel(this);
-    befundLabel->setObjectName(QStringLiteral("Befundzeile"));
-    befundLabel->setGeometry(8 + zeichenGroesse, fensterHoehe, 496 - zeichenGroesse, befundHoehe);
+    befundAnzeige = new SkriptBefunde(m, this, fensterHoehe);
+    befundAnzeige->gewaehlt = [this] { return zeile(); };
+    befundAnzeige->neuZeichnen = [this] { list1->viewport()->update(); };
+    modell->befundeVon(&befundAnzeige->pruefer());
 
     verlauf = std::make_unique<SkriptVerlauf>(
         m.AktSkript,
@@ -167,25 +156,9 @@ QVector<QPair<QString, QString>> SkriptEditor::tasten()
     };
 }
 
-void SkriptEditor::pruefungAnschliessen(Pruefdienst* neu, std::function<QString()> datei)
-{
-    if (dienst)
-        disconnect(dienst, nullptr, this, nullptr);
-    dienst = neu;
-    raumDatei = std::move(datei);
-    // The game read at last, or read anew: the hints follow at once.
-    if (dienst)
-        connect(dienst, &Pruefdienst::geaendert, this, [this] {
-            if (isVisible())
-                umfeldPruefen();
-        });
-}
-
 void SkriptEditor::zeigen(const SkriptPruefer::Herkunft& h, qint32 zeile)
 {
-    herkunft = h;
-    if (!herkunft.imRaum && dienst)
-        herkunft.datei = dienst->relativ(herkunft.datei);
+    befundAnzeige->herkunftSetzen(h);
     // Some window managers put a dialog over its parent only, not over a modal window
     // that is not its parent.
     QWidget* ueber = QApplication::activeModalWidget();
@@ -211,7 +184,7 @@ void SkriptEditor::laden()
         auto* zeile = new QListWidgetItem(CommandKeyword(code), list2);
         zeile->setToolTip(Befehlstabelle::befehl(code).hilfe);
     }
-    umfeldSetzen();
+    befundAnzeige->umfeldSetzen();
     aufbau();
     // A fresh window: empty boxes, no panel. Nothing is selected, so nothing is stored.
     for (BefehlsPanel* panel : befehl) {
@@ -225,65 +198,7 @@ void SkriptEditor::aufbau()
     modell->aufbau();
     // No current row either, or the list would take the first one when it gets the focus.
     list1->setCurrentIndex(QModelIndex());
-    allesPruefen();
-}
-
-void SkriptEditor::umfeldSetzen()
-{
-    const QString datei = dienst && raumDatei ? dienst->relativ(raumDatei()) : QString();
-    pruefer.umfeld(herkunft, m, datei, dienst && dienst->bereit() ? &dienst->spiel() : nullptr);
-}
-
-void SkriptEditor::umfeldPruefen()
-{
-    umfeldSetzen();
-    allesPruefen();
-}
-
-void SkriptEditor::allesPruefen()
-{
-    pruefer.pruefen(m.AktSkript);
-    befundeZeigen();
-}
-
-void SkriptEditor::befundeZeigen()
-{
-    // Marks may change on any row: the visible ones are painted anew.
-    list1->viewport()->update();
-    const int i = zeile();
-    const bool eigene = i >= 0 && !pruefer.befunde(i).isEmpty();
-    const bool fehler = eigene ? pruefer.befunde(i).first().fehler : pruefer.fehler() > 0;
-    const bool hinweis = eigene ? !fehler : pruefer.hinweise() > 0;
-    const QStyle::StandardPixmap art =
-        fehler ? QStyle::SP_MessageBoxCritical : QStyle::SP_MessageBoxWarning;
-    befundZeichen->setPixmap(fehler || hinweis ? style()->standardIcon(art).pixmap(zeichenGroesse)
-                                               : QPixmap());
-    const QString text = befundZeile();
-    befundLabel->setText(
-        befundLabel->fontMetrics().elidedText(text, Qt::ElideRight, befundLabel->width()));
-    befundLabel->setToolTip(text);
-}
-
-QString SkriptEditor::befundZeile() const
-{
-    const int i = zeile();
-    if (i >= 0 && !pruefer.befunde(i).isEmpty()) {
-        QStringList texte;
-        for (const SkriptPruefer::Befund& b : pruefer.befunde(i))
-            texte << b.text;
-        return texte.join(QStringLiteral("; "));
-    }
-    const int f = pruefer.fehler();
-    const int h = pruefer.hinweise();
-    QString text =
-        f == 0 && h == 0
-            ? QStringLiteral("Keine Fehler und keine Hinweise")
-            : (f == 0 ? QStringLiteral("Keine Fehler") : anzahl(f, "Fehler", "Fehler")) +
-                  QStringLiteral(", ") +
-                  (h == 0 ? QStringLiteral("keine Hinweise") : anzahl(h, "Hinweis", "Hinweise"));
-    if (dienst && !dienst->bereit())
-        text += QStringLiteral(" (das Spiel wird noch gelesen)");
-    return text;
+    befundAnzeige->allesPruefen();
 }
 
 int SkriptEditor::zeile() const
@@ -299,7 +214,7 @@ void SkriptEditor::zeileWaehlen(int i)
 void SkriptEditor::zeileGewaehlt()
 {
     verlauf->besuchBeenden();
-    befundeZeigen();
+    befundAnzeige->zeigen();
     const int i = zeile();
     if (insertBusy || i < 0)
         return;
@@ -328,8 +243,7 @@ void SkriptEditor::boxGeaendert(const QString& text)
     modell->zeileGeaendert(i);
     if (alt != text) {
         verlauf->getippt(i, alt, text);
-        pruefer.parameterGeaendert(m.AktSkript, i, alt);
-        befundeZeigen();
+        befundAnzeige->getippt(i, alt);
     }
 }
 
@@ -341,7 +255,7 @@ void SkriptEditor::schrittZeigen(bool aufbauen, qint32 ab, qint32 anzahl, int i)
     } else {
         for (qint32 z = ab; z < ab + anzahl; ++z)
             modell->zeileGeaendert(z);
-        allesPruefen();
+        befundAnzeige->allesPruefen();
     }
     if (i >= 0) {
         zeileWaehlen(i);

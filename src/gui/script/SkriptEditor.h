@@ -15,10 +15,9 @@ class BefehlsPanel;
 class Desktop;
 class Farben;
 class Module1;
-class Pruefdienst;
 class QAbstractItemView;
-class QLabel;
 class QListWidget;
+class SkriptBefunde;
 class SkriptVerlauf;
 class SkriptZeilenModell;
 class ZeilenListe;
@@ -45,12 +44,8 @@ public:
     /// Loads the window afresh from AktSkript: all lines, nothing selected, no panel.
     void laden();
 
-    /// Checks against the game the service knows, with the open room in place of its file,
-    /// which `raumDatei` names (a full path or empty). Without a service the script is
-    /// checked on its own.
-    void pruefungAnschliessen(Pruefdienst* dienst, std::function<QString()> raumDatei);
-    /// The line at the bottom: the selected line's findings, or the script's count.
-    QString befundZeile() const;
+    /// The game check's findings on the script, and the line at the bottom.
+    SkriptBefunde& befunde() { return *befundAnzeige; }
     /// The window's keys as the desktop names them, each with what it does.
     static QVector<QPair<QString, QString>> tasten();
 
@@ -59,12 +54,6 @@ protected:
 
 private:
     void aufbau();
-    /// Sets what the script is checked against; umfeldPruefen also checks it whole.
-    void umfeldSetzen();
-    void umfeldPruefen();
-    /// Checks the whole script and shows the marks.
-    void allesPruefen();
-    void befundeZeigen();
     /// The selected line, -1 for none.
     int zeile() const;
     void zeileWaehlen(int i);
@@ -104,10 +93,5 @@ private:
     bool imVerlauf = false;
     Zoom* zoom = nullptr;
     Farben* farben = nullptr;
-    SkriptPruefer pruefer;
-    SkriptPruefer::Herkunft herkunft;
-    Pruefdienst* dienst = nullptr;
-    std::function<QString()> raumDatei;
-    QLabel* befundLabel;
-    QLabel* befundZeichen;
+    SkriptBefunde* befundAnzeige;
 };
