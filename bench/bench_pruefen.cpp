@@ -5,6 +5,8 @@
 
 #include "FensterBenchmark.h"
 #include "GrossesSpiel.h"
+#include "check/Befund.h"
+#include "check/Bericht.h"
 #include "check/Pruefdienst.h"
 #include "check/SkriptPruefer.h"
 #include "check/SpielLeser.h"
@@ -223,14 +225,30 @@ void spielPruefenNachDemSpeichern(benchmark::State& state)
     warten(&fenster, &SpielPruefen::aufgebaut);
     const QString pfad = spiel->pfad(QStringLiteral("rooms/raum0.lsd"));
     int mal = 0;
+    // How long the window's loop did not get round to a timer due every millisecond.
+    QElapsedTimer uhr;
+    uhr.start();
+    qint64 zuletzt = 0;
+    double laengste = 0;
+    QTimer takt;
+    takt.setInterval(1);
+    QObject::connect(&takt, &QTimer::timeout, [&] {
+        const qint64 jetzt = uhr.nsecsElapsed();
+        laengste = std::max(laengste, (jetzt - zuletzt) / 1e6);
+        zuletzt = jetzt;
+    });
     for (auto _ : state) {
         state.PauseTiming();
         raumNeuSchreiben(pfad, ++mal);
+        takt.stop();
         state.ResumeTiming();
+        zuletzt = uhr.nsecsElapsed();
+        takt.start();
         QTimer::singleShot(0, &dienst, [&] { dienst.dateiGeaendert(pfad); });
         if (!warten(&fenster, &SpielPruefen::aufgebaut))
             state.SkipWithError("no findings shown");
     }
+    state.counters["laengsteLuecke_ms"] = laengste;
 }
 
 } // namespace
@@ -262,3 +280,33 @@ int main(int argc, char** argv)
     spiel = &grosses;
     return umgebung.laufen(argc, argv);
 }
+
+namespace {
+// What "Spiel prüfen" puts together off the window's thread, part by part.
+void berichtTeile(benchmark::State& state)
+{
+    const Spielpruefung gelesen = SpielLeser::spielLesen(spiel->m);
+    double befund = 0, fehler = 0, hinweise = 0, gruppen = 0;
+    for (auto _ : state) {
+        QElapsedTimer uhr;
+        uhr.start();
+        const Befund b = befundAus(gelesen, spiel->m);
+        befund += uhr.nsecsElapsed() / 1e6;
+        uhr.restart();
+        const auto f = gelesen.fehler();
+        fehler += uhr.nsecsElapsed() / 1e6;
+        uhr.restart();
+        const auto h = gelesen.hinweise();
+        hinweise += uhr.nsecsElapsed() / 1e6;
+        uhr.restart();
+        benchmark::DoNotOptimize(Bericht::nachDateien(Bericht::eintraege(b, f, h)));
+        gruppen += uhr.nsecsElapsed() / 1e6;
+    }
+    const double n = double(state.iterations());
+    state.counters["befund_ms"] = befund / n;
+    state.counters["fehler_ms"] = fehler / n;
+    state.counters["hinweise_ms"] = hinweise / n;
+    state.counters["gruppen_ms"] = gruppen / n;
+}
+} // namespace
+BENCHMARK(berichtTeile)->Unit(benchmark::kMillisecond)->Iterations(5);

@@ -91,12 +91,12 @@ class TestPruefdienst : public QObject
 private Q_SLOTS:
     void hintsNameTheLikeNameThatIsUsed()
     {
-        QVERIFY(Namensbuch::vertippt("truheoffen", "truheofen"));
-        QVERIFY(Namensbuch::vertippt("tuer", "teur"));
-        QVERIFY(Namensbuch::vertippt("haus", "maus"));
-        QVERIFY(!Namensbuch::vertippt("abcd", "bcda"));
-        QVERIFY(!Namensbuch::vertippt("abcd", "abcdef"));
-        QVERIFY(!Namensbuch::vertippt("haus", "haus"));
+        QVERIFY(Namensbuch::vertippt(u"truheoffen", u"truheofen"));
+        QVERIFY(Namensbuch::vertippt(u"tuer", u"teur"));
+        QVERIFY(Namensbuch::vertippt(u"haus", u"maus"));
+        QVERIFY(!Namensbuch::vertippt(u"abcd", u"bcda"));
+        QVERIFY(!Namensbuch::vertippt(u"abcd", u"abcdef"));
+        QVERIFY(!Namensbuch::vertippt(u"haus", u"haus"));
 
         Namensbuch buch;
         buch.zaehlen(Art::FlagGesetzt, "TruheOfen");

@@ -63,19 +63,20 @@ private:
         fenster2 = std::make_unique<SpielPruefen>(*dienst);
         fenster2->stelleOeffnen = [this](const SkriptStelle& s) { editor->stelleOeffnen(s); };
     }
-    // The row of the finding whose script line shows `zeile`, in the file `datei`.
+    // The row of the finding whose script line shows `zeile`, below the row of `datei`.
     QModelIndex befund(const QString& datei, const QString& zeile)
     {
-        auto* liste = control<QTreeView>("Befunde", fenster2.get());
-        const auto* modell = liste->model();
-        for (int g = 0; g < modell->rowCount(); ++g) {
-            const QModelIndex gruppe = modell->index(g, 0);
-            if (!gruppe.data().toString().startsWith(datei + " "))
+        const auto* modell = control<QTreeView>("Befunde", fenster2.get())->model();
+        bool inDatei = false;
+        for (int r = 0; r < modell->rowCount(); ++r) {
+            const QModelIndex index = modell->index(r, 0);
+            if (!fenster2->befunde().eintrag(index)) {
+                inDatei = index.data().toString().startsWith(datei + " ");
                 continue;
-            for (int r = 0; r < modell->rowCount(gruppe); ++r)
-                if (modell->index(r, BefundModell::Inhalt, gruppe).data().toString().trimmed() ==
-                    zeile)
-                    return modell->index(r, 0, gruppe);
+            }
+            if (inDatei &&
+                modell->index(r, BefundModell::Inhalt).data().toString().trimmed() == zeile)
+                return index;
         }
         return {};
     }

@@ -2,6 +2,8 @@
 
 #include "model/BildPfad.h"
 
+#include <QVarLengthArray>
+
 namespace {
 
 /// Spellings this short are too alike to tell a slip from another name.
@@ -15,6 +17,22 @@ QString zitat(const QString& text)
 int stelle(Namensbuch::Art art)
 {
     return Namensbuch::istFlag(art) ? int(art) : int(art) - 3;
+}
+
+/// The spelling of a name, made without allocating for names of common length.
+using Gefaltet = QVarLengthArray<QChar, 64>;
+
+void falten(const QString& name, Gefaltet& ziel)
+{
+    const QStringView ohne = ohneLeerzeichen(QStringView(name));
+    ziel.resize(ohne.size());
+    for (qsizetype i = 0; i < ohne.size(); ++i)
+        ziel[i] = ohne[i].toCaseFolded();
+}
+
+QStringView ansicht(const Gefaltet& g)
+{
+    return QStringView(g.constData(), g.size());
 }
 
 // FNV-1a over the spelling, leaving out the letter at `ohne` (none: -1). Thousands of names
@@ -38,7 +56,7 @@ QString Namensbuch::schluessel(const QString& name)
     return ohneLeerzeichen(name).toCaseFolded();
 }
 
-bool Namensbuch::vertippt(const QString& a, const QString& b)
+bool Namensbuch::vertippt(QStringView a, QStringView b)
 {
     if (a == b || qAbs(a.size() - b.size()) > 1)
         return false;
@@ -99,50 +117,44 @@ int Namensbuch::anzahl(Art art, const QString& name) const
     return hier + (basis ? basis->anzahl(art, name) : 0);
 }
 
-void Namensbuch::kandidaten(bool flag, QStringView s, QVector<QString>& gleich,
-                            QVector<QString>& vertippt) const
+void Namensbuch::kandidaten(bool flag, QStringView s,
+                            const std::function<void(bool, const QString&)>& sehen) const
 {
     const Namen& n = namen(flag);
-    const auto sammeln = [](const QMultiHash<quint64, QString>& namen, quint64 h,
-                            QVector<QString>& ziel) {
+    const auto alle = [&sehen](const QMultiHash<quint64, QString>& namen, quint64 h, bool gleich) {
         const auto [anfang, ende] = namen.equal_range(h);
         for (auto it = anfang; it != ende; ++it)
-            ziel.append(*it);
+            sehen(gleich, *it);
     };
     const quint64 h = schreibHash(s);
-    sammeln(n.gleich, h, gleich);
+    alle(n.gleich, h, true);
     if (s.size() >= kuerzesterVertippter) {
-        sammeln(n.ohneEinen, h, vertippt);
+        alle(n.ohneEinen, h, false);
         for (qsizetype i = 0; i < s.size(); ++i)
-            sammeln(n.ohneEinen, schreibHash(s, i), vertippt);
+            alle(n.ohneEinen, schreibHash(s, i), false);
     }
     if (basis)
-        basis->kandidaten(flag, s, gleich, vertippt);
+        basis->kandidaten(flag, s, sehen);
 }
 
 QString Namensbuch::aehnlich(Art art, const QString& name, bool& gleicheSchreibweise) const
 {
     const QString s = schluessel(name);
-    QVector<QString> gleich, vertippteNamen;
-    kandidaten(istFlag(art), s, gleich, vertippteNamen);
-    const auto erster = [&](const QVector<QString>& liste, bool nurVertippt) {
-        const QString* treffer = nullptr;
-        for (const QString& n : liste) {
-            if (n == name || (treffer && !(n < *treffer)) || anzahl(art, n) <= 0)
-                continue;
-            // Hashes that collide bring names of other spellings.
-            const QString sn = schluessel(n);
-            if (nurVertippt ? !vertippt(s, sn) : sn != s)
-                continue;
-            treffer = &n;
-        }
-        return treffer ? *treffer : QString();
-    };
-    QString treffer = erster(gleich, false);
-    gleicheSchreibweise = !treffer.isNull();
-    if (treffer.isNull())
-        treffer = erster(vertippteNamen, true);
-    return treffer;
+    // The first in code order of each sort; another case or spaces wins over a slip.
+    QString gleich, vertippter;
+    Gefaltet sn;
+    kandidaten(istFlag(art), s, [&](bool gleichGeschrieben, const QString& n) {
+        QString& treffer = gleichGeschrieben ? gleich : vertippter;
+        if (n == name || (!treffer.isNull() && !(n < treffer)) || anzahl(art, n) <= 0)
+            return;
+        // Hashes that collide bring names of other spellings.
+        falten(n, sn);
+        if (gleichGeschrieben ? ansicht(sn) != QStringView(s) : !vertippt(s, ansicht(sn)))
+            return;
+        treffer = n;
+    });
+    gleicheSchreibweise = !gleich.isNull();
+    return gleicheSchreibweise ? gleich : vertippter;
 }
 
 QString Namensbuch::hinweis(bool flag, const QString& name) const

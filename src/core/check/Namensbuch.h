@@ -5,6 +5,7 @@
 #include <QString>
 #include <QVector>
 #include <array>
+#include <functional>
 
 /// How the scripts of a game use each flag and each item: how often a name is tested, set,
 /// deleted, required, removed and given, and every spelling, so that a hint can name the
@@ -44,7 +45,7 @@ public:
     static QString schluessel(const QString& name);
     /// Whether two such spellings differ by one letter left out, added, changed, or two
     /// neighbours swapped.
-    static bool vertippt(const QString& a, const QString& b);
+    static bool vertippt(QStringView a, QStringView b);
 
 private:
     struct Zaehler
@@ -67,8 +68,10 @@ private:
     /// The first name in code order, other than `name` and used as `art`, that differs from
     /// it only in case and spaces (`gleicheSchreibweise`), else by one slip; null when none.
     QString aehnlich(Art art, const QString& name, bool& gleicheSchreibweise) const;
-    void kandidaten(bool flag, QStringView schluessel, QVector<QString>& gleich,
-                    QVector<QString>& vertippt) const;
+    /// Calls `sehen` with each name of a kind that may be spelt `schluessel` (`gleich`) or one
+    /// slip from it: hashes may collide, so each must still be checked.
+    void kandidaten(bool flag, QStringView schluessel,
+                    const std::function<void(bool gleich, const QString& name)>& sehen) const;
 
     const Namensbuch* basis;
     Namen flags;

@@ -22,8 +22,8 @@ void Pruefdienst::lesen(int threads)
     if (leser.joinable())
         return;
     leser = std::thread([this, threads] {
-        auto spiel =
-            std::make_shared<Spielpruefung>(SpielLeser::spielLesen(pfade, &abbrechen, threads));
+        auto spiel = std::make_shared<Spielpruefung>(
+            SpielLeser::spielLesen(pfade, &abbrechen, threads, true));
         if (abbrechen)
             return;
         // Delivered on the window's thread; dropped there when this is gone by then.

@@ -1,6 +1,7 @@
 #include "SpielLeser.h"
 
 #include "DateiListe.h"
+#include "app/Nachrangig.h"
 #include "model/Module1.h"
 #include "roomfile/TextFile.h"
 
@@ -38,12 +39,15 @@ std::shared_ptr<const SpielDatei> lesen(const Module1& ordner, const QString& da
     return lesen(ordner, datei, puffer);
 }
 
-Spielpruefung spielLesen(const Module1& ordner, const std::atomic<bool>* abbrechen, int threads)
+Spielpruefung spielLesen(const Module1& ordner, const std::atomic<bool>* abbrechen, int threads,
+                         bool nachrangig)
 {
     const QStringList liste = dateien(ordner);
     QVector<std::shared_ptr<const SpielDatei>> gelesen(liste.size());
     std::atomic<qsizetype> naechste{0};
     const auto arbeiten = [&] {
+        if (nachrangig)
+            nachrangigArbeiten();
         QByteArray puffer;
         for (qsizetype i = naechste++; i < liste.size(); i = naechste++) {
             if (abbrechen && *abbrechen)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QHash>
+#include <QSet>
 #include <QString>
 
 /// The full path of the ordinary file `name` in `ordner` (which ends in a separator), or the
@@ -9,14 +10,20 @@
 /// the first in byte order is taken, so the choice never changes from run to run.
 QString findeDatei(const QString& ordner, const QString& name);
 
-/// findeDatei for many names: a folder is listed once, the first time a name is not found in
-/// it exactly, and that listing serves every later name.
+/// findeDatei for many names: a folder is listed once, the first time a name is looked up in
+/// it, and that listing answers every later name without asking the file system again. A file
+/// made after the listing is not seen.
 class DateiSuche
 {
 public:
     QString finde(const QString& ordner, const QString& name);
 
 private:
-    /// Per folder: case-folded name to the first file name of that spelling in byte order.
-    QHash<QString, QHash<QString, QString>> listen;
+    struct Liste
+    {
+        QSet<QString> namen;
+        /// Case-folded name to the first file name of that spelling in byte order.
+        QHash<QString, QString> gefaltet;
+    };
+    QHash<QString, Liste> listen;
 };

@@ -6,9 +6,6 @@
 
 namespace {
 
-// A finding's row carries its file's row + 1; a file's row carries 0.
-constexpr quintptr keineGruppe = 0;
-
 QString anzahl(qsizetype n, const char* eins, const char* mehr)
 {
     return QString::number(n) + QLatin1Char(' ') + QString::fromUtf8(n == 1 ? eins : mehr);
@@ -16,7 +13,7 @@ QString anzahl(qsizetype n, const char* eins, const char* mehr)
 
 } // namespace
 
-BefundModell::BefundModell(QObject* parent) : QAbstractItemModel(parent)
+BefundModell::BefundModell(QObject* parent) : QAbstractTableModel(parent)
 {
     QStyle* stil = QApplication::style();
     fehlerZeichen = stil->standardIcon(QStyle::SP_MessageBoxCritical);
@@ -28,14 +25,21 @@ void BefundModell::setzen(QVector<Bericht::Gruppe> neu)
 {
     beginResetModel();
     gruppen = std::move(neu);
+    reihen.clear();
+    for (int g = 0; g < gruppen.size(); ++g) {
+        reihen.append({g, -1});
+        for (int e = 0; e < gruppen[g].eintraege.size(); ++e)
+            reihen.append({g, e});
+    }
     endResetModel();
 }
 
 const Bericht::Eintrag* BefundModell::eintrag(const QModelIndex& index) const
 {
-    if (!index.isValid() || index.internalId() == keineGruppe)
+    if (!index.isValid() || index.row() >= reihen.size() || reihen[index.row()].eintrag < 0)
         return nullptr;
-    return &gruppen[qsizetype(index.internalId() - 1)].eintraege[index.row()];
+    const Reihe& r = reihen[index.row()];
+    return &gruppen[r.gruppe].eintraege[r.eintrag];
 }
 
 QString BefundModell::zusammenfassung() const
@@ -72,31 +76,9 @@ QString BefundModell::zusammenfassung() const
            QStringLiteral(" in ") + anzahl(gruppen.size(), "Datei", "Dateien");
 }
 
-QModelIndex BefundModell::index(int row, int column, const QModelIndex& parent) const
-{
-    if (row < 0 || column < 0 || column >= Spalten)
-        return {};
-    if (!parent.isValid())
-        return row < gruppen.size() ? createIndex(row, column, keineGruppe) : QModelIndex();
-    if (parent.internalId() != keineGruppe || row >= gruppen[parent.row()].eintraege.size())
-        return {};
-    return createIndex(row, column, quintptr(parent.row()) + 1);
-}
-
-QModelIndex BefundModell::parent(const QModelIndex& index) const
-{
-    if (!index.isValid() || index.internalId() == keineGruppe)
-        return {};
-    return createIndex(int(index.internalId() - 1), 0, keineGruppe);
-}
-
 int BefundModell::rowCount(const QModelIndex& parent) const
 {
-    if (!parent.isValid())
-        return int(gruppen.size());
-    if (parent.internalId() != keineGruppe || parent.column() != 0)
-        return 0;
-    return int(gruppen[parent.row()].eintraege.size());
+    return parent.isValid() ? 0 : int(reihen.size());
 }
 
 int BefundModell::columnCount(const QModelIndex&) const
@@ -110,7 +92,7 @@ QVariant BefundModell::data(const QModelIndex& index, int role) const
         return {};
     const Bericht::Eintrag* e = eintrag(index);
     if (!e) {
-        const Bericht::Gruppe& g = gruppen[index.row()];
+        const Bericht::Gruppe& g = gruppen[reihen[index.row()].gruppe];
         if (index.column() != Befund)
             return {};
         if (role == Qt::DisplayRole)

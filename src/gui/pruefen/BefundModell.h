@@ -2,13 +2,13 @@
 
 #include "check/Bericht.h"
 
-#include <QAbstractItemModel>
+#include <QAbstractTableModel>
 #include <QIcon>
 
-/// The findings of a game by file, as a tree: a row per file, below it a row per finding with
-/// what it says, the script, the script line (from 1) and the line as the script editor
-/// shows it. Made for thousands of findings: nothing is laid out before it is shown.
-class BefundModell : public QAbstractItemModel
+/// The findings of a game by file: a row naming the file, then a row per finding with what
+/// it says, the script, the script line (from 1) and the line as the script editor shows it.
+/// Made for thousands of findings: nothing is laid out before it is shown.
+class BefundModell : public QAbstractTableModel
 {
     Q_OBJECT
 
@@ -30,8 +30,6 @@ public:
     /// "3 Fehler, 12 Hinweise und 2 unbenutzte Dateien in 5 Dateien".
     QString zusammenfassung() const;
 
-    QModelIndex index(int row, int column, const QModelIndex& parent = {}) const override;
-    QModelIndex parent(const QModelIndex& index) const override;
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
@@ -39,7 +37,14 @@ public:
                         int role = Qt::DisplayRole) const override;
 
 private:
+    struct Reihe
+    {
+        int gruppe;
+        /// -1 for the file's own row.
+        int eintrag;
+    };
     QVector<Bericht::Gruppe> gruppen;
+    QVector<Reihe> reihen;
     QIcon fehlerZeichen;
     QIcon hinweisZeichen;
     QIcon infoZeichen;

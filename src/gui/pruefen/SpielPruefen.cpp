@@ -1,6 +1,7 @@
 #include "SpielPruefen.h"
 
 #include "BefundModell.h"
+#include "app/Nachrangig.h"
 #include "check/Befund.h"
 #include "check/Pruefdienst.h"
 
@@ -11,6 +12,7 @@
 #include <QThreadPool>
 #include <QTreeView>
 #include <QVBoxLayout>
+#include <future>
 
 SpielPruefen::SpielPruefen(Pruefdienst& dienst, QWidget* parent) : QDialog(parent), dienst(dienst)
 {
@@ -27,6 +29,10 @@ SpielPruefen::SpielPruefen(Pruefdienst& dienst, QWidget* parent) : QDialog(paren
     liste->setModel(modell);
     liste->setUniformRowHeights(true);
     liste->setAllColumnsShowFocus(true);
+    // One row per file and one per finding below it: a tree of thousands of findings would
+    // take the window a tenth of a second to open up.
+    liste->setRootIsDecorated(false);
+    liste->setItemsExpandable(false);
     liste->setEditTriggers(QAbstractItemView::NoEditTriggers);
     liste->header()->resizeSection(BefundModell::Befund, 520);
     liste->header()->resizeSection(BefundModell::Skript, 170);
@@ -64,15 +70,22 @@ void SpielPruefen::neuBerechnen()
     const Module1 ordner = dienst.ordner();
     const QPointer<SpielPruefen> ziel(this);
     QThreadPool::globalInstance()->start([ziel, nr, spiel, ordner] {
-        QVector<Bericht::Gruppe> gruppen = Bericht::nachDateien(
-            Bericht::eintraege(befundAus(spiel, ordner), spiel.fehler(), spiel.hinweise()));
+        nachrangigArbeiten();
+        // The folders are listed and looked through while the hints are worked out.
+        std::future<Befund> befund = std::async(std::launch::async, [&spiel, &ordner] {
+            nachrangigArbeiten();
+            return befundAus(spiel, ordner);
+        });
+        const QVector<SkriptFehler> fehler = spiel.fehler();
+        const QVector<SpielHinweis> hinweise = spiel.hinweise();
+        QVector<Bericht::Gruppe> gruppen =
+            Bericht::nachDateien(Bericht::eintraege(befund.get(), fehler, hinweise));
         QMetaObject::invokeMethod(
             qApp,
             [ziel, nr, gruppen = std::move(gruppen)]() mutable {
                 if (!ziel || nr != ziel->nummer)
                     return;
                 ziel->modell->setzen(std::move(gruppen));
-                ziel->liste->expandAll();
                 ziel->zusammenfassung->setText(ziel->modell->zusammenfassung());
                 Q_EMIT ziel->aufgebaut();
             },
