@@ -5,9 +5,11 @@
 
 #include <QDateTime>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
+#include <QRegularExpression>
 #include <QSet>
 #include <atomic>
 #include <mutex>
@@ -88,11 +90,24 @@ bool Journalordner::sperren(Ergebnis& ergebnis)
                     {}};
         return false;
     }
-    sperre = std::make_unique<QLockFile>(ordner + QStringLiteral("/umbenennung.lock"));
+    const QString datei = ordner + QStringLiteral("/umbenennung.lock");
+    sperre = std::make_unique<QLockFile>(datei);
     // Stale only when the program holding it is gone, however long a rename may take.
     sperre->setStaleLockTime(0);
-    if (sperre->tryLock(wartezeit))
-        return true;
+    QElapsedTimer uhr;
+    uhr.start();
+    do {
+        if (sperre->tryLock(std::min(100, wartezeit)))
+            return true;
+        // A program killed while it made the lock leaves it without its owner, which Qt then
+        // never takes for stale.
+        qint64 pid = 0;
+        QString rechner, programm;
+        if (sperre->error() == QLockFile::LockFailedError &&
+            !sperre->getLockInfo(&pid, &rechner, &programm) &&
+            QFileInfo(datei).lastModified().msecsTo(QDateTime::currentDateTime()) > 1000)
+            sperre->removeStaleLockFile();
+    } while (!uhr.hasExpired(wartezeit));
     sperre.reset();
     ergebnis = {Ergebnis::Art::Fehlgeschlagen,
                 QStringLiteral("Ein anderes Programm benennt gerade in diesem Spiel um. Bitte "
@@ -217,6 +232,42 @@ bool Journalordner::vorwaerts(const Journal& j, const QVector<QByteArray>& nachh
     return gut;
 }
 
+QString Journalordner::beiseitePfad(const QString& relativ)
+{
+    static std::atomic<int> laufend{0};
+    QDir().mkpath(ordner + QStringLiteral("/beiseite"));
+    return ordner + QStringLiteral("/beiseite/") +
+           QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss-")) +
+           QString::number(++laufend) + QLatin1Char('-') + QFileInfo(relativ).fileName();
+}
+
+QStringList Journalordner::reste(const Journal& j, const QDateTime& seit)
+{
+    // What the safe writer leaves of a file it was killed writing: "haus.lsd.AbC12x".
+    static const QRegularExpression zufall(QStringLiteral("^[A-Za-z0-9]{6}$"));
+    QStringList verschoben;
+    QSet<QString> gesehen;
+    for (const Journal::Eintrag& e : j.eintraege) {
+        for (const QString& relativ : {e.alt, e.neu}) {
+            if (!e.mitText || gesehen.contains(relativ))
+                continue;
+            gesehen.insert(relativ);
+            const QFileInfo info(pfad(relativ));
+            const QFileInfoList liste = info.dir().entryInfoList(
+                {info.fileName() + QStringLiteral(".??????")}, QDir::Files | QDir::Hidden);
+            for (const QFileInfo& rest : liste) {
+                if (!zufall.match(rest.suffix()).hasMatch() || rest.lastModified() < seit)
+                    continue;
+                const QString ziel = beiseitePfad(rest.fileName());
+                if (QFile::rename(rest.filePath(), ziel))
+                    verschoben << QFileInfo(relativ).path() + QLatin1Char('/') + rest.fileName() +
+                                      QStringLiteral(" → ") + QDir::toNativeSeparators(ziel);
+            }
+        }
+    }
+    return verschoben;
+}
+
 bool Journalordner::zurueck(const Journal& j, const QByteArray& kopien, QString& fehler,
                             QStringList& dateien, QStringList& beiseite)
 {
@@ -229,12 +280,8 @@ bool Journalordner::zurueck(const Journal& j, const QByteArray& kopien, QString&
     };
     // Bytes nobody expected there (changed after the process was killed) are kept apart.
     const auto beiseitelegen = [&](const QString& relativ, const QByteArray& bytes) {
-        const QString ziel =
-            ordner + QStringLiteral("/beiseite/") +
-            QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss-zzz-")) +
-            QFileInfo(relativ).fileName();
-        const bool gut =
-            QDir().mkpath(ordner + QStringLiteral("/beiseite")) && TextFile::write(ziel, bytes);
+        const QString ziel = beiseitePfad(relativ);
+        const bool gut = TextFile::write(ziel, bytes);
         const std::lock_guard<std::mutex> l(m);
         beiseite << relativ + QStringLiteral(" → ") + QDir::toNativeSeparators(ziel);
         return gut;
@@ -304,6 +351,11 @@ bool Journalordner::zuruecknehmen(const Geladen& g, const QByteArray* kopien, QS
     QStringList beiseite;
     if (!zurueck(g.journal, *kopien, fehler, dateien, beiseite) || !ordnerSichern(g.journal))
         return false;
+    // Left by a write that was killed after the journal was written; seconds spare for
+    // coarse file times.
+    const QDateTime seit =
+        QFileInfo(ordner + QLatin1Char('/') + g.datei).lastModified().addSecs(-2);
+    const QStringList halb = reste(g.journal, seit);
     // The journal goes first: copies without a journal are only tidied up.
     QDir d(ordner);
     d.remove(g.datei);
@@ -311,10 +363,15 @@ bool Journalordner::zuruecknehmen(const Geladen& g, const QByteArray* kopien, QS
     // An undo's copies belong to the rename it takes back, which stays.
     if (g.journal.art == Journal::Art::Umbenennung)
         d.remove(g.journal.kopien);
+    QStringList texte;
     if (!beiseite.isEmpty())
-        fehler = QStringLiteral("Diese Dateien waren seither geändert worden; so, wie sie waren, "
-                                "liegen sie jetzt hier:\n") +
-                 beiseite.join(QLatin1Char('\n'));
+        texte << QStringLiteral("Diese Dateien waren seither geändert worden; so, wie sie "
+                                "waren, liegen sie jetzt hier:\n") +
+                     beiseite.join(QLatin1Char('\n'));
+    if (!halb.isEmpty())
+        texte << QStringLiteral("Reste halb geschriebener Dateien liegen jetzt hier:\n") +
+                     halb.join(QLatin1Char('\n'));
+    fehler = texte.join(QLatin1Char('\n'));
     return true;
 }
 
@@ -330,10 +387,11 @@ void Journalordner::aufraeumenAusser(const QString& behalten)
         else
             gebraucht.insert(g.journal.kopien);
     }
-    for (const QString& datei :
-         d.entryList({vorsilbe + QLatin1Char('*') + kopienEndung}, QDir::Files)) {
-        if (!gebraucht.contains(datei))
-            d.remove(datei);
+    // Copies no journal names, and what a write killed here left ("….journal.AbC12x").
+    for (const QString& datei : d.entryList({vorsilbe + QLatin1Char('*')}, QDir::Files)) {
+        if (datei.endsWith(journalEndung) || gebraucht.contains(datei))
+            continue;
+        d.remove(datei);
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "Journal.h"
 
+#include <QDateTime>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -101,6 +102,10 @@ public:
     const QString& spielordner() const { return spiel; }
 
 private:
+    /// A new place in the folder "beiseite" for a file named like `relativ`.
+    QString beiseitePfad(const QString& relativ);
+    /// Moves what interrupted writes of the journal's files left since `seit` there.
+    QStringList reste(const Journal& j, const QDateTime& seit);
     bool zurueck(const Journal& j, const QByteArray& kopien, QString& fehler, QStringList& dateien,
                  QStringList& beiseite);
 
