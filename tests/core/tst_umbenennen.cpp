@@ -5,6 +5,7 @@
 #include "umbenennen/Umbenenner.h"
 #include "umbenennen/Umbenennung.h"
 
+#include <QProcess>
 #include <QTest>
 
 using namespace Befehlstabelle;
@@ -279,6 +280,85 @@ private Q_SLOTS:
         QVERIFY(Umbenennung::planen(spiel.lesen(), zugriff,
                                     {NamensArt::Gegenstand, "Schluessel.bmp", "Tor.bmp", {}})
                     .fehler.contains("gehören auch zu \"Schluessel.gif\""));
+    }
+
+    void programme()
+    {
+        // Both programs put an interrupted rename back first: their journals lie in the
+        // user's data, here a folder of the test's own.
+        QTemporaryDir daten;
+        qputenv("XDG_DATA_HOME", daten.path().toUtf8());
+        UmbenennSpiel spiel;
+        const QString ordner = spiel.dir.path();
+        const auto laufen = [&](const char* programm, QStringList argumente, int status) {
+            QProcess p;
+            p.start(programm, argumente << ordner);
+            if (!p.waitForFinished(30000) || p.exitStatus() != QProcess::NormalExit)
+                return QString("(abgestürzt)");
+            const QString aus =
+                QString::fromUtf8(p.readAllStandardOutput() + p.readAllStandardError());
+            return p.exitCode() == status ? aus : QString("(%1) %2").arg(p.exitCode()).arg(aus);
+        };
+        const auto check = [&](QStringList a, int s) { return laufen(TARNHOLM_CHECK, a, s); };
+        const auto umbenennen = [&](QStringList a, int s) {
+            return laufen(TARNHOLM_UMBENENNEN, a, s);
+        };
+        QCOMPARE(check({"--verwendungen", "raum:KELLER.LSD"}, 0),
+                 QString("Raum \"KELLER.LSD\": 3 Verwendungen in 2 Dateien\n"
+                         "rooms/haus.lsd\n"
+                         "  Startskript, Zeile 4:    Goto keller.lsd\n"
+                         "  HotSpot \"Tür\", Tue, Zeile 3:    Goto rooms\\KELLER.LSD\n"
+                         "items/Schluessel0.skp\n"
+                         "  Zeile 4:    Goto keller.lsd\n"));
+        QCOMPARE(check({"--format=gcc", "--verwendungen=hotspot:haus.lsd:Tür"}, 0).split('\n')[2],
+                 QString("rooms/haus.lsd:40: HotSpot \"Tür\": Name Tür"));
+        QCOMPARE(check({"--verwendungen", "label:keller.lsd:Treppe/2:Oben"}, 0).count("Oben"), 3);
+        QVERIFY(check({"--verwendungen", "label:keller.lsd:Treppe/Sieh an!:Oben"}, 1)
+                    .startsWith("Label \"Oben\": 0 Verwendungen in 0 Dateien"));
+        QVERIFY(
+            check({"--verwendungen", "label:keller.lsd:Tür/Tue:Oben"}, 2).contains("kein Skript"));
+        QVERIFY(check({"--verwendungen", "farbe:rot"}, 2).contains("ART:NAME"));
+        QVERIFY(check({"--verwendungen", "flag:x", "--streng"}, 2).contains("Unbekannter Aufruf"));
+
+        const OrdnerStand vorher = ordnerStand(ordner);
+        QVERIFY(umbenennen({"--probe", "flag", "TruheOffen", "KisteOffen"}, 0)
+                    .endsWith("4 Dateien, 8 Zeilen.\n"));
+        QVERIFY(umbenennen({"flag", "TruheOffen", "HausBesucht"}, 1).contains("gibt es schon"));
+        QVERIFY(umbenennen({"label", "Oben", "Unten"}, 2).contains("Unbekannter Aufruf"));
+        QVERIFY(umbenennen({"hotspot", "wald.lsd:Tür", "Tor"}, 2).contains("RAUMDATEI:NAME"));
+        QCOMPARE(ordnerStand(ordner), vorher);
+        QVERIFY(umbenennen({"hotspot", "haus.lsd:Tür", "Tor"}, 0)
+                    .endsWith(
+                        "Umbenannt: HotSpot \"Tür\" in rooms/haus.lsd in \"Tor\" (2 Dateien).\n"));
+        QVERIFY(check({"--verwendungen", "hotspot:haus.lsd:Tür"}, 1).contains("0 Verwendungen"));
+        QVERIFY(umbenennen({"--rueckgaengig"}, 0).startsWith("Zurückgenommen"));
+        QCOMPARE(ordnerStand(ordner), vorher);
+        QVERIFY(umbenennen({"--rueckgaengig"}, 1).contains("keine Umbenennung"));
+        QVERIFY(umbenennen({"--help"}, 0).contains("Aufruf: tarnholm-umbenennen"));
+
+        // A rename cut short: the next program puts it back before it reads anything.
+        for (const char* programm : {TARNHOLM_CHECK, TARNHOLM_UMBENENNEN}) {
+            Umbenenner u(ordner, Umbenenner::journalOrdner(ordner));
+            // Nothing can be removed: neither the room under its old name, nor, when it is
+            // put back, the one under its new name.
+            Umbenenner::Dateisystem fs = Umbenenner::Dateisystem::echt();
+            fs.entfernen = [](const QString&) { return false; };
+            u.dateisystemSetzen(fs);
+            QCOMPARE(u.ausfuehren(Umbenennung::planen(spiel.lesen(),
+                                                      Umbenennung::Spielzugriff::aufPlatte(ordner),
+                                                      {NamensArt::Raum, "haus.lsd", "hof.lsd", {}}))
+                         .art,
+                     Umbenenner::Ergebnis::Art::Fehlgeschlagen);
+            QVERIFY(ordnerStand(ordner) != vorher);
+            const bool pruefen = programm == QByteArray(TARNHOLM_CHECK);
+            const QString text =
+                laufen(programm,
+                       pruefen ? QStringList{"--verwendungen", "raum:haus.lsd"}
+                               : QStringList{"--probe", "raum", "haus.lsd", "hof2.lsd"},
+                       0);
+            QVERIFY2(text.contains("wurde unterbrochen und ist zurückgenommen"), qPrintable(text));
+            QCOMPARE(ordnerStand(ordner), vorher);
+        }
     }
 
     void markenImSpeicher()

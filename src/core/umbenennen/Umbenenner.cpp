@@ -163,9 +163,10 @@ Ergebnis Umbenenner::ausfuehren(const Umbenennung::Plan& plan)
         if (ordner.ordnerSichern(j) && ordner.schreiben(name, j)) {
             ordner.aufraeumenAusser(name);
             return ergebnis(Ergebnis::Art::Erledigt,
-                            QStringLiteral("Umbenannt: %1 (%2 Dateien).")
-                                .arg(plan.was)
-                                .arg(plan.dateien.size()),
+                            QStringLiteral("Umbenannt: %1 (%2).")
+                                .arg(plan.was, Umbenennung::anzahl(plan.dateien.size(),
+                                                                   QStringLiteral("Datei"),
+                                                                   QStringLiteral("Dateien"))),
                             dateien);
         }
         fehler = QStringLiteral("Das Journal der Umbenennung konnte nicht abgeschlossen werden.");

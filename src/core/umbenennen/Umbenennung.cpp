@@ -77,8 +77,15 @@ QString vorschauText(const Plan& plan)
             ++zeilen;
         }
     }
-    text += QStringLiteral("%1 Dateien, %2 Zeilen.\n").arg(plan.dateien.size()).arg(zeilen);
-    return text;
+    return text + anzahl(plan.dateien.size(), QStringLiteral("Datei"), QStringLiteral("Dateien")) +
+           QStringLiteral(", ") +
+           anzahl(zeilen, QStringLiteral("Zeile"), QStringLiteral("Zeilen")) +
+           QStringLiteral(".\n");
+}
+
+QString anzahl(qsizetype n, const QString& eins, const QString& mehr)
+{
+    return QString::number(n) + QLatin1Char(' ') + (n == 1 ? eins : mehr);
 }
 
 MarkenPlan markeUmbenennen(const Skript& skript, const QString& alt, const QString& neu)

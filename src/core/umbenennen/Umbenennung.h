@@ -110,6 +110,9 @@ QByteArray anwenden(const QByteArray& bytes, const QVector<Ersetzung>& ersetzung
 /// and each line before and after.
 QString vorschauText(const Plan& plan);
 
+/// "1 Datei", "3 Dateien".
+QString anzahl(qsizetype n, const QString& eins, const QString& mehr);
+
 /// A label renamed within one script in memory: the label and every "Jump" to it.
 struct MarkenPlan
 {
