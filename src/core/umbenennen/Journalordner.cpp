@@ -83,11 +83,10 @@ QString Journalordner::pfad(const QString& relativ) const
 bool Journalordner::sperren(Ergebnis& ergebnis)
 {
     if (!QDir().mkpath(ordner)) {
-        ergebnis = {Ergebnis::Art::Fehlgeschlagen,
-                    QStringLiteral("Der Ordner %1 für das Journal kann nicht angelegt werden. "
-                                   "Nichts wurde geändert.")
-                        .arg(QDir::toNativeSeparators(ordner)),
-                    {}};
+        ergebnis.art = Ergebnis::Art::Fehlgeschlagen;
+        ergebnis.text = QStringLiteral("Der Ordner %1 für das Journal kann nicht angelegt werden. "
+                                       "Nichts wurde geändert.")
+                            .arg(QDir::toNativeSeparators(ordner));
         return false;
     }
     const QString datei = ordner + QStringLiteral("/umbenennung.lock");
@@ -109,10 +108,9 @@ bool Journalordner::sperren(Ergebnis& ergebnis)
             sperre->removeStaleLockFile();
     } while (!uhr.hasExpired(wartezeit));
     sperre.reset();
-    ergebnis = {Ergebnis::Art::Fehlgeschlagen,
-                QStringLiteral("Ein anderes Programm benennt gerade in diesem Spiel um. Bitte "
-                               "später noch einmal versuchen; nichts wurde geändert."),
-                {}};
+    ergebnis.art = Ergebnis::Art::Fehlgeschlagen;
+    ergebnis.text = QStringLiteral("Ein anderes Programm benennt gerade in diesem Spiel um. Bitte "
+                                   "später noch einmal versuchen; nichts wurde geändert.");
     return false;
 }
 

@@ -3,6 +3,7 @@
 #include "Journal.h"
 
 #include <QDateTime>
+#include <QHash>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -35,6 +36,8 @@ public:
         /// Every file written, made, renamed or removed, relative to the game folder with "/":
         /// what the checking service must read anew.
         QStringList dateien;
+        /// Done: the files that got a new name, old to new.
+        QHash<QString, QString> umbenannt;
 
         bool ok() const { return art == Art::Nichts || art == Art::Erledigt; }
     };

@@ -13,9 +13,16 @@ namespace {
 
 using Ergebnis = Umbenenner::Ergebnis;
 
-Ergebnis ergebnis(Ergebnis::Art art, const QString& text, const QStringList& dateien = {})
+Ergebnis ergebnis(Ergebnis::Art art, const QString& text, const QStringList& dateien = {},
+                  const Journal* erledigt = nullptr)
 {
-    return {art, text, dateien};
+    Ergebnis e{art, text, dateien, {}};
+    for (const Journal::Eintrag& eintrag :
+         erledigt ? erledigt->eintraege : QVector<Journal::Eintrag>()) {
+        if (eintrag.alt != eintrag.neu)
+            e.umbenannt.insert(eintrag.alt, eintrag.neu);
+    }
+    return e;
 }
 
 /// Runs `arbeit(i)` for every i below n on the machine's cores.
@@ -162,12 +169,12 @@ Ergebnis Umbenenner::ausfuehren(const Umbenennung::Plan& plan)
         j.stand = Journal::Stand::Fertig;
         if (ordner.ordnerSichern(j) && ordner.schreiben(name, j)) {
             ordner.aufraeumenAusser(name);
-            return ergebnis(Ergebnis::Art::Erledigt,
-                            QStringLiteral("Umbenannt: %1 (%2).")
-                                .arg(plan.was, Umbenennung::anzahl(plan.dateien.size(),
-                                                                   QStringLiteral("Datei"),
-                                                                   QStringLiteral("Dateien"))),
-                            dateien);
+            return ergebnis(
+                Ergebnis::Art::Erledigt,
+                QStringLiteral("Umbenannt: %1 (%2).")
+                    .arg(plan.was, Umbenennung::anzahl(plan.dateien.size(), QStringLiteral("Datei"),
+                                                       QStringLiteral("Dateien"))),
+                dateien, &j);
         }
         fehler = QStringLiteral("Das Journal der Umbenennung konnte nicht abgeschlossen werden.");
     }
@@ -283,7 +290,7 @@ Ergebnis Umbenenner::rueckgaengig()
             ordner.entfernen(j.kopien);
             ordner.entfernen(name);
             return ergebnis(Ergebnis::Art::Erledigt,
-                            QStringLiteral("Zurückgenommen: %1.").arg(j.was), dateien);
+                            QStringLiteral("Zurückgenommen: %1.").arg(j.was), dateien, &u);
         }
         fehler = QStringLiteral("Das Journal konnte nicht abgeschlossen werden.");
     }
