@@ -60,10 +60,10 @@ Umbenennen::Umbenennen(Pruefdienst& dienst, Desktop& desktop, QWidget* parent)
     alt = new QLineEdit(this);
     alt->setObjectName(QStringLiteral("Alt"));
     alt->setGeometry(70, 34, 230, 20);
-    beschriftung(QStringLiteral("Neuer Name:"), {308, 36, 62, 16}, this);
+    beschriftung(QStringLiteral("Neuer Name:"), {308, 36, 66, 16}, this);
     neu = new QLineEdit(this);
     neu->setObjectName(QStringLiteral("Neu"));
-    neu->setGeometry(370, 34, 222, 20);
+    neu->setGeometry(376, 34, 216, 20);
 
     vorschau = new QTreeWidget(this);
     vorschau->setObjectName(QStringLiteral("Vorschau"));
