@@ -6,6 +6,7 @@
 #include "model/DateiName.h"
 #include "script/Befehlstabelle.h"
 
+#include <QStringMatcher>
 #include <algorithm>
 
 namespace Verwendungssuche {
@@ -23,10 +24,25 @@ Teil dateiTeil(QStringView wert)
     return {anfang + (name.data() - ohne.data()), name.size()};
 }
 
-bool gleicheDatei(QStringView wert, const QString& name)
+/// Whether the stored value names the file whose key part is `name` (not empty).
+bool gleicheDatei(QStringView wert, QStringView name)
 {
-    return dateiSchluesselTeil(wert).compare(dateiSchluesselTeil(name), Qt::CaseInsensitive) == 0;
+    const QStringView teil = dateiSchluesselTeil(wert);
+    // Most values differ in length: compared without case only when they do not.
+    return teil.size() == name.size() && teil.compare(name, Qt::CaseInsensitive) == 0;
 }
+
+/// A query made ready once for every line it looks at.
+struct Suche
+{
+    explicit Suche(const Anfrage& a)
+        : a(a), dateiTeil(dateiSchluesselTeil(a.name)), text(a.name, Qt::CaseInsensitive)
+    {
+    }
+    const Anfrage& a;
+    QStringView dateiTeil;
+    QStringMatcher text;
+};
 
 bool istTon(qint32 befehl)
 {
@@ -34,15 +50,16 @@ bool istTon(qint32 befehl)
 }
 
 /// The part of a script line's parameter that is the name asked for, if it is.
-std::optional<Teil> imParameter(const Anfrage& a, qint32 befehl, const QString& parameter)
+std::optional<Teil> imParameter(const Suche& suche, qint32 befehl, const QString& parameter)
 {
+    const Anfrage& a = suche.a;
     const auto ganz = [&]() -> std::optional<Teil> {
         if (parameter == a.name)
             return Teil{0, parameter.size()};
         return std::nullopt;
     };
     const auto datei = [&]() -> std::optional<Teil> {
-        if (gleicheDatei(parameter, a.name) && !dateiSchluesselTeil(parameter).isEmpty())
+        if (!suche.dateiTeil.isEmpty() && gleicheDatei(parameter, suche.dateiTeil))
             return dateiTeil(parameter);
         return std::nullopt;
     };
@@ -72,7 +89,7 @@ std::optional<Teil> imParameter(const Anfrage& a, qint32 befehl, const QString& 
     case NamensArt::Label:
         return befehl == Label || befehl == Jump ? ganz() : std::nullopt;
     case NamensArt::Text:
-        if (!a.name.isEmpty() && parameter.contains(a.name, Qt::CaseInsensitive))
+        if (!a.name.isEmpty() && suche.text.indexIn(parameter) >= 0)
             return Teil{0, parameter.size()};
         return std::nullopt;
     }
@@ -104,17 +121,20 @@ std::optional<Teil> spielFlagTeil(const QString& parameter)
     return Teil{anfang, ende - anfang};
 }
 
-QVector<Verwendung> suchen(const SpielDatei& d, const Anfrage& a)
+namespace {
+
+void suchenIn(const SpielDatei& d, const Suche& suche, QVector<Verwendung>& alle)
 {
+    const Anfrage& a = suche.a;
     QVector<Verwendung> ergebnis;
     if (a.name.isEmpty())
-        return ergebnis;
+        return;
     const bool nurDiese = a.art == NamensArt::Label || (a.art == NamensArt::HotSpot && d.raum);
     if (nurDiese && !a.datei.isEmpty() && d.datei != a.datei)
-        return ergebnis;
+        return;
 
     if (a.art == NamensArt::Bild && d.raum && !d.hintergrund.isNull() &&
-        gleicheDatei(d.hintergrund, a.name) && !dateiSchluesselTeil(d.hintergrund).isEmpty()) {
+        !suche.dateiTeil.isEmpty() && gleicheDatei(d.hintergrund, suche.dateiTeil)) {
         const Teil teil = dateiTeil(d.hintergrund);
         Verwendung v;
         v.teil = Verwendung::Teil::Hintergrund;
@@ -146,7 +166,7 @@ QVector<Verwendung> suchen(const SpielDatei& d, const Anfrage& a)
         for (qint32 i = 0; i <= s.skript.MaxZeile; ++i) {
             const qint32 befehl = s.skript.Befehl[i];
             const QString& parameter = s.skript.Parameter[i];
-            const std::optional<Teil> teil = imParameter(a, befehl, parameter);
+            const std::optional<Teil> teil = imParameter(suche, befehl, parameter);
             if (!teil)
                 continue;
             Verwendung v;
@@ -164,14 +184,24 @@ QVector<Verwendung> suchen(const SpielDatei& d, const Anfrage& a)
                      [](const Verwendung& x, const Verwendung& y) {
                          return x.stelle.dateiZeile < y.stelle.dateiZeile;
                      });
+    alle += std::move(ergebnis);
+}
+
+} // namespace
+
+QVector<Verwendung> suchen(const SpielDatei& d, const Anfrage& anfrage)
+{
+    QVector<Verwendung> ergebnis;
+    suchenIn(d, Suche(anfrage), ergebnis);
     return ergebnis;
 }
 
 QVector<Verwendung> suchen(const Spielpruefung& spiel, const Anfrage& anfrage)
 {
+    const Suche suche(anfrage);
     QVector<Verwendung> ergebnis;
     for (const std::shared_ptr<const SpielDatei>& d : spiel.dateien())
-        ergebnis += suchen(*d, anfrage);
+        suchenIn(*d, suche, ergebnis);
     return ergebnis;
 }
 
@@ -233,7 +263,7 @@ QString gotoZiel(const Spielpruefung& spiel, const QString& parameter)
     if (dateiSchluesselTeil(parameter).isEmpty())
         return QString();
     for (const std::shared_ptr<const SpielDatei>& d : spiel.dateien()) {
-        if (d->raum && gleicheDatei(DateiName(d->datei), parameter))
+        if (d->raum && gleicheDatei(DateiName(d->datei), dateiSchluesselTeil(parameter)))
             return d->datei;
     }
     return QString();

@@ -195,13 +195,14 @@ QString Planer::dateienFinden()
 {
     for (const QString& ordner : ordnerVon(a.art)) {
         const Eintraege eintraege = zugriff.eintraege(ordner);
-        const QString bild = finden(eintraege, a.alt);
-        if (bild.isNull())
-            continue;
         const QString pfad = ordner + QLatin1Char('/');
-        umbenennungen.append({pfad + bild, pfad + a.neu, a.art == NamensArt::Raum});
+        const QString datei = finden(eintraege, a.alt);
+        if (!datei.isNull())
+            umbenennungen.append({pfad + datei, pfad + a.neu, a.art == NamensArt::Raum});
         if (a.art != NamensArt::Gegenstand)
             continue;
+        // An item's scripts, also while its picture is missing.
+        const QString bild = datei.isNull() ? a.alt : datei;
         // Two pictures that differ only in their ending share their scripts.
         for (const Spielzugriff::Eintrag& e : eintraege) {
             if (e.datei && e.name != bild && e.name.size() == bild.size() &&
