@@ -376,18 +376,17 @@ bool Journalordner::zuruecknehmen(const Geladen& g, const QByteArray* kopien, QS
 void Journalordner::aufraeumenAusser(const QString& behalten)
 {
     QDir d(ordner);
-    QSet<QString> gebraucht;
     for (const Geladen& g : journale(nullptr)) {
-        const bool alt = g.journal.art == Journal::Art::Umbenennung &&
-                         g.journal.stand == Journal::Stand::Fertig && g.datei != behalten;
-        if (alt)
+        if (g.journal.art == Journal::Art::Umbenennung &&
+            g.journal.stand == Journal::Stand::Fertig && g.datei != behalten)
             d.remove(g.datei);
-        else
-            gebraucht.insert(g.journal.kopien);
     }
-    // Copies no journal names, and what a write killed here left ("….journal.AbC12x").
+    // Copies whose journal is gone, and what a write killed here left ("….journal.AbC12x").
     for (const QString& datei : d.entryList({vorsilbe + QLatin1Char('*')}, QDir::Files)) {
-        if (datei.endsWith(journalEndung) || gebraucht.contains(datei))
+        if (datei.endsWith(journalEndung))
+            continue;
+        if (datei.endsWith(kopienEndung) &&
+            d.exists(datei.chopped(kopienEndung.size()) + journalEndung))
             continue;
         d.remove(datei);
     }
