@@ -1,7 +1,7 @@
 #pragma once
 
-// The large game the benchmarks of the whole game share: 1,000 rooms of 5 hotspots each,
-// 5,000 pictures, 2,000 sounds and 20 item scripts.
+// The large game the benchmarks of the checker, the checking service and the rename share:
+// 1,000 rooms of 5 hotspots each, 5,000 pictures, 2,000 sounds and 20 items.
 
 #include "TestSpiel.h"
 #include "roomfile/ItemSkript.h"
@@ -9,27 +9,26 @@
 #include <QFile>
 #ifdef Q_OS_UNIX
 #include <fcntl.h>
+#include <unistd.h>
 #endif
 
-namespace {
+inline constexpr int raeume = 1000;
+inline constexpr int bilder = 5000;
+inline constexpr int klaenge = 2000;
 
-constexpr int raeume = 1000;
-constexpr int bilder = 5000;
-constexpr int klaenge = 2000;
-
-QString bild(int i)
+inline QString bild(int i)
 {
     return QStringLiteral("bild%1.bmp").arg(i, 4, 10, QLatin1Char('0'));
 }
 
-QString klang(int i)
+inline QString klang(int i)
 {
     return QStringLiteral("klang%1.wav").arg(i, 4, 10, QLatin1Char('0'));
 }
 
 /// Rooms as authors make them: a background, scripts that show pictures, play sounds and
 /// speak, regions of a few hundred cells. Every name is spelled as rooms made on Windows do.
-Module1 raumModell(int r)
+inline Module1 raumModell(int r, bool ueberall = false)
 {
     Module1 m;
     m.setHintergrund(QStringLiteral("graphics\\") + bild(r).toUpper());
@@ -53,6 +52,11 @@ Module1 raumModell(int r)
                 spot.Feld[x][y] = true;
     }
     m.TimerSkript = skriptAus({{5, bild((r + 2000) % bilder)}});
+    if (ueberall) {
+        m.TimerSkript.Befehl << 3;
+        m.TimerSkript.Parameter << QStringLiteral("Tageslicht");
+        m.TimerSkript.MaxZeile = 1;
+    }
     return m;
 }
 
@@ -60,7 +64,8 @@ struct GrossesSpiel : TestSpiel
 {
     QStringList raumDateien;
 
-    GrossesSpiel()
+    /// With `ueberall`, every room also sets the flag "Tageslicht".
+    explicit GrossesSpiel(bool ueberall = false)
     {
         for (int i = 0; i < bilder; ++i)
             datei(QStringLiteral("graphics/") + bild(i), "BM");
@@ -68,7 +73,7 @@ struct GrossesSpiel : TestSpiel
             datei(QStringLiteral("sounds/") + klang(i), "RIFF");
         for (int r = 0; r < raeume; ++r) {
             raumDateien << pfad(QStringLiteral("rooms/raum%1.lsd").arg(r));
-            raum(QStringLiteral("raum%1.lsd").arg(r), raumModell(r));
+            raum(QStringLiteral("raum%1.lsd").arg(r), raumModell(r, ueberall));
         }
         for (int i = 0; i < 20; ++i) {
             datei(QStringLiteral("items/ding%1.bmp").arg(i), "BM");
@@ -84,12 +89,13 @@ inline void ausDemCacheNehmen(const QStringList& pfade)
 #ifdef Q_OS_UNIX
     for (const QString& pfad : pfade) {
         QFile f(pfad);
-        if (f.open(QIODevice::ReadOnly))
-            ::posix_fadvise(f.handle(), 0, 0, POSIX_FADV_DONTNEED);
+        if (!f.open(QIODevice::ReadOnly))
+            continue;
+        // Pages not yet written back would stay.
+        ::fdatasync(f.handle());
+        ::posix_fadvise(f.handle(), 0, 0, POSIX_FADV_DONTNEED);
     }
 #else
     Q_UNUSED(pfade);
 #endif
 }
-
-} // namespace

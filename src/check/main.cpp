@@ -1,11 +1,14 @@
 // tarnholm-check: the game-folder checker without a window, for scripts and release checks.
-// It never changes or deletes anything.
+// It changes nothing, but puts back a rename that was interrupted before it reads the game.
 
 #include "check/Befund.h"
 #include "check/Bericht.h"
 #include "check/Karte.h"
+#include "check/NamensAngabe.h"
+#include "check/SpielLeser.h"
 #include "check/Spielpruefung.h"
 #include "model/Module1.h"
+#include "umbenennen/Umbenenner.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -18,6 +21,7 @@ namespace {
 const QString hilfe = QStringLiteral(
     "Aufruf: tarnholm-check [--] [Spielordner]\n"
     "        tarnholm-check [--format=gcc] [--streng] [--karte DATEI] [--] [Spielordner]\n"
+    "        tarnholm-check --verwendungen ART:NAME [--format=gcc] [--] [Spielordner]\n"
     "\n"
     "Prüft einen Spielordner von Tarnholm, ohne etwas zu ändern oder zu löschen. Ohne Angabe\n"
     "wird der Ordner geprüft, in dem tarnholm-check liegt. Ein Spielordner ist ein Ordner mit\n"
@@ -64,10 +68,25 @@ const QString hilfe = QStringLiteral(
     "  --streng       auch Hinweise ergeben den Rückgabewert 1.\n"
     "  --karte DATEI  schreibt die Räume und ihre \"Goto\"-Verbindungen als Graph: .dot als\n"
     "                 Graphviz-Quelltext, .svg und .png gezeichnet mit \"dot\" von Graphviz.\n"
+    "  --verwendungen ART:NAME\n"
+    "                 statt des Berichts jede Stelle, die den Namen verwendet, nach Dateien\n"
+    "                 geordnet, mit Skript, Zeile und der Zeile, wie der Skripteditor sie zeigt;\n"
+    "                 mit --format=gcc als \"Datei:Zeile: ...\". ART ist flag, gegenstand\n"
+    "                 (die Bilddatei in \"items\"), raum (die Raumdatei), bild, ton (Klänge,\n"
+    "                 Musik und Filme) oder text (jeder Parameter, der NAME enthält, ohne auf\n"
+    "                 Groß- und Kleinschreibung zu achten); ein HotSpot als\n"
+    "                 hotspot:RAUMDATEI:NAME, eine Marke als label:DATEI:SKRIPT:NAME mit\n"
+    "                 SKRIPT Startskript, Timerskript, HOTSPOT/AKTION (AKTION \"Sieh an!\",\n"
+    "                 Tue, Interagiere oder 1 bis 3) oder leer für jedes Skript der Datei.\n"
+    "                 Rückgabewert 0, wenn es Stellen gibt, sonst 1.\n"
+    "\n"
+    "Wurde eine Umbenennung (im Editor oder mit tarnholm-umbenennen) unterbrochen, nimmt\n"
+    "tarnholm-check sie zurück, bevor es das Spiel liest, und sagt es.\n"
     "\n"
     "Rückgabewert: 0, wenn nichts fehlt, alles gelesen werden kann und kein Skript einen Fehler\n"
-    "hat, sonst 1; 2, wenn der Ordner kein Spielordner ist, der Aufruf nicht stimmt oder die\n"
-    "Karte nicht geschrieben werden kann.\n");
+    "hat, sonst 1; 2, wenn der Ordner kein Spielordner ist, der Aufruf nicht stimmt, die\n"
+    "Karte nicht geschrieben werden kann oder eine unterbrochene Umbenennung nicht\n"
+    "zurückgenommen werden kann.\n");
 
 } // namespace
 
@@ -82,6 +101,7 @@ int main(int argc, char* argv[])
     bool gcc = false;
     bool streng = false;
     std::optional<QString> karte;
+    std::optional<QString> verwendungen;
     QStringList angaben;
     const QStringList argumente = app.arguments().mid(1);
     for (qsizetype i = 0; i < argumente.size(); ++i) {
@@ -101,6 +121,10 @@ int main(int argc, char* argv[])
             karte = argument.mid(8);
         else if (argument == QStringLiteral("--karte") && i + 1 < argumente.size())
             karte = argumente[++i];
+        else if (argument.startsWith(QStringLiteral("--verwendungen=")))
+            verwendungen = argument.section(QLatin1Char('='), 1);
+        else if (argument == QStringLiteral("--verwendungen") && i + 1 < argumente.size())
+            verwendungen = argumente[++i];
         else if (argument.startsWith(QLatin1Char('-')))
             unbekannt = true;
         else
@@ -111,7 +135,8 @@ int main(int argc, char* argv[])
         aus << hilfe;
         return 0;
     }
-    if (unbekannt || angaben.size() > 1 || (karte && karte->isEmpty())) {
+    if (unbekannt || angaben.size() > 1 || (karte && karte->isEmpty()) || (karte && verwendungen) ||
+        (verwendungen && streng)) {
         fehler << QStringLiteral("tarnholm-check: Unbekannter Aufruf. Hilfe: tarnholm-check "
                                  "--help\n");
         return 2;
@@ -137,8 +162,29 @@ int main(int argc, char* argv[])
         return 2;
     }
 
+    // A rename cut short leaves the game half renamed: it is put back before anything is read.
+    const Umbenenner::Ergebnis zurueck =
+        Umbenenner(ordner, Umbenenner::journalOrdner(ordner)).aufraeumen();
+    if (!zurueck.text.isEmpty())
+        fehler << QStringLiteral("tarnholm-check: ") << zurueck.text << QLatin1Char('\n');
+    if (!zurueck.ok())
+        return 2;
+
     Module1 m;
     m.setzeOrdner(ordner);
+    if (verwendungen) {
+        const Spielpruefung spiel = SpielLeser::spielLesen(m);
+        QString grund;
+        const std::optional<Verwendungssuche::Anfrage> anfrage =
+            NamensAngabe::lesen(spiel, *verwendungen, grund);
+        if (!anfrage) {
+            fehler << QStringLiteral("tarnholm-check: ") << grund << QLatin1Char('\n');
+            return 2;
+        }
+        const auto stellen = Verwendungssuche::suchen(spiel, *anfrage);
+        aus << NamensAngabe::text(*anfrage, stellen, gcc);
+        return stellen.isEmpty() ? 1 : 0;
+    }
     Spielpruefung spiel;
     const Befund befund = ordnerPruefen(m, &spiel);
     const QVector<SkriptFehler> skriptFehler = spiel.fehler();

@@ -312,6 +312,42 @@ private Q_SLOTS:
         QCOMPARE(spiel->dateien("sounds") + spiel->dateien("rooms"), QStringList());
         QVERIFY(QFile::remove(zuhause.papierkorb()));
     }
+
+    void killNimmtNurWasStartFand()
+    {
+        // Between "Start" and "kill" a picture becomes a folder with a file in it, another a
+        // pipe, a sound a link to a file outside: the link goes to the trash as a link, the
+        // rest stays and is named.
+        QVERIFY(QDir(zuhause.papierkorb()).removeRecursively());
+        for (const char* datei : {"graphics/a.bmp", "graphics/c.bmp", "sounds/b.wav"})
+            QVERIFY(spiel->datei(datei, datei));
+        QTemporaryDir draussen;
+        QVERIFY(TextFile::write(draussen.filePath("ziel.wav"), "ziel"));
+        Tool tool(*m, *desktop);
+        fenster = &tool;
+        tool.laden();
+        tool.show();
+        clickWith("Command1", QMessageBox::Ok);
+        QVERIFY(QFile::remove(spiel->pfad("graphics/a.bmp")));
+        QVERIFY(QDir().mkpath(spiel->pfad("graphics/a.bmp")));
+        QVERIFY(spiel->datei("graphics/a.bmp/inhalt.txt", "bleibt"));
+        QVERIFY(QFile::remove(spiel->pfad("graphics/c.bmp")));
+        QCOMPARE(mkfifo(QFile::encodeName(spiel->pfad("graphics/c.bmp")).constData(), 0600), 0);
+        QVERIFY(QFile::remove(spiel->pfad("sounds/b.wav")));
+        QVERIFY(QFile::link(draussen.filePath("ziel.wav"), spiel->pfad("sounds/b.wav")));
+        clickWith("Command2", QMessageBox::Ok);
+        QCOMPARE(letzteMeldung(),
+                 meldung("Diese Dateien konnten nicht gelöscht werden:\n\n" +
+                             QDir::toNativeSeparators(spiel->pfad("graphics/a.bmp")) + "\n" +
+                             QDir::toNativeSeparators(spiel->pfad("graphics/c.bmp")),
+                         QMessageBox::Ok, QMessageBox::NoButton, QMessageBox::Warning));
+        QCOMPARE(spiel->inhalt("graphics/a.bmp/inhalt.txt"), QByteArray("bleibt"));
+        QVERIFY(QFileInfo(spiel->pfad("graphics/c.bmp")).exists());
+        QVERIFY(!QFileInfo(spiel->pfad("sounds/b.wav")).isSymLink());
+        QVERIFY(QFileInfo(zuhause.papierkorb("files/b.wav")).isSymLink());
+        QCOMPARE(TextFile::read(draussen.filePath("ziel.wav")).value_or(""), QByteArray("ziel"));
+        QVERIFY(!QFileInfo::exists(zuhause.papierkorb("files/a.bmp")));
+    }
 #endif
 
     void startUndKillLoeschenGenauDasUnbenutzte()

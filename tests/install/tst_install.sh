@@ -22,8 +22,9 @@ vorher=$(cd "$spiel" && find . -type f -exec md5sum {} + | sort)
 for unter in rooms graphics sounds movies cursors items musics; do
     [ -d "$spiel/$unter" ] || fehler "no $unter folder"
 done
-[ -x "$spiel/tarnholm-editor" ] && [ -x "$spiel/tarnholm-check" ] || fehler "programs missing"
-[ "$(find "$spiel" -mindepth 1 -maxdepth 1 | wc -l)" -eq 9 ] || fehler "more than programs and folders"
+[ -x "$spiel/tarnholm-editor" ] && [ -x "$spiel/tarnholm-check" ] && [ -x "$spiel/tarnholm-umbenennen" ] ||
+    fehler "programs missing"
+[ "$(find "$spiel" -mindepth 1 -maxdepth 1 | wc -l)" -eq 10 ] || fehler "more than programs and folders"
 
 eintraege=("$XDG_DATA_HOME"/applications/tarnholm-editor-*.desktop)
 [ ${#eintraege[@]} -eq 1 ] || fehler "one menu entry per game folder, got ${#eintraege[@]}"
@@ -36,6 +37,8 @@ exec_zeile=$(sed -n 's/^Exec=\(.*\) %f$/\1/p' "${eintraege[0]}" |
     sed -e 's/\\\\/\\/g' -e 's/^"//' -e 's/"$//' -e 's/\\\([$`"\\]\)/\1/g' -e 's/%%/%/g')
 [ "$exec_zeile" = "$spiel/tarnholm-editor" ] || fehler "Exec names $exec_zeile"
 "$spiel/tarnholm-check" >/dev/null || fehler "the author's folder does not check clean"
+"$spiel/tarnholm-umbenennen" --probe bild eigen.bmp anders.bmp >/dev/null ||
+    fehler "tarnholm-umbenennen does not plan in the author's folder"
 
 # An empty folder becomes a game folder that both programs open.
 leer="$tmp/leer"

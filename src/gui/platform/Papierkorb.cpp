@@ -24,6 +24,11 @@ Ergebnis entfernen(Desktop& desktop, const QString& pfad)
     // A file that is already gone is no failure: it was to go anyway.
     if (!daOderLink(pfad))
         return Ergebnis::Weg;
+    // Only what was found as a file goes: a link as the link it is. A name that has become a
+    // folder since, with whatever is in it, or a pipe or a device, stays where it is.
+    const QFileInfo info(pfad);
+    if (!info.isSymLink() && !info.isFile())
+        return Ergebnis::Geblieben;
     if (desktop.moveToTrash(pfad))
         return Ergebnis::Weg;
     if (QFile::remove(pfad))

@@ -18,7 +18,8 @@ enum class Ergebnis
     Geblieben
 };
 
-/// Tries the desktop's trash, then deleting.
+/// Tries the desktop's trash, then deleting; only an ordinary file or a link, never a folder
+/// or anything else that has taken the file's name.
 Ergebnis entfernen(Desktop& desktop, const QString& pfad);
 
 /// Moves the file into the desktop's trash; false, with the file where it was, where that

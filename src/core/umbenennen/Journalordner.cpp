@@ -1,0 +1,440 @@
+#include "Journalordner.h"
+
+#include "Platte.h"
+#include "roomfile/TextFile.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QLockFile>
+#include <QRegularExpression>
+#include <QSet>
+#include <atomic>
+#include <mutex>
+#include <thread>
+
+namespace {
+
+const QString vorsilbe = QStringLiteral("umbenennung-");
+const QString journalEndung = QStringLiteral(".journal");
+const QString kopienEndung = QStringLiteral(".kopien");
+
+/// Runs `arbeit(i)` for every i below n on several threads and hands out no more once one
+/// fails. Writing a file waits for the disk far longer than it computes: the disk takes
+/// several writes at once, so more threads than cores pay.
+template <typename F> bool parallel(qsizetype n, F arbeit)
+{
+    std::atomic<qsizetype> naechste{0};
+    std::atomic<bool> gut{true};
+    const auto laufen = [&] {
+        for (qsizetype i = naechste++; i < n && gut; i = naechste++) {
+            if (!arbeit(i))
+                gut = false;
+        }
+    };
+    std::vector<std::thread> helfer;
+    for (qsizetype t = 1; t < std::min<qsizetype>(8, n); ++t)
+        helfer.emplace_back(laufen);
+    laufen();
+    for (std::thread& t : helfer)
+        t.join();
+    return gut;
+}
+
+/// The number of "umbenennung-12.journal"; -1 for another name.
+int nummer(const QString& datei)
+{
+    if (!datei.startsWith(vorsilbe))
+        return -1;
+    bool ok = false;
+    const int n = datei.mid(vorsilbe.size()).section(QLatin1Char('.'), 0, 0).toInt(&ok);
+    return ok ? n : -1;
+}
+
+void hinzu(QStringList& liste, const QString& datei)
+{
+    if (!liste.contains(datei))
+        liste << datei;
+}
+
+} // namespace
+
+Journalordner::Dateisystem Journalordner::Dateisystem::echt()
+{
+    return {
+        [](const QString& pfad, const QByteArray& bytes) { return TextFile::write(pfad, bytes); },
+        Platte::umbenennen, [](const QString& pfad) { return QFile::remove(pfad); }};
+}
+
+Journalordner::Journalordner(const QString& spielordner, const QString& ordner)
+    : fs(Dateisystem::echt()), spiel(QDir(spielordner).absolutePath()), ordner(ordner)
+{
+}
+
+Journalordner::~Journalordner() = default;
+
+QString Journalordner::pfad(const QString& relativ) const
+{
+    return spiel + QLatin1Char('/') + relativ;
+}
+
+bool Journalordner::sperren(Ergebnis& ergebnis)
+{
+    if (!QDir().mkpath(ordner)) {
+        ergebnis.art = Ergebnis::Art::Fehlgeschlagen;
+        ergebnis.text = QStringLiteral("Der Ordner %1 für das Journal kann nicht angelegt werden. "
+                                       "Nichts wurde geändert.")
+                            .arg(QDir::toNativeSeparators(ordner));
+        return false;
+    }
+    const QString datei = ordner + QStringLiteral("/umbenennung.lock");
+    sperre = std::make_unique<QLockFile>(datei);
+    // Stale only when the program holding it is gone, however long a rename may take.
+    sperre->setStaleLockTime(0);
+    QElapsedTimer uhr;
+    uhr.start();
+    do {
+        if (sperre->tryLock(std::min(100, wartezeit)))
+            return true;
+        // A program killed while it made the lock leaves it without its owner, which Qt then
+        // never takes for stale.
+        qint64 pid = 0;
+        QString rechner, programm;
+        if (sperre->error() == QLockFile::LockFailedError &&
+            !sperre->getLockInfo(&pid, &rechner, &programm) &&
+            QFileInfo(datei).lastModified().msecsTo(QDateTime::currentDateTime()) > 1000)
+            sperre->removeStaleLockFile();
+    } while (!uhr.hasExpired(wartezeit));
+    sperre.reset();
+    ergebnis.art = Ergebnis::Art::Fehlgeschlagen;
+    ergebnis.text = QStringLiteral("Ein anderes Programm benennt gerade in diesem Spiel um. Bitte "
+                                   "später noch einmal versuchen; nichts wurde geändert.");
+    return false;
+}
+
+void Journalordner::entsperren()
+{
+    sperre.reset();
+}
+
+QString Journalordner::neuerName() const
+{
+    int hoechste = 0;
+    for (const QString& datei : QDir(ordner).entryList({vorsilbe + QLatin1Char('*')}, QDir::Files))
+        hoechste = std::max(hoechste, nummer(datei));
+    return vorsilbe + QString::number(hoechste + 1) + journalEndung;
+}
+
+QVector<Journalordner::Geladen> Journalordner::journale(QStringList* meldungen)
+{
+    QStringList dateien =
+        QDir(ordner).entryList({vorsilbe + QLatin1Char('*') + journalEndung}, QDir::Files);
+    std::sort(dateien.begin(), dateien.end(),
+              [](const QString& a, const QString& b) { return nummer(a) < nummer(b); });
+    QVector<Geladen> alle;
+    for (const QString& datei : std::as_const(dateien)) {
+        const std::optional<QByteArray> bytes = TextFile::read(ordner + QLatin1Char('/') + datei);
+        const std::optional<Journal> j = bytes ? Journal::lesen(*bytes) : std::nullopt;
+        if (j) {
+            if (QDir(j->spielordner).absolutePath() == spiel)
+                alle.append({datei, *j});
+            continue;
+        }
+        if (!meldungen)
+            continue;
+        // Neither rolled back nor removed: it may be all that tells what happened.
+        const QString beiseite =
+            QStringLiteral("beschaedigt/") +
+            QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss-zzz-")) + datei;
+        const QString kopien = datei.chopped(journalEndung.size()) + kopienEndung;
+        QDir d(ordner);
+        const bool weg = d.mkpath(QStringLiteral("beschaedigt")) && d.rename(datei, beiseite);
+        if (weg && d.exists(kopien))
+            d.rename(kopien, beiseite.chopped(journalEndung.size()) + kopienEndung);
+        *meldungen << QStringLiteral("Das Journal einer Umbenennung ist beschädigt und liegt "
+                                     "jetzt in %1. Die Dateien des Spiels können zum Teil "
+                                     "umbenannt sein: Prüfen Sie das Spiel mit tarnholm-check.")
+                          .arg(QDir::toNativeSeparators(d.filePath(weg ? beiseite : datei)));
+    }
+    return alle;
+}
+
+bool Journalordner::schreiben(const QString& datei, const Journal& j)
+{
+    return QDir().mkpath(ordner) && TextFile::write(ordner + QLatin1Char('/') + datei, j.text()) &&
+           Platte::ordnerSichern(ordner);
+}
+
+bool Journalordner::kopienSchreiben(const Journal& j, const QByteArray& kopien)
+{
+    return QDir().mkpath(ordner) && TextFile::write(ordner + QLatin1Char('/') + j.kopien, kopien);
+}
+
+std::optional<QByteArray> Journalordner::kopienLesen(const Journal& j) const
+{
+    return TextFile::read(ordner + QLatin1Char('/') + j.kopien);
+}
+
+void Journalordner::entfernen(const QString& datei)
+{
+    QDir(ordner).remove(datei);
+}
+
+bool Journalordner::ordnerSichern(const Journal& j) const
+{
+    QSet<QString> ordnerListe;
+    for (const Journal::Eintrag& e : j.eintraege) {
+        ordnerListe.insert(QFileInfo(pfad(e.alt)).absolutePath());
+        ordnerListe.insert(QFileInfo(pfad(e.neu)).absolutePath());
+    }
+    bool gut = true;
+    for (const QString& o : std::as_const(ordnerListe))
+        gut = Platte::ordnerSichern(o) && gut;
+    return gut;
+}
+
+bool Journalordner::vorwaerts(const Journal& j, const QVector<QByteArray>& nachher, QString& fehler,
+                              QStringList& dateien)
+{
+    std::mutex m;
+    const bool gut = parallel(j.eintraege.size(), [&](qsizetype i) {
+        const Journal::Eintrag& e = j.eintraege[i];
+        QString grund;
+        if (!e.mitText) {
+            if (!fs.umbenennen(pfad(e.alt), pfad(e.neu)))
+                grund = QStringLiteral("konnte nicht in %1 umbenannt werden").arg(e.neu);
+        } else if (e.alt == e.neu) {
+            if (!fs.schreiben(pfad(e.alt), nachher[i]))
+                grund = QStringLiteral("konnte nicht geschrieben werden");
+        } else if (Platte::da(pfad(e.neu))) {
+            grund = QStringLiteral("wäre zu %1 geworden, und die gibt es inzwischen").arg(e.neu);
+        } else if (!fs.schreiben(pfad(e.neu), nachher[i])) {
+            grund = QStringLiteral("konnte nicht als %1 geschrieben werden").arg(e.neu);
+        } else if (!fs.entfernen(pfad(e.alt))) {
+            grund =
+                QStringLiteral("konnte nach dem Schreiben als %1 nicht entfernt werden").arg(e.neu);
+        }
+        if (grund.isNull())
+            return true;
+        const std::lock_guard<std::mutex> l(m);
+        if (fehler.isNull())
+            fehler = QStringLiteral("Die Datei %1 %2.").arg(e.alt, grund);
+        return false;
+    });
+    for (const Journal::Eintrag& e : j.eintraege) {
+        hinzu(dateien, e.alt);
+        hinzu(dateien, e.neu);
+    }
+    return gut;
+}
+
+QString Journalordner::beiseitePfad(const QString& relativ)
+{
+    static std::atomic<int> laufend{0};
+    QDir().mkpath(ordner + QStringLiteral("/beiseite"));
+    return ordner + QStringLiteral("/beiseite/") +
+           QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss-")) +
+           QString::number(++laufend) + QLatin1Char('-') + QFileInfo(relativ).fileName();
+}
+
+QStringList Journalordner::reste(const Journal& j, const QDateTime& seit)
+{
+    // What the safe writer leaves of a file it was killed writing: "haus.lsd.AbC12x".
+    static const QRegularExpression zufall(QStringLiteral("^[A-Za-z0-9]{6}$"));
+    QStringList verschoben;
+    QSet<QString> gesehen;
+    for (const Journal::Eintrag& e : j.eintraege) {
+        for (const QString& relativ : {e.alt, e.neu}) {
+            if (!e.mitText || gesehen.contains(relativ))
+                continue;
+            gesehen.insert(relativ);
+            const QFileInfo info(pfad(relativ));
+            const QFileInfoList liste = info.dir().entryInfoList(
+                {info.fileName() + QStringLiteral(".??????")}, QDir::Files | QDir::Hidden);
+            for (const QFileInfo& rest : liste) {
+                if (!zufall.match(rest.suffix()).hasMatch() || rest.lastModified() < seit)
+                    continue;
+                const QString ziel = beiseitePfad(rest.fileName());
+                if (QFile::rename(rest.filePath(), ziel))
+                    verschoben << QFileInfo(relativ).path() + QLatin1Char('/') + rest.fileName() +
+                                      QStringLiteral(" → ") + QDir::toNativeSeparators(ziel);
+            }
+        }
+    }
+    return verschoben;
+}
+
+bool Journalordner::zurueck(const Journal& j, const QByteArray& kopien, QString& fehler,
+                            QStringList& dateien, QStringList& beiseite)
+{
+    std::mutex m;
+    const auto melden = [&](const QString& text) {
+        const std::lock_guard<std::mutex> l(m);
+        if (fehler.isNull())
+            fehler = text;
+        return false;
+    };
+    // Bytes nobody expected there (changed after the process was killed) are kept apart.
+    const auto beiseitelegen = [&](const QString& relativ, const QByteArray& bytes) {
+        const QString ziel = beiseitePfad(relativ);
+        const bool gut = TextFile::write(ziel, bytes);
+        const std::lock_guard<std::mutex> l(m);
+        beiseite << relativ + QStringLiteral(" → ") + QDir::toNativeSeparators(ziel);
+        return gut;
+    };
+    const bool gut = parallel(j.eintraege.size(), [&](qsizetype i) {
+        const Journal::Eintrag& e = j.eintraege[i];
+        if (!e.mitText) {
+            const bool altDa = Platte::da(pfad(e.alt));
+            const bool neuDa = Platte::da(pfad(e.neu));
+            if (!altDa && !neuDa)
+                return melden(QStringLiteral("Die Datei %1 ist weder unter ihrem alten noch unter "
+                                             "ihrem neuen Namen %2 zu finden.")
+                                  .arg(e.alt, e.neu));
+            if (!altDa && !fs.umbenennen(pfad(e.neu), pfad(e.alt)))
+                return melden(QStringLiteral("Die Datei %1 konnte nicht zurück in %2 umbenannt "
+                                             "werden.")
+                                  .arg(e.neu, e.alt));
+            return true;
+        }
+        const QByteArray vorher = j.vorher(e, kopien);
+        if (vorher.isNull())
+            return melden(QStringLiteral("Die Kopie von %1 ist beschädigt.").arg(e.alt));
+        const std::optional<QByteArray> jetzt = TextFile::read(pfad(e.alt));
+        if (!jetzt || *jetzt != vorher) {
+            if (jetzt && (e.alt != e.neu || Journal::hash(*jetzt) != e.neuHash) &&
+                !beiseitelegen(e.alt, *jetzt))
+                return melden(
+                    QStringLiteral("Die Datei %1 konnte nicht beiseitegelegt werden.").arg(e.alt));
+            if (!fs.schreiben(pfad(e.alt), vorher))
+                return melden(QStringLiteral("Die Datei %1 konnte nicht zurückgeschrieben werden.")
+                                  .arg(e.alt));
+        }
+        if (e.alt != e.neu && Platte::da(pfad(e.neu))) {
+            const std::optional<QByteArray> dort = TextFile::read(pfad(e.neu));
+            if (dort && Journal::hash(*dort) != e.neuHash && *dort != vorher &&
+                !beiseitelegen(e.neu, *dort))
+                return melden(
+                    QStringLiteral("Die Datei %1 konnte nicht beiseitegelegt werden.").arg(e.neu));
+            if (!fs.entfernen(pfad(e.neu)))
+                return melden(
+                    QStringLiteral("Die Datei %1 konnte nicht entfernt werden.").arg(e.neu));
+        }
+        return true;
+    });
+    for (const Journal::Eintrag& e : j.eintraege) {
+        hinzu(dateien, e.alt);
+        hinzu(dateien, e.neu);
+    }
+    return gut;
+}
+
+bool Journalordner::zuruecknehmen(const Geladen& g, const QByteArray* kopien, QString& fehler,
+                                  QStringList& dateien)
+{
+    QByteArray geladen;
+    if (!kopien) {
+        const std::optional<QByteArray> bytes = kopienLesen(g.journal);
+        if (!bytes) {
+            fehler =
+                QStringLiteral("Die Kopien der Dateien (%1) fehlen.")
+                    .arg(QDir::toNativeSeparators(ordner + QLatin1Char('/') + g.journal.kopien));
+            return false;
+        }
+        geladen = *bytes;
+        kopien = &geladen;
+    }
+    QStringList beiseite;
+    if (!zurueck(g.journal, *kopien, fehler, dateien, beiseite) || !ordnerSichern(g.journal))
+        return false;
+    // Left by a write that was killed after the journal was written; seconds spare for
+    // coarse file times.
+    const QDateTime seit =
+        QFileInfo(ordner + QLatin1Char('/') + g.datei).lastModified().addSecs(-2);
+    const QStringList halb = reste(g.journal, seit);
+    // The journal goes first: copies without a journal are only tidied up.
+    QDir d(ordner);
+    d.remove(g.datei);
+    Platte::ordnerSichern(ordner);
+    // An undo's copies belong to the rename it takes back, which stays.
+    if (g.journal.art == Journal::Art::Umbenennung)
+        d.remove(g.journal.kopien);
+    QStringList texte;
+    if (!beiseite.isEmpty())
+        texte << QStringLiteral("Diese Dateien waren seither geändert worden; so, wie sie "
+                                "waren, liegen sie jetzt hier:\n") +
+                     beiseite.join(QLatin1Char('\n'));
+    if (!halb.isEmpty())
+        texte << QStringLiteral("Reste halb geschriebener Dateien liegen jetzt hier:\n") +
+                     halb.join(QLatin1Char('\n'));
+    fehler = texte.join(QLatin1Char('\n'));
+    return true;
+}
+
+void Journalordner::aufraeumenAusser(const QString& behalten)
+{
+    QDir d(ordner);
+    for (const Geladen& g : journale(nullptr)) {
+        if (g.journal.art == Journal::Art::Umbenennung &&
+            g.journal.stand == Journal::Stand::Fertig && g.datei != behalten)
+            d.remove(g.datei);
+    }
+    // Copies whose journal is gone, and what a write killed here left ("….journal.AbC12x").
+    for (const QString& datei : d.entryList({vorsilbe + QLatin1Char('*')}, QDir::Files)) {
+        if (datei.endsWith(journalEndung))
+            continue;
+        if (datei.endsWith(kopienEndung) &&
+            d.exists(datei.chopped(kopienEndung.size()) + journalEndung))
+            continue;
+        d.remove(datei);
+    }
+}
+
+Journalordner::Ergebnis Journalordner::aufraeumen()
+{
+    Ergebnis ergebnis;
+    QStringList texte;
+    const QVector<Geladen> alle = journale(&texte);
+    bool gut = texte.isEmpty();
+    QString behalten;
+    for (auto g = alle.crbegin(); g != alle.crend(); ++g) {
+        const Journal& j = g->journal;
+        if (j.stand == Journal::Stand::Offen) {
+            QString fehler;
+            if (zuruecknehmen(*g, nullptr, fehler, ergebnis.dateien)) {
+                texte << (j.art == Journal::Art::Umbenennung
+                              ? QStringLiteral("Eine Umbenennung (%1) wurde unterbrochen und ist "
+                                               "zurückgenommen: Alle ihre Dateien sind wieder wie "
+                                               "vorher.")
+                              : QStringLiteral("Das Rückgängigmachen der Umbenennung (%1) wurde "
+                                               "unterbrochen: Alle Dateien sind wieder wie nach "
+                                               "der Umbenennung."))
+                             .arg(j.was);
+                if (!fehler.isEmpty())
+                    texte << fehler;
+            } else {
+                gut = false;
+                texte << QStringLiteral("Eine unterbrochene Umbenennung (%1) konnte nicht "
+                                        "zurückgenommen werden: %2 Beim nächsten Start wird es "
+                                        "wieder versucht.")
+                             .arg(j.was, fehler);
+            }
+        } else if (j.art == Journal::Art::Rueckgaengig) {
+            // Complete: what it took back is gone.
+            QDir d(ordner);
+            d.remove(j.bezug);
+            d.remove(j.kopien);
+            d.remove(g->datei);
+        } else if (behalten.isNull()) {
+            behalten = g->datei;
+        }
+    }
+    aufraeumenAusser(behalten);
+    ergebnis.art = texte.isEmpty()
+                       ? Ergebnis::Art::Nichts
+                       : (gut ? Ergebnis::Art::Erledigt : Ergebnis::Art::Fehlgeschlagen);
+    ergebnis.text = texte.join(QLatin1Char('\n'));
+    return ergebnis;
+}
