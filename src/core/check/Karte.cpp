@@ -24,7 +24,8 @@ QString text(const QString& wert)
 
 QString id(const QString& datei)
 {
-    return text(name(datei));
+    return QLatin1Char('"') + name(datei).replace(QLatin1Char('"'), QStringLiteral("\\\"")) +
+           QLatin1Char('"');
 }
 
 /// The lines of a label, each escaped; Graphviz breaks them at "\n".
@@ -89,7 +90,9 @@ QVector<KartenKante> kanten(const QVector<Verbindung>& verbindungen)
 
 QString name(const QString& datei)
 {
-    return QDir::fromNativeSeparators(datei);
+    // Graphviz keeps a name's backslashes as written: only a quote is escaped in it.
+    return ohneSteuerzeichen(QDir::fromNativeSeparators(datei))
+        .replace(QLatin1Char('\\'), QStringLiteral("\\\\"));
 }
 
 QString dot(const QVector<KartenRaum>& raeume, const QVector<Verbindung>& verbindungen)

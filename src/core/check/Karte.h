@@ -46,7 +46,7 @@ QVector<KartenKnoten> knoten(const QVector<KartenRaum>& raeume,
 /// between the same two files share one edge, which names all of them: Graphviz needs
 /// minutes for a game whose rooms have several labelled edges each.
 QVector<KartenKante> kanten(const QVector<Verbindung>& verbindungen);
-/// A node's name in the Graphviz source and in Graphviz's layout.
+/// A node's name as Graphviz knows it, in the source and in its layout.
 QString name(const QString& datei);
 
 /// Graphviz source of knoten() and kanten(), each edge labelled with the hotspots or scripts it

@@ -46,6 +46,8 @@ public:
     /// The window closes with the author's consent: no copy is left behind.
     void geschlossen() { verworfen = true; }
 
+    /// The file the room in memory was loaded from or last saved to; empty for none.
+    const QString& offeneDatei() const { return raumDateiPfad; }
     /// The file the room-file dialog remembers and offers next.
     const QString& raumDatei() const { return cd2Datei; }
     /// Keeps recovery copies of the changed room in `ordner`; without one, none.
@@ -53,6 +55,13 @@ public:
     /// Offers the copies that editors which are gone left behind, one after the other, until
     /// the author takes one. True when a room was restored.
     bool wiederherstellen();
+
+Q_SIGNALS:
+    /// The room in memory is now the file at `pfad` (loaded, saved or restored), or no file
+    /// (empty).
+    void offeneDateiGeaendert(const QString& pfad);
+    /// The room was written to the file at `pfad`.
+    void gespeichert(const QString& pfad);
 
 private:
     QString raumDialog(bool speichern, const QString& titel);
