@@ -4,7 +4,7 @@
 // same check without them, and the map of the game.
 
 #include "FensterBenchmark.h"
-#include "TestSpiel.h"
+#include "GrossesSpiel.h"
 #include "check/Befund.h"
 #include "check/Bericht.h"
 #include "check/DateiListe.h"
@@ -34,70 +34,7 @@
 
 namespace {
 
-constexpr int raeume = 1000;
-constexpr int bilder = 5000;
-constexpr int klaenge = 2000;
-
-QString bild(int i)
-{
-    return QStringLiteral("bild%1.bmp").arg(i, 4, 10, QLatin1Char('0'));
-}
-
-QString klang(int i)
-{
-    return QStringLiteral("klang%1.wav").arg(i, 4, 10, QLatin1Char('0'));
-}
-
-/// Rooms as authors make them: a background, scripts that show pictures, play sounds and
-/// speak, regions of a few hundred cells. Every name is spelled as rooms made on Windows do.
-Module1 raumModell(int r)
-{
-    Module1 m;
-    m.setHintergrund(QStringLiteral("graphics\\") + bild(r).toUpper());
-    m.StartSkript = skriptAus({{0, QStringLiteral("Besucht%1").arg(r)},
-                               {2, QStringLiteral("Ein Raum, still und dunkel.")},
-                               {9, {}},
-                               {1, klang(r % klaenge)},
-                               {10, {}}});
-    for (int h = 0; h < 5; ++h) {
-        HotSpot& spot = m.HotSpots[m.neuerHotSpot(h)];
-        spot.Cursor = QStringLiteral("hand.cur");
-        const int n = r * 5 + h;
-        spot.Skripte[0] =
-            skriptAus({{5, bild((n + 1000) % bilder)}, {2, QStringLiteral("Das sieht alt aus.")}});
-        spot.Skripte[1] = skriptAus({{1, QStringLiteral(" sounds\\") + klang(n % klaenge)},
-                                     {3, QStringLiteral("Benutzt%1").arg(n)},
-                                     {4, QStringLiteral("raum%1.lsd").arg((r + 1) % raeume)}});
-        spot.Skripte[2] = Skript::interagiereVorgabe();
-        for (int x = 10 + h * 10; x < 18 + h * 10; ++x)
-            for (int y = 10; y < 30; ++y)
-                spot.Feld[x][y] = true;
-    }
-    m.TimerSkript = skriptAus({{5, bild((r + 2000) % bilder)}});
-    return m;
-}
-
-struct GrossesSpiel : TestSpiel
-{
-    QStringList raumDateien;
-
-    GrossesSpiel()
-    {
-        for (int i = 0; i < bilder; ++i)
-            datei(QStringLiteral("graphics/") + bild(i), "BM");
-        for (int i = 0; i < klaenge; ++i)
-            datei(QStringLiteral("sounds/") + klang(i), "RIFF");
-        for (int r = 0; r < raeume; ++r) {
-            raumDateien << pfad(QStringLiteral("rooms/raum%1.lsd").arg(r));
-            raum(QStringLiteral("raum%1.lsd").arg(r), raumModell(r));
-        }
-        for (int i = 0; i < 20; ++i) {
-            datei(QStringLiteral("items/ding%1.bmp").arg(i), "BM");
-            datei(QStringLiteral("items/ding%10.skp").arg(i),
-                  ItemSkript::schreiben(skriptAus({{5, bild(4000 + i)}})));
-        }
-    }
-};
+using namespace grossesSpiel;
 
 GrossesSpiel* spiel = nullptr;
 
@@ -248,7 +185,7 @@ BENCHMARK_CAPTURE(tarnholmCheckProgramm, mitKarte, true)->Unit(benchmark::kMilli
 int main(int argc, char** argv)
 {
     FensterBenchmark umgebung(argc, argv);
-    GrossesSpiel grosses;
+    grossesSpiel::GrossesSpiel grosses;
     spiel = &grosses;
     return umgebung.laufen(argc, argv);
 }

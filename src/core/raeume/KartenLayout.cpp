@@ -111,8 +111,9 @@ std::optional<KartenLayout> KartenLayout::lesen(const QByteArray& json, QString*
 
 QStringList KartenLayout::argumente(QSizeF knoten)
 {
-    return {QStringLiteral("-Tjson0"), QStringLiteral("-Nwidth=%1").arg(knoten.width() / 72),
-            QStringLiteral("-Nheight=%1").arg(knoten.height() / 72),
+    return {QStringLiteral("-Tjson0"),
+            QStringLiteral("-Nwidth=%1").arg(knoten.width() / 72, 0, 'g', 10),
+            QStringLiteral("-Nheight=%1").arg(knoten.height() / 72, 0, 'g', 10),
             QStringLiteral("-Nfixedsize=true")};
 }
 

@@ -1,0 +1,236 @@
+// The rooms window on the 1,000-room game, every room on a picture of its own: opening it with
+// the first screen of thumbnails, cold and from the cache, and the longest the window's event
+// loop waits meanwhile; the map laid out by dot and drawn, and one frame of panning and
+// zooming it.
+
+#include "FensterBenchmark.h"
+#include "GrossesSpiel.h"
+#include "check/Pruefdienst.h"
+#include "raeume/KartenAnsicht.h"
+#include "raeume/KartenSeite.h"
+#include "raeume/Raeume.h"
+#include "raeume/Vorschauen.h"
+
+#include <QBuffer>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QListView>
+#include <QPainter>
+#include <QScrollBar>
+#include <QTabWidget>
+#include <QTimer>
+#include <QtConcurrent>
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#endif
+
+namespace {
+
+using namespace grossesSpiel;
+
+GrossesSpiel* spiel = nullptr;
+Pruefdienst* dienst = nullptr;
+
+/// A 640 x 480 JPEG of its own for every room. The rooms name ".bmp" files: a picture is
+/// read by its content.
+void hintergruendeMalen()
+{
+    QVector<int> nummern(raeume);
+    std::iota(nummern.begin(), nummern.end(), 0);
+    QtConcurrent::blockingMap(nummern, [](int r) {
+        QImage gemalt(640, 480, QImage::Format_RGB32);
+        gemalt.fill(QColor::fromHsv(r * 7 % 360, 120, 200));
+        QPainter maler(&gemalt);
+        for (int i = 0; i < 12; ++i)
+            maler.fillRect((r * 37 + i * 53) % 600, (r * 11 + i * 41) % 440, 40 + i * 7, 30 + i * 5,
+                           QColor::fromHsv((r * 13 + i * 29) % 360, 200, 150));
+        maler.end();
+        QByteArray bytes;
+        QBuffer puffer(&bytes);
+        puffer.open(QIODevice::WriteOnly);
+        gemalt.save(&puffer, "JPG", 85);
+        spiel->datei(QStringLiteral("graphics/") + bild(r), bytes);
+    });
+}
+
+/// Drops the pictures from the page cache, so that they are read from the disk itself.
+void bilderVergessen()
+{
+#ifdef Q_OS_UNIX
+    for (int r = 0; r < raeume; ++r) {
+        QFile f(spiel->pfad(QStringLiteral("graphics/") + bild(r)));
+        if (f.open(QIODevice::ReadOnly))
+            ::posix_fadvise(f.handle(), 0, 0, POSIX_FADV_DONTNEED);
+    }
+#endif
+}
+
+/// Runs the window's event loop until `fertig` holds. Returns the longest time between two
+/// ticks of a 1 ms timer meanwhile, in milliseconds: how long the window could not react.
+double laufenBis(const std::function<bool()>& fertig)
+{
+    QElapsedTimer uhr;
+    uhr.start();
+    qint64 letzte = 0;
+    qint64 laengste = 0;
+    QEventLoop schleife;
+    QTimer takt;
+    takt.setTimerType(Qt::PreciseTimer);
+    takt.setInterval(1);
+    QObject::connect(&takt, &QTimer::timeout, [&] {
+        const qint64 jetzt = uhr.nsecsElapsed();
+        laengste = std::max(laengste, jetzt - letzte);
+        letzte = jetzt;
+        if (fertig() || uhr.elapsed() > 120000)
+            schleife.quit();
+    });
+    takt.start();
+    schleife.exec();
+    return double(laengste) / 1e6;
+}
+
+/// Every room in sight has its thumbnail, and none is still being made.
+bool ersterSchirm(Raeume& fenster)
+{
+    auto* liste = fenster.findChild<QListView*>(QStringLiteral("Bilder"));
+    const QRect sicht = liste->viewport()->rect();
+    int gezeigt = 0;
+    for (int i = 0; i < liste->model()->rowCount(); ++i) {
+        const QModelIndex index = liste->model()->index(i, 0);
+        if (!liste->visualRect(index).intersects(sicht))
+            continue;
+        if (!index.data(Qt::DecorationRole).isValid())
+            return false;
+        ++gezeigt;
+    }
+    return gezeigt > 0 && fenster.vorschauen().offen() == 0;
+}
+
+// The window made anew, so nothing is known of its thumbnails; the pictures in the page cache,
+// or read from the disk.
+void oeffnenKalt(benchmark::State& state, bool vonDerPlatte)
+{
+    double laengste = 0;
+    int schirm = 0;
+    for (auto _ : state) {
+        if (vonDerPlatte) {
+            state.PauseTiming();
+            bilderVergessen();
+            state.ResumeTiming();
+        }
+        Raeume fenster(*dienst, spiel->m);
+        fenster.zeigen();
+        laengste = std::max(laengste, laufenBis([&] { return ersterSchirm(fenster); }));
+        schirm = fenster.vorschauen().offen();
+        state.PauseTiming();
+        auto* liste = fenster.findChild<QListView*>(QStringLiteral("Bilder"));
+        schirm = 0;
+        for (int i = 0; i < liste->model()->rowCount(); ++i)
+            schirm += liste->visualRect(liste->model()->index(i, 0))
+                          .intersects(liste->viewport()->rect());
+        state.ResumeTiming();
+    }
+    state.counters["longest_stall_ms"] = laengste;
+    state.counters["thumbnails"] = schirm;
+}
+
+// Closed and shown again: the thumbnails are there at once, and each is compared with its
+// picture file off the window's thread.
+void oeffnenAusDemCache(benchmark::State& state)
+{
+    Raeume fenster(*dienst, spiel->m);
+    fenster.zeigen();
+    laufenBis([&] { return ersterSchirm(fenster); });
+    double laengste = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        fenster.hide();
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+        fenster.zeigen();
+        laengste = std::max(laengste, laufenBis([&] { return ersterSchirm(fenster); }));
+    }
+    state.counters["longest_stall_ms"] = laengste;
+}
+
+// The tab "Karte" opened on a window made anew: dot lays out 1,000 rooms, the map is drawn.
+void karteZeigen(benchmark::State& state)
+{
+    double laengste = 0;
+    for (auto _ : state) {
+        Raeume fenster(*dienst, spiel->m);
+        fenster.findChild<QTabWidget*>(QStringLiteral("Reiter"))->setCurrentIndex(1);
+        fenster.zeigen();
+        laengste = std::max(laengste, laufenBis([&] { return fenster.karte().fertig(); }));
+        fenster.karte().ansicht()->viewport()->repaint();
+    }
+    state.counters["longest_stall_ms"] = laengste;
+}
+
+struct KarteOffen
+{
+    Raeume fenster{*dienst, spiel->m};
+    KartenAnsicht* ansicht = nullptr;
+
+    explicit KarteOffen(double zoom)
+    {
+        fenster.findChild<QTabWidget*>(QStringLiteral("Reiter"))->setCurrentIndex(1);
+        fenster.zeigen();
+        laufenBis([&] { return fenster.karte().fertig(); });
+        ansicht = fenster.karte().ansicht();
+        ansicht->zoomen(zoom / ansicht->zoom());
+        ansicht->viewport()->repaint();
+    }
+};
+
+// One frame of a drag across the map: 40 pixels further, repainted, thumbnails that arrived
+// meanwhile taken in.
+void karteVerschieben(benchmark::State& state)
+{
+    KarteOffen karte(double(state.range(0)) / 100);
+    QScrollBar* leiste = karte.ansicht->horizontalScrollBar();
+    int schritt = 40;
+    for (auto _ : state) {
+        if (leiste->value() + schritt > leiste->maximum() || leiste->value() + schritt < 0)
+            schritt = -schritt;
+        leiste->setValue(leiste->value() + schritt);
+        karte.ansicht->viewport()->repaint();
+        QCoreApplication::processEvents();
+    }
+}
+
+// One step of Ctrl+wheel, in and out in turn, repainted.
+void karteZoomen(benchmark::State& state)
+{
+    KarteOffen karte(double(state.range(0)) / 100);
+    bool hinein = true;
+    for (auto _ : state) {
+        karte.ansicht->zoomen(hinein ? 1.25 : 0.8);
+        hinein = !hinein;
+        karte.ansicht->viewport()->repaint();
+        QCoreApplication::processEvents();
+    }
+}
+
+} // namespace
+
+BENCHMARK_CAPTURE(oeffnenKalt, ausDemSeitenCache, false)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(oeffnenKalt, vonDerPlatte, true)->Unit(benchmark::kMillisecond);
+BENCHMARK(oeffnenAusDemCache)->Unit(benchmark::kMillisecond);
+BENCHMARK(karteZeigen)->Unit(benchmark::kMillisecond)->Iterations(3);
+// Zoom in percent: 100 shows thumbnails and labels, 30 thumbnails only, 5 boxes.
+BENCHMARK(karteVerschieben)->Arg(100)->Arg(30)->Arg(5)->Unit(benchmark::kMillisecond);
+BENCHMARK(karteZoomen)->Arg(100)->Arg(30)->Arg(5)->Unit(benchmark::kMillisecond);
+
+int main(int argc, char** argv)
+{
+    FensterBenchmark umgebung(argc, argv);
+    GrossesSpiel grosses;
+    spiel = &grosses;
+    hintergruendeMalen();
+    Pruefdienst leser(grosses.m);
+    dienst = &leser;
+    leser.lesen();
+    laufenBis([] { return dienst->bereit(); });
+    return umgebung.laufen(argc, argv);
+}
