@@ -1,6 +1,5 @@
 #include "KantenItem.h"
 
-#include <QFontMetricsF>
 #include <QPainter>
 #include <QStyleOptionGraphicsItem>
 #include <QtMath>
@@ -40,11 +39,13 @@ KantenItem::KantenItem(const KartenLayout::Kante& kante, const QString& von, con
         }
     }
     if (kante.beschriftung && !zeilen.isEmpty()) {
-        const QFontMetricsF fm(schrift());
-        double breite = 0;
+        // No glyph is wider than the font is high: measuring a thousand labels would hold up
+        // the window, and the text is centred in the box anyway.
+        qsizetype zeichen = 0;
         for (const QString& z : zeilen)
-            breite = std::max(breite, fm.horizontalAdvance(z));
-        const QSizeF groesse(breite + 2, fm.height() * zeilen.size());
+            zeichen = std::max(zeichen, z.size());
+        const double hoehe = schrift().pixelSize();
+        const QSizeF groesse(double(zeichen) * hoehe + 2, (hoehe + 3) * double(zeilen.size()));
         textRahmen = QRectF(
             *kante.beschriftung - QPointF(groesse.width() / 2, groesse.height() / 2), groesse);
         rahmen |= textRahmen;
@@ -69,6 +70,8 @@ QPainterPath KantenItem::shape() const
 void KantenItem::paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget*)
 {
     const double lod = option->levelOfDetailFromTransform(painter->worldTransform());
+    // Smooth curves only where they are large enough to show it: far out they cost most.
+    painter->setRenderHint(QPainter::Antialiasing, lod >= 0.4);
     painter->setPen(QPen(farbe, 1));
     painter->setBrush(Qt::NoBrush);
     painter->drawPath(weg);

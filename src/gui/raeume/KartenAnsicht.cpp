@@ -21,7 +21,8 @@ KartenAnsicht::KartenAnsicht(QWidget* parent) : QGraphicsView(parent)
 
 void KartenAnsicht::zoomen(double faktor, std::optional<QPoint> um)
 {
-    const double neu = std::clamp(zoom() * faktor, kleinsterZoom, groessterZoom);
+    const double neu =
+        std::clamp(zoom() * faktor, std::min(kleinsterZoom, ganzSichtbar()), groessterZoom);
     if (neu == zoom())
         return;
     const QPoint anker = um.value_or(viewport()->rect().center());
@@ -31,6 +32,15 @@ void KartenAnsicht::zoomen(double faktor, std::optional<QPoint> um)
     const QPointF verschoben = mapFromScene(vorher) - QPointF(anker);
     horizontalScrollBar()->setValue(horizontalScrollBar()->value() + qRound(verschoben.x()));
     verticalScrollBar()->setValue(verticalScrollBar()->value() + qRound(verschoben.y()));
+}
+
+double KartenAnsicht::ganzSichtbar() const
+{
+    const QRectF ganz = sceneRect();
+    const QSize sicht = maximumViewportSize();
+    if (ganz.isEmpty())
+        return kleinsterZoom;
+    return std::min(sicht.width() / ganz.width(), sicht.height() / ganz.height());
 }
 
 KnotenItem* KartenAnsicht::knotenBei(QPoint punkt) const

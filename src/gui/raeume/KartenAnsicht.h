@@ -12,6 +12,7 @@ class KartenAnsicht : public QGraphicsView
     Q_OBJECT
 
 public:
+    /// Zoomed out further only as far as the whole map fits.
     static constexpr double kleinsterZoom = 0.02;
     static constexpr double groessterZoom = 4;
 
@@ -21,6 +22,8 @@ public:
     /// middle when not given) where it is.
     void zoomen(double faktor, std::optional<QPoint> um = std::nullopt);
     double zoom() const { return transform().m11(); }
+    /// The zoom at which the whole map fits.
+    double ganzSichtbar() const;
     /// The node at `punkt` of the viewport, or null.
     KnotenItem* knotenBei(QPoint punkt) const;
     /// The selected node, or null.

@@ -183,8 +183,7 @@ void KartenSeite::aufbauen(const Auftrag& auftrag)
 void KartenSeite::ersterBlick()
 {
     const QRectF ganz = szene->sceneRect();
-    const QSize sicht = karte->maximumViewportSize();
-    const double passend = std::min(sicht.width() / ganz.width(), sicht.height() / ganz.height());
+    const double passend = karte->ganzSichtbar();
     const double zoom = std::clamp(passend, 0.35, 1.0);
     karte->setTransform(QTransform::fromScale(zoom, zoom));
     if (KnotenItem* k = knotenItems.value(offen))

@@ -74,6 +74,7 @@ void KnotenItem::paint(QPainter* painter, const QStyleOptionGraphicsItem* option
         painter->fillRect(r, offen ? RaumBildDelegat::offenFarbe : farbe);
         return;
     }
+    painter->setRenderHint(QPainter::Antialiasing, lod >= 0.4);
     QPen stift(k.art == KartenKnoten::Art::Fehlt ? QColor(0xb0, 0x30, 0x20)
                                                  : QColor(0x5a, 0x46, 0x32));
     if (k.art == KartenKnoten::Art::Unlesbar || k.art == KartenKnoten::Art::Fehlt)
