@@ -12,6 +12,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QFileInfo>
+#include <QTimer>
 
 int main(int argc, char** argv)
 {
@@ -38,6 +39,7 @@ int main(int argc, char** argv)
     dienst.lesen();
     if (argumente.size() > 2)
         editor.befehle().oeffnen(QFileInfo(argumente[2]).absoluteFilePath());
-    raeume->zeigen();
+    // Once the window manager has placed the editor, so that "Räume" goes beside it.
+    QTimer::singleShot(500, raeume, &Raeume::zeigen);
     return QApplication::exec();
 }

@@ -268,6 +268,58 @@ private Q_SLOTS:
         }
     }
 
+    void aPictureIsMadeOnceAndAnewOnlyWhenItsFileOrItsCellsChange()
+    {
+        QTRY_VERIFY(wert(1, Qt::DecorationRole).isValid());
+        QTRY_COMPARE(fenster2->vorschauen().offen(), 0);
+        QSignalSpy neu(&fenster2->vorschauen(), &Vorschauen::fertig);
+        // Shown again: compared with the files, nothing made anew.
+        fenster2->hide();
+        fenster2->zeigen();
+        QTRY_COMPARE(fenster2->vorschauen().offen(), 0);
+        QCOMPARE(neu.size(), 0);
+        // A save that changes only a script leaves the picture; new cells change it.
+        Module1 b;
+        b.setHintergrund("b.bmp");
+        b.StartSkript = skriptAus({{2, "anders"}});
+        QVERIFY(spiel->raum("b.lsd", b));
+        dienst->dateiGeaendert(raeume("b.lsd"));
+        QTRY_COMPARE(fenster2->vorschauen().offen(), 0);
+        QCOMPARE(neu.size(), 0);
+        b.HotSpots[b.neuerHotSpot(0)].Feld[0][0] = true;
+        QVERIFY(spiel->raum("b.lsd", b));
+        dienst->dateiGeaendert(raeume("b.lsd"));
+        QTRY_COMPARE(neu.size(), 1);
+        QCOMPARE(neu[0][0].toString(), QDir::toNativeSeparators("rooms/b.lsd"));
+        QVERIFY(farbeBei(wert(1, Qt::DecorationRole), 0, 0) != QColor(Qt::blue));
+        QCOMPARE(farbeBei(wert(1, Qt::DecorationRole), 80, 60), QColor(Qt::blue));
+    }
+
+    void theMapIsLaidOutAgainOnlyWhenItsGraphChanges()
+    {
+        if (!dotDa())
+            QSKIP("Graphviz is not installed");
+        karteZeigen();
+        QSignalSpy angeordnet(&karte(), &KartenSeite::angeordnet);
+        KartenAnsicht* ansicht = karte().ansicht();
+        ansicht->zoomen(2);
+        const double zoom = ansicht->zoom();
+        Module1 b;
+        b.setHintergrund("b.bmp");
+        b.StartSkript = skriptAus({{4, "a.lsd"}, {2, "Hallo"}});
+        QVERIFY(spiel->raum("b.lsd", b));
+        dienst->dateiGeaendert(raeume("b.lsd"));
+        QTest::qWait(200);
+        QCOMPARE(angeordnet.size(), 0);
+        // A new way from b.lsd: laid out anew, seen at the same zoom.
+        b.StartSkript = skriptAus({{4, "a.lsd"}, {4, "kaputt.lsd"}});
+        QVERIFY(spiel->raum("b.lsd", b));
+        dienst->dateiGeaendert(raeume("b.lsd"));
+        QTRY_COMPARE(angeordnet.size(), 1);
+        QVERIFY(karte().fertig());
+        QCOMPARE(ansicht->zoom(), zoom);
+    }
+
     void theWindowFollowsSavesLoadsNewRoomsAndChangedFiles()
     {
         clickWith("Command4", raeume("a.lsd"));

@@ -4,7 +4,9 @@
 #include "Vorschauen.h"
 #include "check/SpielDatei.h"
 
+#include <QApplication>
 #include <QPainter>
+#include <QStyle>
 #include <QStyleOptionGraphicsItem>
 
 namespace {
@@ -124,8 +126,23 @@ void KnotenItem::paint(QPainter* painter, const QStyleOptionGraphicsItem* option
     }
     schrift.setBold(offen);
     painter->setFont(schrift);
-    const QRectF zeile(seite, oben + Vorschauen::Hoehe + 2, Vorschauen::Breite,
-                       groesse.height() - oben - Vorschauen::Hoehe - 4);
+    QRectF zeile(seite, oben + Vorschauen::Hoehe + 2, Vorschauen::Breite,
+                 groesse.height() - oben - Vorschauen::Hoehe - 4);
+    // A room whose scripts have faults shows the error icon with their number, as in "Bilder".
+    const int fehler = raum ? int(raum->fehler.size()) : 0;
+    if (fehler > 0) {
+        static const QPixmap symbol =
+            QApplication::style()->standardIcon(QStyle::SP_MessageBoxCritical).pixmap(12);
+        const QString zahl = QString::number(fehler);
+        const double breite = 12 + 2 + painter->fontMetrics().horizontalAdvance(zahl);
+        const QRectF rechts(zeile.right() - breite, zeile.top(), breite, zeile.height());
+        painter->drawPixmap(QRectF(rechts.left(), rechts.center().y() - 6, 12, 12), symbol,
+                            QRectF(symbol.rect()));
+        painter->setPen(QColor(0xb0, 0x30, 0x20));
+        painter->drawText(rechts, Qt::AlignRight | Qt::AlignVCenter, zahl);
+        painter->setPen(QColor(0x20, 0x18, 0x10));
+        zeile.adjust(breite + 2, 0, -breite - 2, 0);
+    }
     painter->drawText(zeile, Qt::AlignCenter,
                       painter->fontMetrics().elidedText(k.beschriftung.value(0), Qt::ElideMiddle,
                                                         int(zeile.width())));

@@ -135,8 +135,11 @@ void Vorschauen::angekommen(Ergebnis r)
             QFont schrift = maler.font();
             schrift.setPixelSize(11);
             maler.setFont(schrift);
-            maler.setPen(QColor(0xc8, 0xc8, 0xc8));
-            maler.drawText(r.bild.rect(), Qt::AlignCenter, r.ohneBild);
+            // On a band of its own, above the outlines.
+            const QRect band(0, Hoehe / 2 - 9, Breite, 18);
+            maler.fillRect(band, QColor(0, 0, 0, 170));
+            maler.setPen(QColor(0xe0, 0xe0, 0xe0));
+            maler.drawText(band, Qt::AlignCenter, r.ohneBild);
         }
         e.bild = QPixmap::fromImage(std::move(r.bild));
         e.schluessel = r.schluessel;
