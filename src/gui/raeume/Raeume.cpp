@@ -79,6 +79,7 @@ Raeume::Raeume(Pruefdienst& dienst, const Module1& ordner, QWidget* parent)
     // Double click or Return.
     connect(liste, &QListView::activated, this, &Raeume::bildGewaehlt);
     connect(kartenSeite, &KartenSeite::aktiviert, this, &Raeume::knotenGewaehlt);
+    connect(reiter, &QTabWidget::currentChanged, this, &Raeume::karteSetzen);
     connect(filterFeld, &QLineEdit::textChanged, this, [this](const QString& text) {
         filter->setFilterFixedString(text);
         zeileSetzen();
@@ -150,8 +151,18 @@ void Raeume::auffrischen()
     modell->setzen(RaumEintrag::alle(dienst.spiel()));
     if (!liste->currentIndex().isValid() && modell->zeile(gewaehlt) >= 0)
         liste->setCurrentIndex(filter->mapFromSource(modell->index(modell->zeile(gewaehlt))));
-    kartenSeite->setzen(dienst.spiel());
+    // The map's graph is made only for a map in sight: on a large game it takes milliseconds.
+    karteVeraltet = true;
+    karteSetzen();
     zeileSetzen();
+}
+
+void Raeume::karteSetzen()
+{
+    if (!karteVeraltet || !kartenSeite->isVisible() || !dienst.bereit())
+        return;
+    karteVeraltet = false;
+    kartenSeite->setzen(dienst.spiel());
 }
 
 void Raeume::zeileSetzen()

@@ -48,6 +48,7 @@ protected:
 
 private:
     void auffrischen();
+    void karteSetzen();
     void bildGewaehlt(const QModelIndex& index);
     void knotenGewaehlt(const KartenKnoten& knoten);
     void zeileSetzen();
@@ -65,5 +66,6 @@ private:
     /// The open room as the game names its files.
     QString offen;
     bool veraltet = true;
+    bool karteVeraltet = true;
     bool platziert = false;
 };
