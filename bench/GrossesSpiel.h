@@ -1,30 +1,35 @@
 #pragma once
 
-// The large game of the benchmarks: 1,000 rooms of 5 hotspots each, 5,000 pictures, 2,000
-// sounds and 20 item scripts, spelt as rooms made on Windows spell their files.
+// The large game the benchmarks of the whole game share: 1,000 rooms of 5 hotspots each,
+// 5,000 pictures, 2,000 sounds and 20 item scripts.
 
 #include "TestSpiel.h"
 #include "roomfile/ItemSkript.h"
 
-namespace grossesSpiel {
+#include <QFile>
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#endif
+
+namespace {
 
 constexpr int raeume = 1000;
 constexpr int bilder = 5000;
 constexpr int klaenge = 2000;
 
-inline QString bild(int i)
+QString bild(int i)
 {
     return QStringLiteral("bild%1.bmp").arg(i, 4, 10, QLatin1Char('0'));
 }
 
-inline QString klang(int i)
+QString klang(int i)
 {
     return QStringLiteral("klang%1.wav").arg(i, 4, 10, QLatin1Char('0'));
 }
 
 /// Rooms as authors make them: a background, scripts that show pictures, play sounds and
 /// speak, regions of a few hundred cells. Every name is spelled as rooms made on Windows do.
-inline Module1 raumModell(int r)
+Module1 raumModell(int r)
 {
     Module1 m;
     m.setHintergrund(QStringLiteral("graphics\\") + bild(r).toUpper());
@@ -73,4 +78,18 @@ struct GrossesSpiel : TestSpiel
     }
 };
 
-} // namespace grossesSpiel
+/// Drops the files from the page cache, so that they are read from the disk itself.
+inline void ausDemCacheNehmen(const QStringList& pfade)
+{
+#ifdef Q_OS_UNIX
+    for (const QString& pfad : pfade) {
+        QFile f(pfad);
+        if (f.open(QIODevice::ReadOnly))
+            ::posix_fadvise(f.handle(), 0, 0, POSIX_FADV_DONTNEED);
+    }
+#else
+    Q_UNUSED(pfade);
+#endif
+}
+
+} // namespace

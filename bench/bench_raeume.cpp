@@ -20,13 +20,8 @@
 #include <QTabWidget>
 #include <QTimer>
 #include <QtConcurrent>
-#ifdef Q_OS_UNIX
-#include <fcntl.h>
-#endif
 
 namespace {
-
-using namespace grossesSpiel;
 
 GrossesSpiel* spiel = nullptr;
 Pruefdienst* dienst = nullptr;
@@ -56,13 +51,10 @@ void hintergruendeMalen()
 /// Drops the pictures from the page cache, so that they are read from the disk itself.
 void bilderVergessen()
 {
-#ifdef Q_OS_UNIX
-    for (int r = 0; r < raeume; ++r) {
-        QFile f(spiel->pfad(QStringLiteral("graphics/") + bild(r)));
-        if (f.open(QIODevice::ReadOnly))
-            ::posix_fadvise(f.handle(), 0, 0, POSIX_FADV_DONTNEED);
-    }
-#endif
+    QStringList pfade;
+    for (int r = 0; r < raeume; ++r)
+        pfade << spiel->pfad(QStringLiteral("graphics/") + bild(r));
+    ausDemCacheNehmen(pfade);
 }
 
 /// Runs the window's event loop until `fertig` holds. Returns the longest time between two

@@ -5,6 +5,7 @@
 
 #include "FensterBenchmark.h"
 #include "GrossesSpiel.h"
+#include "TestSpiel.h"
 #include "check/Befund.h"
 #include "check/Bericht.h"
 #include "check/DateiListe.h"
@@ -28,26 +29,15 @@
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <cstdio>
-#ifdef Q_OS_UNIX
-#include <fcntl.h>
-#endif
 
 namespace {
-
-using namespace grossesSpiel;
 
 GrossesSpiel* spiel = nullptr;
 
 /// Drops the room files from the page cache, so that they are read from the disk itself.
 void raumDateienVergessen()
 {
-#ifdef Q_OS_UNIX
-    for (const QString& pfad : spiel->raumDateien) {
-        QFile f(pfad);
-        if (f.open(QIODevice::ReadOnly))
-            ::posix_fadvise(f.handle(), 0, 0, POSIX_FADV_DONTNEED);
-    }
-#endif
+    ausDemCacheNehmen(spiel->raumDateien);
 }
 
 /// Runs `vorher` untimed before each run, when given.
@@ -185,7 +175,7 @@ BENCHMARK_CAPTURE(tarnholmCheckProgramm, mitKarte, true)->Unit(benchmark::kMilli
 int main(int argc, char** argv)
 {
     FensterBenchmark umgebung(argc, argv);
-    grossesSpiel::GrossesSpiel grosses;
+    GrossesSpiel grosses;
     spiel = &grosses;
     return umgebung.laufen(argc, argv);
 }

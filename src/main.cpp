@@ -1,8 +1,13 @@
+#include "app/Aufruf.h"
+#include "check/Pruefdienst.h"
 #include "mainwindow/Editor.h"
 #include "mainwindow/RaumBefehle.h"
 #include "model/Module1.h"
 #include "platform/Desktop.h"
 #include "platform/Look.h"
+#include "pruefen/SpielPruefen.h"
+#include "roomfile/ItemSkript.h"
+#include "script/SkriptBefunde.h"
 #include "script/SkriptEditor.h"
 #include "tools/Gegen.h"
 #include "tools/Tool.h"
@@ -15,10 +20,27 @@
 #include <QLocale>
 #include <QStandardPaths>
 #include <QTranslator>
+#include <cstdio>
 
 int main(int argc, char* argv[])
 {
-    QApplication app(argc, argv);
+    // Read before the window system is asked for: help and version need no display. Qt takes
+    // none of the arguments.
+    QStringList roh;
+    for (int i = 1; i < argc; ++i)
+        roh << QString::fromLocal8Bit(argv[i]);
+    Aufruf::Ergebnis aufruf = Aufruf::lesen(roh, QDir::currentPath());
+    if (aufruf.art != Aufruf::Ergebnis::Art::Starten) {
+        std::fputs(aufruf.text.toLocal8Bit().constData(),
+                   aufruf.art == Aufruf::Ergebnis::Art::Fehler ? stderr : stdout);
+        return aufruf.rueckgabe();
+    }
+    int qtArgc = 1;
+    QApplication app(qtArgc, argv);
+    // Windows hands Qt the whole command line in its own characters, which say a file name
+    // better than the local 8-bit form.
+    if (const QStringList echte = QCoreApplication::arguments(); echte.size() > 1)
+        aufruf = Aufruf::lesen(echte.mid(1), QDir::currentPath());
     QApplication::setApplicationName(QStringLiteral("Tarnholm - Editor"));
     applyEditorLook();
 
@@ -34,9 +56,7 @@ int main(int argc, char* argv[])
         QCoreApplication::installTranslator(&qtDeutsch);
 
     // A room file named on the command line, as seen from where the editor was started.
-    const QStringList argumente = QCoreApplication::arguments();
-    const QString raumDatei =
-        argumente.size() > 1 ? QFileInfo(argumente.at(1)).absoluteFilePath() : QString();
+    const QString raumDatei = aufruf.raumDatei;
 
     Module1 raum;
     raum.setzeOrdner(programmOrdner);
@@ -53,21 +73,53 @@ int main(int argc, char* argv[])
     editor.befehle().kopienIn(
         QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) +
         QStringLiteral("/Wiederherstellung/") + QString::fromLatin1(spiel));
+    // What the windows know of the whole game: read once off the window's thread, then each
+    // file again when it is written.
+    Pruefdienst dienst(raum);
+    QObject::connect(&editor.befehle(), &RaumBefehle::gespeichert, &dienst,
+                     &Pruefdienst::dateiGeaendert);
+    // The rooms of "Zuletzt geöffnet", for every game folder in one file.
+    editor.zuletztIn(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) +
+                     QStringLiteral("/zuletzt.ini"));
     // Made on first use and kept; owned by the window it last stood over.
     SkriptEditor* skriptEditor = nullptr;
-    editor.skriptEditorZeigen = [&] {
-        if (!skriptEditor)
+    editor.skriptEditorZeigen = [&](const SkriptPruefer::Herkunft& herkunft, qint32 zeile) {
+        if (!skriptEditor) {
             skriptEditor = new SkriptEditor(raum, desktop, &editor);
-        skriptEditor->zeigen();
+            skriptEditor->befunde().anschliessen(
+                &dienst, [&editor] { return editor.befehle().geoeffneteDatei(); });
+        }
+        skriptEditor->zeigen(herkunft, zeile);
     };
     // The item manager and the checker are made on first use and kept.
     Gegen* gegen = nullptr;
     Tool* tool = nullptr;
-    editor.gegenstaendeZeigen = [&] {
-        if (!gegen)
+    const auto gegenMachen = [&] {
+        if (!gegen) {
             gegen = new Gegen(raum, desktop, &editor);
+            QObject::connect(gegen, &Gegen::skriptGeschrieben, &dienst,
+                             &Pruefdienst::dateiGeaendert);
+        }
         gegen->skriptEditorZeigen = editor.skriptEditorZeigen;
+    };
+    editor.gegenstaendeZeigen = [&] {
+        gegenMachen();
         gegen->zeigen();
+    };
+    editor.itemSkriptOeffnen = [&](const QString& pfad, qint32 zeile) {
+        gegenMachen();
+        gegen->skriptBearbeiten(pfad, ItemSkript::aktionVon(pfad), zeile);
+    };
+    // "Spiel prüfen" stays open beside the main window.
+    SpielPruefen* spielPruefen = nullptr;
+    editor.spielPruefenZeigen = [&] {
+        if (!spielPruefen) {
+            spielPruefen = new SpielPruefen(dienst, &editor);
+            spielPruefen->stelleOeffnen = [&editor](const SkriptStelle& stelle) {
+                editor.stelleOeffnen(stelle);
+            };
+        }
+        spielPruefen->zeigen();
     };
     editor.toolZeigen = [&] {
         if (!tool)
@@ -75,6 +127,7 @@ int main(int argc, char* argv[])
         tool->zeigen();
     };
     editor.show();
+    dienst.lesen();
     editor.befehle().wiederherstellen();
     if (!raumDatei.isEmpty())
         editor.befehle().oeffnen(raumDatei);

@@ -46,7 +46,8 @@ int main(int argc, char** argv)
             } else {
                 const QPoint zelle(wuerfel(64) * 10 + 5, wuerfel(48) * 10 + 5);
                 QTest::mouseClick(editor.windowHandle(),
-                                  wuerfel(2) ? Qt::LeftButton : Qt::RightButton, {}, zelle);
+                                  wuerfel(2) ? Qt::LeftButton : Qt::RightButton, {},
+                                  editor.centralWidget()->mapTo(&editor, zelle));
             }
         }
         QElapsedTimer jetzt;

@@ -97,10 +97,10 @@ private:
     void drag(Qt::MouseButton knopf, std::initializer_list<QPoint> punkte)
     {
         QWindow* w = editor->windowHandle();
-        QTest::mousePress(w, knopf, {}, *punkte.begin());
+        QTest::mousePress(w, knopf, {}, imFenster(*punkte.begin()));
         for (auto p = punkte.begin() + 1; p != punkte.end(); ++p)
-            QTest::mouseMove(w, *p);
-        QTest::mouseRelease(w, knopf, {}, *(punkte.end() - 1));
+            QTest::mouseMove(w, imFenster(*p));
+        QTest::mouseRelease(w, knopf, {}, imFenster(*(punkte.end() - 1)));
     }
     // The stroked hotspot has the cells of `soll`, and what the strokes drew is what a full
     // redraw from the room draws.
@@ -172,16 +172,16 @@ private Q_SLOTS:
         soll.Feld[3][2] = soll.Feld[4][2] = soll.Feld[7][2] = true;
         zellenWie(soll);
         drag(Qt::LeftButton, {zelle(4, 2), zelle(5, 2), zelle(6, 2), zelle(7, 2)});
-        QTest::mouseDClick(w, Qt::LeftButton, {}, zelle(3, 2));
+        QTest::mouseDClick(w, Qt::LeftButton, {}, imFenster(zelle(3, 2)));
         soll.Feld[4][2] = soll.Feld[5][2] = soll.Feld[7][2] = false;
         zellenWie(soll);
 
         // Right: the band follows the pointer, the rectangle toggles at release.
-        QTest::mousePress(w, Qt::RightButton, {}, zelle(5, 5));
-        QTest::mouseMove(w, zelle(2, 8));
+        QTest::mousePress(w, Qt::RightButton, {}, imFenster(zelle(5, 5)));
+        QTest::mouseMove(w, imFenster(zelle(2, 8)));
         for (QPoint p : {QPoint(20, 50), QPoint(59, 89), QPoint(20, 70), QPoint(55, 55)})
             QCOMPARE(canvas()->bild().pixel(p) == bild.pixel(p), p == QPoint(55, 55));
-        QTest::mouseRelease(w, Qt::RightButton, {}, zelle(2, 8));
+        QTest::mouseRelease(w, Qt::RightButton, {}, imFenster(zelle(2, 8)));
         drag(Qt::RightButton, {zelle(3, 6), zelle(6, 9)}); // the other way, over set cells
         drag(Qt::RightButton, {zelle(10, 10)});
         for (int x = 2; x <= 6; ++x)
@@ -213,18 +213,18 @@ private Q_SLOTS:
 
         // A redraw in the middle of a stroke ends it, band and all.
         const HotSpot vorher = spot(1);
-        QTest::mousePress(w, Qt::RightButton, {}, zelle(20, 20));
-        QTest::mouseMove(w, zelle(25, 25));
+        QTest::mousePress(w, Qt::RightButton, {}, imFenster(zelle(20, 20)));
+        QTest::mouseMove(w, imFenster(zelle(25, 25)));
         canvas()->BildAufbau();
-        QTest::mouseMove(w, zelle(26, 26));
-        QTest::mouseRelease(w, Qt::RightButton, {}, zelle(26, 26));
+        QTest::mouseMove(w, imFenster(zelle(26, 26)));
+        QTest::mouseRelease(w, Qt::RightButton, {}, imFenster(zelle(26, 26)));
         zellenWie(vorher);
     }
 
     void theOverviewTintsMarksAndNamesEveryHotspotOverThePictureOnly()
     {
         auto* taste = control<QAction>("HotSpotsZeigen", editor.get());
-        QCOMPARE(taste->text(), QString("HotSpots zeigen"));
+        QCOMPARE(taste->text(), QString("&HotSpots zeigen"));
         QCOMPARE(taste->shortcut(), QKeySequence("Ctrl+H"));
         QVERIFY(canvas()->toolTip().contains("Strg+H"));
 

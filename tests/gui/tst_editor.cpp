@@ -45,8 +45,12 @@ private Q_SLOTS:
     void startsEmptyWithTheLaidOutControls()
     {
         QCOMPARE(titel(), QString("Editor"));
-        QVERIFY(editor->minimumSize() == QSize(748, 484) &&
-                editor->maximumSize() == QSize(748, 484));
+        // The laid out area lies right below the menu bar, and the window holds nothing else.
+        const QWidget* flaeche = editor->centralWidget();
+        QCOMPARE(flaeche->size(), QSize(748, 484));
+        QCOMPARE(flaeche->y(), editor->menuBar()->geometry().bottom() + 1);
+        QCOMPARE(editor->size(), QSize(748, flaeche->y() + 484));
+        QCOMPARE(editor->minimumSize(), editor->maximumSize());
         const std::tuple<const char*, const char*, QRect> knoepfe[] = {
             {"Command9", "Gegenstände", {640, 296, 105, 17}},
             {"Command2", "Startskript", {640, 320, 105, 17}},
@@ -325,11 +329,12 @@ private Q_SLOTS:
         int geoeffnet = 0;
         editor->toolZeigen = [&] { ++geoeffnet; };
         // Between the panel's name and its first check box; between "Bild Laden" and "Neu".
-        const QPoint imPanel = panel()->mapTo(editor.get(), QPoint(50, 21)), frei(690, 404);
-        QVERIFY(editor->childAt(imPanel) == panel() && !editor->childAt(frei));
-        QTest::mouseDClick(editor->windowHandle(), Qt::LeftButton, {}, imPanel);
+        const QWidget* flaeche = editor->centralWidget();
+        const QPoint imPanel = panel()->mapTo(flaeche, QPoint(50, 21)), frei(690, 404);
+        QVERIFY(flaeche->childAt(imPanel) == panel() && !flaeche->childAt(frei));
+        QTest::mouseDClick(editor->windowHandle(), Qt::LeftButton, {}, imFenster(imPanel));
         QCOMPARE(geoeffnet, 0);
-        QTest::mouseDClick(editor->windowHandle(), Qt::LeftButton, {}, frei);
+        QTest::mouseDClick(editor->windowHandle(), Qt::LeftButton, {}, imFenster(frei));
         QCOMPARE(geoeffnet, 1);
     }
 };

@@ -43,9 +43,9 @@ private Q_SLOTS:
         // Every kind of change marks the room in the history's property test. Looking does
         // not: selecting, a script editor closed unchanged, "Testen", a stroke with nothing
         // selected.
-        QTest::mouseClick(editor->windowHandle(), Qt::LeftButton, {}, {35, 35});
+        QTest::mouseClick(editor->windowHandle(), Qt::LeftButton, {}, imFenster({35, 35}));
         clickRow(list(), 1);
-        editor->skriptEditorZeigen = [&] {};
+        editor->skriptEditorZeigen = [&](auto&&...) {};
         click("Command1_1");
         clickWith("Command12", raeume("r.lsd"));
         QVERIFY(!geaendert());
@@ -78,6 +78,12 @@ private Q_SLOTS:
                 starten();
                 beispielLaden();
                 QVERIFY(spiel->raum("anderer.lsd", {}));
+                if (antwort == SpeichernAbgebrochen) {
+                    // Changed by somebody else: the save asks, and No keeps that file.
+                    Module1 fremd;
+                    fremd.setHintergrund("a.bmp");
+                    QVERIFY(spiel->raum("r.lsd", fremd));
+                }
                 const QByteArray vorher = spiel->inhalt("rooms/r.lsd");
                 click("Command3");
                 const int dialoge = desktop->dialogs.size();
@@ -86,10 +92,9 @@ private Q_SLOTS:
                 desktop->answer(antwort == Abbrechen   ? QMessageBox::Cancel
                                 : antwort == Verwerfen ? QMessageBox::Discard
                                                        : QMessageBox::Save);
-                if (antwort == Speichern)
-                    desktop->answer(raeume("r.lsd"), QMessageBox::Ok);
+                // "Speichern" writes the room's file straight away, without a box.
                 if (antwort == SpeichernAbgebrochen)
-                    desktop->answer(QString());
+                    desktop->answer(QMessageBox::No);
                 const bool weiter = antwort == Verwerfen || antwort == Speichern;
                 if (weiter && a == "Laden")
                     desktop->answer(raeume("anderer.lsd"));
@@ -100,7 +105,7 @@ private Q_SLOTS:
                     click(a == "Laden" ? "Command4" : a == "Neu" ? "Command6" : "Command12");
                 const bool ersetzt = a == "Laden" || a == "Neu";
                 const int n = desktop->messages.size();
-                QCOMPARE(desktop->messages[n - 1 - (antwort == Speichern)].text,
+                QCOMPARE(desktop->messages[n - 1 - (antwort == SpeichernAbgebrochen)].text,
                          "Der Raum „r.lsd“ wurde geändert. Sollen die Änderungen gespeichert "
                          "werden?");
                 QVERIFY2(desktop->answers.empty(), qPrintable(fall));
@@ -117,7 +122,7 @@ private Q_SLOTS:
                 if (a == "Testen")
                     QCOMPARE(desktop->starts.size(), weiter ? 1 : 0);
                 QCOMPARE(desktop->dialogs.size() - dialoge,
-                         (a == "Testen") + (antwort >= Speichern) + (weiter && a == "Laden"));
+                         (a == "Testen") + (weiter && a == "Laden"));
             }
         }
         // A room never saved is the new room; a room not changed asks nothing on closing.
@@ -126,6 +131,14 @@ private Q_SLOTS:
         click("Command3");
         clickWith("Command6", QMessageBox::Cancel);
         frageIst("Der neue Raum");
+        // Having no file yet, it is saved as "Speichern unter" saves it.
+        clickWith("Command6", QMessageBox::Save, raeume("neu.lsd"), QMessageBox::Ok);
+        QCOMPARE(desktop->dialogs.last(), "Speichern | Datei speichern | HotSpot-Dateien|*.lsd | " +
+                                              m->AppPfad + "rooms | ");
+        QVERIFY(desktop->messages.last().text.endsWith("neu.lsd gespeichert!"));
+        QVERIFY(spiel->inhalt("rooms/neu.lsd").contains("\"Noname0\""));
+        QCOMPARE(m->HotSpotMax, -1);
+        click("Command3");
         clickWith("Command6", QMessageBox::Discard);
         QVERIFY(editor->close());
     }

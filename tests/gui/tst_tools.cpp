@@ -50,7 +50,7 @@ private Q_SLOTS:
         Gegen gegen(*m, *desktop);
         fenster = &gegen;
         Skript gesehen, neu = skriptAus({{2, " Ein Tor, alt "}, {9, ""}});
-        gegen.skriptEditorZeigen = [&] {
+        gegen.skriptEditorZeigen = [&](auto&&...) {
             gesehen = m->AktSkript;
             if (neu.MaxZeile >= 0)
                 m->AktSkript = std::exchange(neu, Skript());
@@ -106,7 +106,7 @@ private Q_SLOTS:
         QVERIFY(spiel->datei("items/Tuer.bmp"));
         QVERIFY(spiel->datei("items/Tuer0.skp", "1\r\n2\r\n\"Hallo\"\r\nx\r\n"));
         int geoeffnet = 0;
-        gegen.skriptEditorZeigen = [&] {
+        gegen.skriptEditorZeigen = [&](auto&&...) {
             ++geoeffnet;
             QCOMPARE(m->AktSkript, skriptAus({{2, "Hallo"}}));
         };
@@ -124,7 +124,7 @@ private Q_SLOTS:
         QCOMPARE(spiel->inhalt("items/Tuer0.skp"), QByteArray("0\r\n2\r\n\"Hallo\"\r\n"));
 #ifdef Q_OS_UNIX
         // A write that fails keeps the old file; the author may try again.
-        gegen.skriptEditorZeigen = [&] { m->AktSkript.zeilenAnlegen(2000); };
+        gegen.skriptEditorZeigen = [&](auto&&...) { m->AktSkript.zeilenAnlegen(2000); };
         clickOnFullDisk(4096, "Command1_0", QMessageBox::Yes, QMessageBox::No);
         QVERIFY(desktop->messages.last().text.contains("konnte nicht gespeichert werden"));
         QCOMPARE(desktop->messages.last().defaultButton, QMessageBox::Yes);
@@ -151,7 +151,7 @@ private Q_SLOTS:
         fenster = &gegen;
         gegen.laden();
         bool geoeffnet = false;
-        gegen.skriptEditorZeigen = [&] { geoeffnet = true; };
+        gegen.skriptEditorZeigen = [&](auto&&...) { geoeffnet = true; };
         // Up to the last closing quote every cut is incomplete: the author is asked, says
         // No, and the file stays as it is.
         for (qsizetype n = 0; n < ganz.size() - 2; ++n) {

@@ -50,6 +50,9 @@ struct EditorImTest
         QVERIFY(canvas->BildAufbau());
         QCOMPARE(canvas->bild(), vorher);
     }
+    /// A point of the 748 × 484 area below the menu bar in the window's coordinates, which
+    /// QTest's mouse functions on the window take.
+    QPoint imFenster(QPoint p) const { return editor->centralWidget()->mapTo(editor.get(), p); }
     /// The title as the window shows it, with the change mark.
     QString titel() const { return editor->windowHandle()->title(); }
     bool geaendert() const { return titel().endsWith('*'); }

@@ -128,8 +128,12 @@ Befund befundAus(const Spielpruefung& spiel, const Module1& m)
             if (pfad.isEmpty())
                 continue;
             const QString stelle = stelleText(r, d->hotSpotNamen, d->raum);
-            ziel.append(
-                {pfad, d->datei + QStringLiteral(", ") + stelle, d->datei, r.dateiZeile, stelle});
+            std::optional<SkriptStelle> skriptStelle;
+            const int skript = r.zeile < 0 ? -1 : d->skriptBei(r.ort);
+            if (skript >= 0 && r.zeile <= d->skripte[skript].skript.MaxZeile)
+                skriptStelle = d->stelle(skript, r.zeile);
+            ziel.append({pfad, d->datei + QStringLiteral(", ") + stelle, d->datei, r.dateiZeile,
+                         stelle, skriptStelle});
         }
     }
     befund.fehlend += inItemSkripten;

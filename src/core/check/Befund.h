@@ -1,5 +1,9 @@
 #pragma once
 
+#include "SpielDatei.h"
+
+#include <optional>
+
 #include <QString>
 #include <QStringList>
 #include <QVector>
@@ -34,6 +38,8 @@ struct Befund
         QString datei;
         int dateiZeile = 0;
         QString stelle;
+        /// The script line that names it, when one does and the file holds it whole.
+        std::optional<SkriptStelle> skriptStelle;
     };
     QVector<Fehlend> fehlend;
 

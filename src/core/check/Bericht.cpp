@@ -1,5 +1,9 @@
 #include "Bericht.h"
 
+#include <QDir>
+#include <QHash>
+#include <algorithm>
+
 namespace Bericht {
 namespace {
 
@@ -48,36 +52,86 @@ QString skriptText(const QVector<SkriptFehler>& fehler, const QVector<SpielHinwe
     return text;
 }
 
+QVector<Eintrag> eintraege(const Befund& befund, const QVector<SkriptFehler>& fehler,
+                           const QVector<SpielHinweis>& hinweise)
+{
+    using Art = Eintrag::Art;
+    QVector<Eintrag> liste;
+    const auto eintrag = [&liste](Art art, const QString& datei, int dateiZeile,
+                                  const QString& text, const QString& wo = {}) -> Eintrag& {
+        liste.append({art, datei, dateiZeile, text, wo, false, {}});
+        return liste.last();
+    };
+    const auto anStelle = [](Eintrag& e, const SkriptStelle& s) {
+        e.zeile = true;
+        e.stelle = s;
+    };
+    for (const QString& bild : befund.unbenutzteBilder)
+        eintrag(Art::Hinweis, bild, 0,
+                QStringLiteral("Kein Raum und kein Gegenstandsskript benutzt dieses Bild"));
+    for (const QString& klang : befund.unbenutzteKlaenge)
+        eintrag(Art::Hinweis, klang, 0,
+                QStringLiteral("Kein Raum und kein Gegenstandsskript benutzt diesen Klang"));
+    for (const auto* dateien : {&befund.raeume, &befund.itemSkripte}) {
+        for (const Befund::Unlesbar& d : *dateien)
+            eintrag(Art::Fehler, d.datei, d.zeile,
+                    d.zeile == 0 ? QStringLiteral("Die Datei kann nicht geöffnet werden")
+                                 : QStringLiteral("Hier bricht das Lesen ab"));
+    }
+    for (const Befund::Fehlend& f : befund.fehlend) {
+        Eintrag& e = eintrag(
+            Art::Fehler, f.datei, f.dateiZeile,
+            QStringLiteral("Die Datei ") + f.pfad + QStringLiteral(" gibt es nicht"), f.stelle);
+        if (f.skriptStelle)
+            anStelle(e, *f.skriptStelle);
+    }
+    for (const SkriptFehler& f : fehler)
+        anStelle(eintrag(Art::Fehler, f.stelle.datei, f.stelle.dateiZeile, f.text, wo(f.stelle)),
+                 f.stelle);
+    for (const SpielHinweis& h : hinweise) {
+        if (h.stellen.isEmpty())
+            eintrag(Art::Warnung, h.datei, 0, h.text);
+        for (const SkriptStelle& s : h.stellen)
+            anStelle(eintrag(Art::Warnung, s.datei, s.dateiZeile, h.text, wo(s)), s);
+    }
+    return liste;
+}
+
+QVector<Gruppe> nachDateien(const QVector<Eintrag>& eintraege)
+{
+    QHash<QString, qsizetype> platz;
+    QVector<Gruppe> gruppen;
+    for (const Eintrag& e : eintraege) {
+        auto p = platz.constFind(e.datei);
+        if (p == platz.cend()) {
+            p = platz.insert(e.datei, gruppen.size());
+            gruppen.append({e.datei, {}});
+        }
+        gruppen[*p].eintraege.append(e);
+    }
+    const auto rang = [](const QString& datei) {
+        const QString ordner = QDir::fromNativeSeparators(datei).section(QLatin1Char('/'), 0, 0);
+        return ordner == QLatin1String("rooms") ? 0 : ordner == QLatin1String("items") ? 1 : 2;
+    };
+    std::stable_sort(gruppen.begin(), gruppen.end(), [&rang](const Gruppe& a, const Gruppe& b) {
+        const int ra = rang(a.datei), rb = rang(b.datei);
+        if (ra != rb)
+            return ra < rb;
+        const int c = a.datei.compare(b.datei, Qt::CaseInsensitive);
+        return c != 0 ? c < 0 : a.datei < b.datei;
+    });
+    return gruppen;
+}
+
 QString gccText(const Befund& befund, const QVector<SkriptFehler>& fehler,
                 const QVector<SpielHinweis>& hinweise)
 {
+    static const char* const arten[] = {"Fehler", "Warnung", "Hinweis"};
     QString text;
-    for (const QString& bild : befund.unbenutzteBilder)
-        text += gcc(bild, 0, "Hinweis",
-                    QStringLiteral("Kein Raum und kein Gegenstandsskript benutzt dieses Bild"));
-    for (const QString& klang : befund.unbenutzteKlaenge)
-        text += gcc(klang, 0, "Hinweis",
-                    QStringLiteral("Kein Raum und kein Gegenstandsskript benutzt diesen Klang"));
-    for (const auto* dateien : {&befund.raeume, &befund.itemSkripte}) {
-        for (const Befund::Unlesbar& d : *dateien)
-            text += gcc(d.datei, d.zeile, "Fehler",
-                        d.zeile == 0 ? QStringLiteral("Die Datei kann nicht geöffnet werden")
-                                     : QStringLiteral("Hier bricht das Lesen ab"));
-    }
-    for (const Befund::Fehlend& f : befund.fehlend)
-        text += gcc(f.datei, f.dateiZeile, "Fehler",
-                    QStringLiteral("Die Datei ") + f.pfad + QStringLiteral(" gibt es nicht (") +
-                        f.stelle + QLatin1Char(')'));
-    for (const SkriptFehler& f : fehler)
-        text += gcc(f.stelle.datei, f.stelle.dateiZeile, "Fehler",
-                    f.text + QStringLiteral(" (") + wo(f.stelle) + QLatin1Char(')'));
-    for (const SpielHinweis& h : hinweise) {
-        if (h.stellen.isEmpty())
-            text += gcc(h.datei, 0, "Warnung", h.text);
-        for (const SkriptStelle& s : h.stellen)
-            text += gcc(s.datei, s.dateiZeile, "Warnung",
-                        h.text + QStringLiteral(" (") + wo(s) + QLatin1Char(')'));
-    }
+    for (const Eintrag& e : eintraege(befund, fehler, hinweise))
+        text +=
+            gcc(e.datei, e.dateiZeile, arten[int(e.art)],
+                e.wo.isEmpty() ? e.text : e.text + QStringLiteral(" (") + e.wo + QLatin1Char(')'));
     return text;
 }
 

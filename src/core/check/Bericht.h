@@ -10,6 +10,44 @@
 /// use.
 namespace Bericht {
 
+/// One finding of the report, as a window lists it.
+struct Eintrag
+{
+    enum class Art
+    {
+        /// Counts for the check's result.
+        Fehler,
+        /// A hint.
+        Warnung,
+        /// An unused picture or sound.
+        Hinweis
+    };
+    Art art = Art::Fehler;
+    /// The file it concerns, relative to the game folder, and the file's line (0: none).
+    QString datei;
+    int dateiZeile = 0;
+    QString text;
+    /// Where, in words: "Startskript, Zeile 3: "IF x"", or empty.
+    QString wo;
+    /// A script line it is about: the file, script, line and the line's text.
+    bool zeile = false;
+    SkriptStelle stelle;
+};
+
+/// Every finding in the order gccText prints them.
+QVector<Eintrag> eintraege(const Befund& befund, const QVector<SkriptFehler>& fehler,
+                           const QVector<SpielHinweis>& hinweise);
+
+/// The findings of one file.
+struct Gruppe
+{
+    QString datei;
+    QVector<Eintrag> eintraege;
+};
+/// The findings by file, each file's in the report's order: rooms, item scripts, the other
+/// files, each by name.
+QVector<Gruppe> nachDateien(const QVector<Eintrag>& eintraege);
+
 /// The groups "Fehler in Skripten" and "Hinweise", each only when it holds something, so
 /// that the report of a game without them stays as befundText alone.
 QString skriptText(const QVector<SkriptFehler>& fehler, const QVector<SpielHinweis>& hinweise);

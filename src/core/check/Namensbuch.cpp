@@ -17,6 +17,20 @@ int stelle(Namensbuch::Art art)
     return Namensbuch::istFlag(art) ? int(art) : int(art) - 3;
 }
 
+// FNV-1a over the spelling, leaving out the letter at `ohne` (none: -1). Thousands of names
+// get a dozen of these each: no text is made for them.
+quint64 schreibHash(QStringView s, qsizetype ohne = -1)
+{
+    quint64 h = 14695981039346656037ull;
+    for (qsizetype i = 0; i < s.size(); ++i) {
+        if (i == ohne)
+            continue;
+        h ^= s[i].unicode();
+        h *= 1099511628211ull;
+    }
+    return h;
+}
+
 } // namespace
 
 QString Namensbuch::schluessel(const QString& name)
@@ -61,14 +75,15 @@ void Namensbuch::zaehlen(Art art, const QString& name, int anzahl)
         eintrag = n.zaehler.insert(name, {});
         if (neu) {
             const QString s = schluessel(name);
-            n.gleich[s].append(name);
+            const quint64 h = schreibHash(s);
+            n.gleich.insert(h, name);
             if (s.size() >= kuerzesterVertippter) {
-                n.ohneEinen[s].append(name);
+                n.ohneEinen.insert(h, name);
                 for (qsizetype i = 0; i < s.size(); ++i) {
                     // Two like letters give one key once.
                     if (i > 0 && s[i] == s[i - 1])
                         continue;
-                    n.ohneEinen[QString(s).remove(i, 1)].append(name);
+                    n.ohneEinen.insert(schreibHash(s, i), name);
                 }
             }
         }
@@ -84,15 +99,22 @@ int Namensbuch::anzahl(Art art, const QString& name) const
     return hier + (basis ? basis->anzahl(art, name) : 0);
 }
 
-void Namensbuch::kandidaten(bool flag, const QString& s, QVector<QString>& gleich,
+void Namensbuch::kandidaten(bool flag, QStringView s, QVector<QString>& gleich,
                             QVector<QString>& vertippt) const
 {
     const Namen& n = namen(flag);
-    gleich += n.gleich.value(s);
+    const auto sammeln = [](const QMultiHash<quint64, QString>& namen, quint64 h,
+                            QVector<QString>& ziel) {
+        const auto [anfang, ende] = namen.equal_range(h);
+        for (auto it = anfang; it != ende; ++it)
+            ziel.append(*it);
+    };
+    const quint64 h = schreibHash(s);
+    sammeln(n.gleich, h, gleich);
     if (s.size() >= kuerzesterVertippter) {
-        vertippt += n.ohneEinen.value(s);
+        sammeln(n.ohneEinen, h, vertippt);
         for (qsizetype i = 0; i < s.size(); ++i)
-            vertippt += n.ohneEinen.value(QString(s).remove(i, 1));
+            sammeln(n.ohneEinen, schreibHash(s, i), vertippt);
     }
     if (basis)
         basis->kandidaten(flag, s, gleich, vertippt);
@@ -108,7 +130,9 @@ QString Namensbuch::aehnlich(Art art, const QString& name, bool& gleicheSchreibw
         for (const QString& n : liste) {
             if (n == name || (treffer && !(n < *treffer)) || anzahl(art, n) <= 0)
                 continue;
-            if (nurVertippt && !vertippt(s, schluessel(n)))
+            // Hashes that collide bring names of other spellings.
+            const QString sn = schluessel(n);
+            if (nurVertippt ? !vertippt(s, sn) : sn != s)
                 continue;
             treffer = &n;
         }

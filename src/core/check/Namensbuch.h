@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QHash>
+#include <QMultiHash>
 #include <QString>
 #include <QVector>
 #include <array>
@@ -54,11 +55,11 @@ private:
     struct Namen
     {
         QHash<QString, Zaehler> zaehler;
-        /// Spelling to the names of that spelling.
-        QHash<QString, QVector<QString>> gleich;
-        /// Spelling, and each spelling with one letter left out, to the names of it: two
+        /// By the hash of their spelling. Hashes may collide: a candidate found is checked.
+        QMultiHash<quint64, QString> gleich;
+        /// By the hash of their spelling, and of each spelling with one letter left out: two
         /// spellings one slip apart share one of these.
-        QHash<QString, QVector<QString>> ohneEinen;
+        QMultiHash<quint64, QString> ohneEinen;
     };
 
     const Namen& namen(bool flag) const { return flag ? flags : gegenstaende; }
@@ -66,7 +67,7 @@ private:
     /// The first name in code order, other than `name` and used as `art`, that differs from
     /// it only in case and spaces (`gleicheSchreibweise`), else by one slip; null when none.
     QString aehnlich(Art art, const QString& name, bool& gleicheSchreibweise) const;
-    void kandidaten(bool flag, const QString& schluessel, QVector<QString>& gleich,
+    void kandidaten(bool flag, QStringView schluessel, QVector<QString>& gleich,
                     QVector<QString>& vertippt) const;
 
     const Namensbuch* basis;

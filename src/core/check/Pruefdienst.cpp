@@ -17,12 +17,13 @@ Pruefdienst::~Pruefdienst()
         leser.join();
 }
 
-void Pruefdienst::lesen()
+void Pruefdienst::lesen(int threads)
 {
     if (leser.joinable())
         return;
-    leser = std::thread([this] {
-        auto spiel = std::make_shared<Spielpruefung>(SpielLeser::spielLesen(pfade, &abbrechen));
+    leser = std::thread([this, threads] {
+        auto spiel =
+            std::make_shared<Spielpruefung>(SpielLeser::spielLesen(pfade, &abbrechen, threads));
         if (abbrechen)
             return;
         // Delivered on the window's thread; dropped there when this is gone by then.

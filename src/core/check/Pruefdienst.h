@@ -23,8 +23,8 @@ public:
     /// A read still going on is stopped; that takes no longer than a file or two.
     ~Pruefdienst() override;
 
-    /// Begins the first read.
-    void lesen();
+    /// Begins the first read, on `threads` threads (0: one per core).
+    void lesen(int threads = 0);
     /// The game has been read.
     bool bereit() const { return istBereit; }
     /// The game as known.

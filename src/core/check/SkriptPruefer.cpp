@@ -29,6 +29,12 @@ void SkriptPruefer::umfeld(const Herkunft& h, const Module1& raum, const QString
     herkunft = h;
     eigen.reset();
     umgebung.reset();
+    for (int art = 0; art < 2; ++art) {
+        gezaehlt[art].clear();
+        hinweisVon[art].clear();
+        namenZeilen[art].clear();
+    }
+    zeilen.clear();
     hotSpots.clear();
     hotSpotsBekannt = h.imRaum || spiel;
     if (h.imRaum) {
@@ -53,6 +59,7 @@ void SkriptPruefer::umfeld(const Herkunft& h, const Module1& raum, const QString
         if (const auto alt = spiel->datei(h.datei))
             alt->zaehlen(*umgebung, -1);
     }
+    eigen = std::make_unique<Namensbuch>(umgebung.get());
 }
 
 SkriptPruefer::Name SkriptPruefer::nameDerZeile(qint32 befehl, const QString& parameter)
@@ -74,32 +81,82 @@ QString SkriptPruefer::eigenerFehler(qint32 befehl, const QString& parameter) co
 
 void SkriptPruefer::mehrzeiligPruefen(const Skript& skript)
 {
-    for (Zeile& z : zeilen)
+    for (Zeile& z : zeilen) {
         z.mehrzeilig.clear();
+        z.alleAlt = true;
+    }
     for (SkriptRegeln::Verstoss& v : SkriptRegeln::mehrzeilig(skript))
         zeilen[v.zeile].mehrzeilig.append(std::move(v.text));
 }
+
+namespace {
+
+int artDesNamens(Namensbuch::Art art)
+{
+    return Namensbuch::istFlag(art) ? 0 : 1;
+}
+
+int stelleDerArt(Namensbuch::Art art)
+{
+    return Namensbuch::istFlag(art) ? int(art) : int(art) - 3;
+}
+
+Namensbuch::Art artAn(int art, int stelle)
+{
+    return Namensbuch::Art(art * 3 + stelle);
+}
+
+/// So many changed names and more, and every hint is worked out again: cheaper than finding
+/// the names like each.
+constexpr qsizetype vieleNamen = 64;
+
+} // namespace
 
 void SkriptPruefer::pruefen(const Skript& skript)
 {
     zeilen = QVector<Zeile>(qMax(skript.MaxZeile + 1, 0));
     mehrzeiligPruefen(skript);
+    QHash<QString, Zaehlung> neu[2];
     for (QHash<QString, QVector<qint32>>& namen : namenZeilen)
         namen.clear();
-    eigen = umgebung ? std::make_unique<Namensbuch>(umgebung.get()) : nullptr;
     for (qint32 i = 0; i <= skript.MaxZeile; ++i) {
         zeilen[i].eigener = eigenerFehler(skript.Befehl[i], skript.Parameter[i]);
         const Name n = nameDerZeile(skript.Befehl[i], skript.Parameter[i]);
         if (!n.da)
             continue;
-        namenZeilen[Namensbuch::istFlag(n.art) ? 0 : 1][n.name].append(i);
-        if (eigen)
-            eigen->zaehlen(n.art, n.name);
+        const int art = artDesNamens(n.art);
+        namenZeilen[art][n.name].append(i);
+        ++neu[art][n.name][stelleDerArt(n.art)];
     }
-    for (const bool flag : {true, false})
-        hinweisePruefen(flag, namenZeilen[flag ? 0 : 1].keys());
-    for (qint32 i = 0; i < zeilen.size(); ++i)
-        zusammenstellen(i);
+    for (int art = 0; art < 2; ++art) {
+        // What the script uses now takes the place of what it used at the last check.
+        QSet<QString> geaendert;
+        for (auto it = neu[art].cbegin(); it != neu[art].cend(); ++it) {
+            if (gezaehlt[art].value(it.key()) != it.value())
+                geaendert.insert(it.key());
+        }
+        for (auto it = gezaehlt[art].cbegin(); it != gezaehlt[art].cend(); ++it) {
+            if (!neu[art].contains(it.key()))
+                geaendert.insert(it.key());
+        }
+        if (eigen) {
+            for (const QString& name : std::as_const(geaendert)) {
+                const Zaehlung alt = gezaehlt[art].value(name);
+                const Zaehlung jetzt = neu[art].value(name);
+                for (int k = 0; k < 3; ++k) {
+                    if (jetzt[k] != alt[k])
+                        eigen->zaehlen(artAn(art, k), name, jetzt[k] - alt[k]);
+                }
+            }
+        }
+        gezaehlt[art] = std::move(neu[art]);
+        hinweiseNachfuehren(art, geaendert);
+        for (auto it = namenZeilen[art].cbegin(); it != namenZeilen[art].cend(); ++it) {
+            const QString hinweis = hinweisVon[art].value(it.key());
+            for (const qint32 i : it.value())
+                zeilen[i].hinweis = hinweis;
+        }
+    }
     zaehlen();
 }
 
@@ -112,89 +169,93 @@ void SkriptPruefer::parameterGeaendert(const Skript& skript, qint32 zeile, const
     if (code == Befehlstabelle::Label || code == Befehlstabelle::Jump) {
         // Labels and jumps are checked against each other.
         mehrzeiligPruefen(skript);
-        for (qint32 i = 0; i < zeilen.size(); ++i)
-            zusammenstellen(i);
+        for (Zeile& z : zeilen)
+            z.alleAlt = true;
         zaehlen();
         return;
     }
     zeilen[zeile].eigener = eigenerFehler(code, neu);
-    QSet<qint32> geaendert{zeile};
+    zeilen[zeile].alleAlt = true;
     const Name vorher = nameDerZeile(code, alt);
     const Name nachher = nameDerZeile(code, neu);
     if ((vorher.da || nachher.da) && (vorher.da != nachher.da || vorher.name != nachher.name)) {
         // One command names one kind of name.
-        const bool flag = Namensbuch::istFlag(vorher.da ? vorher.art : nachher.art);
-        QHash<QString, QVector<qint32>>& namen = namenZeilen[flag ? 0 : 1];
-        QStringList betroffen;
+        const int art = artDesNamens(vorher.da ? vorher.art : nachher.art);
+        QHash<QString, QVector<qint32>>& namen = namenZeilen[art];
+        QSet<QString> geaendert;
         if (vorher.da) {
             QVector<qint32>& liste = namen[vorher.name];
             liste.removeOne(zeile);
-            if (liste.isEmpty())
+            Zaehlung& z = gezaehlt[art][vorher.name];
+            --z[stelleDerArt(vorher.art)];
+            if (liste.isEmpty()) {
                 namen.remove(vorher.name);
+                gezaehlt[art].remove(vorher.name);
+            }
             if (eigen)
                 eigen->zaehlen(vorher.art, vorher.name, -1);
             zeilen[zeile].hinweis.clear();
-            betroffen << vorher.name;
+            geaendert.insert(vorher.name);
         }
         if (nachher.da) {
             namen[nachher.name].append(zeile);
+            ++gezaehlt[art][nachher.name][stelleDerArt(nachher.art)];
             if (eigen)
                 eigen->zaehlen(nachher.art, nachher.name, 1);
-            betroffen << nachher.name;
+            geaendert.insert(nachher.name);
         }
-        if (eigen) {
-            // A hint names a like name that is used: the hints of names like these two
-            // change with them.
-            QStringList schluessel;
-            for (const QString& b : std::as_const(betroffen))
-                schluessel << Namensbuch::schluessel(b);
-            for (auto it = namen.cbegin(); it != namen.cend(); ++it) {
-                if (betroffen.contains(it.key()))
-                    continue;
-                const QString s = Namensbuch::schluessel(it.key());
-                for (const QString& b : std::as_const(schluessel)) {
-                    if (s == b || Namensbuch::vertippt(s, b)) {
-                        betroffen << it.key();
-                        break;
-                    }
-                }
-            }
-            hinweisePruefen(flag, betroffen);
-            for (const QString& b : std::as_const(betroffen))
-                for (const qint32 i : namen.value(b))
-                    geaendert.insert(i);
-        }
+        hinweiseNachfuehren(art, geaendert);
     }
-    for (const qint32 i : std::as_const(geaendert))
-        zusammenstellen(i);
     zaehlen();
 }
 
-void SkriptPruefer::hinweisePruefen(bool flag, const QStringList& namen)
+void SkriptPruefer::hinweiseNachfuehren(int art, const QSet<QString>& geaendert)
 {
-    if (!eigen)
-        return;
-    const QHash<QString, QVector<qint32>>& liste = namenZeilen[flag ? 0 : 1];
-    for (const QString& name : namen) {
-        const auto zeilenDesNamens = liste.constFind(name);
-        if (zeilenDesNamens == liste.cend())
-            continue;
-        const QString text = eigen->hinweis(flag, name);
-        for (const qint32 i : *zeilenDesNamens)
-            zeilen[i].hinweis = text;
+    const QHash<QString, QVector<qint32>>& namen = namenZeilen[art];
+    for (const QString& name : geaendert) {
+        if (!namen.contains(name))
+            hinweisVon[art].remove(name);
     }
-}
-
-void SkriptPruefer::zusammenstellen(qint32 zeile)
-{
-    Zeile& z = zeilen[zeile];
-    z.alle.clear();
-    for (const QString& text : std::as_const(z.mehrzeilig))
-        z.alle.append({true, text});
-    if (!z.eigener.isNull())
-        z.alle.append({true, z.eigener});
-    if (!z.hinweis.isNull())
-        z.alle.append({false, z.hinweis});
+    if (!eigen || geaendert.isEmpty())
+        return;
+    // A hint names a like name that is used: the hints of names like those changed change
+    // with them.
+    QSet<QString> betroffen;
+    if (geaendert.size() >= vieleNamen) {
+        for (auto it = namen.cbegin(); it != namen.cend(); ++it)
+            betroffen.insert(it.key());
+    } else {
+        const auto schluesselVonName = [this](const QString& name) {
+            auto s = schluesselVon.constFind(name);
+            if (s == schluesselVon.cend())
+                s = schluesselVon.insert(name, Namensbuch::schluessel(name));
+            return *s;
+        };
+        QStringList schluessel;
+        for (const QString& g : geaendert)
+            schluessel << schluesselVonName(g);
+        for (auto it = namen.cbegin(); it != namen.cend(); ++it) {
+            if (geaendert.contains(it.key())) {
+                betroffen.insert(it.key());
+                continue;
+            }
+            const QString s = schluesselVonName(it.key());
+            for (const QString& g : std::as_const(schluessel)) {
+                if (s == g || Namensbuch::vertippt(s, g)) {
+                    betroffen.insert(it.key());
+                    break;
+                }
+            }
+        }
+    }
+    for (const QString& name : std::as_const(betroffen)) {
+        const QString hinweis = eigen->hinweis(art == 0, name);
+        hinweisVon[art].insert(name, hinweis);
+        for (const qint32 i : namen.value(name)) {
+            zeilen[i].hinweis = hinweis;
+            zeilen[i].alleAlt = true;
+        }
+    }
 }
 
 void SkriptPruefer::zaehlen()
@@ -210,5 +271,18 @@ void SkriptPruefer::zaehlen()
 const QVector<SkriptPruefer::Befund>& SkriptPruefer::befunde(qint32 zeile) const
 {
     static const QVector<Befund> keine;
-    return zeile >= 0 && zeile < zeilen.size() ? zeilen[zeile].alle : keine;
+    if (zeile < 0 || zeile >= zeilen.size())
+        return keine;
+    const Zeile& z = zeilen[zeile];
+    if (z.alleAlt) {
+        z.alle.clear();
+        for (const QString& text : z.mehrzeilig)
+            z.alle.append({true, text});
+        if (!z.eigener.isNull())
+            z.alle.append({true, z.eigener});
+        if (!z.hinweis.isNull())
+            z.alle.append({false, z.hinweis});
+        z.alleAlt = false;
+    }
+    return z.alle;
 }

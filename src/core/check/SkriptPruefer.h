@@ -5,6 +5,7 @@
 #include "roomfile/RoomFile.h"
 
 #include <QHash>
+#include <QSet>
 #include <QStringList>
 #include <QVector>
 #include <memory>
@@ -46,7 +47,8 @@ public:
     void umfeld(const Herkunft& herkunft, const Module1& raum, const QString& raumDatei,
                 const Spielpruefung* spiel);
 
-    /// Checks every line anew.
+    /// Checks every line anew. A name's hint is worked out again only when the uses of it,
+    /// or of a name like it, changed since the last check.
     void pruefen(const Skript& skript);
     /// Line `zeile` holds a new parameter in place of `alt`; nothing else changed since the
     /// last check.
@@ -64,8 +66,12 @@ private:
         QVector<QString> mehrzeilig;
         QString eigener;
         QString hinweis;
-        QVector<Befund> alle;
+        /// Put together when asked for: a check touches every line, a view shows a few.
+        mutable QVector<Befund> alle;
+        mutable bool alleAlt = true;
     };
+    /// How often the script uses a name, by kind of use.
+    using Zaehlung = std::array<int, 3>;
     /// The flag or item a line names, if any.
     struct Name
     {
@@ -77,9 +83,9 @@ private:
 
     QString eigenerFehler(qint32 befehl, const QString& parameter) const;
     void mehrzeiligPruefen(const Skript& skript);
-    /// The hints of every line naming one of `namen` of one kind.
-    void hinweisePruefen(bool flag, const QStringList& namen);
-    void zusammenstellen(qint32 zeile);
+    /// The names of one kind (0 flags, 1 items) whose uses changed: their hints, and those of
+    /// the names like them, are worked out again and given to their lines.
+    void hinweiseNachfuehren(int art, const QSet<QString>& geaendert);
     void zaehlen();
 
     Herkunft herkunft;
@@ -89,8 +95,13 @@ private:
     /// The game without this script; the script itself on top of it.
     std::unique_ptr<Namensbuch> umgebung;
     std::unique_ptr<Namensbuch> eigen;
-    /// Per kind (flags, items): the lines naming each name.
+    /// Per kind (flags, items): the lines naming each name, its uses as counted into
+    /// `eigen`, and its hint.
     QHash<QString, QVector<qint32>> namenZeilen[2];
+    QHash<QString, Zaehlung> gezaehlt[2];
+    QHash<QString, QString> hinweisVon[2];
+    /// The spelling (Namensbuch::schluessel) of every name met, made once.
+    QHash<QString, QString> schluesselVon;
     QVector<Zeile> zeilen;
     int fehlerZahl = 0;
     int hinweisZahl = 0;

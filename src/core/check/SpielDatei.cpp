@@ -165,7 +165,7 @@ QStringList SpielDatei::hotSpotListe() const
 SkriptStelle SpielDatei::stelle(int skript, qint32 zeile, bool mitText) const
 {
     const SkriptDaten& s = skripte[skript];
-    SkriptStelle st{datei, s.name, zeile, s.stellen.datei.value(zeile), QString()};
+    SkriptStelle st{datei, s.name, zeile, s.stellen.datei.value(zeile), QString(), s.ort};
     if (mitText)
         st.zeilenText =
             Zeilen::text(s.einzuege[zeile], s.skript.Befehl[zeile], s.skript.Parameter[zeile]);

@@ -25,6 +25,8 @@ struct SkriptStelle
     int dateiZeile = 0;
     /// As the script editor shows it, indent included.
     QString zeilenText;
+    /// Which script of the file.
+    RoomFile::SkriptOrt ort;
 };
 
 struct SkriptFehler

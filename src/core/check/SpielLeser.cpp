@@ -38,7 +38,7 @@ std::shared_ptr<const SpielDatei> lesen(const Module1& ordner, const QString& da
     return lesen(ordner, datei, puffer);
 }
 
-Spielpruefung spielLesen(const Module1& ordner, const std::atomic<bool>* abbrechen)
+Spielpruefung spielLesen(const Module1& ordner, const std::atomic<bool>* abbrechen, int threads)
 {
     const QStringList liste = dateien(ordner);
     QVector<std::shared_ptr<const SpielDatei>> gelesen(liste.size());
@@ -53,12 +53,13 @@ Spielpruefung spielLesen(const Module1& ordner, const std::atomic<bool>* abbrech
     };
     // Parsing a room costs about what reading it from the page cache does: a second thread
     // reads while the first parses.
-    const int helfer = std::min<qsizetype>(QThread::idealThreadCount(), liste.size()) - 1;
-    std::vector<std::thread> threads;
+    const int helfer =
+        std::min<qsizetype>(threads > 0 ? threads : QThread::idealThreadCount(), liste.size()) - 1;
+    std::vector<std::thread> mitleser;
     for (int t = 0; t < helfer; ++t)
-        threads.emplace_back(arbeiten);
+        mitleser.emplace_back(arbeiten);
     arbeiten();
-    for (std::thread& t : threads)
+    for (std::thread& t : mitleser)
         t.join();
 
     Spielpruefung spiel;

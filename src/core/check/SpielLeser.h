@@ -17,7 +17,9 @@ QStringList dateien(const Module1& ordner);
 /// Reads one of them; a file that cannot be opened is known as such.
 std::shared_ptr<const SpielDatei> lesen(const Module1& ordner, const QString& datei);
 
-/// Reads every one of them. When `abbrechen` becomes true, stops soon with what it has.
-Spielpruefung spielLesen(const Module1& ordner, const std::atomic<bool>* abbrechen = nullptr);
+/// Reads every one of them, on `threads` threads (0: one per core). When `abbrechen` becomes
+/// true, stops soon with what it has.
+Spielpruefung spielLesen(const Module1& ordner, const std::atomic<bool>* abbrechen = nullptr,
+                         int threads = 0);
 
 } // namespace SpielLeser

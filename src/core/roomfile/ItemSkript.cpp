@@ -12,6 +12,12 @@ QString dateiName(const QString& bildPfad, int aktion)
            QStringLiteral(".skp");
 }
 
+int aktionVon(const QString& skriptPfad)
+{
+    const QChar ziffer = skriptPfad.size() > 4 ? skriptPfad.at(skriptPfad.size() - 5) : QChar();
+    return ziffer >= QLatin1Char('0') && ziffer <= QLatin1Char('2') ? ziffer.digitValue() : 0;
+}
+
 Skript vorgabe(int aktion)
 {
     return aktion == 2 ? Skript::interagiereVorgabe() : Skript();

@@ -22,6 +22,10 @@ struct LeseErgebnis
 /// the action's digit, ".skp". Dots inside the name stay: a.b.gif gives a.b2.skp.
 QString dateiName(const QString& bildPfad, int aktion);
 
+/// The action (0 to 2) of a script file named by dateiName: the digit before ".skp"; 0 when
+/// there is none.
+int aktionVon(const QString& skriptPfad);
+
 /// The script an action starts with while it has no file: empty, one "Error" line for
 /// "Interagiere".
 Skript vorgabe(int aktion);

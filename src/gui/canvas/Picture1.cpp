@@ -150,7 +150,7 @@ void Picture1::strichAbschliessen()
     const QVector<RaumBearbeitung::Zelle> zellen =
         RaumBearbeitung::unterschied(a.vorher, m.HotSpots[a.hotSpot].Feld);
     if (!zellen.isEmpty())
-        Q_EMIT strichFertig(a.hotSpot, zellen);
+        Q_EMIT strichFertig(a.hotSpot, zellen, a.knoepfe);
 }
 
 void Picture1::mousePressEvent(QMouseEvent* event)
@@ -165,6 +165,8 @@ void Picture1::mousePressEvent(QMouseEvent* event)
     HotSpot* spot = ausgewaehlt();
     if (spot && !aufnahme)
         aufnahme = Aufnahme{auswahl(), spot->Feld};
+    if (aufnahme)
+        aufnahme->knoepfe |= knopf;
     const QPointF p = event->position();
     strichZeigen(
         invertieren(stroke.druecken(spot, knopf, std::nearbyint(p.x()), std::nearbyint(p.y()))));

@@ -60,9 +60,9 @@ public:
     void strichAbschliessen();
 
 Q_SIGNALS:
-    /// A stroke has ended; it flipped these cells of the hotspot. Not sent when it changed
-    /// no cell.
-    void strichFertig(qint32 hotSpot, const QVector<RaumBearbeitung::Zelle>& zellen);
+    /// A stroke has ended; it flipped these cells of the hotspot, with the buttons pressed
+    /// during it (Strich::Links, Strich::Rechts, ...). Not sent when it changed no cell.
+    void strichFertig(qint32 hotSpot, const QVector<RaumBearbeitung::Zelle>& zellen, int knoepfe);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -88,6 +88,7 @@ private:
     {
         qint32 hotSpot;
         decltype(HotSpot::Feld) vorher;
+        int knoepfe = 0;
     };
     std::optional<Aufnahme> aufnahme;
     QImage image;

@@ -1,8 +1,13 @@
 #include "Editor.h"
 
+#include "Hauptmenue.h"
 #include "HotSpotPanel.h"
 #include "RaumBefehle.h"
+#include "Tastenkuerzel.h"
+#include "app/Aufruf.h"
+#include "app/ZuletztGeoeffnet.h"
 #include "canvas/Picture1.h"
+#include "check/RaumFehler.h"
 #include "model/BildPfad.h"
 #include "model/DateiName.h"
 #include "model/Module1.h"
@@ -10,29 +15,42 @@
 #include "platform/Desktop.h"
 #include "platform/StorableTextValidator.h"
 #include "roomfile/Cp1252.h"
+#include "script/SkriptEditor.h"
 
 #include <QAction>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
+#include <QLayout>
 #include <QListWidget>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QShortcut>
+#include <QStyle>
 
 using RaumBearbeitung::Stelle;
 
 Editor::Editor(Module1& raum, Desktop& desktop, QWidget* parent)
-    : QWidget(parent), m(raum), desktop(desktop)
+    : QMainWindow(parent), m(raum), desktop(desktop),
+      zuletzt(std::make_unique<ZuletztGeoeffnet>(QString(), raum.AppPfad))
 {
     setObjectName(QStringLiteral("Editor"));
-    setFixedSize(748, 484);
-
+    // Made first, so that it goes first: its steps must not tell a menu that is gone.
     raumVerlauf = new RaumVerlauf(m, this);
+    // The controls keep their places in the area the spec lays out; the menu bar is above it
+    // and the window is as large as both, no larger.
+    flaeche = new QWidget(this);
+    flaeche->setObjectName(QStringLiteral("Flaeche"));
+    flaeche->setFixedSize(748, 484);
+    flaeche->installEventFilter(this);
+    setCentralWidget(flaeche);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
     raumVerlauf->auswahl = [this] { return auswahl(); };
     connect(raumVerlauf, &RaumVerlauf::angewendet, this, &Editor::angewendet);
     picture1 = new Picture1(
-        m, [this] { return auswahl(); }, this);
+        m, [this] { return auswahl(); }, flaeche);
     picture1->move(0, 0);
     connect(picture1, &Picture1::strichFertig, raumVerlauf, &RaumVerlauf::zellen);
     raumVerlauf->vorher = [this] { picture1->strichAbschliessen(); };
@@ -47,21 +65,18 @@ Editor::Editor(Module1& raum, Desktop& desktop, QWidget* parent)
         if (bild)
             bildAufbau();
         picture1->raumGeaendert();
+        fehlerZeigen();
     };
     // The overview of all hotspots has no button; its key is named where it shows.
-    auto* ueberblick = new QAction(QStringLiteral("HotSpots zeigen"), this);
-    ueberblick->setObjectName(QStringLiteral("HotSpotsZeigen"));
-    ueberblick->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
-    addAction(ueberblick);
-    connect(ueberblick, &QAction::triggered, picture1, &Picture1::ueberblickUmschalten);
     picture1->setToolTip(QStringLiteral("Strg+H: alle HotSpots zeigen oder verbergen"));
 
-    list1 = new QListWidget(this);
+    list1 = new QListWidget(flaeche);
     list1->setObjectName(QStringLiteral("List1"));
     list1->setGeometry(640, 0, 105, 173);
+    list1->setIconSize(QSize(12, 12));
     connect(list1, &QListWidget::currentRowChanged, this, &Editor::hotSpotGewaehlt);
 
-    frame1 = new HotSpotPanel(this);
+    frame1 = new HotSpotPanel(flaeche);
     frame1->setGeometry(640, 176, 113, 121);
     frame1->hide();
     connect(frame1, &HotSpotPanel::besuchBeginnt, this, [this] { ++besuch; });
@@ -104,12 +119,17 @@ Editor::Editor(Module1& raum, Desktop& desktop, QWidget* parent)
     connect(knopf(QStringLiteral("Command4"), QStringLiteral("Laden"), {640, 424, 105, 17}),
             &QPushButton::clicked, raumBefehle.get(), &RaumBefehle::laden);
     connect(knopf(QStringLiteral("Command5"), QStringLiteral("Speichern"), {640, 440, 105, 17}),
-            &QPushButton::clicked, raumBefehle.get(), &RaumBefehle::speichern);
+            &QPushButton::clicked, raumBefehle.get(), &RaumBefehle::speichernUnter);
     connect(knopf(QStringLiteral("Command11"), QStringLiteral("Explorer"), {640, 464, 57, 17}),
             &QPushButton::clicked, raumBefehle.get(), &RaumBefehle::explorer);
     connect(knopf(QStringLiteral("Command12"), QStringLiteral("Testen"), {696, 464, 49, 17}),
             &QPushButton::clicked, raumBefehle.get(), &RaumBefehle::testen);
-    tastenAnlegen();
+    auto* entf = new QShortcut(QKeySequence::Delete, list1, nullptr, nullptr, Qt::WidgetShortcut);
+    connect(entf, &QShortcut::activated, findChild<QPushButton*>(QStringLiteral("Command10")),
+            &QPushButton::click);
+    connect(raumBefehle.get(), &RaumBefehle::raumDateiBenutzt, this,
+            [this](const QString& pfad) { zuletzt->hinzufuegen(pfad); });
+    menueAnlegen();
 
     m.leererRaum();
     raumVerlauf->neuBeginnen();
@@ -120,40 +140,128 @@ Editor::~Editor()
     // The history goes with the children, after this window's members: it must not tell
     // them any more.
     QObject::disconnect(raumVerlauf, nullptr, this, nullptr);
+    QObject::disconnect(&raumVerlauf->stack(), nullptr, hauptmenue, nullptr);
+}
+
+void Editor::zuletztIn(const QString& datei)
+{
+    zuletzt = std::make_unique<ZuletztGeoeffnet>(datei, m.AppPfad);
 }
 
 QPushButton* Editor::knopf(const QString& name, const QString& text, const QRect& geometry)
 {
-    auto* b = new QPushButton(text, this);
+    auto* b = new QPushButton(text, flaeche);
     b->setObjectName(name);
     b->setGeometry(geometry);
     return b;
 }
 
-void Editor::tastenAnlegen()
+void Editor::menueAnlegen()
 {
-    const auto taste = [this](const QList<QKeySequence>& tasten, const std::function<void()>& tun) {
-        auto* a = new QAction(this);
-        a->setShortcuts(tasten);
-        connect(a, &QAction::triggered, this, tun);
-        addAction(a);
-    };
-    taste({QKeySequence::Undo}, [this] { raumVerlauf->rueckgaengig(); });
-    taste({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)},
-          [this] { raumVerlauf->wiederholen(); });
-    // A key does exactly what its button does, questions included.
-    const std::pair<QKeySequence, const char*> knoepfe[] = {
-        {QKeySequence(Qt::CTRL | Qt::Key_S), "Command5"},
-        {QKeySequence(Qt::CTRL | Qt::Key_O), "Command4"},
-        {QKeySequence(Qt::CTRL | Qt::Key_N), "Command6"},
-        {QKeySequence(Qt::Key_F5), "Command12"}};
-    for (const auto& [folge, name] : knoepfe) {
-        auto* b = findChild<QPushButton*>(QLatin1String(name));
-        taste({folge}, [b] { b->click(); });
+    hauptmenue = new Hauptmenue(*this);
+    Hauptmenue& h = *hauptmenue;
+    const auto taste = [](QKeyCombination k) { return QKeySequence(k); };
+    RaumBefehle* b = raumBefehle.get();
+    // Each entry does what its button or key did before the menu, questions included.
+    h.eintrag(h.datei(), QStringLiteral("aktionNeu"), QStringLiteral("&Neu"),
+              {taste(Qt::CTRL | Qt::Key_N)}, [b] { b->neu(); });
+    h.eintrag(h.datei(), QStringLiteral("aktionLaden"), QStringLiteral("&Laden…"),
+              {taste(Qt::CTRL | Qt::Key_O)}, [b] { b->laden(); });
+    h.raumListe(
+        h.datei(), QStringLiteral("menueZuletzt"), QStringLiteral("&Zuletzt geöffnet"),
+        [this] { return zuletzt->raeume(); }, [this](const QString& p) { zuletztOeffnen(p); });
+    h.eintrag(h.datei(), QStringLiteral("aktionSpeichern"), QStringLiteral("&Speichern"),
+              {taste(Qt::CTRL | Qt::Key_S)}, [b] { b->speichern(); });
+    h.eintrag(h.datei(), QStringLiteral("aktionSpeichernUnter"),
+              QStringLiteral("Speichern &unter…"), {taste(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
+              [b] { b->speichernUnter(); });
+    h.datei()->addSeparator();
+    h.eintrag(h.datei(), QStringLiteral("aktionBeenden"), QStringLiteral("&Beenden"),
+              {taste(Qt::CTRL | Qt::Key_Q)}, [this] { close(); });
+
+    QAction* zurueck = h.eintrag(h.bearbeiten(), QStringLiteral("aktionRueckgaengig"),
+                                 QStringLiteral("&Rückgängig"), {taste(Qt::CTRL | Qt::Key_Z)},
+                                 [this] { raumVerlauf->rueckgaengig(); });
+    QAction* vor = h.eintrag(h.bearbeiten(), QStringLiteral("aktionWiederholen"),
+                             QStringLiteral("&Wiederholen"),
+                             {taste(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), taste(Qt::CTRL | Qt::Key_Y)},
+                             [this] { raumVerlauf->wiederholen(); });
+    h.verlaufZeigen(zurueck, vor, raumVerlauf->stack());
+
+    QAction* ueberblick =
+        h.eintrag(h.ansicht(), QStringLiteral("HotSpotsZeigen"), QStringLiteral("&HotSpots zeigen"),
+                  {taste(Qt::CTRL | Qt::Key_H)}, [] {});
+    ueberblick->setCheckable(true);
+    connect(ueberblick, &QAction::toggled, picture1, [this](bool an) {
+        if (an != picture1->ueberblickAn())
+            picture1->ueberblickUmschalten();
+    });
+
+    h.eintrag(h.spiel(), QStringLiteral("aktionTesten"), QStringLiteral("&Testen"),
+              {taste(Qt::Key_F5)}, [b] { b->testen(); });
+    h.eintrag(h.spiel(), QStringLiteral("aktionExplorer"), QStringLiteral("&Explorer"), {},
+              [b] { b->explorer(); });
+    h.eintrag(h.spiel(), QStringLiteral("aktionGegenstaende"), QStringLiteral("&Gegenstände…"), {},
+              [this] {
+                  if (gegenstaendeZeigen)
+                      gegenstaendeZeigen();
+              });
+    h.eintrag(h.spiel(), QStringLiteral("aktionSpielPruefen"), QStringLiteral("Spiel &prüfen…"),
+              {taste(Qt::Key_F7)}, [this] {
+                  if (spielPruefenZeigen)
+                      spielPruefenZeigen();
+              });
+    h.eintrag(h.spiel(), QStringLiteral("aktionUnbenutzteDateien"),
+              QStringLiteral("&Unbenutzte Dateien…"), {}, [this] {
+                  if (toolZeigen)
+                      toolZeigen();
+              });
+
+    h.eintrag(h.hilfe(), QStringLiteral("aktionTastenkuerzel"), QStringLiteral("&Tastenkürzel"),
+              {taste(Qt::Key_F1)}, [this] { tastenZeigen(); });
+    h.eintrag(h.hilfe(), QStringLiteral("aktionUeber"), QStringLiteral("Ü&ber den Editor"), {},
+              [this] { ueberZeigen(); });
+}
+
+void Editor::zuletztOeffnen(const QString& pfad)
+{
+    // Nothing is asked for a room that cannot come.
+    if (!QFileInfo(pfad).isFile()) {
+        zuletzt->entfernen(pfad);
+        desktop.warn(this, QStringLiteral("Den Raum %1 gibt es nicht mehr: Er wurde verschoben, "
+                                          "umbenannt oder gelöscht. Er wird aus „Zuletzt "
+                                          "geöffnet“ entfernt.")
+                               .arg(QDir::toNativeSeparators(pfad)));
+        return;
     }
-    auto* entf = new QShortcut(QKeySequence::Delete, list1, nullptr, nullptr, Qt::WidgetShortcut);
-    connect(entf, &QShortcut::activated, findChild<QPushButton*>(QStringLiteral("Command10")),
-            &QPushButton::click);
+    raumBefehle->oeffnen(pfad);
+}
+
+void Editor::tastenZeigen()
+{
+    QVector<Tastenkuerzel::Taste> haupt = hauptmenue->tasten();
+    haupt.append({QKeySequence(QKeySequence::Delete).toString(QKeySequence::NativeText),
+                  QStringLiteral("In der HotSpot-Liste: HotSpot löschen")});
+    haupt.append({QStringLiteral("Alt + unterstrichener Buchstabe"),
+                  QStringLiteral("Menü oder Menüeintrag wählen")});
+    haupt.append({QStringLiteral("Doppelklick auf den freien Hintergrund"),
+                  QStringLiteral("Unbenutzte Dateien")});
+    Tastenkuerzel fenster({{QStringLiteral("Hauptfenster"), haupt},
+                           {QStringLiteral("Skripteditor"), SkriptEditor::tasten()}},
+                          this);
+    desktop.showModal(fenster);
+}
+
+void Editor::ueberZeigen()
+{
+    MessageRequest r;
+    r.title = QStringLiteral("Über den Editor");
+    r.icon = QMessageBox::Information;
+    r.text = QStringLiteral("tarnholm-editor %1\n\nDer Raumeditor von Tarnholm.\nQt %2\n\n"
+                            "Spielordner: %3")
+                 .arg(Aufruf::version(), QString::fromLatin1(qVersion()),
+                      QDir::toNativeSeparators(QDir::cleanPath(m.AppPfad)));
+    desktop.message(this, r);
 }
 
 int Editor::auswahl() const
@@ -161,12 +269,17 @@ int Editor::auswahl() const
     return list1->currentRow();
 }
 
-void Editor::mouseDoubleClickEvent(QMouseEvent* event)
+bool Editor::eventFilter(QObject* watched, QEvent* event)
 {
     // The checker opens on the free background only. A click on a control that ignores it,
     // such as the hotspot panel's empty area, is passed on to here as well.
-    if (event->button() == Qt::LeftButton && !childAt(event->position().toPoint()) && toolZeigen)
-        toolZeigen();
+    if (watched == flaeche && event->type() == QEvent::MouseButtonDblClick) {
+        const auto* maus = static_cast<QMouseEvent*>(event);
+        if (maus->button() == Qt::LeftButton && !flaeche->childAt(maus->position().toPoint()) &&
+            toolZeigen)
+            toolZeigen();
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void Editor::closeEvent(QCloseEvent* event)
@@ -216,7 +329,38 @@ void Editor::bildAufbau()
     }
 }
 
+void Editor::fehlerZeigen()
+{
+    const RaumFehler fehler = RaumFehler::zaehlen(m);
+    const QIcon zeichen = style()->standardIcon(QStyle::SP_MessageBoxCritical);
+    // Only a marked name moves aside: the list is narrow, and most names have no faults.
+    for (int i = 0; i < list1->count() && i < fehler.hotSpots.size(); ++i) {
+        const QString text = fehler.hotSpotText(i);
+        QListWidgetItem* eintrag = list1->item(i);
+        if (eintrag->toolTip() == text)
+            continue;
+        eintrag->setIcon(text.isEmpty() ? QIcon() : zeichen);
+        eintrag->setToolTip(text);
+    }
+    const std::pair<const char*, std::pair<int, const char*>> knoepfe[] = {
+        {"Command2", {fehler.start, "Startskript"}}, {"Command13", {fehler.timer, "Timerskript"}}};
+    for (const auto& [name, wie] : knoepfe) {
+        auto* knopf = findChild<QPushButton*>(QLatin1String(name));
+        knopf->setIcon(wie.first > 0 ? zeichen : QIcon());
+        knopf->setIconSize(QSize(10, 10));
+        knopf->setToolTip(RaumFehler::skriptText(wie.first, QLatin1String(wie.second)));
+    }
+}
+
 void Editor::angewendet(const RaumVerlauf::Meldung& meldung)
+{
+    listeNachfuehren(meldung);
+    // Cells have no scripts; any other step may have made or mended a fault.
+    if (meldung.art != RaumVerlauf::Meldung::Art::Zellen)
+        fehlerZeigen();
+}
+
+void Editor::listeNachfuehren(const RaumVerlauf::Meldung& meldung)
 {
     picture1->raumGeaendert();
     if (!meldung.durchAutor) {
@@ -264,16 +408,51 @@ void Editor::hotSpotGewaehlt(int index)
     bildAufbau();
 }
 
-void Editor::skriptBearbeiten(const Stelle& stelle)
+void Editor::skriptBearbeiten(const Stelle& stelle, qint32 zeile)
 {
     m.AktSkript = std::get<Skript>(RaumBearbeitung::lesen(m, stelle));
+    using Ort = RoomFile::SkriptOrt;
+    const Ort ort = stelle.art == Stelle::Art::StartSkript ? Ort{Ort::Art::Start}
+                    : stelle.art == Stelle::Art::TimerSkript
+                        ? Ort{Ort::Art::Timer}
+                        : Ort{Ort::Art::HotSpot, stelle.hotSpot, stelle.aktion};
     if (skriptEditorZeigen)
-        skriptEditorZeigen();
+        skriptEditorZeigen({true, ort, QString()}, zeile);
     // The hotspot selected when the script editor closes receives the script.
     Stelle ziel = stelle;
     if (ziel.art == Stelle::Art::Skript)
         ziel.hotSpot = auswahl();
     raumVerlauf->wert(ziel, m.AktSkript);
+}
+
+void Editor::stelleOeffnen(const SkriptStelle& stelle)
+{
+    const QString pfad = m.AppPfad + QDir::fromNativeSeparators(stelle.datei);
+    if (!QDir::fromNativeSeparators(stelle.datei).startsWith(QStringLiteral("rooms/"))) {
+        if (itemSkriptOeffnen)
+            itemSkriptOeffnen(pfad, stelle.zeile);
+        return;
+    }
+    // The open room is shown as it is, changes and all; another is loaded.
+    if (!raumBefehle->istGeoeffnet(pfad) && !raumBefehle->oeffnen(pfad))
+        return;
+    using Ort = RoomFile::SkriptOrt;
+    switch (stelle.ort.art) {
+    case Ort::Art::Start:
+        skriptBearbeiten({Stelle::Art::StartSkript}, stelle.zeile);
+        break;
+    case Ort::Art::Timer:
+        skriptBearbeiten({Stelle::Art::TimerSkript}, stelle.zeile);
+        break;
+    case Ort::Art::HotSpot:
+        // The file may have lost the hotspot since it was read.
+        if (stelle.ort.hotSpot > m.HotSpotMax)
+            return;
+        auswaehlen(stelle.ort.hotSpot);
+        skriptBearbeiten({Stelle::Art::Skript, stelle.ort.hotSpot, stelle.ort.aktion},
+                         stelle.zeile);
+        break;
+    }
 }
 
 void Editor::cursorWaehlen()

@@ -1,23 +1,28 @@
 #pragma once
 
 #include "RaumVerlauf.h"
+#include "check/SkriptPruefer.h"
+#include "check/SpielDatei.h"
 
-#include <QWidget>
+#include <QMainWindow>
 #include <functional>
 #include <memory>
 
 class Desktop;
+class Hauptmenue;
 class HotSpotPanel;
 class Module1;
 class Picture1;
 class QListWidget;
 class QPushButton;
 class RaumBefehle;
+class ZuletztGeoeffnet;
 
-/// The main window: the hotspot list and panel, the canvas, the script buttons and, through
-/// RaumBefehle, the room commands. Every change to the room goes through its history
-/// (RaumVerlauf): it marks the room changed, keeps the recovery copy and can be undone.
-class Editor : public QWidget
+/// The main window: below its menu bar, the 748 x 484 area with the hotspot list and panel,
+/// the canvas, the script buttons and, through RaumBefehle, the room commands. Every change to
+/// the room goes through its history (RaumVerlauf): it marks the room changed, keeps the
+/// recovery copy and can be undone.
+class Editor : public QMainWindow
 {
     Q_OBJECT
 
@@ -26,45 +31,69 @@ public:
     Editor(Module1& raum, Desktop& desktop, QWidget* parent = nullptr);
     ~Editor() override;
 
-    /// Shows the script editor on AktSkript and returns when it is closed.
-    std::function<void()> skriptEditorZeigen;
+    /// Shows the script editor on AktSkript, which comes from there, with a line selected
+    /// (-1: none), and returns when it is closed.
+    std::function<void(const SkriptPruefer::Herkunft&, qint32 zeile)> skriptEditorZeigen;
     /// Opens the item manager.
     std::function<void()> gegenstaendeZeigen;
     /// Opens the game-folder checker.
     std::function<void()> toolZeigen;
+    /// Edits an item script file as the item manager does, with a line selected.
+    std::function<void(const QString& pfad, qint32 zeile)> itemSkriptOeffnen;
+
+    /// Goes to a script line of the game: its room is opened (the save question first when
+    /// another room is open and changed), its hotspot selected, and the script editor shown on
+    /// that line; an item script opens as the item manager opens it.
+    void stelleOeffnen(const SkriptStelle& stelle);
+    /// Opens the window "Spiel prüfen".
+    std::function<void()> spielPruefenZeigen;
 
     RaumVerlauf& verlauf() { return *raumVerlauf; }
     /// "Neu", "Laden", "Speichern", "Testen", the room file, the recovery copies.
     RaumBefehle& befehle() { return *raumBefehle; }
+    Hauptmenue& menue() { return *hauptmenue; }
+    /// Keeps the rooms of "Zuletzt geöffnet" in this INI file; without one, in memory only.
+    void zuletztIn(const QString& datei);
 
 protected:
-    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
     QPushButton* knopf(const QString& name, const QString& text, const QRect& geometry);
-    void tastenAnlegen();
+    void menueAnlegen();
+    void zuletztOeffnen(const QString& pfad);
+    void tastenZeigen();
+    void ueberZeigen();
 
     void hotSpotGewaehlt(int index);
-    void skriptBearbeiten(const RaumBearbeitung::Stelle& stelle);
+    void skriptBearbeiten(const RaumBearbeitung::Stelle& stelle, qint32 zeile = -1);
     void cursorWaehlen();
     void bildLadenBefehl();
 
     /// Shows what a step of the history did.
     void angewendet(const RaumVerlauf::Meldung& meldung);
+    void listeNachfuehren(const RaumVerlauf::Meldung& meldung);
 
     void listeFuellen();
+    /// Marks the hotspots, and the start and timer script buttons, whose scripts have
+    /// faults.
+    void fehlerZeigen();
     void auswaehlen(int index);
     void bildAufbau();
     int auswahl() const;
 
     Module1& m;
     Desktop& desktop;
+    /// The spec's client area, below the menu bar.
+    QWidget* flaeche;
     Picture1* picture1;
     QListWidget* list1;
     HotSpotPanel* frame1;
     RaumVerlauf* raumVerlauf;
     std::unique_ptr<RaumBefehle> raumBefehle;
+    Hauptmenue* hauptmenue;
+    std::unique_ptr<ZuletztGeoeffnet> zuletzt;
     /// Each visit to a text box of the panel is one step of the history.
     int besuch = 0;
 };

@@ -68,8 +68,8 @@ bool HotSpotPanel::eventFilter(QObject* watched, QEvent* event)
     if (event->type() == QEvent::FocusIn)
         Q_EMIT besuchBeginnt();
     // Undo and redo are the room's, also in a text box: the box's own would take back only
-    // its typing, behind the room's history.
-    if (event->type() == QEvent::ShortcutOverride) {
+    // its typing, behind the room's history. With nothing to take back, the keys do nothing.
+    if (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress) {
         const auto* taste = static_cast<QKeyEvent*>(event);
         if (taste->matches(QKeySequence::Undo) || taste->matches(QKeySequence::Redo) ||
             taste->keyCombination() == QKeyCombination(Qt::CTRL, Qt::Key_Y))

@@ -138,20 +138,24 @@ void RaumBefehle::laden()
         raumLaden(pfad);
 }
 
-void RaumBefehle::oeffnen(const QString& pfad)
+bool RaumBefehle::oeffnen(const QString& pfad)
 {
-    if (aenderungenSichern())
-        raumLaden(pfad);
+    return aenderungenSichern() && raumLaden(pfad);
 }
 
-void RaumBefehle::raumLaden(const QString& pfad)
+bool RaumBefehle::istGeoeffnet(const QString& pfad) const
+{
+    return gleicheDatei(pfad, raumDateiPfad);
+}
+
+bool RaumBefehle::raumLaden(const QString& pfad)
 {
     cd2Datei = pfad;
     const std::optional<QByteArray> bytes = TextFile::read(pfad);
     if (!bytes) {
         desktop.warn(fenster, QStringLiteral("Die Datei %1 kann nicht geöffnet werden.")
                                   .arg(QDir::toNativeSeparators(pfad)));
-        return;
+        return false;
     }
     verlauf.offenesAbschliessen();
     const RoomFile::LeseErgebnis e = RoomFile::lesen(*bytes, m);
@@ -168,9 +172,11 @@ void RaumBefehle::raumLaden(const QString& pfad)
                                     "aufgehört. Was davor stand, wurde geladen.")
                          .arg(QDir::toNativeSeparators(pfad))
                          .arg(e.zeile));
-        return;
+        return true;
     }
     raumDateiSetzen(pfad, Wiederherstellung::hash(*bytes));
+    Q_EMIT raumDateiBenutzt(pfad);
+    return true;
 }
 
 bool RaumBefehle::aussenGeaendertBehalten(const QString& pfad)
@@ -191,10 +197,33 @@ bool RaumBefehle::aussenGeaendertBehalten(const QString& pfad)
 
 bool RaumBefehle::speichern()
 {
+    // A room with a file goes straight back into it; the mark leaving the title says so.
+    if (raumDateiPfad.isEmpty())
+        return speichernUnter();
+    const QString pfad = raumDateiPfad;
+    if (!schreibenNach(pfad))
+        return false;
+    cd2Datei = pfad;
+    return true;
+}
+
+bool RaumBefehle::speichernUnter()
+{
     const QString pfad = raumDialog(true, QStringLiteral("Datei speichern"));
     if (pfad.isEmpty())
         return false;
     cd2Datei = pfad;
+    if (!schreibenNach(pfad))
+        return false;
+    MessageRequest fertig;
+    fertig.text = QDir::toNativeSeparators(pfad) + QStringLiteral(" gespeichert!");
+    fertig.icon = QMessageBox::Information;
+    desktop.message(fenster, fertig);
+    return true;
+}
+
+bool RaumBefehle::schreibenNach(const QString& pfad)
+{
     if (aussenGeaendertBehalten(pfad))
         return false;
     if (QFileInfo::exists(pfad)) {
@@ -223,10 +252,7 @@ bool RaumBefehle::speichern()
     verlauf.gespeichert();
     ++speicherungen;
     Q_EMIT gespeichert(pfad);
-    MessageRequest fertig;
-    fertig.text = QDir::toNativeSeparators(pfad) + QStringLiteral(" gespeichert!");
-    fertig.icon = QMessageBox::Information;
-    desktop.message(fenster, fertig);
+    Q_EMIT raumDateiBenutzt(pfad);
     return true;
 }
 

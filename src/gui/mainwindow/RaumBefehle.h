@@ -13,10 +13,10 @@ class QWidget;
 class RaumVerlauf;
 class Wiederherstellung;
 
-/// The main window's room commands, "Neu", "Laden", "Speichern", "Testen" and "Explorer",
-/// and what keeps the author's room safe around them: the question before changes are thrown
-/// away, the file that was changed on disk, the recovery copy. The window's title names the
-/// room file and shows the change mark.
+/// The main window's room commands, "Neu", "Laden", "Speichern", "Speichern unter", "Testen"
+/// and "Explorer", and what keeps the author's room safe around them: the question before
+/// changes are thrown away, the file that was changed on disk, the recovery copy. The window's
+/// title names the room file and shows the change mark.
 class RaumBefehle : public QObject
 {
     Q_OBJECT
@@ -33,23 +33,28 @@ public:
 
     void neu();
     void laden();
-    /// True when the room was written.
+    /// Writes the room back into its file, with no dialog and no box; a room that has no
+    /// file yet is saved as speichernUnter() saves it. True when the room was written.
     bool speichern();
+    /// The room-file dialog, then the file, then a box that says so. True when written.
+    bool speichernUnter();
     void testen();
     void explorer();
     /// Loads a room file as "Laden" does after its dialog, asking first when the room has
-    /// changes nobody saved.
-    void oeffnen(const QString& pfad);
+    /// changes nobody saved. True when it was loaded.
+    bool oeffnen(const QString& pfad);
+    /// Whether `pfad` is the file the room was loaded from or last saved to.
+    bool istGeoeffnet(const QString& pfad) const;
     /// Asks whether the changed room is saved first. True when the action may go on: the room
     /// was not changed, was saved, or the author lets the changes go.
     bool aenderungenSichern();
     /// The window closes with the author's consent: no copy is left behind.
     void geschlossen() { verworfen = true; }
 
-    /// The file the room in memory was loaded from or last saved to; empty for none.
-    const QString& offeneDatei() const { return raumDateiPfad; }
     /// The file the room-file dialog remembers and offers next.
     const QString& raumDatei() const { return cd2Datei; }
+    /// The file the room was loaded from or last saved to; empty for a room that is no file's.
+    const QString& geoeffneteDatei() const { return raumDateiPfad; }
     /// Keeps recovery copies of the changed room in `ordner`; without one, none.
     void kopienIn(const QString& ordner);
     /// Offers the copies that editors which are gone left behind, one after the other, until
@@ -57,15 +62,19 @@ public:
     bool wiederherstellen();
 
 Q_SIGNALS:
+    /// The room was written to this file.
+    void gespeichert(const QString& pfad);
+    /// The room was read from this file or written to it.
+    void raumDateiBenutzt(const QString& pfad);
     /// The room in memory is now the file at `pfad` (loaded, saved or restored), or no file
     /// (empty).
     void offeneDateiGeaendert(const QString& pfad);
-    /// The room was written to the file at `pfad`.
-    void gespeichert(const QString& pfad);
 
 private:
     QString raumDialog(bool speichern, const QString& titel);
-    void raumLaden(const QString& pfad);
+    bool raumLaden(const QString& pfad);
+    /// Writes the room to `pfad` after the questions about the file that is there.
+    bool schreibenNach(const QString& pfad);
     /// The room in memory is the file `datei` (empty: none), whose bytes had this hash.
     void raumDateiSetzen(const QString& datei, const QByteArray& hash);
     /// Whether the file's bytes differ from what was last read or written there, and the

@@ -54,12 +54,13 @@ void RaumVerlauf::wert(const RaumBearbeitung::Stelle& stelle, const RaumBearbeit
     push(new WertSchritt(m, *this, stelle, wert, besuch));
 }
 
-void RaumVerlauf::zellen(qint32 hotSpot, const QVector<RaumBearbeitung::Zelle>& umgeschaltet)
+void RaumVerlauf::zellen(qint32 hotSpot, const QVector<RaumBearbeitung::Zelle>& umgeschaltet,
+                         int knoepfe)
 {
     if (umgeschaltet.isEmpty() || hotSpot < 0 || hotSpot > m.HotSpotMax)
         return;
     offenesAbschliessen();
-    push(new ZellenSchritt(m, *this, hotSpot, umgeschaltet));
+    push(new ZellenSchritt(m, *this, hotSpot, umgeschaltet, knoepfe));
 }
 
 void RaumVerlauf::neuerHotSpot()

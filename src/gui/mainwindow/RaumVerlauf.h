@@ -51,8 +51,10 @@ public:
     /// visit to a text box (the same `besuch`, not -1) become one step.
     void wert(const RaumBearbeitung::Stelle& stelle, const RaumBearbeitung::Wert& wert,
               int besuch = -1);
-    /// A stroke has flipped these cells of the hotspot; they are flipped already.
-    void zellen(qint32 hotSpot, const QVector<RaumBearbeitung::Zelle>& umgeschaltet);
+    /// A stroke has flipped these cells of the hotspot; they are flipped already. `knoepfe`
+    /// are the mouse buttons it was drawn with, which name the step.
+    void zellen(qint32 hotSpot, const QVector<RaumBearbeitung::Zelle>& umgeschaltet,
+                int knoepfe = 0);
     /// Appends a new hotspot named after the number of hotspots.
     void neuerHotSpot();
     /// Removes hotspot i.

@@ -7,20 +7,28 @@ namespace {
 QString beschreibung(const RaumBearbeitung::Stelle& s)
 {
     using Art = RaumBearbeitung::Stelle::Art;
+    static const QString aktionen[] = {QStringLiteral("„Sieh an!“"), QStringLiteral("„Tue“"),
+                                       QStringLiteral("„Interagiere“")};
+    const QString aktion = s.aktion >= 0 && s.aktion < 3 ? aktionen[s.aktion] : QString();
     switch (s.art) {
     case Art::Name:
         return QStringLiteral("Name");
     case Art::Cursor:
         return QStringLiteral("Cursor");
     case Art::Aktion:
-        return QStringLiteral("Aktion");
+        return QStringLiteral("Aktion ") + aktion;
     case Art::Aktiv:
         return QStringLiteral("Aktiv");
+    case Art::Skript:
+        return QStringLiteral("Skript ") + aktion;
+    case Art::StartSkript:
+        return QStringLiteral("Startskript");
+    case Art::TimerSkript:
+        return QStringLiteral("Timerskript");
     case Art::Hintergrund:
         return QStringLiteral("Bild");
-    default:
-        return QStringLiteral("Skript");
     }
+    return QString();
 }
 
 } // namespace

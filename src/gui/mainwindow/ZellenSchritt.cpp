@@ -1,10 +1,24 @@
 #include "ZellenSchritt.h"
 
 #include "RaumVerlauf.h"
+#include "canvas/Strich.h"
+
+namespace {
+
+QString name(int knoepfe)
+{
+    if (knoepfe == Strich::Links)
+        return QStringLiteral("Strich");
+    if (knoepfe == Strich::Rechts)
+        return QStringLiteral("Rechteck");
+    return QStringLiteral("Zellen");
+}
+
+} // namespace
 
 ZellenSchritt::ZellenSchritt(Module1& raum, RaumVerlauf& verlauf, qint32 hotSpot,
-                             QVector<RaumBearbeitung::Zelle> zellen)
-    : QUndoCommand(QStringLiteral("Zellen")), m(raum), verlauf(verlauf), hotSpot(hotSpot),
+                             QVector<RaumBearbeitung::Zelle> zellen, int knoepfe)
+    : QUndoCommand(name(knoepfe)), m(raum), verlauf(verlauf), hotSpot(hotSpot),
       zellen(std::move(zellen))
 {
 }

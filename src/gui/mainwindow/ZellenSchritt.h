@@ -12,9 +12,10 @@ class RaumVerlauf;
 class ZellenSchritt : public QUndoCommand
 {
 public:
-    /// The cells are flipped already when the step is made.
+    /// The cells are flipped already when the step is made. `knoepfe`, the buttons of the
+    /// stroke, name it: "Strich" for the left, "Rechteck" for the right, else "Zellen".
     ZellenSchritt(Module1& raum, RaumVerlauf& verlauf, qint32 hotSpot,
-                  QVector<RaumBearbeitung::Zelle> zellen);
+                  QVector<RaumBearbeitung::Zelle> zellen, int knoepfe = 0);
 
     void undo() override;
     void redo() override;

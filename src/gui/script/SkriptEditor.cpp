@@ -2,6 +2,7 @@
 
 #include "BefehlsListe.h"
 #include "BefehlsPanel.h"
+#include "SkriptBefunde.h"
 #include "SkriptVerlauf.h"
 #include "SkriptZeilenModell.h"
 #include "ZeilenListe.h"
@@ -19,6 +20,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMimeData>
@@ -32,6 +34,9 @@ const QKeySequence rueckgaengigTaste(Qt::CTRL | Qt::Key_Z);
 const QList<QKeySequence> wiederholenTasten{QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
                                             QKeySequence(Qt::CTRL | Qt::Key_Y)};
 
+/// The window's own height; the line of findings lies below it.
+constexpr int fensterHoehe = 340;
+
 } // namespace
 
 SkriptEditor::SkriptEditor(Module1& raum, Desktop& desktop, QWidget* parent)
@@ -41,7 +46,7 @@ SkriptEditor::SkriptEditor(Module1& raum, Desktop& desktop, QWidget* parent)
     setWindowTitle(QStringLiteral("SkriptEditor"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
-    setFixedSize(508, 340);
+    setFixedSize(508, fensterHoehe + SkriptBefunde::Hoehe);
 
     // Created in the tab order: List1, "Hoch", "Runter", List2, "Löschen", then the panels.
     modell = new SkriptZeilenModell(m.AktSkript, this);
@@ -50,6 +55,7 @@ SkriptEditor::SkriptEditor(Module1& raum, Desktop& desktop, QWidget* parent)
     list1->setGeometry(0, 0, 417, 290);
     list1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     list1->setSelectionMode(QAbstractItemView::SingleSelection);
+    list1->setIconSize(QSize(12, 12));
     connect(list1->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &SkriptEditor::zeileGewaehlt);
 
@@ -100,6 +106,12 @@ SkriptEditor::SkriptEditor(Module1& raum, Desktop& desktop, QWidget* parent)
         }
     }
 
+    // Below the panels: what the selected line holds, or what the script holds.
+    befundAnzeige = new SkriptBefunde(m, this, fensterHoehe);
+    befundAnzeige->gewaehlt = [this] { return zeile(); };
+    befundAnzeige->neuZeichnen = [this] { list1->viewport()->update(); };
+    modell->befundeVon(&befundAnzeige->pruefer());
+
     verlauf = std::make_unique<SkriptVerlauf>(
         m.AktSkript,
         [this](bool aufbauen, qint32 ab, qint32 anzahl, int z) {
@@ -122,8 +134,31 @@ SkriptEditor::SkriptEditor(Module1& raum, Desktop& desktop, QWidget* parent)
 
 SkriptEditor::~SkriptEditor() = default;
 
-void SkriptEditor::zeigen()
+QVector<QPair<QString, QString>> SkriptEditor::tasten()
 {
+    const auto text = [](const QList<QKeySequence>& folgen) {
+        QStringList t;
+        for (const QKeySequence& f : folgen)
+            t << f.toString(QKeySequence::NativeText);
+        return t.join(QStringLiteral(", "));
+    };
+    return {
+        {text({rueckgaengigTaste}), QStringLiteral("Rückgängig (seit das Fenster offen ist)")},
+        {text(wiederholenTasten), QStringLiteral("Wiederholen")},
+        {text({QKeySequence(Qt::Key_Return)}),
+         QStringLiteral("In der Befehlsliste: den Befehl einfügen")},
+        {text(QKeySequence::keyBindings(QKeySequence::Copy)),
+         QStringLiteral("Zeile kopieren, bei „IF“, „IfItem“, „SelectCase“ den Block")},
+        {text(QKeySequence::keyBindings(QKeySequence::Cut)),
+         QStringLiteral("Zeile oder Block ausschneiden")},
+        {text(QKeySequence::keyBindings(QKeySequence::Paste)),
+         QStringLiteral("Kopierte Zeilen unter der gewählten einfügen")},
+    };
+}
+
+void SkriptEditor::zeigen(const SkriptPruefer::Herkunft& h, qint32 zeile)
+{
+    befundAnzeige->herkunftSetzen(h);
     // Some window managers put a dialog over its parent only, not over a modal window
     // that is not its parent.
     QWidget* ueber = QApplication::activeModalWidget();
@@ -132,6 +167,10 @@ void SkriptEditor::zeigen()
     if (parentWidget() != ueber)
         setParent(ueber, windowFlags());
     laden();
+    if (zeile >= 0 && zeile <= m.AktSkript.MaxZeile) {
+        zeileWaehlen(zeile);
+        list1->scrollTo(modell->index(zeile), QAbstractItemView::PositionAtCenter);
+    }
     desktop.showModal(*this);
 }
 
@@ -145,6 +184,7 @@ void SkriptEditor::laden()
         auto* zeile = new QListWidgetItem(CommandKeyword(code), list2);
         zeile->setToolTip(Befehlstabelle::befehl(code).hilfe);
     }
+    befundAnzeige->umfeldSetzen();
     aufbau();
     // A fresh window: empty boxes, no panel. Nothing is selected, so nothing is stored.
     for (BefehlsPanel* panel : befehl) {
@@ -158,6 +198,7 @@ void SkriptEditor::aufbau()
     modell->aufbau();
     // No current row either, or the list would take the first one when it gets the focus.
     list1->setCurrentIndex(QModelIndex());
+    befundAnzeige->allesPruefen();
 }
 
 int SkriptEditor::zeile() const
@@ -173,6 +214,7 @@ void SkriptEditor::zeileWaehlen(int i)
 void SkriptEditor::zeileGewaehlt()
 {
     verlauf->besuchBeenden();
+    befundAnzeige->zeigen();
     const int i = zeile();
     if (insertBusy || i < 0)
         return;
@@ -199,8 +241,10 @@ void SkriptEditor::boxGeaendert(const QString& text)
     const QString alt = m.AktSkript.Parameter[i];
     m.AktSkript.Parameter[i] = text;
     modell->zeileGeaendert(i);
-    if (alt != text)
+    if (alt != text) {
         verlauf->getippt(i, alt, text);
+        befundAnzeige->getippt(i, alt);
+    }
 }
 
 void SkriptEditor::schrittZeigen(bool aufbauen, qint32 ab, qint32 anzahl, int i)
@@ -211,6 +255,7 @@ void SkriptEditor::schrittZeigen(bool aufbauen, qint32 ab, qint32 anzahl, int i)
     } else {
         for (qint32 z = ab; z < ab + anzahl; ++z)
             modell->zeileGeaendert(z);
+        befundAnzeige->allesPruefen();
     }
     if (i >= 0) {
         zeileWaehlen(i);

@@ -1,10 +1,14 @@
 #pragma once
 
+#include "check/SkriptPruefer.h"
 #include "model/Skript.h"
 #include "script/Befehlstabelle.h"
 
 #include <QDialog>
+#include <QPair>
+#include <QVector>
 #include <array>
+#include <functional>
 #include <memory>
 
 class BefehlsPanel;
@@ -13,13 +17,17 @@ class Farben;
 class Module1;
 class QAbstractItemView;
 class QListWidget;
+class SkriptBefunde;
 class SkriptVerlauf;
 class SkriptZeilenModell;
 class ZeilenListe;
 class Zoom;
 
 /// The modal window in which every script is written. It edits AktSkript and nothing
-/// else: the caller copies a script there before and takes it back afterwards.
+/// else: the caller copies a script there before and takes it back afterwards, and says where
+/// it comes from, so that each line shows what the game check finds in it: a fault or a hint
+/// at the start of its row, and the selected line's findings, or their count, in one line at
+/// the bottom.
 class SkriptEditor : public QDialog
 {
     Q_OBJECT
@@ -30,10 +38,16 @@ public:
 
     /// Shows the window on AktSkript, loaded afresh, and returns when it is closed. It stands
     /// over the modal window that is active, such as the item manager, else over the window
-    /// it was made for.
-    void zeigen();
+    /// it was made for. Line `zeile` is selected, when given. An item script's file may be
+    /// given with its full path.
+    void zeigen(const SkriptPruefer::Herkunft& herkunft = {}, qint32 zeile = -1);
     /// Loads the window afresh from AktSkript: all lines, nothing selected, no panel.
     void laden();
+
+    /// The game check's findings on the script, and the line at the bottom.
+    SkriptBefunde& befunde() { return *befundAnzeige; }
+    /// The window's keys as the desktop names them, each with what it does.
+    static QVector<QPair<QString, QString>> tasten();
 
 protected:
     bool eventFilter(QObject* objekt, QEvent* event) override;
@@ -79,4 +93,5 @@ private:
     bool imVerlauf = false;
     Zoom* zoom = nullptr;
     Farben* farben = nullptr;
+    SkriptBefunde* befundAnzeige;
 };

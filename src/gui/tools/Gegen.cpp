@@ -73,7 +73,11 @@ void Gegen::bearbeiten(int aktion)
     const QListWidgetItem* eintrag = file1->currentItem();
     if (!eintrag)
         return;
-    QString pfad = ItemSkript::dateiName(m.ItemsPfad + eintrag->text(), aktion);
+    skriptBearbeiten(ItemSkript::dateiName(m.ItemsPfad + eintrag->text(), aktion), aktion);
+}
+
+void Gegen::skriptBearbeiten(QString pfad, int aktion, qint32 zeile)
+{
     // A folder made on Windows may spell the script file otherwise, SCHWERT2.SKP beside
     // Schwert.gif: that file is read and written, as the checker reads it, and no second one.
     if (const QString gefunden = findeDatei(m.ItemsPfad, DateiName(pfad)); !gefunden.isEmpty())
@@ -103,7 +107,7 @@ void Gegen::bearbeiten(int aktion)
 
     m.AktSkript = skript;
     if (skriptEditorZeigen)
-        skriptEditorZeigen();
+        skriptEditorZeigen({false, {}, pfad}, zeile);
     // The edited script lives only in AktSkript: a failed write may be tried again, say
     // after making room on the disk.
     const QByteArray bytes = ItemSkript::schreiben(m.AktSkript);
@@ -116,4 +120,5 @@ void Gegen::bearbeiten(int aktion)
         if (warnen(frage, QMessageBox::Yes) != QMessageBox::Yes)
             return;
     }
+    Q_EMIT skriptGeschrieben(pfad);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "check/SkriptPruefer.h"
+
 #include <QDialog>
 #include <QMessageBox>
 #include <functional>
@@ -17,13 +19,21 @@ class Gegen : public QDialog
 public:
     Gegen(Module1& raum, Desktop& desktop, QWidget* parent = nullptr);
 
-    /// Shows the script editor on AktSkript and returns when it is closed.
-    std::function<void()> skriptEditorZeigen;
+    /// Shows the script editor on AktSkript, which comes from there, with a line selected
+    /// (-1: none), and returns when it is closed.
+    std::function<void(const SkriptPruefer::Herkunft&, qint32 zeile)> skriptEditorZeigen;
 
     /// Reads the items folder anew and selects the first item.
     void laden();
+    /// Edits the item script file `pfad` of action `aktion` in the script editor, line `zeile`
+    /// selected, and writes it when the script editor closes, as the buttons do.
+    void skriptBearbeiten(QString pfad, int aktion, qint32 zeile = -1);
     /// Loads the window and shows it modally.
     void zeigen();
+
+Q_SIGNALS:
+    /// An item script was written to this file.
+    void skriptGeschrieben(const QString& pfad);
 
 private:
     void bearbeiten(int aktion);

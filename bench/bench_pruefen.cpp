@@ -1,0 +1,264 @@
+// Speed of the checks in the windows on the 1,000-room game: a 10,000-line script checked
+// after an edit and after a keystroke, the game read for the hints beside `cat` reading the
+// same files, the longest stall of the window's event loop while it is read, and a saved room
+// known again to the hints and to "Spiel prüfen".
+
+#include "FensterBenchmark.h"
+#include "GrossesSpiel.h"
+#include "check/Pruefdienst.h"
+#include "check/SkriptPruefer.h"
+#include "check/SpielLeser.h"
+#include "pruefen/SpielPruefen.h"
+#include "roomfile/RoomFile.h"
+#include "roomfile/TextFile.h"
+#include "script/Befehlstabelle.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QProcess>
+#include <QThread>
+#include <QTimer>
+
+namespace {
+
+using namespace Befehlstabelle;
+
+GrossesSpiel* spiel = nullptr;
+
+/// Runs the event loop until `sender` emits `signal`; false after a minute without.
+template <typename Sender, typename Signal> bool warten(Sender* sender, Signal signal)
+{
+    QEventLoop schleife;
+    bool gekommen = false;
+    const auto verbindung = QObject::connect(sender, signal, &schleife, [&] {
+        gekommen = true;
+        schleife.quit();
+    });
+    QTimer::singleShot(60000, &schleife, &QEventLoop::quit);
+    schleife.exec();
+    QObject::disconnect(verbindung);
+    return gekommen;
+}
+
+QStringList alleDateien()
+{
+    QStringList pfade;
+    for (const QString& datei : SpielLeser::dateien(spiel->m))
+        pfade << spiel->m.AppPfad + QDir::fromNativeSeparators(datei);
+    return pfade;
+}
+
+/// A long script as a game's central room may hold: blocks, flags of the whole game (some
+/// misspelt), items, texts, sounds, labels and jumps.
+Skript langesSkript()
+{
+    Skript s;
+    for (int i = 0; s.Befehl.size() < 10000; ++i) {
+        const auto zeile = [&s](qint32 code, const QString& parameter) {
+            s.Befehl << code;
+            s.Parameter << parameter;
+        };
+        zeile(If, QStringLiteral("Benutzt%1").arg(i % 5000));
+        zeile(Print, QStringLiteral("Das war schon offen."));
+        zeile(SetFlag, QStringLiteral("Besucht%1").arg(i % 1000));
+        zeile(Else, {});
+        zeile(IfItem, QStringLiteral("ding%1.bmp").arg(i % 20));
+        zeile(Remove, QStringLiteral("ding%1.bmp").arg(i % 20));
+        zeile(SetFlag, QStringLiteral("Benutz%1").arg(i % 300));
+        zeile(Else, {});
+        zeile(PlayWav, klang(i % klaenge));
+        zeile(EndIf, {});
+        zeile(Label, QStringLiteral("Marke%1").arg(i));
+        zeile(EndIf, {});
+        zeile(Jump, QStringLiteral("Marke%1").arg(i / 2));
+    }
+    s.MaxZeile = qint32(s.Befehl.size()) - 1;
+    return s;
+}
+
+/// The game as the service reads it, the first room open in the editor.
+struct Umfeld
+{
+    Spielpruefung gelesen = SpielLeser::spielLesen(spiel->m);
+    Module1 raum = raumModell(0);
+    const QString datei = QDir::toNativeSeparators(QStringLiteral("rooms/raum0.lsd"));
+    const SkriptPruefer::Herkunft herkunft{true, {RoomFile::SkriptOrt::Art::HotSpot, 0, 1}, {}};
+};
+
+// A line moved: the whole script checked again, the game's hints included.
+void langesSkriptNachEinerAenderung(benchmark::State& state)
+{
+    Umfeld u;
+    Skript s = langesSkript();
+    SkriptPruefer p;
+    p.umfeld(u.herkunft, u.raum, u.datei, &u.gelesen);
+    for (auto _ : state) {
+        std::swap(s.Befehl[5000], s.Befehl[5001]);
+        std::swap(s.Parameter[5000], s.Parameter[5001]);
+        p.pruefen(s);
+    }
+    state.counters["Fehler"] = p.fehler();
+    state.counters["Hinweise"] = p.hinweise();
+}
+
+// A keystroke in the parameter box: a flag's name, or a text's.
+void tastendruck(benchmark::State& state, qint32 zeile)
+{
+    Umfeld u;
+    Skript s = langesSkript();
+    SkriptPruefer p;
+    p.umfeld(u.herkunft, u.raum, u.datei, &u.gelesen);
+    p.pruefen(s);
+    const QString anfang = s.Parameter[zeile];
+    for (auto _ : state) {
+        const QString alt = s.Parameter[zeile];
+        s.Parameter[zeile] = alt.size() > anfang.size() ? anfang : anfang + QLatin1Char('x');
+        p.parameterGeaendert(s, zeile, alt);
+    }
+}
+
+void spielLesen(benchmark::State& state, bool vonDerPlatte)
+{
+    const QStringList pfade = alleDateien();
+    for (auto _ : state) {
+        if (vonDerPlatte) {
+            state.PauseTiming();
+            ausDemCacheNehmen(pfade);
+            state.ResumeTiming();
+        }
+        benchmark::DoNotOptimize(SpielLeser::spielLesen(spiel->m));
+    }
+}
+
+// `cat` reading the same files, the process's start included.
+void cat(benchmark::State& state, bool vonDerPlatte)
+{
+    const QStringList pfade = alleDateien();
+    for (auto _ : state) {
+        if (vonDerPlatte) {
+            state.PauseTiming();
+            ausDemCacheNehmen(pfade);
+            state.ResumeTiming();
+        }
+        QProcess p;
+        p.setStandardOutputFile(QProcess::nullDevice());
+        p.start(QStringLiteral("cat"), pfade);
+        if (!p.waitForFinished(60000) || p.exitCode() != 0)
+            state.SkipWithError("cat failed");
+    }
+}
+
+// The first read while the window's event loop runs: how long until the hints can come, and
+// the longest time the loop did not get round to a timer due every millisecond.
+void ereignisschleifeBeimLesen(benchmark::State& state, bool vonDerPlatte, int threads)
+{
+    const QStringList pfade = alleDateien();
+    double laengste = 0;
+    for (auto _ : state) {
+        if (vonDerPlatte) {
+            state.PauseTiming();
+            ausDemCacheNehmen(pfade);
+            state.ResumeTiming();
+        }
+        Pruefdienst dienst(spiel->m);
+        QElapsedTimer uhr;
+        qint64 zuletzt = 0;
+        QTimer takt;
+        takt.setInterval(1);
+        QObject::connect(&takt, &QTimer::timeout, [&] {
+            const qint64 jetzt = uhr.nsecsElapsed();
+            laengste = std::max(laengste, (jetzt - zuletzt) / 1e6);
+            zuletzt = jetzt;
+        });
+        uhr.start();
+        takt.start();
+        dienst.lesen(threads < 0 ? std::max(1, QThread::idealThreadCount() - 1) : threads);
+        if (!warten(&dienst, &Pruefdienst::bereitGeworden))
+            state.SkipWithError("the game was not read");
+        // The last stretch after the final tick counts too.
+        laengste = std::max(laengste, (uhr.nsecsElapsed() - zuletzt) / 1e6);
+    }
+    state.counters["laengsteLuecke_ms"] = laengste;
+}
+
+/// A room of the game written anew, so that the service has something to read.
+void raumNeuSchreiben(const QString& pfad, int mal)
+{
+    Module1 r = raumModell(0);
+    r.StartSkript.Parameter[0] = QStringLiteral("Besucht%1").arg(mal % 2);
+    TextFile::write(pfad, RoomFile::schreiben(r));
+}
+
+// After "Speichern": the service reads the room again, and the open script's hints follow.
+void hinweiseNachDemSpeichern(benchmark::State& state)
+{
+    Pruefdienst dienst(spiel->m);
+    dienst.lesen();
+    if (!warten(&dienst, &Pruefdienst::bereitGeworden))
+        state.SkipWithError("the game was not read");
+    Umfeld u;
+    const QString pfad = spiel->pfad(QStringLiteral("rooms/raum0.lsd"));
+    SkriptPruefer p;
+    int mal = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        raumNeuSchreiben(pfad, ++mal);
+        state.ResumeTiming();
+        dienst.dateiGeaendert(pfad);
+        p.umfeld(u.herkunft, u.raum, u.datei, &dienst.spiel());
+        p.pruefen(u.raum.HotSpots[0].Skripte[1]);
+    }
+}
+
+// After "Speichern", until "Spiel prüfen" shows the game's findings.
+void spielPruefenNachDemSpeichern(benchmark::State& state)
+{
+    Pruefdienst dienst(spiel->m);
+    dienst.lesen();
+    if (!warten(&dienst, &Pruefdienst::bereitGeworden))
+        state.SkipWithError("the game was not read");
+    SpielPruefen fenster(dienst);
+    QTimer::singleShot(0, &fenster, &SpielPruefen::zeigen);
+    warten(&fenster, &SpielPruefen::aufgebaut);
+    const QString pfad = spiel->pfad(QStringLiteral("rooms/raum0.lsd"));
+    int mal = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        raumNeuSchreiben(pfad, ++mal);
+        state.ResumeTiming();
+        QTimer::singleShot(0, &dienst, [&] { dienst.dateiGeaendert(pfad); });
+        if (!warten(&fenster, &SpielPruefen::aufgebaut))
+            state.SkipWithError("no findings shown");
+    }
+}
+
+} // namespace
+
+BENCHMARK(langesSkriptNachEinerAenderung)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(tastendruck, flag, 6)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(tastendruck, text, 1)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(spielLesen, ausDemCache, false)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(cat, ausDemCache, false)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(spielLesen, vonDerPlatte, true)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(cat, vonDerPlatte, true)->Unit(benchmark::kMillisecond);
+// On as many threads as cores, and on one less, which leaves a core to the window.
+BENCHMARK_CAPTURE(ereignisschleifeBeimLesen, ausDemCache, false, 0)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(5);
+BENCHMARK_CAPTURE(ereignisschleifeBeimLesen, vonDerPlatte, true, 0)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(5);
+BENCHMARK_CAPTURE(ereignisschleifeBeimLesen, ausDemCacheEinKernWeniger, false, -1)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(5);
+BENCHMARK(hinweiseNachDemSpeichern)->Unit(benchmark::kMillisecond);
+BENCHMARK(spielPruefenNachDemSpeichern)->Unit(benchmark::kMillisecond)->Iterations(10);
+
+int main(int argc, char** argv)
+{
+    FensterBenchmark umgebung(argc, argv);
+    GrossesSpiel grosses;
+    spiel = &grosses;
+    return umgebung.laufen(argc, argv);
+}

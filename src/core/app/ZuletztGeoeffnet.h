@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+/// The rooms last opened in one game folder, newest first, at most ten. They are kept in an
+/// INI file that the editors of every game folder share, each folder under a group of its
+/// own, and read afresh on every call, so that two editors see each other's rooms. A missing,
+/// unreadable or broken file is an empty list; nothing here is ever an error for the author.
+class ZuletztGeoeffnet
+{
+public:
+    static constexpr int Hoechstens = 10;
+
+    /// `datei`: the INI file; empty keeps the list in memory only. `spielOrdner`: the game
+    /// folder whose list it is.
+    ZuletztGeoeffnet(QString datei, const QString& spielOrdner);
+
+    /// Absolute paths, newest first.
+    QStringList raeume() const;
+    /// The room was loaded or saved: it moves to the front.
+    void hinzufuegen(const QString& pfad);
+    void entfernen(const QString& pfad);
+
+    const QString& datei() const { return einstellungen; }
+
+private:
+    void schreiben(const QStringList& raeume);
+
+    QString einstellungen;
+    QString ordner;
+    /// The game folder's group in the file.
+    QString gruppe;
+    QStringList imSpeicher;
+};

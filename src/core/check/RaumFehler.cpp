@@ -1,0 +1,51 @@
+#include "RaumFehler.h"
+
+#include "SkriptRegeln.h"
+#include "model/Module1.h"
+
+#include <QStringList>
+
+RaumFehler RaumFehler::zaehlen(const Module1& raum)
+{
+    RaumFehler f;
+    QStringList namen;
+    for (qint32 h = 0; h <= raum.HotSpotMax; ++h)
+        namen << raum.HotSpots[h].Name;
+    const auto anzahl = [&namen](const Skript& s) {
+        return s.MaxZeile < 0 ? 0 : int(SkriptRegeln::pruefen(s, &namen).size());
+    };
+    f.start = anzahl(raum.StartSkript);
+    f.timer = anzahl(raum.TimerSkript);
+    f.hotSpots.resize(raum.HotSpotMax + 1);
+    for (qint32 h = 0; h <= raum.HotSpotMax; ++h)
+        for (int k = 0; k < HotSpot::Aktionen; ++k)
+            f.hotSpots[h][k] = anzahl(raum.HotSpots[h].Skripte[k]);
+    return f;
+}
+
+QString RaumFehler::hotSpotText(qint32 h) const
+{
+    static const char* const aktionen[] = {"Sieh an!", "Tue", "Interagiere"};
+    if (h < 0 || h >= hotSpots.size())
+        return {};
+    QStringList teile;
+    int summe = 0;
+    for (int k = 0; k < HotSpot::Aktionen; ++k) {
+        if (hotSpots[h][k] == 0)
+            continue;
+        summe += hotSpots[h][k];
+        teile << QStringLiteral("%1 im Skript „%2“")
+                     .arg(hotSpots[h][k])
+                     .arg(QString::fromUtf8(aktionen[k]));
+    }
+    if (teile.isEmpty())
+        return {};
+    if (teile.size() == 1)
+        return QStringLiteral("%1 Fehler").arg(summe) + teile[0].mid(teile[0].indexOf(u' '));
+    return QStringLiteral("%1 Fehler: ").arg(summe) + teile.join(QStringLiteral(", "));
+}
+
+QString RaumFehler::skriptText(int fehler, const QString& skript)
+{
+    return fehler == 0 ? QString() : QStringLiteral("%1 Fehler im %2").arg(fehler).arg(skript);
+}

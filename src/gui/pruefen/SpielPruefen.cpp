@@ -1,0 +1,88 @@
+#include "SpielPruefen.h"
+
+#include "BefundModell.h"
+#include "check/Befund.h"
+#include "check/Pruefdienst.h"
+
+#include <QApplication>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPointer>
+#include <QThreadPool>
+#include <QTreeView>
+#include <QVBoxLayout>
+
+SpielPruefen::SpielPruefen(Pruefdienst& dienst, QWidget* parent) : QDialog(parent), dienst(dienst)
+{
+    setObjectName(QStringLiteral("SpielPruefen"));
+    setWindowTitle(QStringLiteral("Spiel prüfen"));
+    resize(980, 480);
+    auto* spalten = new QVBoxLayout(this);
+    zusammenfassung = new QLabel(this);
+    zusammenfassung->setObjectName(QStringLiteral("Zusammenfassung"));
+    spalten->addWidget(zusammenfassung);
+    modell = new BefundModell(this);
+    liste = new QTreeView(this);
+    liste->setObjectName(QStringLiteral("Befunde"));
+    liste->setModel(modell);
+    liste->setUniformRowHeights(true);
+    liste->setAllColumnsShowFocus(true);
+    liste->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    liste->header()->resizeSection(BefundModell::Befund, 520);
+    liste->header()->resizeSection(BefundModell::Skript, 170);
+    liste->header()->resizeSection(BefundModell::Zeile, 50);
+    spalten->addWidget(liste);
+    auto* hilfe = new QLabel(
+        QStringLiteral("Doppelklick oder Eingabetaste: zur Zeile im Skripteditor"), this);
+    hilfe->setEnabled(false);
+    spalten->addWidget(hilfe);
+    connect(liste, &QTreeView::activated, this, &SpielPruefen::oeffnen);
+    // Saved, renamed or read at last: the list follows while it is open.
+    connect(&dienst, &Pruefdienst::geaendert, this, [this] {
+        if (isVisible())
+            neuBerechnen();
+    });
+}
+
+void SpielPruefen::zeigen()
+{
+    show();
+    raise();
+    activateWindow();
+    neuBerechnen();
+}
+
+void SpielPruefen::neuBerechnen()
+{
+    const int nr = ++nummer;
+    if (!dienst.bereit()) {
+        zusammenfassung->setText(QStringLiteral("Das Spiel wird gelesen …"));
+        return;
+    }
+    // Copies share the files read; the game check may go on changing its own meanwhile.
+    const Spielpruefung spiel = dienst.spiel();
+    const Module1 ordner = dienst.ordner();
+    const QPointer<SpielPruefen> ziel(this);
+    QThreadPool::globalInstance()->start([ziel, nr, spiel, ordner] {
+        QVector<Bericht::Gruppe> gruppen = Bericht::nachDateien(
+            Bericht::eintraege(befundAus(spiel, ordner), spiel.fehler(), spiel.hinweise()));
+        QMetaObject::invokeMethod(
+            qApp,
+            [ziel, nr, gruppen = std::move(gruppen)]() mutable {
+                if (!ziel || nr != ziel->nummer)
+                    return;
+                ziel->modell->setzen(std::move(gruppen));
+                ziel->liste->expandAll();
+                ziel->zusammenfassung->setText(ziel->modell->zusammenfassung());
+                Q_EMIT ziel->aufgebaut();
+            },
+            Qt::QueuedConnection);
+    });
+}
+
+void SpielPruefen::oeffnen(const QModelIndex& index)
+{
+    const Bericht::Eintrag* e = modell->eintrag(index);
+    if (e && e->zeile && stelleOeffnen)
+        stelleOeffnen(e->stelle);
+}

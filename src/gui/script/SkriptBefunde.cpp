@@ -1,0 +1,111 @@
+#include "SkriptBefunde.h"
+
+#include "check/Pruefdienst.h"
+#include "model/Module1.h"
+
+#include <QLabel>
+#include <QStyle>
+#include <QWidget>
+
+namespace {
+
+constexpr int zeichenGroesse = 12;
+
+QString anzahl(int n, const char* eins, const char* mehr)
+{
+    return QString::number(n) + QLatin1Char(' ') + QString::fromUtf8(n == 1 ? eins : mehr);
+}
+
+} // namespace
+
+SkriptBefunde::SkriptBefunde(Module1& raum, QWidget* fenster, int oben)
+    : QObject(fenster), m(raum), fenster(fenster)
+{
+    zeichen = new QLabel(fenster);
+    zeichen->setObjectName(QStringLiteral("Befundzeichen"));
+    zeichen->setGeometry(4, oben + (Hoehe - zeichenGroesse) / 2, zeichenGroesse, zeichenGroesse);
+    zeile = new QLabel(fenster);
+    zeile->setObjectName(QStringLiteral("Befundzeile"));
+    zeile->setGeometry(8 + zeichenGroesse, oben, fenster->width() - 12 - zeichenGroesse, Hoehe);
+}
+
+void SkriptBefunde::anschliessen(Pruefdienst* neu, std::function<QString()> datei)
+{
+    if (dienst)
+        disconnect(dienst, nullptr, this, nullptr);
+    dienst = neu;
+    raumDatei = std::move(datei);
+    // The game read at last, or read anew: the hints follow at once.
+    if (dienst)
+        connect(dienst, &Pruefdienst::geaendert, this, [this] {
+            if (fenster->isVisible()) {
+                umfeldSetzen();
+                allesPruefen();
+            }
+        });
+}
+
+void SkriptBefunde::herkunftSetzen(const SkriptPruefer::Herkunft& h)
+{
+    herkunft = h;
+    if (!herkunft.imRaum && dienst)
+        herkunft.datei = dienst->relativ(herkunft.datei);
+}
+
+void SkriptBefunde::umfeldSetzen()
+{
+    const QString datei = dienst && raumDatei ? dienst->relativ(raumDatei()) : QString();
+    p.umfeld(herkunft, m, datei, dienst && dienst->bereit() ? &dienst->spiel() : nullptr);
+}
+
+void SkriptBefunde::allesPruefen()
+{
+    p.pruefen(m.AktSkript);
+    zeigen();
+}
+
+void SkriptBefunde::getippt(qint32 i, const QString& alt)
+{
+    p.parameterGeaendert(m.AktSkript, i, alt);
+    zeigen();
+}
+
+void SkriptBefunde::zeigen()
+{
+    // Marks may change on any row.
+    if (neuZeichnen)
+        neuZeichnen();
+    const int i = gewaehlt ? gewaehlt() : -1;
+    const bool eigene = i >= 0 && !p.befunde(i).isEmpty();
+    const bool fehler = eigene ? p.befunde(i).first().fehler : p.fehler() > 0;
+    const bool hinweis = eigene ? !fehler : p.hinweise() > 0;
+    const QStyle::StandardPixmap art =
+        fehler ? QStyle::SP_MessageBoxCritical : QStyle::SP_MessageBoxWarning;
+    zeichen->setPixmap(
+        fehler || hinweis ? fenster->style()->standardIcon(art).pixmap(zeichenGroesse) : QPixmap());
+    const QString t = text();
+    zeile->setText(zeile->fontMetrics().elidedText(t, Qt::ElideRight, zeile->width()));
+    zeile->setToolTip(t);
+}
+
+QString SkriptBefunde::text() const
+{
+    const int i = gewaehlt ? gewaehlt() : -1;
+    if (i >= 0 && !p.befunde(i).isEmpty()) {
+        QStringList texte;
+        for (const SkriptPruefer::Befund& b : p.befunde(i))
+            texte << b.text;
+        return texte.join(QStringLiteral("; "));
+    }
+    const int f = p.fehler();
+    const int h = p.hinweise();
+    QString t =
+        f == 0 && h == 0
+            ? QStringLiteral("Keine Fehler und keine Hinweise")
+            : (f == 0 ? QStringLiteral("Keine Fehler") : anzahl(f, "Fehler", "Fehler")) +
+                  QStringLiteral(", ") +
+                  (h == 0 ? QStringLiteral("keine Hinweise") : anzahl(h, "Hinweis", "Hinweise"));
+    if (dienst && !dienst->bereit())
+        t += QStringLiteral(" (das Spiel wird noch gelesen)");
+    return t;
+}

@@ -1,0 +1,220 @@
+#include "EditorImTest.h"
+#include "check/Pruefdienst.h"
+#include "pruefen/BefundModell.h"
+#include "pruefen/SpielPruefen.h"
+#include "roomfile/ItemSkript.h"
+#include "script/SkriptBefunde.h"
+#include "script/SkriptEditor.h"
+#include "tools/Gegen.h"
+
+// Mistakes shown where they are made: the script editor's marks as lines change, and "Spiel
+// prüfen" leading to the room, hotspot, script and line of a finding, as the program wires them.
+class TestSpielPruefen : public QObject, EditorImTest
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<Pruefdienst> dienst;
+    SkriptEditor* se = nullptr;
+    Gegen* gegen = nullptr;
+    std::unique_ptr<SpielPruefen> fenster2;
+
+    QAbstractItemView* zeilen() { return control<QAbstractItemView>("List1", se); }
+    QString unten() { return control<QLabel>("Befundzeile", se)->toolTip(); }
+    // Each row of the script editor: its mark ("F" fault, "H" hint, " " none) and text.
+    QStringList markiert()
+    {
+        QStringList r;
+        auto* modell = zeilen()->model();
+        for (int i = 0; i < modell->rowCount(); ++i) {
+            const QModelIndex x = modell->index(i, 0);
+            const QString tip = x.data(Qt::ToolTipRole).toString();
+            r << (tip.isEmpty() ? " " : tip.contains("Flag") ? "H" : "F") + x.data().toString();
+        }
+        return r;
+    }
+    void einfuegen(const QString& keyword)
+    {
+        auto* list2 = control<QListWidget>("List2", se);
+        QListWidgetItem* item = list2->findItems(keyword, Qt::MatchExactly).value(0);
+        clickRow(list2, list2->row(item));
+        QTest::mouseDClick(list2->viewport(), Qt::LeftButton, {},
+                           list2->visualItemRect(item).center());
+    }
+
+    void spielLesen()
+    {
+        dienst = std::make_unique<Pruefdienst>(*m);
+        QSignalSpy bereit(dienst.get(), &Pruefdienst::bereitGeworden);
+        dienst->lesen();
+        QVERIFY(bereit.wait(10000));
+        connect(&editor->befehle(), &RaumBefehle::gespeichert, dienst.get(),
+                &Pruefdienst::dateiGeaendert);
+        se = new SkriptEditor(*m, *desktop, editor.get());
+        se->befunde().anschliessen(dienst.get(),
+                                   [this] { return editor->befehle().geoeffneteDatei(); });
+        editor->skriptEditorZeigen = [this](auto&&... a) { se->zeigen(a...); };
+        gegen = new Gegen(*m, *desktop, editor.get());
+        gegen->skriptEditorZeigen = editor->skriptEditorZeigen;
+        connect(gegen, &Gegen::skriptGeschrieben, dienst.get(), &Pruefdienst::dateiGeaendert);
+        editor->itemSkriptOeffnen = [this](const QString& pfad, qint32 zeile) {
+            gegen->skriptBearbeiten(pfad, ItemSkript::aktionVon(pfad), zeile);
+        };
+        fenster2 = std::make_unique<SpielPruefen>(*dienst);
+        fenster2->stelleOeffnen = [this](const SkriptStelle& s) { editor->stelleOeffnen(s); };
+    }
+    // The row of the finding whose script line shows `zeile`, in the file `datei`.
+    QModelIndex befund(const QString& datei, const QString& zeile)
+    {
+        auto* liste = control<QTreeView>("Befunde", fenster2.get());
+        const auto* modell = liste->model();
+        for (int g = 0; g < modell->rowCount(); ++g) {
+            const QModelIndex gruppe = modell->index(g, 0);
+            if (!gruppe.data().toString().startsWith(datei + " "))
+                continue;
+            for (int r = 0; r < modell->rowCount(gruppe); ++r)
+                if (modell->index(r, BefundModell::Inhalt, gruppe).data().toString().trimmed() ==
+                    zeile)
+                    return modell->index(r, 0, gruppe);
+        }
+        return {};
+    }
+    void returnAuf(const QModelIndex& index)
+    {
+        auto* liste = control<QTreeView>("Befunde", fenster2.get());
+        liste->setCurrentIndex(index);
+        QTest::keyClick(liste, Qt::Key_Return);
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        starten();
+        // "a": the window's "Tue" has a stray "EndIf", the start script a "ZoomIn" without
+        // its four numbers; the ring's "Interagiere" a "Case" outside any "SelectCase".
+        Module1 a;
+        a.StartSkript = skriptAus({{3, "Licht"}, {14, "1,2"}});
+        HotSpot& tuer = a.HotSpots[a.neuerHotSpot(0)];
+        tuer.Name = "Tür";
+        a.HotSpots[a.neuerHotSpot(1)].Name = "Fenster";
+        a.HotSpots[1].Skripte[1] = skriptAus({{0, "Licht"}, {2, "Hell."}, {10, ""}, {10, ""}});
+        QVERIFY(spiel->raum("a.lsd", a));
+        QVERIFY(spiel->raum("b.lsd", Module1()));
+        QVERIFY(spiel->datei("items/Ring.bmp", "BM"));
+        QVERIFY(spiel->datei("items/Ring2.skp",
+                             ItemSkript::schreiben(skriptAus({{16, ""}, {16, ""}, {25, "1"}}))));
+    }
+    void cleanup()
+    {
+        fenster2.reset();
+        beenden();
+        dienst.reset();
+    }
+
+    void marksComeAndGoAsLinesChange()
+    {
+        spielLesen();
+        clickWith("Command4", raeume("a.lsd"));
+        // In place of the window's "Tue"; the start script sets "Licht".
+        m->AktSkript = skriptAus({{0, "Licht"}, {9, ""}, {10, ""}});
+        desktop->driveModal([this](QDialog&) { tippen(); });
+        se->zeigen({true, {RoomFile::SkriptOrt::Art::HotSpot, 1, 1}, {}}, 2);
+    }
+
+    void spielPruefenLeadsToEachFinding();
+
+private:
+    void tippen()
+    {
+        QCOMPARE(markiert(), QStringList({" IF Licht", " Else ", " EndIf "}));
+        QCOMPARE(unten(), "Keine Fehler und keine Hinweise");
+        // An "EndIf" alone is marked at once, and named below while it is selected.
+        einfuegen("EndIf");
+        QCOMPARE(markiert(), QStringList({" IF Licht", " Else ", " EndIf ", "FEndIf "}));
+        QCOMPARE(unten(), "\"EndIf\" ohne offenes \"IF\" oder \"IfItem\"");
+        clickRow(zeilen(), 0);
+        QCOMPARE(unten(), "1 Fehler, keine Hinweise");
+        // Moved up into the block, the first "EndIf" is the one left over.
+        clickRow(zeilen(), 3);
+        click("Command1", se);
+        QCOMPARE(markiert(), QStringList({" IF Licht", " Else ", " EndIf ", "FEndIf "}));
+        click("Command3", se);
+        QCOMPARE(markiert(), QStringList({" IF Licht", " Else ", " EndIf "}));
+        // Typed: a flag set here is tested in this room only; one letter short is a slip.
+        clickRow(zeilen(), 1);
+        einfuegen("SetFlag");
+        auto* box = control<QLineEdit>("Text1_3", se);
+        type(box, "Lich");
+        QCOMPARE(markiert()[2], "H   SetFlag Lich");
+        QCOMPARE(unten(), "Flag \"Lich\" wird gesetzt, aber nirgends abgefragt (meinten Sie "
+                          "„Licht“?)");
+        type(box, "t");
+        QCOMPARE(markiert()[2], "    SetFlag Licht");
+        QCOMPARE(unten(), "Keine Fehler und keine Hinweise");
+        // Undone, the marks follow too.
+        QTest::keyClick(box, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(markiert()[2], "H   SetFlag ");
+        QCOMPARE(unten(), "Flag \"\" wird gesetzt, aber nirgends abgefragt");
+    }
+};
+
+void TestSpielPruefen::spielPruefenLeadsToEachFinding()
+{
+    spielLesen();
+    clickWith("Command4", raeume("b.lsd"));
+    QSignalSpy aufgebaut(fenster2.get(), &SpielPruefen::aufgebaut);
+    fenster2->zeigen();
+    QVERIFY(aufgebaut.wait(10000));
+    QCOMPARE(fenster2->befunde().zusammenfassung(), "3 Fehler und 2 Hinweise in 3 Dateien");
+
+    // Each finding opens its room, selects its hotspot, and shows its script on its line.
+    struct Fall
+    {
+        QString datei, zeile, titel;
+        int hotSpot;
+        Skript skript;
+        int gewaehlt;
+    };
+    const Fall faelle[] = {
+        {"rooms/a.lsd", "EndIf", "Editor - a.lsd", 1,
+         skriptAus({{0, "Licht"}, {2, "Hell."}, {10, ""}, {10, ""}}), 3},
+        {"rooms/a.lsd", "ZoomIn 1,2", "Editor - a.lsd", 1, skriptAus({{3, "Licht"}, {14, "1,2"}}),
+         1},
+        {"items/Ring2.skp", "Case 1", "Editor - a.lsd", 1,
+         skriptAus({{16, ""}, {16, ""}, {25, "1"}}), 2},
+    };
+    for (const Fall& f : faelle) {
+        const QModelIndex index = befund(f.datei, f.zeile);
+        QVERIFY2(index.isValid(), qPrintable(f.zeile));
+        int gesehen = -1;
+        desktop->driveModal([&](QDialog& d) {
+            QCOMPARE(&d, se);
+            QCOMPARE(m->AktSkript, f.skript);
+            gesehen = zeilen()->selectionModel()->selectedIndexes().value(0).row();
+        });
+        returnAuf(index);
+        QCOMPARE(gesehen, f.gewaehlt);
+        QCOMPARE(titel(), f.titel);
+        QCOMPARE(control<QListWidget>("List1", editor.get())->currentRow(), f.hotSpot);
+    }
+
+    // A changed room is asked about before another is loaded; Cancel stays where it is.
+    clickWith("Command4", raeume("b.lsd"));
+    click("Command3");
+    desktop->answer(QMessageBox::Cancel);
+    returnAuf(befund("rooms/a.lsd", "EndIf"));
+    QCOMPARE(titel(), "Editor - b.lsd*");
+    QVERIFY(letzteMeldung().startsWith("Der Raum „b.lsd“ wurde geändert."));
+
+    // After a save the list follows: without the window, "Licht" is tested nowhere.
+    clickWith("Command4", QMessageBox::Discard, raeume("a.lsd"));
+    control<QListWidget>("List1", editor.get())->setCurrentRow(1);
+    click("Command10");
+    control<QAction>("aktionSpeichern", editor.get())->trigger();
+    QVERIFY(!geaendert());
+    QVERIFY(aufgebaut.wait(10000));
+    QCOMPARE(fenster2->befunde().zusammenfassung(), "2 Fehler und 3 Hinweise in 3 Dateien");
+}
+
+QTEST_MAIN(TestSpielPruefen)
+#include "tst_spielpruefen.moc"
