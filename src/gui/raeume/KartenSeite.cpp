@@ -4,7 +4,6 @@
 #include "KartenAnsicht.h"
 #include "KnotenItem.h"
 #include "Vorschauen.h"
-#include "check/Spielpruefung.h"
 
 #include <QGraphicsScene>
 #include <QLabel>
@@ -40,8 +39,7 @@ KartenSeite::~KartenSeite()
 {
     if (abbrechen)
         *abbrechen = true;
-    for (QFuture<void>& lauf : laeufe)
-        lauf.waitForFinished();
+    lauf.waitForFinished();
 }
 
 void KartenSeite::melden(const QString& text)
@@ -58,14 +56,8 @@ void KartenSeite::setzen(const Spielpruefung& spiel)
             raeume.insert(d->datei, d);
     for (KnotenItem* k : std::as_const(knotenItems))
         k->setRaum(raeume.value(k->knoten().datei));
-    const QVector<KartenRaum> r = spiel.raeume();
-    const QVector<Verbindung> v = spiel.verbindungen();
-    const QString neu = Karte::dot(r, v);
-    if (neu == dotText)
-        return;
-    dotText = neu;
-    knotenListe = Karte::knoten(r, v);
-    kantenListe = Karte::kanten(v);
+    stand = spiel;
+    neuerStand = true;
     // Laid out when seen: dot takes its time on a large game.
     if (isVisible())
         anordnen();
@@ -73,7 +65,7 @@ void KartenSeite::setzen(const Spielpruefung& spiel)
 
 bool KartenSeite::fertig() const
 {
-    return !dotText.isEmpty() && gezeigt == dotText && currentWidget() == karte;
+    return !laeuft && !neuerStand && !gezeigt.isEmpty() && currentWidget() == karte;
 }
 
 void KartenSeite::offenerRaum(const QString& datei)
@@ -89,37 +81,59 @@ void KartenSeite::showEvent(QShowEvent* event)
 {
     QStackedWidget::showEvent(event);
     // A map that could not be laid out is tried again: Graphviz may be installed by now.
-    if (!dotText.isEmpty() && (dotText != angefragt || gescheitert))
+    if (neuerStand || gescheitert)
         anordnen();
 }
 
 void KartenSeite::anordnen()
 {
-    if (abbrechen)
-        *abbrechen = true;
-    abbrechen = std::make_shared<std::atomic<bool>>(false);
-    angefragt = dotText;
+    neuerStand = true;
     gescheitert = false;
+    // One graph at a time: a rename that writes a hundred files asks once more, not a hundred
+    // times.
+    if (laeuft) {
+        *abbrechen = true;
+        return;
+    }
+    neuerStand = false;
+    laeuft = true;
+    abbrechen = std::make_shared<std::atomic<bool>>(false);
     if (gezeigt.isEmpty())
         melden(QStringLiteral("Graphviz ordnet die Karte an …"));
-    laeufe.erase(std::remove_if(laeufe.begin(), laeufe.end(),
-                                [](const QFuture<void>& f) { return f.isFinished(); }),
-                 laeufe.end());
-    Auftrag auftrag{dotText, knotenListe, kantenListe, ++nummer, {}};
-    laeufe.append(QtConcurrent::run([this, auftrag, stop = abbrechen]() mutable {
-        auftrag.ergebnis = KartenLayout::anordnen(auftrag.dot, knotenGroesse(), stop.get());
-        if (*stop)
-            return;
+    lauf = QtConcurrent::run([this, spiel = stand, bisher = gezeigt, stop = abbrechen] {
+        Auftrag auftrag;
+        // On a thousand rooms the graph alone takes tens of milliseconds.
+        const QVector<KartenRaum> r = spiel.raeume();
+        const QVector<Verbindung> v = spiel.verbindungen();
+        auftrag.dot = Karte::dot(r, v);
+        auftrag.wieGezeigt = auftrag.dot == bisher;
+        if (!auftrag.wieGezeigt && !*stop) {
+            auftrag.knoten = Karte::knoten(r, v);
+            auftrag.kanten = Karte::kanten(v);
+            auftrag.ergebnis = KartenLayout::anordnen(auftrag.dot, knotenGroesse(), stop.get());
+        }
+        auftrag.abgebrochen = *stop;
         // The page waits for this thread before it goes, so `this` is still there.
         QMetaObject::invokeMethod(
             this, [this, auftrag] { angekommen(auftrag); }, Qt::QueuedConnection);
-    }));
+    });
 }
 
 void KartenSeite::angekommen(const Auftrag& auftrag)
 {
-    if (auftrag.nummer != nummer)
+    laeuft = false;
+    // The game changed meanwhile: its graph is what counts.
+    if (neuerStand) {
+        if (isVisible())
+            anordnen();
         return;
+    }
+    if (auftrag.abgebrochen)
+        return;
+    if (auftrag.wieGezeigt) {
+        setCurrentWidget(karte);
+        return;
+    }
     if (!auftrag.ergebnis.layout) {
         gescheitert = true;
         gezeigt.clear();
@@ -170,6 +184,7 @@ void KartenSeite::aufbauen(const Auftrag& auftrag)
         szene->addItem(new KantenItem(k, a, b, beschriftungen.value({a, b})));
     }
     szene->setSceneRect(QRectF(QPointF(-20, -20), layout.groesse + QSizeF(40, 40)));
+    ersterKnoten = auftrag.knoten.isEmpty() ? QString() : auftrag.knoten.first().datei;
     if (!schonGezeigt) {
         schonGezeigt = true;
         ersterBlick();
@@ -188,8 +203,8 @@ void KartenSeite::ersterBlick()
     karte->setTransform(QTransform::fromScale(zoom, zoom));
     if (KnotenItem* k = knotenItems.value(offen))
         karte->centerOn(k);
-    else if (passend >= zoom || knotenListe.isEmpty())
+    else if (passend >= zoom || ersterKnoten.isEmpty())
         karte->centerOn(ganz.center());
-    else if (KnotenItem* erster = knotenItems.value(knotenListe.first().datei))
+    else if (KnotenItem* erster = knotenItems.value(ersterKnoten))
         karte->centerOn(erster);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "check/Karte.h"
+#include "check/Spielpruefung.h"
 #include "raeume/KartenLayout.h"
 
 #include <QFuture>
@@ -13,13 +14,12 @@ class KartenAnsicht;
 class KnotenItem;
 class QGraphicsScene;
 class QLabel;
-class Spielpruefung;
 class Vorschauen;
 
 /// The "Karte" tab: the map of the game as Graphviz's `dot` lays out the graph that
-/// `tarnholm-check --karte` writes, drawn here with the rooms as thumbnails. `dot` runs off
-/// the window's thread, and only when the graph changed; meanwhile, and when it cannot run,
-/// the tab says why in German.
+/// `tarnholm-check --karte` writes, drawn here with the rooms as thumbnails. The graph is made
+/// and `dot` runs off the window's thread, `dot` only when the graph changed; meanwhile, and
+/// when it cannot run, the tab says why in German.
 class KartenSeite : public QStackedWidget
 {
     Q_OBJECT
@@ -42,7 +42,7 @@ public:
     KartenAnsicht* ansicht() const { return karte; }
     /// The map drawn, by file.
     const QHash<QString, KnotenItem*>& knoten() const { return knotenItems; }
-    /// The graph shown is the one last given, laid out.
+    /// The map shown is that of the game last given.
     bool fertig() const;
 
 Q_SIGNALS:
@@ -59,10 +59,12 @@ private:
     struct Auftrag
     {
         QString dot;
+        /// The graph is the one shown: dot was not asked.
+        bool wieGezeigt = false;
         QVector<KartenKnoten> knoten;
         QVector<KartenKante> kanten;
-        int nummer = 0;
         KartenLayout::Ergebnis ergebnis;
+        bool abgebrochen = false;
     };
 
     void anordnen();
@@ -80,15 +82,18 @@ private:
     QHash<QString, std::shared_ptr<const SpielDatei>> raeume;
     QString offen;
 
-    /// The graph last given, and the one whose layout is shown or asked for.
-    QString dotText;
-    QVector<KartenKnoten> knotenListe;
-    QVector<KartenKante> kantenListe;
+    /// The first room of the graph shown.
+    QString ersterKnoten;
+    /// The game last given: a copy shares its files, so it is made in no time and is read on
+    /// another thread while the service goes on.
+    Spielpruefung stand;
+    bool neuerStand = false;
+    /// The graph whose layout is shown.
     QString gezeigt;
-    QString angefragt;
-    int nummer = 0;
+    /// A graph is being made and laid out off the window's thread.
+    bool laeuft = false;
     bool schonGezeigt = false;
     bool gescheitert = false;
     std::shared_ptr<std::atomic<bool>> abbrechen;
-    QVector<QFuture<void>> laeufe;
+    QFuture<void> lauf;
 };
