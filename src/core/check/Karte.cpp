@@ -24,7 +24,8 @@ QString text(const QString& wert)
 
 QString id(const QString& datei)
 {
-    return text(QDir::fromNativeSeparators(datei));
+    return QLatin1Char('"') + name(datei).replace(QLatin1Char('"'), QStringLiteral("\\\"")) +
+           QLatin1Char('"');
 }
 
 /// The lines of a label, each escaped; Graphviz breaks them at "\n".
@@ -36,14 +37,63 @@ QString zeilen(const QStringList& teile)
     return QLatin1Char('"') + escaped.join(QStringLiteral("\\n")) + QLatin1Char('"');
 }
 
-QString knoten(const QString& datei, const QStringList& beschriftung, const QString& aussehen)
+} // namespace
+
+QVector<KartenKnoten> knoten(const QVector<KartenRaum>& raeume,
+                             const QVector<Verbindung>& verbindungen)
 {
-    return QStringLiteral("    ") + id(datei) + QStringLiteral(" [label=") + zeilen(beschriftung) +
-           (aussehen.isEmpty() ? QString() : QStringLiteral(", ") + aussehen) +
-           QStringLiteral("];\n");
+    QVector<KartenKnoten> ergebnis;
+    QSet<QString> schon;
+    for (const KartenRaum& r : raeume) {
+        schon.insert(r.datei);
+        KartenKnoten k{r.datei,
+                       r.lesbar ? KartenKnoten::Art::Raum : KartenKnoten::Art::Unlesbar,
+                       {DateiName(r.datei)}};
+        if (!r.gibt.isEmpty())
+            k.beschriftung << QStringLiteral("gibt: ") + r.gibt.join(QStringLiteral(", "));
+        if (!r.braucht.isEmpty())
+            k.beschriftung << QStringLiteral("braucht: ") + r.braucht.join(QStringLiteral(", "));
+        if (!r.lesbar)
+            k.beschriftung << QStringLiteral("(nicht lesbar)");
+        ergebnis.append(k);
+    }
+    for (const Verbindung& v : verbindungen) {
+        if (!schon.contains(v.von)) {
+            schon.insert(v.von);
+            ergebnis.append({v.von, KartenKnoten::Art::ItemSkript, {DateiName(v.von)}});
+        }
+        if (!v.nachDa && !schon.contains(v.nach)) {
+            schon.insert(v.nach);
+            ergebnis.append({v.nach,
+                             KartenKnoten::Art::Fehlt,
+                             {DateiName(v.nach), QStringLiteral("(gibt es nicht)")}});
+        }
+    }
+    return ergebnis;
 }
 
-} // namespace
+QVector<KartenKante> kanten(const QVector<Verbindung>& verbindungen)
+{
+    QVector<KartenKante> ergebnis;
+    QHash<QPair<QString, QString>, int> paare;
+    for (const Verbindung& v : verbindungen) {
+        const int i = paare.value({v.von, v.nach}, int(ergebnis.size()));
+        if (i == ergebnis.size()) {
+            paare.insert({v.von, v.nach}, i);
+            ergebnis.append({v.von, v.nach, {}});
+        }
+        if (!v.ueber.isEmpty() && !ergebnis[i].ueber.contains(v.ueber))
+            ergebnis[i].ueber.append(v.ueber);
+    }
+    return ergebnis;
+}
+
+QString name(const QString& datei)
+{
+    // Graphviz keeps a name's backslashes as written: only a quote is escaped in it.
+    return ohneSteuerzeichen(QDir::fromNativeSeparators(datei))
+        .replace(QLatin1Char('\\'), QStringLiteral("\\\\"));
+}
 
 QString dot(const QVector<KartenRaum>& raeume, const QVector<Verbindung>& verbindungen)
 {
@@ -53,39 +103,30 @@ QString dot(const QVector<KartenRaum>& raeume, const QVector<Verbindung>& verbin
         "    node [shape=box, style=\"rounded,filled\", fillcolor=\"#f3ead0\", "
         "fontname=\"DejaVu Sans\", fontsize=11];\n"
         "    edge [fontname=\"DejaVu Sans\", fontsize=9, color=\"#5a4632\"];\n");
-    QSet<QString> raumDateien;
-    for (const KartenRaum& r : raeume) {
-        raumDateien.insert(r.datei);
-        QStringList beschriftung{DateiName(r.datei)};
-        if (!r.gibt.isEmpty())
-            beschriftung << QStringLiteral("gibt: ") + r.gibt.join(QStringLiteral(", "));
-        if (!r.braucht.isEmpty())
-            beschriftung << QStringLiteral("braucht: ") + r.braucht.join(QStringLiteral(", "));
-        if (!r.lesbar)
-            beschriftung << QStringLiteral("(nicht lesbar)");
-        t += knoten(r.datei, beschriftung,
-                    r.lesbar ? QString()
-                             : QStringLiteral("style=\"rounded,filled,dashed\", "
-                                              "fillcolor=\"#f4c7c3\""));
-    }
-    // Item scripts that lead somewhere, and rooms that are named but missing, once each.
-    QSet<QString> weitere;
-    for (const Verbindung& v : verbindungen) {
-        if (!raumDateien.contains(v.von) && !weitere.contains(v.von)) {
-            weitere.insert(v.von);
-            t += knoten(v.von, {DateiName(v.von)},
-                        QStringLiteral("shape=note, style=filled, fillcolor=\"#dde8f3\""));
+    for (const KartenKnoten& k : knoten(raeume, verbindungen)) {
+        QString aussehen;
+        switch (k.art) {
+        case KartenKnoten::Art::Raum:
+            break;
+        case KartenKnoten::Art::Unlesbar:
+            aussehen = QStringLiteral("style=\"rounded,filled,dashed\", fillcolor=\"#f4c7c3\"");
+            break;
+        case KartenKnoten::Art::ItemSkript:
+            aussehen = QStringLiteral("shape=note, style=filled, fillcolor=\"#dde8f3\"");
+            break;
+        case KartenKnoten::Art::Fehlt:
+            aussehen = QStringLiteral("style=\"rounded,dashed\", color=\"#b03020\"");
+            break;
         }
-        if (!v.nachDa && !weitere.contains(v.nach)) {
-            weitere.insert(v.nach);
-            t += knoten(v.nach, {DateiName(v.nach), QStringLiteral("(gibt es nicht)")},
-                        QStringLiteral("style=\"rounded,dashed\", color=\"#b03020\""));
-        }
+        t += QStringLiteral("    ") + id(k.datei) + QStringLiteral(" [label=") +
+             zeilen(k.beschriftung) +
+             (aussehen.isEmpty() ? QString() : QStringLiteral(", ") + aussehen) +
+             QStringLiteral("];\n");
     }
-    for (const Verbindung& v : verbindungen) {
-        t += QStringLiteral("    ") + id(v.von) + QStringLiteral(" -> ") + id(v.nach) +
-             (v.ueber.isEmpty() ? QString()
-                                : QStringLiteral(" [label=") + text(v.ueber) + QLatin1Char(']')) +
+    for (const KartenKante& k : kanten(verbindungen)) {
+        t += QStringLiteral("    ") + id(k.von) + QStringLiteral(" -> ") + id(k.nach) +
+             (k.ueber.isEmpty() ? QString()
+                                : QStringLiteral(" [label=") + zeilen(k.ueber) + QLatin1Char(']')) +
              QStringLiteral(";\n");
     }
     return t + QStringLiteral("}\n");

@@ -77,6 +77,7 @@ void RaumBefehle::raumDateiSetzen(const QString& datei, const QByteArray& hash)
 {
     raumDateiPfad = datei;
     bekannt = hash;
+    Q_EMIT offeneDateiGeaendert(datei);
     // "[*]" is where the change mark shows.
     fenster->setWindowTitle(datei.isEmpty() ? QStringLiteral("Editor[*]")
                                             : QStringLiteral("Editor - ") + DateiName(datei) +
@@ -165,6 +166,7 @@ bool RaumBefehle::raumLaden(const QString& pfad)
         // The title keeps the file it named; the room in memory is no longer that file.
         raumDateiPfad.clear();
         bekannt.clear();
+        Q_EMIT offeneDateiGeaendert(QString());
         desktop.warn(fenster,
                      QStringLiteral("Die Datei %1 ist fehlerhaft: Das Lesen hat in Zeile %2 "
                                     "aufgehört. Was davor stand, wurde geladen.")

@@ -66,6 +66,9 @@ Q_SIGNALS:
     void gespeichert(const QString& pfad);
     /// The room was read from this file or written to it.
     void raumDateiBenutzt(const QString& pfad);
+    /// The room in memory is now the file at `pfad` (loaded, saved or restored), or no file
+    /// (empty).
+    void offeneDateiGeaendert(const QString& pfad);
 
 private:
     QString raumDialog(bool speichern, const QString& titel);

@@ -8,7 +8,9 @@
 
 namespace BildDatei {
 
-QImage laden(const QString& pfad, QString* fehler)
+namespace {
+
+void grenzeSetzen()
 {
     // Qt refuses to decode more than 128 MB, less than a large photo of a room needs.
     static const bool grenzeGesetzt = [] {
@@ -16,12 +18,33 @@ QImage laden(const QString& pfad, QString* fehler)
         return true;
     }();
     Q_UNUSED(grenzeGesetzt);
+}
+
+} // namespace
+
+QImage laden(const QString& pfad, QString* fehler)
+{
+    grenzeSetzen();
     QImageReader reader(pfad);
     reader.setDecideFormatFromContent(true);
     QImage bild = reader.read();
     if (bild.isNull() && fehler)
         *fehler = reader.errorString();
     // A name ending in "@2x" would make the picture half as large on the screen.
+    bild.setDevicePixelRatio(1);
+    return bild;
+}
+
+QImage vorschau(const QString& pfad, QSize groesse)
+{
+    grenzeSetzen();
+    QImageReader reader(pfad);
+    reader.setDecideFormatFromContent(true);
+    reader.setScaledSize(groesse);
+    QImage bild = reader.read();
+    // The JPEG reader stops at a whole fraction of the size; the rest is smoothed here.
+    if (!bild.isNull() && bild.size() != groesse)
+        bild = bild.scaled(groesse, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     bild.setDevicePixelRatio(1);
     return bild;
 }
