@@ -22,6 +22,7 @@ public:
     {
         return QMessageBox::Ok;
     }
+    QString askText(QWidget*, const TextRequest&) override { return QString(); }
     void showModal(QDialog& dialog) override
     {
         dialog.show();

@@ -2,15 +2,11 @@
 #include "check/Pruefdienst.h"
 #include "mainwindow/Editor.h"
 #include "mainwindow/RaumBefehle.h"
+#include "mainwindow/Spielfenster.h"
 #include "model/Module1.h"
 #include "platform/Desktop.h"
 #include "platform/Look.h"
-#include "pruefen/SpielPruefen.h"
-#include "roomfile/ItemSkript.h"
-#include "script/SkriptBefunde.h"
-#include "script/SkriptEditor.h"
-#include "tools/Gegen.h"
-#include "tools/Tool.h"
+#include "tools/Umbenennen.h"
 
 #include <QApplication>
 #include <QCryptographicHash>
@@ -76,57 +72,15 @@ int main(int argc, char* argv[])
     // What the windows know of the whole game: read once off the window's thread, then each
     // file again when it is written.
     Pruefdienst dienst(raum);
-    QObject::connect(&editor.befehle(), &RaumBefehle::gespeichert, &dienst,
-                     &Pruefdienst::dateiGeaendert);
     // The rooms of "Zuletzt geöffnet", for every game folder in one file.
     editor.zuletztIn(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) +
                      QStringLiteral("/zuletzt.ini"));
-    // Made on first use and kept; owned by the window it last stood over.
-    SkriptEditor* skriptEditor = nullptr;
-    editor.skriptEditorZeigen = [&](const SkriptPruefer::Herkunft& herkunft, qint32 zeile) {
-        if (!skriptEditor) {
-            skriptEditor = new SkriptEditor(raum, desktop, &editor);
-            skriptEditor->befunde().anschliessen(
-                &dienst, [&editor] { return editor.befehle().geoeffneteDatei(); });
-        }
-        skriptEditor->zeigen(herkunft, zeile);
-    };
-    // The item manager and the checker are made on first use and kept.
-    Gegen* gegen = nullptr;
-    Tool* tool = nullptr;
-    const auto gegenMachen = [&] {
-        if (!gegen) {
-            gegen = new Gegen(raum, desktop, &editor);
-            QObject::connect(gegen, &Gegen::skriptGeschrieben, &dienst,
-                             &Pruefdienst::dateiGeaendert);
-        }
-        gegen->skriptEditorZeigen = editor.skriptEditorZeigen;
-    };
-    editor.gegenstaendeZeigen = [&] {
-        gegenMachen();
-        gegen->zeigen();
-    };
-    editor.itemSkriptOeffnen = [&](const QString& pfad, qint32 zeile) {
-        gegenMachen();
-        gegen->skriptBearbeiten(pfad, ItemSkript::aktionVon(pfad), zeile);
-    };
-    // "Spiel prüfen" stays open beside the main window.
-    SpielPruefen* spielPruefen = nullptr;
-    editor.spielPruefenZeigen = [&] {
-        if (!spielPruefen) {
-            spielPruefen = new SpielPruefen(dienst, &editor);
-            spielPruefen->stelleOeffnen = [&editor](const SkriptStelle& stelle) {
-                editor.stelleOeffnen(stelle);
-            };
-        }
-        spielPruefen->zeigen();
-    };
-    editor.toolZeigen = [&] {
-        if (!tool)
-            tool = new Tool(raum, desktop, &editor);
-        tool->zeigen();
-    };
+    // The script editor, the item manager, the checker and the windows of the whole game,
+    // each made on first use.
+    Spielfenster fenster(raum, desktop, editor, dienst);
     editor.show();
+    // A rename the editor was killed in is put back before anything reads the game.
+    Umbenennen::aufraeumen(desktop, programmOrdner, &editor);
     dienst.lesen();
     editor.befehle().wiederherstellen();
     if (!raumDatei.isEmpty())

@@ -96,7 +96,8 @@ private Q_SLOTS:
                          "&Bearbeiten | &Rückgängig Ctrl+Z | &Wiederholen Ctrl+Shift+Z; Ctrl+Y",
                          "&Ansicht | &HotSpots zeigen Ctrl+H",
                          "&Spiel | &Testen F5 | &Explorer | &Gegenstände… | Spiel &prüfen… F7 "
-                         "| &Unbenutzte Dateien…",
+                         "| &Unbenutzte Dateien… | - | &Räume… Ctrl+R | &Verwendungen suchen… "
+                         "Ctrl+Shift+F | Umbe&nennen… | Umbenennen rüc&kgängig",
                          "&Hilfe | &Tastenkürzel F1 | Ü&ber den Editor"}));
         // No key is taken twice: Qt would then do neither.
         QStringList tasten;
@@ -160,9 +161,10 @@ private Q_SLOTS:
         for (const QString& zeile :
              {"Hauptfenster", "Ctrl+S = Speichern", "Ctrl+Shift+Z, Ctrl+Y = Wiederholen",
               "F7 = Spiel prüfen", "Del = In der HotSpot-Liste: HotSpot löschen", "Skripteditor",
-              "Return = In der Befehlsliste: den Befehl einfügen"})
+              "Return = In der Befehlsliste: den Befehl einfügen",
+              "Shift+F12 = Verwendungen des Namens der Zeile", "Ctrl+R = Räume"})
             QVERIFY2(zeilen.contains(zeile), qPrintable(zeile + " in " + zeilen.join('\n')));
-        QCOMPARE(zeilen.size(), 2 + 11 + 3 + 6);
+        QCOMPARE(zeilen.size(), 2 + 13 + 3 + 9);
 
         desktop->answer(QMessageBox::Ok);
         waehle("aktionUeber");

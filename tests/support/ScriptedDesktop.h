@@ -33,6 +33,16 @@ public:
         messages.append(request);
         return next<QMessageBox::StandardButton>("message " + request.text, QMessageBox::Cancel);
     }
+    /// Takes the next queued text ("" for a typed empty text; use cancelText to cancel).
+    QString askText(QWidget*, const TextRequest& request) override
+    {
+        texts << request.label + " | " + request.text;
+        const QString t = next<QString>("text question " + request.label, QString());
+        return t == cancelText ? QString() : t;
+    }
+    /// Queued for a text question, it is cancelled.
+    inline static const QString cancelText = QStringLiteral("\u0001abgebrochen");
+
     void showModal(QDialog& dialog) override
     {
         if (const Driver driver = next<Driver>("modal window " + dialog.objectName(), {})) {
@@ -61,6 +71,8 @@ public:
     /// Each file dialog in one line: whether it saves, title, filter, folder and preset.
     QStringList dialogs;
     QVector<MessageRequest> messages;
+    /// Each text question: what it asked and what its box held.
+    QStringList texts;
     /// Each program started, followed by its arguments.
     QVector<QStringList> starts;
     QStringList openedFolders;

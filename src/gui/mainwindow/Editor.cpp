@@ -216,6 +216,32 @@ void Editor::menueAnlegen()
                   if (toolZeigen)
                       toolZeigen();
               });
+    // The whole game: its rooms at a glance, where a name is used, a name changed everywhere.
+    h.spiel()->addSeparator();
+    const auto rufen = [](const std::function<void()>& f) {
+        return [&f] {
+            if (f)
+                f();
+        };
+    };
+    h.eintrag(h.spiel(), QStringLiteral("aktionRaeume"), QStringLiteral("&Räume…"),
+              {taste(Qt::CTRL | Qt::Key_R)}, rufen(raeumeZeigen));
+    h.eintrag(h.spiel(), QStringLiteral("aktionVerwendungen"),
+              QStringLiteral("&Verwendungen suchen…"), {taste(Qt::CTRL | Qt::SHIFT | Qt::Key_F)},
+              rufen(verwendungenZeigen));
+    h.eintrag(h.spiel(), QStringLiteral("aktionUmbenennen"), QStringLiteral("Umbe&nennen…"), {},
+              rufen(umbenennenZeigen));
+    QAction* zuruecknehmen =
+        h.eintrag(h.spiel(), QStringLiteral("aktionUmbenennenRueckgaengig"),
+                  QStringLiteral("Umbenennen rüc&kgängig"), {}, rufen(umbenennenRueckgaengig));
+    // Named after the rename it would take back, greyed without one, as "Rückgängig" is.
+    connect(h.spiel(), &QMenu::aboutToShow, this, [this, zuruecknehmen] {
+        const QString letzte = letzteUmbenennung ? letzteUmbenennung() : QString();
+        zuruecknehmen->setEnabled(!letzte.isNull());
+        zuruecknehmen->setText(letzte.isNull()
+                                   ? QStringLiteral("Umbenennen rüc&kgängig")
+                                   : QStringLiteral("Umbenennen rüc&kgängig: ") + letzte);
+    });
 
     h.eintrag(h.hilfe(), QStringLiteral("aktionTastenkuerzel"), QStringLiteral("&Tastenkürzel"),
               {taste(Qt::Key_F1)}, [this] { tastenZeigen(); });
@@ -423,6 +449,8 @@ void Editor::skriptBearbeiten(const Stelle& stelle, qint32 zeile)
     if (ziel.art == Stelle::Art::Skript)
         ziel.hotSpot = auswahl();
     raumVerlauf->wert(ziel, m.AktSkript);
+    if (nachDemSkript)
+        nachDemSkript();
 }
 
 void Editor::stelleOeffnen(const SkriptStelle& stelle)
@@ -437,6 +465,12 @@ void Editor::stelleOeffnen(const SkriptStelle& stelle)
     if (!raumBefehle->istGeoeffnet(pfad) && !raumBefehle->oeffnen(pfad))
         return;
     using Ort = RoomFile::SkriptOrt;
+    // No line: the room's picture, or a hotspot's name.
+    if (stelle.zeile < 0) {
+        if (stelle.ort.art == Ort::Art::HotSpot && stelle.ort.hotSpot <= m.HotSpotMax)
+            auswaehlen(stelle.ort.hotSpot);
+        return;
+    }
     switch (stelle.ort.art) {
     case Ort::Art::Start:
         skriptBearbeiten({Stelle::Art::StartSkript}, stelle.zeile);

@@ -43,10 +43,20 @@ public:
 
     /// Goes to a script line of the game: its room is opened (the save question first when
     /// another room is open and changed), its hotspot selected, and the script editor shown on
-    /// that line; an item script opens as the item manager opens it.
+    /// that line; an item script opens as the item manager opens it. Without a line (-1), the
+    /// room is opened and the hotspot, if one is named, selected.
     void stelleOeffnen(const SkriptStelle& stelle);
     /// Opens the window "Spiel prüfen".
     std::function<void()> spielPruefenZeigen;
+    /// Opens "Räume", "Verwendungen" and "Umbenennen".
+    std::function<void()> raeumeZeigen;
+    std::function<void()> verwendungenZeigen;
+    std::function<void()> umbenennenZeigen;
+    /// Takes the last rename back; what it would take back, null for nothing.
+    std::function<void()> umbenennenRueckgaengig;
+    std::function<QString()> letzteUmbenennung;
+    /// Runs once a script the script editor closed on is back in the room.
+    std::function<void()> nachDemSkript;
 
     RaumVerlauf& verlauf() { return *raumVerlauf; }
     /// "Neu", "Laden", "Speichern", "Testen", the room file, the recovery copies.

@@ -43,6 +43,8 @@ public:
     /// Loads a room file as "Laden" does after its dialog, asking first when the room has
     /// changes nobody saved. True when it was loaded.
     bool oeffnen(const QString& pfad);
+    /// Loads a room file without asking: the room was saved or let go already.
+    bool neuLaden(const QString& pfad) { return raumLaden(pfad); }
     /// Whether `pfad` is the file the room was loaded from or last saved to.
     bool istGeoeffnet(const QString& pfad) const;
     /// Asks whether the changed room is saved first. True when the action may go on: the room

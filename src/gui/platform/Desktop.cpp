@@ -8,6 +8,8 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHeaderView>
+#include <QInputDialog>
+#include <QLineEdit>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -30,6 +32,14 @@ void Desktop::warn(QWidget* parent, const QString& text)
     r.text = text;
     r.icon = QMessageBox::Warning;
     message(parent, r);
+}
+
+QString QtDesktop::askText(QWidget* parent, const TextRequest& request)
+{
+    bool ok = false;
+    const QString text = QInputDialog::getText(parent, request.title, request.label,
+                                               QLineEdit::Normal, request.text, &ok);
+    return ok ? text : QString();
 }
 
 QString QtDesktop::chooseFile(QWidget* parent, const FileRequest& request)

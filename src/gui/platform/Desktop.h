@@ -34,6 +34,16 @@ struct MessageRequest
     QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
 };
 
+/// A one-line text asked for, as the windows ask for it.
+struct TextRequest
+{
+    QString title = QStringLiteral("Tarnholm - Editor");
+    /// What is asked, above the box.
+    QString label;
+    /// What the box holds at first.
+    QString text;
+};
+
 /// What became of a program start or a folder opened: done, or what went wrong, in the
 /// system's own words where it gave any.
 struct DesktopResult
@@ -65,6 +75,8 @@ public:
     /// The chosen file's full path, or the empty text when the dialog was cancelled.
     virtual QString chooseFile(QWidget* parent, const FileRequest& request) = 0;
     virtual QMessageBox::StandardButton message(QWidget* parent, const MessageRequest& request) = 0;
+    /// The text the author typed, or the null text when the question was cancelled.
+    virtual QString askText(QWidget* parent, const TextRequest& request) = 0;
     /// Shows the window modally and returns when it has been closed.
     virtual void showModal(QDialog& dialog) = 0;
     /// Starts a program (a path, or a command looked up on the PATH) without a shell and
@@ -86,6 +98,7 @@ class QtDesktop : public Desktop
 public:
     QString chooseFile(QWidget* parent, const FileRequest& request) override;
     QMessageBox::StandardButton message(QWidget* parent, const MessageRequest& request) override;
+    QString askText(QWidget* parent, const TextRequest& request) override;
     void showModal(QDialog& dialog) override;
     DesktopResult startProgram(const QString& program, const QStringList& arguments) override;
     DesktopResult openFolder(const QString& folder) override;

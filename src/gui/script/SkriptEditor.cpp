@@ -15,6 +15,7 @@
 #include "platform/StorableTextValidator.h"
 #include "script/SkriptBearbeitung.h"
 #include "script/SkriptText.h"
+#include "umbenennen/Umbenennung.h"
 
 #include <QAction>
 #include <QApplication>
@@ -33,6 +34,9 @@ namespace {
 const QKeySequence rueckgaengigTaste(Qt::CTRL | Qt::Key_Z);
 const QList<QKeySequence> wiederholenTasten{QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
                                             QKeySequence(Qt::CTRL | Qt::Key_Y)};
+const QKeySequence folgenTaste(Qt::Key_F12);
+const QKeySequence verwendungenTaste(Qt::SHIFT | Qt::Key_F12);
+const QKeySequence umbenennenTaste(Qt::Key_F2);
 
 /// The window's own height; the line of findings lies below it.
 constexpr int fensterHoehe = 340;
@@ -130,6 +134,62 @@ SkriptEditor::SkriptEditor(Module1& raum, Desktop& desktop, QWidget* parent)
     taste(QKeySequence::keyBindings(QKeySequence::Copy), [this] { kopieren(); });
     taste(QKeySequence::keyBindings(QKeySequence::Cut), [this] { ausschneiden(); });
     taste(QKeySequence::keyBindings(QKeySequence::Paste), [this] { zwischenablageEinfuegen(); });
+    taste({folgenTaste}, [this] { mitZeile(gotoFolgen); });
+    taste({verwendungenTaste}, [this] { mitZeile(verwendungenZeigen); });
+    taste({umbenennenTaste}, [this] {
+        const int i = zeile();
+        if (i >= 0 && (m.AktSkript.Befehl[i] == Label || m.AktSkript.Befehl[i] == Jump))
+            markeUmbenennen();
+        else
+            mitZeile(umbenennen);
+    });
+}
+
+void SkriptEditor::mitZeile(const std::function<void(qint32, const QString&)>& tun)
+{
+    const int i = zeile();
+    if (i >= 0 && tun)
+        tun(m.AktSkript.Befehl[i], m.AktSkript.Parameter[i]);
+}
+
+void SkriptEditor::schliessenUndDann(std::function<void()> danach)
+{
+    ausstehend = std::move(danach);
+    close();
+}
+
+void SkriptEditor::ausstehendesAusfuehren()
+{
+    const std::function<void()> tun = std::move(ausstehend);
+    ausstehend = nullptr;
+    if (tun)
+        tun();
+}
+
+void SkriptEditor::markeUmbenennen()
+{
+    const int i = zeile();
+    const QString alt = m.AktSkript.Parameter[i];
+    TextRequest frage;
+    frage.title = QStringLiteral("Marke umbenennen");
+    frage.label = QStringLiteral("Neuer Name der Marke „%1“ und aller Sprünge zu ihr:").arg(alt);
+    frage.text = alt;
+    const QString neu = desktop.askText(this, frage);
+    if (neu.isNull() || neu == alt)
+        return;
+    Umbenennung::MarkenPlan plan = Umbenennung::markeUmbenennen(m.AktSkript, alt, neu);
+    if (!plan.fehler.isEmpty()) {
+        desktop.warn(this, plan.fehler);
+        return;
+    }
+    // One step of the history, the whole script, so that undo gives every line back.
+    verlauf->besuchBeenden();
+    Skript vorher = m.AktSkript;
+    m.AktSkript = std::move(plan.skript);
+    aufbau();
+    verlauf->aufzeichnen(0, std::move(vorher), m.AktSkript.MaxZeile + 1, i);
+    zeileWaehlen(i);
+    verlauf->abschliessen(zeile());
 }
 
 SkriptEditor::~SkriptEditor() = default;
@@ -153,11 +213,16 @@ QVector<QPair<QString, QString>> SkriptEditor::tasten()
          QStringLiteral("Zeile oder Block ausschneiden")},
         {text(QKeySequence::keyBindings(QKeySequence::Paste)),
          QStringLiteral("Kopierte Zeilen unter der gewählten einfügen")},
+        {text({folgenTaste}), QStringLiteral("Bei „Goto“: den Raum öffnen")},
+        {text({verwendungenTaste}), QStringLiteral("Verwendungen des Namens der Zeile")},
+        {text({umbenennenTaste}), QStringLiteral("Den Namen der Zeile umbenennen")},
     };
 }
 
 void SkriptEditor::zeigen(const SkriptPruefer::Herkunft& h, qint32 zeile)
 {
+    woher = h;
+    ausstehend = nullptr;
     befundAnzeige->herkunftSetzen(h);
     // Some window managers put a dialog over its parent only, not over a modal window
     // that is not its parent.

@@ -46,6 +46,20 @@ public:
 
     /// The game check's findings on the script, and the line at the bottom.
     SkriptBefunde& befunde() { return *befundAnzeige; }
+    /// Where the script shown comes from.
+    const SkriptPruefer::Herkunft& herkunft() const { return woher; }
+
+    /// The keys that follow the selected line into the game, each told the line's command and
+    /// parameter: F12 a "Goto" to its room, Shift+F12 the uses of what the line names, F2
+    /// renaming it. A label is renamed here, with its jumps, in this script alone.
+    std::function<void(qint32 befehl, const QString& parameter)> gotoFolgen;
+    std::function<void(qint32 befehl, const QString& parameter)> verwendungenZeigen;
+    std::function<void(qint32 befehl, const QString& parameter)> umbenennen;
+    /// Closes the window; `danach` runs once its script is back where it came from, through
+    /// ausstehendesAusfuehren.
+    void schliessenUndDann(std::function<void()> danach);
+    /// Runs, once, what schliessenUndDann left to do.
+    void ausstehendesAusfuehren();
     /// The window's keys as the desktop names them, each with what it does.
     static QVector<QPair<QString, QString>> tasten();
 
@@ -78,6 +92,10 @@ private:
     void dateiWaehlen(qint32 code);
     void zoomWaehlen(qint32 code);
     void farbenZeigen();
+    /// Asks for a new name of the label the selected line defines or jumps to.
+    void markeUmbenennen();
+    /// Calls `tun` with the selected line, when one is selected.
+    void mitZeile(const std::function<void(qint32 befehl, const QString& parameter)>& tun);
 
     Module1& m;
     Desktop& desktop;
@@ -94,4 +112,6 @@ private:
     Zoom* zoom = nullptr;
     Farben* farben = nullptr;
     SkriptBefunde* befundAnzeige;
+    SkriptPruefer::Herkunft woher;
+    std::function<void()> ausstehend;
 };

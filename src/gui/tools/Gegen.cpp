@@ -111,14 +111,20 @@ void Gegen::skriptBearbeiten(QString pfad, int aktion, qint32 zeile)
     // The edited script lives only in AktSkript: a failed write may be tried again, say
     // after making room on the disk.
     const QByteArray bytes = ItemSkript::schreiben(m.AktSkript);
+    bool geschrieben = true;
     while (!TextFile::write(pfad, bytes)) {
         const QString frage = QStringLiteral("Die Skriptdatei %1 konnte nicht gespeichert werden. "
                                              "Eine vorhandene Datei ist unverändert geblieben."
                                              "\n\nNoch einmal versuchen? Bei Nein geht die "
                                              "Änderung verloren.")
                                   .arg(zeigbar);
-        if (warnen(frage, QMessageBox::Yes) != QMessageBox::Yes)
-            return;
+        if (warnen(frage, QMessageBox::Yes) != QMessageBox::Yes) {
+            geschrieben = false;
+            break;
+        }
     }
-    Q_EMIT skriptGeschrieben(pfad);
+    if (geschrieben)
+        Q_EMIT skriptGeschrieben(pfad);
+    if (nachDemSkript)
+        nachDemSkript();
 }

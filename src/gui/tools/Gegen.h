@@ -22,6 +22,8 @@ public:
     /// Shows the script editor on AktSkript, which comes from there, with a line selected
     /// (-1: none), and returns when it is closed.
     std::function<void(const SkriptPruefer::Herkunft&, qint32 zeile)> skriptEditorZeigen;
+    /// Runs once the script the script editor closed on is written.
+    std::function<void()> nachDemSkript;
 
     /// Reads the items folder anew and selects the first item.
     void laden();

@@ -15,6 +15,8 @@ namespace {
 const NamensArt arten[] = {NamensArt::Flag, NamensArt::Gegenstand, NamensArt::Raum,
                            NamensArt::Bild, NamensArt::Ton,        NamensArt::HotSpot};
 
+/// Whether two plans show the same: the same files renamed, the same lines changed the same
+/// way. Saving the open room first changes its bytes elsewhere, not what the author was shown.
 bool gleich(const Umbenennung::Plan& a, const Umbenennung::Plan& b)
 {
     if (a.fehler != b.fehler || a.dateien.size() != b.dateien.size())
@@ -22,9 +24,15 @@ bool gleich(const Umbenennung::Plan& a, const Umbenennung::Plan& b)
     for (qsizetype i = 0; i < a.dateien.size(); ++i) {
         const Umbenennung::Datei& x = a.dateien[i];
         const Umbenennung::Datei& y = b.dateien[i];
-        if (x.alt != y.alt || x.neu != y.neu || x.altBytes != y.altBytes ||
-            x.neuBytes != y.neuBytes)
+        if (x.alt != y.alt || x.neu != y.neu || x.zeilen.size() != y.zeilen.size())
             return false;
+        for (qsizetype k = 0; k < x.zeilen.size(); ++k) {
+            const SkriptStelle& s = x.zeilen[k].stelle;
+            const SkriptStelle& t = y.zeilen[k].stelle;
+            if (s.skript != t.skript || s.zeile != t.zeile || s.zeilenText != t.zeilenText ||
+                x.zeilen[k].neu != y.zeilen[k].neu)
+                return false;
+        }
     }
     return true;
 }
@@ -181,7 +189,8 @@ void Umbenennen::umbenennen()
     }
     if (vorDemUmbenennen && !vorDemUmbenennen())
         return;
-    // Saving the room may have changed what the preview showed: only what was shown is written.
+    // Saving the room may have changed what the preview showed: only what was shown is written,
+    // on the files as they are now.
     const Umbenennung::Plan gezeigt = plan;
     planen();
     if (!gleich(gezeigt, plan)) {

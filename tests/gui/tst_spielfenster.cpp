@@ -1,0 +1,161 @@
+#include "EditorImTest.h"
+#include "check/Pruefdienst.h"
+#include "mainwindow/Spielfenster.h"
+#include "script/SkriptEditor.h"
+#include "tools/Umbenennen.h"
+#include "tools/Verwendungen.h"
+
+// The windows of the whole game as the program wires them to the main window: the script
+// editor's keys that follow a line into the game, and a rename the open room takes part in.
+class TestSpielfenster : public QObject, EditorImTest
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir daten;
+    std::unique_ptr<Pruefdienst> dienst;
+    std::unique_ptr<Spielfenster> fenster2;
+
+    SkriptEditor* se() { return &fenster2->skriptEditor(); }
+    QAbstractItemView* zeilen() { return control<QAbstractItemView>("List1", se()); }
+    QStringList zeilenTexte() { return rowTexts(zeilen()); }
+    // A key to the script editor as the author presses it, its window active.
+    void taste(QKeyCombination k)
+    {
+        se()->activateWindow();
+        QTRY_VERIFY(se()->isActiveWindow());
+        QTest::keyClick(zeilen(), k.key(), k.keyboardModifiers());
+    }
+    void zeile(int i) { clickRow(zeilen(), i); }
+    QString datei(const QString& relativ) { return QString::fromLatin1(spiel->inhalt(relativ)); }
+    // The door's "Tue" script, shown in the script editor, is handed to `tun`.
+    void tuerSkript(const std::function<void()>& tun)
+    {
+        control<QListWidget>("List1", editor.get())->setCurrentRow(0);
+        desktop->driveModal([&](QDialog&) { tun(); });
+        click("Command1_1");
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        // Renames keep their journals in the user's data.
+        qputenv("XDG_DATA_HOME", daten.filePath("daten").toUtf8());
+    }
+    void init()
+    {
+        starten();
+        // "a": the door goes to "b" and to a room that is not there, sets a flag and jumps to a
+        // label; "b" leads back to "a".
+        Module1 a;
+        HotSpot& tuer = a.HotSpots[a.neuerHotSpot(0)];
+        tuer.Name = "Tür";
+        tuer.Skripte[1] = skriptAus({{4, "b.lsd"},
+                                     {3, "Licht"},
+                                     {29, "Oben"},
+                                     {28, "Oben"},
+                                     {4, "fehlt.lsd"},
+                                     {0, "Licht"},
+                                     {9, ""},
+                                     {10, ""}});
+        QVERIFY(spiel->raum("a.lsd", a));
+        Module1 b;
+        b.StartSkript = skriptAus({{4, "rooms\\A.LSD"}, {0, "Licht"}, {9, ""}, {10, ""}});
+        QVERIFY(spiel->raum("b.lsd", b));
+        dienst = std::make_unique<Pruefdienst>(*m);
+        fenster2 = std::make_unique<Spielfenster>(*m, *desktop, *editor, *dienst);
+        dienst->lesen();
+        QTRY_VERIFY(dienst->bereit());
+        clickWith("Command4", raeume("a.lsd"));
+    }
+    void cleanup()
+    {
+        fenster2.reset();
+        beenden();
+        dienst.reset();
+    }
+
+    void theScriptEditorsKeysFollowALineIntoTheGame()
+    {
+        tuerSkript([&] {
+            // F12 on a "Goto" to nowhere says so, and the window stays.
+            zeile(4);
+            desktop->answer(QMessageBox::Ok);
+            taste(Qt::Key_F12);
+            QCOMPARE(letzteMeldung(),
+                     meldung("Einen Raum „fehlt.lsd“ gibt es im Ordner „rooms“ nicht.",
+                             QMessageBox::Ok, QMessageBox::NoButton, QMessageBox::Warning));
+            QVERIFY(se()->isVisible());
+            // F2 on a label renames it and its jumps here, one step of the history.
+            zeile(3);
+            desktop->answer(QString("Unten"));
+            taste(Qt::Key_F2);
+            QCOMPARE(desktop->texts.last(),
+                     "Neuer Name der Marke „Oben“ und aller Sprünge zu ihr: | Oben");
+            QCOMPARE(zeilenTexte().mid(2, 2), QStringList({"Label Unten", "Jump Unten"}));
+            taste(Qt::CTRL | Qt::Key_Z);
+            QCOMPARE(zeilenTexte().mid(2, 2), QStringList({"Label Oben", "Jump Oben"}));
+            taste(Qt::CTRL | Qt::Key_Y);
+            // Shift+F12 lists the flag's uses over the script editor.
+            zeile(1);
+            desktop->driveModal([&](QDialog& d) {
+                auto* liste = control<QTreeWidget>("Liste", &d);
+                QCOMPARE(liste->topLevelItemCount(), 2);
+                QCOMPARE(control<QLabel>("Anzahl", &d)->text(), "3 Verwendungen in 2 Dateien");
+            });
+            taste(Qt::SHIFT | Qt::Key_F12);
+            QVERIFY(se()->isVisible());
+            // F12 on a "Goto" closes the window and opens its room, the changed one asked for.
+            zeile(0);
+            desktop->answer(QMessageBox::Discard);
+            taste(Qt::Key_F12);
+        });
+        QCOMPARE(titel(), "Editor - b.lsd");
+        QVERIFY(letzteMeldung().startsWith("Der Raum „a.lsd“ wurde geändert."));
+    }
+
+    void aRenameTakesTheOpenRoomAlong()
+    {
+        // A changed room is saved first; Cancel stops the rename.
+        click("Command3");
+        const QByteArray b = spiel->inhalt("rooms/b.lsd");
+        auto* umbenennen = &fenster2->umbenennen();
+        const auto umbenennenMit = [&](const QString& neu, const auto&... antworten) {
+            desktop->driveModal([&](QDialog&) {
+                auto* name = control<QLineEdit>("Neu", umbenennen);
+                name->setText(neu);
+                umbenennen->planen();
+                desktop->answer(antworten...);
+                QTest::mouseClick(control<QPushButton>("Umbenennen", umbenennen), Qt::LeftButton);
+            });
+            umbenennen->zeigen(NamensArt::Raum, "a.lsd");
+        };
+        umbenennenMit("haus.lsd", QMessageBox::Cancel);
+        QCOMPARE(spiel->inhalt("rooms/b.lsd"), b);
+        QCOMPARE(titel(), "Editor - a.lsd*");
+
+        // Saved, renamed, and shown under its new name with a history of its own; the "Goto"
+        // in "b" keeps its folder and the case of its ending.
+        umbenennenMit("haus.lsd", QMessageBox::Save);
+        QCOMPARE(titel(), "Editor - haus.lsd");
+        QVERIFY(!control<QAction>("aktionRueckgaengig", editor.get())->isEnabled());
+        QVERIFY(QFile::exists(raeume("haus.lsd")) && !QFile::exists(raeume("a.lsd")));
+        QVERIFY(datei("rooms/b.lsd").contains("\"rooms\\haus.LSD\""));
+        QCOMPARE(m->HotSpotMax, 1);
+
+        // The undo names the rename and gives back the old files and names.
+        auto* spielMenue = control<QMenu>("menueSpiel", editor.get());
+        Q_EMIT spielMenue->aboutToShow();
+        auto* zurueck = control<QAction>("aktionUmbenennenRueckgaengig", editor.get());
+        QVERIFY(zurueck->isEnabled());
+        QVERIFY2(zurueck->text().contains("a.lsd"), qPrintable(zurueck->text()));
+        zurueck->trigger();
+        QCOMPARE(spiel->inhalt("rooms/b.lsd"), b);
+        QCOMPARE(titel(), "Editor - a.lsd");
+        Q_EMIT spielMenue->aboutToShow();
+        QVERIFY(!zurueck->isEnabled());
+    }
+};
+
+QTEST_MAIN(TestSpielfenster)
+#include "tst_spielfenster.moc"
