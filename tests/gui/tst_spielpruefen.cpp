@@ -1,11 +1,10 @@
 #include "EditorImTest.h"
 #include "check/Pruefdienst.h"
+#include "mainwindow/Spielfenster.h"
 #include "pruefen/BefundModell.h"
 #include "pruefen/SpielPruefen.h"
 #include "roomfile/ItemSkript.h"
-#include "script/SkriptBefunde.h"
 #include "script/SkriptEditor.h"
-#include "tools/Gegen.h"
 
 // Mistakes shown where they are made: the script editor's marks as lines change, and "Spiel
 // prüfen" leading to the room, hotspot, script and line of a finding, as the program wires them.
@@ -15,9 +14,9 @@ class TestSpielPruefen : public QObject, EditorImTest
 
 private:
     std::unique_ptr<Pruefdienst> dienst;
+    std::unique_ptr<Spielfenster> alle;
     SkriptEditor* se = nullptr;
-    Gegen* gegen = nullptr;
-    std::unique_ptr<SpielPruefen> fenster2;
+    SpielPruefen* fenster2 = nullptr;
 
     QAbstractItemView* zeilen() { return control<QAbstractItemView>("List1", se); }
     QString unten() { return control<QLabel>("Befundzeile", se)->toolTip(); }
@@ -48,25 +47,14 @@ private:
         QSignalSpy bereit(dienst.get(), &Pruefdienst::bereitGeworden);
         dienst->lesen();
         QVERIFY(bereit.wait(10000));
-        connect(&editor->befehle(), &RaumBefehle::gespeichert, dienst.get(),
-                &Pruefdienst::dateiGeaendert);
-        se = new SkriptEditor(*m, *desktop, editor.get());
-        se->befunde().anschliessen(dienst.get(),
-                                   [this] { return editor->befehle().geoeffneteDatei(); });
-        editor->skriptEditorZeigen = [this](auto&&... a) { se->zeigen(a...); };
-        gegen = new Gegen(*m, *desktop, editor.get());
-        gegen->skriptEditorZeigen = editor->skriptEditorZeigen;
-        connect(gegen, &Gegen::skriptGeschrieben, dienst.get(), &Pruefdienst::dateiGeaendert);
-        editor->itemSkriptOeffnen = [this](const QString& pfad, qint32 zeile) {
-            gegen->skriptBearbeiten(pfad, ItemSkript::aktionVon(pfad), zeile);
-        };
-        fenster2 = std::make_unique<SpielPruefen>(*dienst);
-        fenster2->stelleOeffnen = [this](const SkriptStelle& s) { editor->stelleOeffnen(s); };
+        alle = std::make_unique<Spielfenster>(*m, *desktop, *editor, *dienst);
+        se = &alle->skriptEditor();
+        fenster2 = &alle->spielPruefen();
     }
     // The row of the finding whose script line shows `zeile`, below the row of `datei`.
     QModelIndex befund(const QString& datei, const QString& zeile)
     {
-        const auto* modell = control<QTreeView>("Befunde", fenster2.get())->model();
+        const auto* modell = control<QTreeView>("Befunde", fenster2)->model();
         bool inDatei = false;
         for (int r = 0; r < modell->rowCount(); ++r) {
             const QModelIndex index = modell->index(r, 0);
@@ -82,7 +70,7 @@ private:
     }
     void returnAuf(const QModelIndex& index)
     {
-        auto* liste = control<QTreeView>("Befunde", fenster2.get());
+        auto* liste = control<QTreeView>("Befunde", fenster2);
         liste->setCurrentIndex(index);
         QTest::keyClick(liste, Qt::Key_Return);
     }
@@ -107,7 +95,7 @@ private Q_SLOTS:
     }
     void cleanup()
     {
-        fenster2.reset();
+        alle.reset();
         beenden();
         dienst.reset();
     }
@@ -163,7 +151,7 @@ void TestSpielPruefen::spielPruefenLeadsToEachFinding()
 {
     spielLesen();
     clickWith("Command4", raeume("b.lsd"));
-    QSignalSpy aufgebaut(fenster2.get(), &SpielPruefen::aufgebaut);
+    QSignalSpy aufgebaut(fenster2, &SpielPruefen::aufgebaut);
     fenster2->zeigen();
     QVERIFY(aufgebaut.wait(10000));
     QCOMPARE(fenster2->befunde().zusammenfassung(), "3 Fehler und 2 Hinweise in 3 Dateien");
