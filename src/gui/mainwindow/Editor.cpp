@@ -1,11 +1,9 @@
 #include "Editor.h"
 
+#include "EditorMenue.h"
 #include "Hauptmenue.h"
 #include "HotSpotPanel.h"
 #include "RaumBefehle.h"
-#include "Tastenkuerzel.h"
-#include "app/Aufruf.h"
-#include "app/ZuletztGeoeffnet.h"
 #include "canvas/Picture1.h"
 #include "check/RaumFehler.h"
 #include "model/BildPfad.h"
@@ -15,7 +13,6 @@
 #include "platform/Desktop.h"
 #include "platform/StorableTextValidator.h"
 #include "roomfile/Cp1252.h"
-#include "script/SkriptEditor.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -32,8 +29,7 @@
 using RaumBearbeitung::Stelle;
 
 Editor::Editor(Module1& raum, Desktop& desktop, QWidget* parent)
-    : QMainWindow(parent), m(raum), desktop(desktop),
-      zuletzt(std::make_unique<ZuletztGeoeffnet>(QString(), raum.AppPfad))
+    : QMainWindow(parent), m(raum), desktop(desktop)
 {
     setObjectName(QStringLiteral("Editor"));
     // Made first, so that it goes first: its steps must not tell a menu that is gone.
@@ -127,9 +123,7 @@ Editor::Editor(Module1& raum, Desktop& desktop, QWidget* parent)
     auto* entf = new QShortcut(QKeySequence::Delete, list1, nullptr, nullptr, Qt::WidgetShortcut);
     connect(entf, &QShortcut::activated, findChild<QPushButton*>(QStringLiteral("Command10")),
             &QPushButton::click);
-    connect(raumBefehle.get(), &RaumBefehle::raumDateiBenutzt, this,
-            [this](const QString& pfad) { zuletzt->hinzufuegen(pfad); });
-    menueAnlegen();
+    menueLeiste = new EditorMenue(*this, m, desktop, *picture1);
 
     m.leererRaum();
     raumVerlauf->neuBeginnen();
@@ -140,12 +134,17 @@ Editor::~Editor()
     // The history goes with the children, after this window's members: it must not tell
     // them any more.
     QObject::disconnect(raumVerlauf, nullptr, this, nullptr);
-    QObject::disconnect(&raumVerlauf->stack(), nullptr, hauptmenue, nullptr);
+    QObject::disconnect(&raumVerlauf->stack(), nullptr, &menueLeiste->leiste(), nullptr);
 }
 
 void Editor::zuletztIn(const QString& datei)
 {
-    zuletzt = std::make_unique<ZuletztGeoeffnet>(datei, m.AppPfad);
+    menueLeiste->zuletztIn(datei);
+}
+
+Hauptmenue& Editor::menue()
+{
+    return menueLeiste->leiste();
 }
 
 QPushButton* Editor::knopf(const QString& name, const QString& text, const QRect& geometry)
@@ -154,140 +153,6 @@ QPushButton* Editor::knopf(const QString& name, const QString& text, const QRect
     b->setObjectName(name);
     b->setGeometry(geometry);
     return b;
-}
-
-void Editor::menueAnlegen()
-{
-    hauptmenue = new Hauptmenue(*this);
-    Hauptmenue& h = *hauptmenue;
-    const auto taste = [](QKeyCombination k) { return QKeySequence(k); };
-    RaumBefehle* b = raumBefehle.get();
-    // Each entry does what its button or key did before the menu, questions included.
-    h.eintrag(h.datei(), QStringLiteral("aktionNeu"), QStringLiteral("&Neu"),
-              {taste(Qt::CTRL | Qt::Key_N)}, [b] { b->neu(); });
-    h.eintrag(h.datei(), QStringLiteral("aktionLaden"), QStringLiteral("&Laden…"),
-              {taste(Qt::CTRL | Qt::Key_O)}, [b] { b->laden(); });
-    h.raumListe(
-        h.datei(), QStringLiteral("menueZuletzt"), QStringLiteral("&Zuletzt geöffnet"),
-        [this] { return zuletzt->raeume(); }, [this](const QString& p) { zuletztOeffnen(p); });
-    h.eintrag(h.datei(), QStringLiteral("aktionSpeichern"), QStringLiteral("&Speichern"),
-              {taste(Qt::CTRL | Qt::Key_S)}, [b] { b->speichern(); });
-    h.eintrag(h.datei(), QStringLiteral("aktionSpeichernUnter"),
-              QStringLiteral("Speichern &unter…"), {taste(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
-              [b] { b->speichernUnter(); });
-    h.datei()->addSeparator();
-    h.eintrag(h.datei(), QStringLiteral("aktionBeenden"), QStringLiteral("&Beenden"),
-              {taste(Qt::CTRL | Qt::Key_Q)}, [this] { close(); });
-
-    QAction* zurueck = h.eintrag(h.bearbeiten(), QStringLiteral("aktionRueckgaengig"),
-                                 QStringLiteral("&Rückgängig"), {taste(Qt::CTRL | Qt::Key_Z)},
-                                 [this] { raumVerlauf->rueckgaengig(); });
-    QAction* vor = h.eintrag(h.bearbeiten(), QStringLiteral("aktionWiederholen"),
-                             QStringLiteral("&Wiederholen"),
-                             {taste(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), taste(Qt::CTRL | Qt::Key_Y)},
-                             [this] { raumVerlauf->wiederholen(); });
-    h.verlaufZeigen(zurueck, vor, raumVerlauf->stack());
-
-    QAction* ueberblick =
-        h.eintrag(h.ansicht(), QStringLiteral("HotSpotsZeigen"), QStringLiteral("&HotSpots zeigen"),
-                  {taste(Qt::CTRL | Qt::Key_H)}, [] {});
-    ueberblick->setCheckable(true);
-    connect(ueberblick, &QAction::toggled, picture1, [this](bool an) {
-        if (an != picture1->ueberblickAn())
-            picture1->ueberblickUmschalten();
-    });
-
-    h.eintrag(h.spiel(), QStringLiteral("aktionTesten"), QStringLiteral("&Testen"),
-              {taste(Qt::Key_F5)}, [b] { b->testen(); });
-    h.eintrag(h.spiel(), QStringLiteral("aktionExplorer"), QStringLiteral("&Explorer"), {},
-              [b] { b->explorer(); });
-    h.eintrag(h.spiel(), QStringLiteral("aktionGegenstaende"), QStringLiteral("&Gegenstände…"), {},
-              [this] {
-                  if (gegenstaendeZeigen)
-                      gegenstaendeZeigen();
-              });
-    h.eintrag(h.spiel(), QStringLiteral("aktionSpielPruefen"), QStringLiteral("Spiel &prüfen…"),
-              {taste(Qt::Key_F7)}, [this] {
-                  if (spielPruefenZeigen)
-                      spielPruefenZeigen();
-              });
-    h.eintrag(h.spiel(), QStringLiteral("aktionUnbenutzteDateien"),
-              QStringLiteral("&Unbenutzte Dateien…"), {}, [this] {
-                  if (toolZeigen)
-                      toolZeigen();
-              });
-    // The whole game: its rooms at a glance, where a name is used, a name changed everywhere.
-    h.spiel()->addSeparator();
-    const auto rufen = [](const std::function<void()>& f) {
-        return [&f] {
-            if (f)
-                f();
-        };
-    };
-    h.eintrag(h.spiel(), QStringLiteral("aktionRaeume"), QStringLiteral("&Räume…"),
-              {taste(Qt::CTRL | Qt::Key_R)}, rufen(raeumeZeigen));
-    h.eintrag(h.spiel(), QStringLiteral("aktionVerwendungen"),
-              QStringLiteral("&Verwendungen suchen…"), {taste(Qt::CTRL | Qt::SHIFT | Qt::Key_F)},
-              rufen(verwendungenZeigen));
-    h.eintrag(h.spiel(), QStringLiteral("aktionUmbenennen"), QStringLiteral("Umbe&nennen…"), {},
-              rufen(umbenennenZeigen));
-    QAction* zuruecknehmen =
-        h.eintrag(h.spiel(), QStringLiteral("aktionUmbenennenRueckgaengig"),
-                  QStringLiteral("Umbenennen rüc&kgängig"), {}, rufen(umbenennenRueckgaengig));
-    // Named after the rename it would take back, greyed without one, as "Rückgängig" is.
-    connect(h.spiel(), &QMenu::aboutToShow, this, [this, zuruecknehmen] {
-        const QString letzte = letzteUmbenennung ? letzteUmbenennung() : QString();
-        zuruecknehmen->setEnabled(!letzte.isNull());
-        zuruecknehmen->setText(letzte.isNull()
-                                   ? QStringLiteral("Umbenennen rüc&kgängig")
-                                   : QStringLiteral("Umbenennen rüc&kgängig: ") + letzte);
-    });
-
-    h.eintrag(h.hilfe(), QStringLiteral("aktionTastenkuerzel"), QStringLiteral("&Tastenkürzel"),
-              {taste(Qt::Key_F1)}, [this] { tastenZeigen(); });
-    h.eintrag(h.hilfe(), QStringLiteral("aktionUeber"), QStringLiteral("Ü&ber den Editor"), {},
-              [this] { ueberZeigen(); });
-}
-
-void Editor::zuletztOeffnen(const QString& pfad)
-{
-    // Nothing is asked for a room that cannot come.
-    if (!QFileInfo(pfad).isFile()) {
-        zuletzt->entfernen(pfad);
-        desktop.warn(this, QStringLiteral("Den Raum %1 gibt es nicht mehr: Er wurde verschoben, "
-                                          "umbenannt oder gelöscht. Er wird aus „Zuletzt "
-                                          "geöffnet“ entfernt.")
-                               .arg(QDir::toNativeSeparators(pfad)));
-        return;
-    }
-    raumBefehle->oeffnen(pfad);
-}
-
-void Editor::tastenZeigen()
-{
-    QVector<Tastenkuerzel::Taste> haupt = hauptmenue->tasten();
-    haupt.append({QKeySequence(QKeySequence::Delete).toString(QKeySequence::NativeText),
-                  QStringLiteral("In der HotSpot-Liste: HotSpot löschen")});
-    haupt.append({QStringLiteral("Alt + unterstrichener Buchstabe"),
-                  QStringLiteral("Menü oder Menüeintrag wählen")});
-    haupt.append({QStringLiteral("Doppelklick auf den freien Hintergrund"),
-                  QStringLiteral("Unbenutzte Dateien")});
-    Tastenkuerzel fenster({{QStringLiteral("Hauptfenster"), haupt},
-                           {QStringLiteral("Skripteditor"), SkriptEditor::tasten()}},
-                          this);
-    desktop.showModal(fenster);
-}
-
-void Editor::ueberZeigen()
-{
-    MessageRequest r;
-    r.title = QStringLiteral("Über den Editor");
-    r.icon = QMessageBox::Information;
-    r.text = QStringLiteral("tarnholm-editor %1\n\nDer Raumeditor von Tarnholm.\nQt %2\n\n"
-                            "Spielordner: %3")
-                 .arg(Aufruf::version(), QString::fromLatin1(qVersion()),
-                      QDir::toNativeSeparators(QDir::cleanPath(m.AppPfad)));
-    desktop.message(this, r);
 }
 
 int Editor::auswahl() const

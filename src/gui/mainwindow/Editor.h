@@ -9,6 +9,7 @@
 #include <memory>
 
 class Desktop;
+class EditorMenue;
 class Hauptmenue;
 class HotSpotPanel;
 class Module1;
@@ -16,7 +17,6 @@ class Picture1;
 class QListWidget;
 class QPushButton;
 class RaumBefehle;
-class ZuletztGeoeffnet;
 
 /// The main window: below its menu bar, the 748 x 484 area with the hotspot list and panel,
 /// the canvas, the script buttons and, through RaumBefehle, the room commands. Every change to
@@ -61,7 +61,7 @@ public:
     RaumVerlauf& verlauf() { return *raumVerlauf; }
     /// "Neu", "Laden", "Speichern", "Testen", the room file, the recovery copies.
     RaumBefehle& befehle() { return *raumBefehle; }
-    Hauptmenue& menue() { return *hauptmenue; }
+    Hauptmenue& menue();
     /// Keeps the rooms of "Zuletzt geöffnet" in this INI file; without one, in memory only.
     void zuletztIn(const QString& datei);
 
@@ -71,10 +71,6 @@ protected:
 
 private:
     QPushButton* knopf(const QString& name, const QString& text, const QRect& geometry);
-    void menueAnlegen();
-    void zuletztOeffnen(const QString& pfad);
-    void tastenZeigen();
-    void ueberZeigen();
 
     void hotSpotGewaehlt(int index);
     void skriptBearbeiten(const RaumBearbeitung::Stelle& stelle, qint32 zeile = -1);
@@ -102,8 +98,7 @@ private:
     HotSpotPanel* frame1;
     RaumVerlauf* raumVerlauf;
     std::unique_ptr<RaumBefehle> raumBefehle;
-    Hauptmenue* hauptmenue;
-    std::unique_ptr<ZuletztGeoeffnet> zuletzt;
+    EditorMenue* menueLeiste;
     /// Each visit to a text box of the panel is one step of the history.
     int besuch = 0;
 };
