@@ -5,15 +5,63 @@
 
 #include <QStringList>
 
-RaumFehler RaumFehler::zaehlen(const Module1& raum)
+namespace {
+
+QStringList namenDerHotSpots(const Module1& raum)
 {
-    RaumFehler f;
     QStringList namen;
     for (qint32 h = 0; h <= raum.HotSpotMax; ++h)
         namen << raum.HotSpots[h].Name;
-    const auto anzahl = [&namen](const Skript& s) {
-        return s.MaxZeile < 0 ? 0 : int(SkriptRegeln::pruefen(s, &namen).size());
+    return namen;
+}
+
+int anzahl(const Skript& s, const QStringList& namen)
+{
+    return s.MaxZeile < 0 ? 0 : int(SkriptRegeln::pruefen(s, &namen).size());
+}
+
+bool nenntHotSpots(const Skript& s)
+{
+    for (qint32 i = 0; i <= s.MaxZeile; ++i)
+        if (SkriptRegeln::nenntHotSpot(s.Befehl[i]))
+            return true;
+    return false;
+}
+
+} // namespace
+
+void RaumFehler::skriptGeaendert(const Module1& raum, const RaumBearbeitung::Stelle& stelle)
+{
+    using Art = RaumBearbeitung::Stelle::Art;
+    const QStringList namen = namenDerHotSpots(raum);
+    if (stelle.art == Art::StartSkript)
+        start = anzahl(raum.StartSkript, namen);
+    else if (stelle.art == Art::TimerSkript)
+        timer = anzahl(raum.TimerSkript, namen);
+    else if (stelle.art == Art::Skript && stelle.hotSpot >= 0 && stelle.hotSpot < hotSpots.size())
+        hotSpots[stelle.hotSpot][stelle.aktion] =
+            anzahl(raum.HotSpots[stelle.hotSpot].Skripte[stelle.aktion], namen);
+}
+
+void RaumFehler::namenGeaendert(const Module1& raum)
+{
+    const QStringList namen = namenDerHotSpots(raum);
+    const auto neu = [&namen](const Skript& s, int& ziel) {
+        if (nenntHotSpots(s))
+            ziel = anzahl(s, namen);
     };
+    neu(raum.StartSkript, start);
+    neu(raum.TimerSkript, timer);
+    for (qint32 h = 0; h <= raum.HotSpotMax && h < hotSpots.size(); ++h)
+        for (int k = 0; k < HotSpot::Aktionen; ++k)
+            neu(raum.HotSpots[h].Skripte[k], hotSpots[h][k]);
+}
+
+RaumFehler RaumFehler::zaehlen(const Module1& raum)
+{
+    RaumFehler f;
+    const QStringList namen = namenDerHotSpots(raum);
+    const auto anzahl = [&namen](const Skript& s) { return ::anzahl(s, namen); };
     f.start = anzahl(raum.StartSkript);
     f.timer = anzahl(raum.TimerSkript);
     f.hotSpots.resize(raum.HotSpotMax + 1);

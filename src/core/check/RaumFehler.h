@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/HotSpot.h"
+#include "model/RaumBearbeitung.h"
 
 #include <QString>
 #include <QVector>
@@ -18,6 +19,11 @@ struct RaumFehler
     int timer = 0;
 
     static RaumFehler zaehlen(const Module1& raum);
+    /// Counts again the one script at `stelle` (a hotspot's action, the start or timer
+    /// script): the rest of the room is as it was counted.
+    void skriptGeaendert(const Module1& raum, const RaumBearbeitung::Stelle& stelle);
+    /// A hotspot was renamed: counts again the scripts that name hotspots.
+    void namenGeaendert(const Module1& raum);
 
     /// "2 Fehler: 1 im Skript „Tue“, 1 im Skript „Interagiere“" for hotspot h; empty
     /// without faults.

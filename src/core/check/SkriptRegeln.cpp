@@ -212,10 +212,15 @@ QString form(qint32 code, const QString& parameter)
 /// several, the first in code order, so that the text never depends on the order of `namen`.
 QString aehnlich(const QString& name, const QStringList& namen, const QString& art)
 {
-    const QString schluessel = aehnlichSchluessel(name);
+    // Compared letter by letter with the case folded, as aehnlichSchluessel folds: a room's
+    // names are looked through on every keystroke while a hotspot is renamed.
+    const QStringView schluessel = ohneLeerzeichen(QStringView(name));
     const QString* treffer = nullptr;
     for (const QString& n : namen) {
-        if (n != name && (!treffer || n < *treffer) && aehnlichSchluessel(n) == schluessel)
+        if (n == name || (treffer && !(n < *treffer)))
+            continue;
+        const QStringView k = ohneLeerzeichen(QStringView(n));
+        if (k.size() == schluessel.size() && k.compare(schluessel, Qt::CaseInsensitive) == 0)
             treffer = &n;
     }
     return treffer ? QStringLiteral(" (es gibt ") + art + zitat(*treffer) + QLatin1Char(')')

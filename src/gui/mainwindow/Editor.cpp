@@ -61,6 +61,7 @@ Editor::Editor(Module1& raum, Desktop& desktop, QWidget* parent)
         if (bild)
             bildAufbau();
         picture1->raumGeaendert();
+        fehler = RaumFehler::zaehlen(m);
         fehlerZeigen();
     };
     // The overview of all hotspots has no button; its key is named where it shows.
@@ -222,7 +223,6 @@ void Editor::bildAufbau()
 
 void Editor::fehlerZeigen()
 {
-    const RaumFehler fehler = RaumFehler::zaehlen(m);
     const QIcon zeichen = style()->standardIcon(QStyle::SP_MessageBoxCritical);
     // Only a marked name moves aside: the list is narrow, and most names have no faults.
     for (int i = 0; i < list1->count() && i < fehler.hotSpots.size(); ++i) {
@@ -236,19 +236,37 @@ void Editor::fehlerZeigen()
     const std::pair<const char*, std::pair<int, const char*>> knoepfe[] = {
         {"Command2", {fehler.start, "Startskript"}}, {"Command13", {fehler.timer, "Timerskript"}}};
     for (const auto& [name, wie] : knoepfe) {
-        auto* knopf = findChild<QPushButton*>(QLatin1String(name));
+        auto* knopf = flaeche->findChild<QPushButton*>(QLatin1String(name));
+        const QString text = RaumFehler::skriptText(wie.first, QLatin1String(wie.second));
+        if (knopf->toolTip() == text)
+            continue;
         knopf->setIcon(wie.first > 0 ? zeichen : QIcon());
         knopf->setIconSize(QSize(10, 10));
-        knopf->setToolTip(RaumFehler::skriptText(wie.first, QLatin1String(wie.second)));
+        knopf->setToolTip(text);
     }
 }
 
 void Editor::angewendet(const RaumVerlauf::Meldung& meldung)
 {
     listeNachfuehren(meldung);
-    // Cells have no scripts; any other step may have made or mended a fault.
-    if (meldung.art != RaumVerlauf::Meldung::Art::Zellen)
-        fehlerZeigen();
+    // What the author just did changes the faults of one script, or of the scripts that name
+    // hotspots; anything else is counted whole.
+    using Art = RaumVerlauf::Meldung::Art;
+    using Ort = Stelle::Art;
+    const Ort ort = meldung.stelle.art;
+    if (meldung.art == Art::Zellen)
+        return;
+    if (meldung.durchAutor && meldung.art == Art::Wert) {
+        if (ort == Ort::Skript || ort == Ort::StartSkript || ort == Ort::TimerSkript)
+            fehler.skriptGeaendert(m, meldung.stelle);
+        else if (ort == Ort::Name)
+            fehler.namenGeaendert(m);
+        else
+            return;
+    } else {
+        fehler = RaumFehler::zaehlen(m);
+    }
+    fehlerZeigen();
 }
 
 void Editor::listeNachfuehren(const RaumVerlauf::Meldung& meldung)

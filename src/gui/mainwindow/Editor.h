@@ -1,6 +1,7 @@
 #pragma once
 
 #include "RaumVerlauf.h"
+#include "check/RaumFehler.h"
 #include "check/SkriptPruefer.h"
 #include "check/SpielDatei.h"
 
@@ -99,6 +100,8 @@ private:
     RaumVerlauf* raumVerlauf;
     std::unique_ptr<RaumBefehle> raumBefehle;
     EditorMenue* menueLeiste;
+    /// The faults of the room's scripts, as the list and the buttons show them.
+    RaumFehler fehler;
     /// Each visit to a text box of the panel is one step of the history.
     int besuch = 0;
 };
