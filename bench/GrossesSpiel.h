@@ -6,6 +6,8 @@
 #include "TestSpiel.h"
 #include "roomfile/ItemSkript.h"
 
+#include <benchmark/benchmark.h>
+
 #include <QFile>
 #ifdef Q_OS_UNIX
 #include <fcntl.h>
@@ -98,4 +100,14 @@ inline void ausDemCacheNehmen(const QStringList& pfade)
 #else
     Q_UNUSED(pfade);
 #endif
+}
+
+/// Runs `vorher` untimed before each run, when given.
+inline void vorbereiten(benchmark::State& state, void (*vorher)())
+{
+    if (!vorher)
+        return;
+    state.PauseTiming();
+    vorher();
+    state.ResumeTiming();
 }

@@ -43,12 +43,13 @@ template <typename Sender, typename Signal> bool warten(Sender* sender, Signal s
     return gekommen;
 }
 
-QStringList alleDateien()
+/// Every room and item script out of the page cache.
+void vergessen()
 {
     QStringList pfade;
     for (const QString& datei : SpielLeser::dateien(spiel->m))
         pfade << spiel->m.AppPfad + QDir::fromNativeSeparators(datei);
-    return pfade;
+    ausDemCacheNehmen(pfade);
 }
 
 /// A long script as a game's central room may hold: blocks, flags of the whole game (some
@@ -122,13 +123,8 @@ void tastendruck(benchmark::State& state, qint32 zeile)
 
 void spielLesen(benchmark::State& state, bool vonDerPlatte)
 {
-    const QStringList pfade = alleDateien();
     for (auto _ : state) {
-        if (vonDerPlatte) {
-            state.PauseTiming();
-            ausDemCacheNehmen(pfade);
-            state.ResumeTiming();
-        }
+        vorbereiten(state, vonDerPlatte ? vergessen : nullptr);
         auto gelesen = std::make_unique<Spielpruefung>(SpielLeser::spielLesen(spiel->m));
         // Giving the memory back is not reading.
         state.PauseTiming();
@@ -140,13 +136,11 @@ void spielLesen(benchmark::State& state, bool vonDerPlatte)
 // `cat` reading the same files, the process's start included.
 void cat(benchmark::State& state, bool vonDerPlatte)
 {
-    const QStringList pfade = alleDateien();
+    QStringList pfade;
+    for (const QString& datei : SpielLeser::dateien(spiel->m))
+        pfade << spiel->m.AppPfad + QDir::fromNativeSeparators(datei);
     for (auto _ : state) {
-        if (vonDerPlatte) {
-            state.PauseTiming();
-            ausDemCacheNehmen(pfade);
-            state.ResumeTiming();
-        }
+        vorbereiten(state, vonDerPlatte ? vergessen : nullptr);
         QProcess p;
         p.setStandardOutputFile(QProcess::nullDevice());
         p.start(QStringLiteral("cat"), pfade);
@@ -159,14 +153,9 @@ void cat(benchmark::State& state, bool vonDerPlatte)
 // the longest time the loop did not get round to a timer due every millisecond.
 void ereignisschleifeBeimLesen(benchmark::State& state, bool vonDerPlatte, int threads)
 {
-    const QStringList pfade = alleDateien();
     double laengste = 0;
     for (auto _ : state) {
-        if (vonDerPlatte) {
-            state.PauseTiming();
-            ausDemCacheNehmen(pfade);
-            state.ResumeTiming();
-        }
+        vorbereiten(state, vonDerPlatte ? vergessen : nullptr);
         Pruefdienst dienst(spiel->m);
         QElapsedTimer uhr;
         qint64 zuletzt = 0;

@@ -40,16 +40,6 @@ void raumDateienVergessen()
     ausDemCacheNehmen(spiel->raumDateien);
 }
 
-/// Runs `vorher` untimed before each run, when given.
-void vorbereiten(benchmark::State& state, void (*vorher)())
-{
-    if (!vorher)
-        return;
-    state.PauseTiming();
-    vorher();
-    state.ResumeTiming();
-}
-
 void raumdateienLesen(benchmark::State& state, void (*vorher)())
 {
     qint64 bytes = 0;

@@ -31,15 +31,6 @@ void vergessen()
     ausDemCacheNehmen(pfade);
 }
 
-void vorbereiten(benchmark::State& state, void (*vorher)())
-{
-    if (!vorher)
-        return;
-    state.PauseTiming();
-    vorher();
-    state.ResumeTiming();
-}
-
 // What the author's shell does: `cat rooms/*.lsd items/*.skp > /dev/null`.
 void katze(benchmark::State& state, void (*vorher)())
 {

@@ -7,14 +7,6 @@
 
 namespace {
 
-QStringList namenDerHotSpots(const Module1& raum)
-{
-    QStringList namen;
-    for (qint32 h = 0; h <= raum.HotSpotMax; ++h)
-        namen << raum.HotSpots[h].Name;
-    return namen;
-}
-
 int anzahl(const Skript& s, const QStringList& namen)
 {
     return s.MaxZeile < 0 ? 0 : int(SkriptRegeln::pruefen(s, &namen).size());
@@ -33,7 +25,7 @@ bool nenntHotSpots(const Skript& s)
 void RaumFehler::skriptGeaendert(const Module1& raum, const RaumBearbeitung::Stelle& stelle)
 {
     using Art = RaumBearbeitung::Stelle::Art;
-    const QStringList namen = namenDerHotSpots(raum);
+    const QStringList namen = raum.hotSpotNamen();
     if (stelle.art == Art::StartSkript)
         start = anzahl(raum.StartSkript, namen);
     else if (stelle.art == Art::TimerSkript)
@@ -45,7 +37,7 @@ void RaumFehler::skriptGeaendert(const Module1& raum, const RaumBearbeitung::Ste
 
 void RaumFehler::namenGeaendert(const Module1& raum)
 {
-    const QStringList namen = namenDerHotSpots(raum);
+    const QStringList namen = raum.hotSpotNamen();
     const auto neu = [&namen](const Skript& s, int& ziel) {
         if (nenntHotSpots(s))
             ziel = anzahl(s, namen);
@@ -60,7 +52,7 @@ void RaumFehler::namenGeaendert(const Module1& raum)
 RaumFehler RaumFehler::zaehlen(const Module1& raum)
 {
     RaumFehler f;
-    const QStringList namen = namenDerHotSpots(raum);
+    const QStringList namen = raum.hotSpotNamen();
     const auto anzahl = [&namen](const Skript& s) { return ::anzahl(s, namen); };
     f.start = anzahl(raum.StartSkript);
     f.timer = anzahl(raum.TimerSkript);

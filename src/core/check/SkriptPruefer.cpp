@@ -8,18 +8,6 @@
 
 #include <QSet>
 
-namespace {
-
-QStringList hotSpotNamen(const Module1& raum)
-{
-    QStringList namen;
-    for (qint32 h = 0; h <= raum.HotSpotMax; ++h)
-        namen << raum.HotSpots[h].Name;
-    return namen;
-}
-
-} // namespace
-
 SkriptPruefer::SkriptPruefer() = default;
 SkriptPruefer::~SkriptPruefer() = default;
 
@@ -38,14 +26,14 @@ void SkriptPruefer::umfeld(const Herkunft& h, const Module1& raum, const QString
     hotSpots.clear();
     hotSpotsBekannt = h.imRaum || spiel;
     if (h.imRaum) {
-        hotSpots = hotSpotNamen(raum);
+        hotSpots = raum.hotSpotNamen();
     } else if (spiel) {
         // An item script runs in any room of the game, the open one as it is now.
         for (const std::shared_ptr<const SpielDatei>& d : spiel->dateien()) {
             if (d->raum && d->datei != raumDatei)
                 hotSpots += d->hotSpotListe();
         }
-        hotSpots += hotSpotNamen(raum);
+        hotSpots += raum.hotSpotNamen();
         hotSpots.removeDuplicates();
     }
     if (!spiel)

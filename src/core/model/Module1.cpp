@@ -50,3 +50,11 @@ void Module1::hotSpotEntfernen(qint32 i)
     if (HotSpots.isEmpty())
         HotSpots.append(HotSpot());
 }
+
+QStringList Module1::hotSpotNamen() const
+{
+    QStringList namen;
+    for (qint32 h = 0; h <= HotSpotMax; ++h)
+        namen << HotSpots[h].Name;
+    return namen;
+}

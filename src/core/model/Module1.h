@@ -4,6 +4,7 @@
 #include "Skript.h"
 
 #include <QString>
+#include <QStringList>
 #include <QVector>
 
 /// The editor's shared state: the room being edited, the game-folder paths and the
@@ -47,6 +48,9 @@ public:
     void setzeOrdner(const QString& programmOrdner);
     /// The rooms folder as the room-file dialogs open it (no trailing separator).
     QString raeumeOrdner() const { return AppPfad + QStringLiteral("rooms"); }
+
+    /// The names of hotspots 0 to HotSpotMax, in order.
+    QStringList hotSpotNamen() const;
 
     /// Empty room: no hotspot, empty start and timer scripts, no picture.
     void leererRaum();
