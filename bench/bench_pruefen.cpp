@@ -149,32 +149,57 @@ void cat(benchmark::State& state, bool vonDerPlatte)
     }
 }
 
+/// The longest time the window's event loop did not get round to a timer due every
+/// millisecond, while it runs.
+class Stillstand
+{
+public:
+    Stillstand()
+    {
+        takt.setInterval(1);
+        QObject::connect(&takt, &QTimer::timeout, [this] { merken(); });
+        uhr.start();
+    }
+    void anfangen()
+    {
+        zuletzt = uhr.nsecsElapsed();
+        takt.start();
+    }
+    /// The last stretch after the final tick counts too.
+    void aufhoeren()
+    {
+        merken();
+        takt.stop();
+    }
+    double laengste = 0;
+
+private:
+    void merken()
+    {
+        const qint64 jetzt = uhr.nsecsElapsed();
+        laengste = std::max(laengste, (jetzt - zuletzt) / 1e6);
+        zuletzt = jetzt;
+    }
+    QElapsedTimer uhr;
+    QTimer takt;
+    qint64 zuletzt = 0;
+};
+
 // The first read while the window's event loop runs: how long until the hints can come, and
 // the longest time the loop did not get round to a timer due every millisecond.
 void ereignisschleifeBeimLesen(benchmark::State& state, bool vonDerPlatte, int threads)
 {
-    double laengste = 0;
+    Stillstand stillstand;
     for (auto _ : state) {
         vorbereiten(state, vonDerPlatte ? vergessen : nullptr);
         Pruefdienst dienst(spiel->m);
-        QElapsedTimer uhr;
-        qint64 zuletzt = 0;
-        QTimer takt;
-        takt.setInterval(1);
-        QObject::connect(&takt, &QTimer::timeout, [&] {
-            const qint64 jetzt = uhr.nsecsElapsed();
-            laengste = std::max(laengste, (jetzt - zuletzt) / 1e6);
-            zuletzt = jetzt;
-        });
-        uhr.start();
-        takt.start();
+        stillstand.anfangen();
         dienst.lesen(threads < 0 ? std::max(1, QThread::idealThreadCount() - 1) : threads);
         if (!warten(&dienst, &Pruefdienst::bereitGeworden))
             state.SkipWithError("the game was not read");
-        // The last stretch after the final tick counts too.
-        laengste = std::max(laengste, (uhr.nsecsElapsed() - zuletzt) / 1e6);
+        stillstand.aufhoeren();
     }
-    state.counters["laengsteLuecke_ms"] = laengste;
+    state.counters["laengsteLuecke_ms"] = stillstand.laengste;
 }
 
 /// A room of the game written anew, so that the service has something to read.
@@ -218,30 +243,18 @@ void spielPruefenNachDemSpeichern(benchmark::State& state)
     warten(&fenster, &SpielPruefen::aufgebaut);
     const QString pfad = spiel->pfad(QStringLiteral("rooms/raum0.lsd"));
     int mal = 0;
-    // How long the window's loop did not get round to a timer due every millisecond.
-    QElapsedTimer uhr;
-    uhr.start();
-    qint64 zuletzt = 0;
-    double laengste = 0;
-    QTimer takt;
-    takt.setInterval(1);
-    QObject::connect(&takt, &QTimer::timeout, [&] {
-        const qint64 jetzt = uhr.nsecsElapsed();
-        laengste = std::max(laengste, (jetzt - zuletzt) / 1e6);
-        zuletzt = jetzt;
-    });
+    Stillstand stillstand;
     for (auto _ : state) {
         state.PauseTiming();
         raumNeuSchreiben(pfad, ++mal);
-        takt.stop();
         state.ResumeTiming();
-        zuletzt = uhr.nsecsElapsed();
-        takt.start();
+        stillstand.anfangen();
         QTimer::singleShot(0, &dienst, [&] { dienst.dateiGeaendert(pfad); });
         if (!warten(&fenster, &SpielPruefen::aufgebaut))
             state.SkipWithError("no findings shown");
+        stillstand.aufhoeren();
     }
-    state.counters["laengsteLuecke_ms"] = laengste;
+    state.counters["laengsteLuecke_ms"] = stillstand.laengste;
 }
 
 } // namespace
