@@ -2,10 +2,12 @@
 #include "UmbenennSpiel.h"
 #include "check/Verwendungssuche.h"
 #include "roomfile/Cp1252.h"
+#include "roomfile/ItemSkript.h"
 #include "umbenennen/Umbenenner.h"
 #include "umbenennen/Umbenennung.h"
 
 #include <QProcess>
+#include <QRandomGenerator>
 #include <QTest>
 
 using namespace Befehlstabelle;
@@ -358,6 +360,41 @@ private Q_SLOTS:
                        0);
             QVERIFY2(text.contains("wurde unterbrochen und ist zurückgenommen"), qPrintable(text));
             QCOMPARE(ordnerStand(ordner), vorher);
+        }
+    }
+
+    // A text is found where Qt finds it letter case aside, also for letters whose folding
+    // is not the ASCII one ("ß", "Ÿ"/"ÿ", "µ", the long s, the Kelvin sign).
+    void findetTextWieQtOhneGrossschreibung()
+    {
+        const QString zeichen = QStringLiteral("aAkKsSßäÄÿŸšŠµ x");
+        const QString nurGesucht = QStringLiteral("ſ\u212Aı");
+        QRandomGenerator zufall(18);
+        const auto wort = [&](const QString& aus, int laenge) {
+            QString w;
+            for (int i = 0; i < laenge; ++i)
+                w += aus[zufall.bounded(int(aus.size()))];
+            return w;
+        };
+        Skript s;
+        s.Befehl.clear();
+        s.Parameter.clear();
+        for (int i = 0; i < 60; ++i) {
+            s.Befehl << Print;
+            s.Parameter << wort(zeichen, zufall.bounded(12));
+        }
+        s.MaxZeile = int(s.Befehl.size()) - 1;
+        const QByteArray bytes = ItemSkript::schreiben(s);
+        const auto datei = SpielDatei::itemSkriptLesen(QStringLiteral("items/a0.skp"), &bytes);
+        for (int n = 0; n < 3000; ++n) {
+            const QString nadel = wort(zeichen + nurGesucht, 1 + zufall.bounded(3));
+            QVector<qint32> erwartet, gefunden;
+            for (qint32 i = 0; i <= s.MaxZeile; ++i)
+                if (s.Parameter[i].contains(nadel, Qt::CaseInsensitive))
+                    erwartet << i;
+            for (const auto& v : Verwendungssuche::suchen(*datei, {NamensArt::Text, nadel, {}, -1}))
+                gefunden << v.stelle.zeile;
+            QVERIFY2(gefunden == erwartet, qPrintable(nadel));
         }
     }
 

@@ -6,8 +6,10 @@
 #include "model/DateiName.h"
 #include "script/Befehlstabelle.h"
 
-#include <QStringMatcher>
+#include <QThread>
+#include <QtConcurrent/QtConcurrentRun>
 #include <algorithm>
+#include <array>
 
 namespace Verwendungssuche {
 namespace {
@@ -32,16 +34,51 @@ bool gleicheDatei(QStringView wert, QStringView name)
     return teil.size() == name.size() && teil.compare(name, Qt::CaseInsensitive) == 0;
 }
 
+/// A text within parameters, letter case aside as Qt compares it. Parameters are short, so
+/// looking for the first letter beats QStringMatcher's skipping, which folds every letter.
+class TextSuche
+{
+public:
+    explicit TextSuche(const QString& nadel) : nadel(nadel)
+    {
+        if (nadel.isEmpty() || nadel.front().isSurrogate())
+            return;
+        erstes = nadel.front().toCaseFolded().unicode();
+        for (char16_t c = 0; c < 0x80; ++c)
+            asciiErstes[c] = QChar::toCaseFolded(c) == erstes;
+    }
+
+    bool in(QStringView heu) const
+    {
+        if (erstes == 0)
+            return heu.contains(nadel, Qt::CaseInsensitive);
+        const qsizetype n = nadel.size();
+        const QStringView rest = QStringView(nadel).mid(1);
+        for (qsizetype i = 0; i + n <= heu.size(); ++i) {
+            const char16_t c = heu[i].unicode();
+            if (c < 0x80 ? !asciiErstes[c] : QChar::toCaseFolded(c) != erstes)
+                continue;
+            if (heu.mid(i + 1, n - 1).compare(rest, Qt::CaseInsensitive) == 0)
+                return true;
+        }
+        return false;
+    }
+
+private:
+    QString nadel;
+    char16_t erstes = 0;
+    std::array<bool, 0x80> asciiErstes{};
+};
+
 /// A query made ready once for every line it looks at.
 struct Suche
 {
-    explicit Suche(const Anfrage& a)
-        : a(a), dateiTeil(dateiSchluesselTeil(a.name)), text(a.name, Qt::CaseInsensitive)
+    explicit Suche(const Anfrage& a) : a(a), dateiTeil(dateiSchluesselTeil(a.name)), text(a.name)
     {
     }
     const Anfrage& a;
     QStringView dateiTeil;
-    QStringMatcher text;
+    TextSuche text;
 };
 
 bool istTon(qint32 befehl)
@@ -89,7 +126,7 @@ std::optional<Teil> imParameter(const Suche& suche, qint32 befehl, const QString
     case NamensArt::Label:
         return befehl == Label || befehl == Jump ? ganz() : std::nullopt;
     case NamensArt::Text:
-        if (!a.name.isEmpty() && suche.text.indexIn(parameter) >= 0)
+        if (!a.name.isEmpty() && suche.text.in(parameter))
             return Teil{0, parameter.size()};
         return std::nullopt;
     }
@@ -126,7 +163,7 @@ namespace {
 void suchenIn(const SpielDatei& d, const Suche& suche, QVector<Verwendung>& alle)
 {
     const Anfrage& a = suche.a;
-    QVector<Verwendung> ergebnis;
+    const qsizetype erste = alle.size();
     if (a.name.isEmpty())
         return;
     const bool nurDiese = a.art == NamensArt::Label || (a.art == NamensArt::HotSpot && d.raum);
@@ -139,10 +176,10 @@ void suchenIn(const SpielDatei& d, const Suche& suche, QVector<Verwendung>& alle
         Verwendung v;
         v.teil = Verwendung::Teil::Hintergrund;
         v.stelle = {d.datei, QString(), -1, 1,
-                    QStringLiteral("Hintergrund ") + ohneLeerzeichen(d.hintergrund)};
+                    QStringLiteral("Hintergrund ") + ohneLeerzeichen(d.hintergrund), {}};
         v.bereich = innen(d.hintergrundBereich, teil);
         v.wert = d.hintergrund.mid(teil.first, teil.second);
-        ergebnis.append(v);
+        alle.append(std::move(v));
     }
     if (a.art == NamensArt::HotSpot && d.raum) {
         for (qint32 h = 0; h < d.hotSpots.size(); ++h) {
@@ -153,10 +190,10 @@ void suchenIn(const SpielDatei& d, const Suche& suche, QVector<Verwendung>& alle
             v.teil = Verwendung::Teil::HotSpotName;
             v.ort = {RoomFile::SkriptOrt::Art::HotSpot, h, -1};
             v.stelle = {d.datei, skriptName(v.ort, d.hotSpotNamen), -1, f.stellen.nameZeile,
-                        QStringLiteral("Name ") + f.name};
+                        QStringLiteral("Name ") + f.name, v.ort};
             v.bereich = f.stellen.name;
             v.wert = f.name;
-            ergebnis.append(v);
+            alle.append(std::move(v));
         }
     }
     for (int j = 0; j < d.skripte.size(); ++j) {
@@ -176,15 +213,15 @@ void suchenIn(const SpielDatei& d, const Suche& suche, QVector<Verwendung>& alle
             v.befehl = befehl;
             v.bereich = innen(s.stellen.parameter.value(i), *teil);
             v.wert = parameter.mid(teil->first, teil->second);
-            ergebnis.append(v);
+            alle.append(std::move(v));
         }
     }
     // A hotspot's name stands after its scripts in the file.
-    std::stable_sort(ergebnis.begin(), ergebnis.end(),
-                     [](const Verwendung& x, const Verwendung& y) {
-                         return x.stelle.dateiZeile < y.stelle.dateiZeile;
-                     });
-    alle += std::move(ergebnis);
+    const auto frueher = [](const Verwendung& x, const Verwendung& y) {
+        return x.stelle.dateiZeile < y.stelle.dateiZeile;
+    };
+    if (!std::is_sorted(alle.begin() + erste, alle.end(), frueher))
+        std::stable_sort(alle.begin() + erste, alle.end(), frueher);
 }
 
 } // namespace
@@ -199,9 +236,23 @@ QVector<Verwendung> suchen(const SpielDatei& d, const Anfrage& anfrage)
 QVector<Verwendung> suchen(const Spielpruefung& spiel, const Anfrage& anfrage)
 {
     const Suche suche(anfrage);
-    QVector<Verwendung> ergebnis;
-    for (const std::shared_ptr<const SpielDatei>& d : spiel.dateien())
-        suchenIn(*d, suche, ergebnis);
+    const QVector<std::shared_ptr<const SpielDatei>> dateien = spiel.dateien();
+    const auto teil = [&](qsizetype von, qsizetype bis) {
+        QVector<Verwendung> ergebnis;
+        for (qsizetype i = von; i < bis; ++i)
+            suchenIn(*dateien[i], suche, ergebnis);
+        return ergebnis;
+    };
+    // A large game is searched in two halves at once: the time goes into fetching its lines
+    // from memory, which a second core halves. A busy pool costs nothing: waiting for a task
+    // not yet started runs it here.
+    constexpr qsizetype genugFuerZwei = 200;
+    if (dateien.size() < genugFuerZwei || QThread::idealThreadCount() < 2)
+        return teil(0, dateien.size());
+    const qsizetype mitte = dateien.size() / 2;
+    QFuture<QVector<Verwendung>> zweite = QtConcurrent::run(teil, mitte, dateien.size());
+    QVector<Verwendung> ergebnis = teil(0, mitte);
+    ergebnis += zweite.takeResult();
     return ergebnis;
 }
 
