@@ -13,11 +13,14 @@
 #include "pruefen/SpielPruefen.h"
 #include "roomfile/RoomFile.h"
 #include "roomfile/TextFile.h"
+#include "tools/Verwendungen.h"
 #include "script/Befehlstabelle.h"
 
 #include <QDir>
 #include <QElapsedTimer>
+#include <QComboBox>
 #include <QEventLoop>
+#include <QLineEdit>
 #include <QProcess>
 #include <QThread>
 #include <QTimer>
@@ -257,8 +260,33 @@ void spielPruefenNachDemSpeichern(benchmark::State& state)
     state.counters["laengsteLuecke_ms"] = stillstand.laengste;
 }
 
+// A text typed into "Verwendungen", until its places are listed: "alt" stands in 5,000
+// lines, "a" in most lines of the game.
+void verwendungenTippen(benchmark::State& state, const char* text)
+{
+    Pruefdienst dienst(spiel->m);
+    dienst.lesen();
+    if (!warten(&dienst, &Pruefdienst::bereitGeworden))
+        state.SkipWithError("the game was not read");
+    StillerDesktop desktop;
+    Verwendungen fenster(dienst, desktop);
+    fenster.show();
+    fenster.findChild<QComboBox*>(QStringLiteral("Art"))->setCurrentText(QStringLiteral("Text"));
+    auto* name = fenster.findChild<QLineEdit*>(QStringLiteral("Name"));
+    for (auto _ : state) {
+        name->setText(QString::fromUtf8(text));
+        QCoreApplication::processEvents();
+        state.PauseTiming();
+        name->clear();
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+    }
+}
+
 } // namespace
 
+BENCHMARK_CAPTURE(verwendungenTippen, alt, "alt")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(verwendungenTippen, a, "a")->Unit(benchmark::kMillisecond);
 BENCHMARK(langesSkriptNachEinerAenderung)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(tastendruck, flag, 6)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(tastendruck, text, 1)->Unit(benchmark::kMicrosecond);
