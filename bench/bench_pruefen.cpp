@@ -1,7 +1,7 @@
 // Speed of the checks in the windows on the 1,000-room game: a 10,000-line script checked
 // after an edit and after a keystroke, the game read for the hints beside `cat` reading the
 // same files, the longest stall of the window's event loop while it is read, and a saved room
-// known again to the hints and to "Spiel prüfen".
+// known again to the hints and to "Spiel prüfen", a text typed into "Verwendungen".
 
 #include "FensterBenchmark.h"
 #include "GrossesSpiel.h"
