@@ -34,7 +34,7 @@ Editor::Editor(Module1& raum, Desktop& desktop, QWidget* parent)
     setObjectName(QStringLiteral("Editor"));
     // Made first, so that it goes first: its steps must not tell a menu that is gone.
     raumVerlauf = new RaumVerlauf(m, this);
-    // The controls keep their places in the area the spec lays out; the menu bar is above it
+    // The controls keep their places in the 748 × 484 client area; the menu bar is above it
     // and the window is as large as both, no larger.
     flaeche = new QWidget(this);
     flaeche->setObjectName(QStringLiteral("Flaeche"));

@@ -92,7 +92,7 @@ private:
 
     Module1& m;
     Desktop& desktop;
-    /// The spec's client area, below the menu bar.
+    /// The 748 × 484 client area with every control, below the menu bar.
     QWidget* flaeche;
     Picture1* picture1;
     QListWidget* list1;
