@@ -9,7 +9,7 @@
 #include "canvas/Picture1.h"
 #include "model/Module1.h"
 #include "platform/Desktop.h"
-#include "script/SkriptEditor.h"
+#include "script/SkriptTasten.h"
 
 #include <QAction>
 #include <QDir>
@@ -139,7 +139,7 @@ void EditorMenue::tastenZeigen()
     haupt.append({QStringLiteral("Doppelklick auf den freien Hintergrund"),
                   QStringLiteral("Unbenutzte Dateien")});
     Tastenkuerzel fenster({{QStringLiteral("Hauptfenster"), haupt},
-                           {QStringLiteral("Skripteditor"), SkriptEditor::tasten()}},
+                           {QStringLiteral("Skripteditor"), SkriptTasten::liste()}},
                           &editor);
     desktop.showModal(fenster);
 }

@@ -1,18 +1,15 @@
 #include "SkriptEditor.h"
 
 #include "BefehlsListe.h"
-#include "BefehlsPanel.h"
+#include "PanelStapel.h"
 #include "SkriptBefunde.h"
+#include "SkriptTasten.h"
 #include "SkriptVerlauf.h"
 #include "SkriptZeilenModell.h"
 #include "ZeilenListe.h"
 #include "model/BildPfad.h"
-#include "model/DateiName.h"
 #include "model/Module1.h"
-#include "pickers/Farben.h"
-#include "pickers/Zoom.h"
 #include "platform/Desktop.h"
-#include "platform/StorableTextValidator.h"
 #include "script/SkriptBearbeitung.h"
 #include "script/SkriptText.h"
 #include "umbenennen/Umbenennung.h"
@@ -21,7 +18,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMimeData>
@@ -30,13 +26,6 @@
 using namespace Befehlstabelle;
 
 namespace {
-
-const QKeySequence rueckgaengigTaste(Qt::CTRL | Qt::Key_Z);
-const QList<QKeySequence> wiederholenTasten{QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
-                                            QKeySequence(Qt::CTRL | Qt::Key_Y)};
-const QKeySequence folgenTaste(Qt::Key_F12);
-const QKeySequence verwendungenTaste(Qt::SHIFT | Qt::Key_F12);
-const QKeySequence umbenennenTaste(Qt::Key_F2);
 
 /// The window's own height; the line of findings lies below it.
 constexpr int fensterHoehe = 340;
@@ -90,25 +79,9 @@ SkriptEditor::SkriptEditor(Module1& raum, Desktop& desktop, QWidget* parent)
     // The list comes after the buttons beside it, but was made before "Löschen".
     setTabOrder(list2, loeschenKnopf);
 
-    for (qint32 code = 0; code < Anzahl; ++code) {
-        auto* panel = new BefehlsPanel(code, this);
-        panel->hide();
-        befehl[code] = panel;
-        connect(panel->box(), &QLineEdit::textChanged, this, &SkriptEditor::boxGeaendert);
-        panel->box()->installEventFilter(this);
-        if (QPushButton* b = panel->knopf()) {
-            b->setAutoDefault(false);
-            const Knopf art = Befehlstabelle::befehl(code).knopf;
-            connect(b, &QPushButton::clicked, this, [this, code, art] {
-                if (art == Knopf::Datei)
-                    dateiWaehlen(code);
-                else if (art == Knopf::Zoom)
-                    zoomWaehlen(code);
-                else
-                    farbenZeigen();
-            });
-        }
-    }
+    panele = std::make_unique<PanelStapel>(m, desktop, *this, this);
+    panele->getippt = [this](const QString& text) { boxGeaendert(text); };
+    panele->vorDerWahl = [this] { verlauf->besuchBeenden(); };
 
     // Below the panels: what the selected line holds, or what the script holds.
     befundAnzeige = new SkriptBefunde(m, this, fensterHoehe);
@@ -128,15 +101,15 @@ SkriptEditor::SkriptEditor(Module1& raum, Desktop& desktop, QWidget* parent)
         connect(a, &QAction::triggered, this, tun);
         addAction(a);
     };
-    taste({rueckgaengigTaste}, [this] { verlauf->rueckgaengig(); });
-    taste(wiederholenTasten, [this] { verlauf->wiederholen(); });
+    taste({SkriptTasten::rueckgaengig()}, [this] { verlauf->rueckgaengig(); });
+    taste(SkriptTasten::wiederholen(), [this] { verlauf->wiederholen(); });
     // The parameter boxes keep these for their own text.
     taste(QKeySequence::keyBindings(QKeySequence::Copy), [this] { kopieren(); });
     taste(QKeySequence::keyBindings(QKeySequence::Cut), [this] { ausschneiden(); });
     taste(QKeySequence::keyBindings(QKeySequence::Paste), [this] { zwischenablageEinfuegen(); });
-    taste({folgenTaste}, [this] { mitZeile(gotoFolgen); });
-    taste({verwendungenTaste}, [this] { mitZeile(verwendungenZeigen); });
-    taste({umbenennenTaste}, [this] {
+    taste({SkriptTasten::folgen()}, [this] { mitZeile(gotoFolgen); });
+    taste({SkriptTasten::verwendungen()}, [this] { mitZeile(verwendungenZeigen); });
+    taste({SkriptTasten::umbenennen()}, [this] {
         const int i = zeile();
         if (i >= 0 && (m.AktSkript.Befehl[i] == Label || m.AktSkript.Befehl[i] == Jump))
             markeUmbenennen();
@@ -186,38 +159,10 @@ void SkriptEditor::markeUmbenennen()
     verlauf->besuchBeenden();
     Skript vorher = m.AktSkript;
     m.AktSkript = std::move(plan.skript);
-    aufbau();
-    verlauf->aufzeichnen(0, std::move(vorher), m.AktSkript.MaxZeile + 1, i);
-    zeileWaehlen(i);
-    verlauf->abschliessen(zeile());
+    schritt(0, std::move(vorher), m.AktSkript.MaxZeile + 1, i, i);
 }
 
 SkriptEditor::~SkriptEditor() = default;
-
-QVector<QPair<QString, QString>> SkriptEditor::tasten()
-{
-    const auto text = [](const QList<QKeySequence>& folgen) {
-        QStringList t;
-        for (const QKeySequence& f : folgen)
-            t << f.toString(QKeySequence::NativeText);
-        return t.join(QStringLiteral(", "));
-    };
-    return {
-        {text({rueckgaengigTaste}), QStringLiteral("Rückgängig (seit das Fenster offen ist)")},
-        {text(wiederholenTasten), QStringLiteral("Wiederholen")},
-        {text({QKeySequence(Qt::Key_Return)}),
-         QStringLiteral("In der Befehlsliste: den Befehl einfügen")},
-        {text(QKeySequence::keyBindings(QKeySequence::Copy)),
-         QStringLiteral("Zeile kopieren, bei „IF“, „IfItem“, „SelectCase“ den Block")},
-        {text(QKeySequence::keyBindings(QKeySequence::Cut)),
-         QStringLiteral("Zeile oder Block ausschneiden")},
-        {text(QKeySequence::keyBindings(QKeySequence::Paste)),
-         QStringLiteral("Kopierte Zeilen unter der gewählten einfügen")},
-        {text({folgenTaste}), QStringLiteral("Bei „Goto“: den Raum öffnen")},
-        {text({verwendungenTaste}), QStringLiteral("Verwendungen des Namens der Zeile")},
-        {text({umbenennenTaste}), QStringLiteral("Den Namen der Zeile umbenennen")},
-    };
-}
 
 void SkriptEditor::zeigen(const SkriptPruefer::Herkunft& h, qint32 zeile)
 {
@@ -252,10 +197,7 @@ void SkriptEditor::laden()
     befundAnzeige->umfeldSetzen();
     aufbau();
     // A fresh window: empty boxes, no panel. Nothing is selected, so nothing is stored.
-    for (BefehlsPanel* panel : befehl) {
-        panel->box()->clear();
-        panel->hide();
-    }
+    panele->leeren();
 }
 
 void SkriptEditor::aufbau()
@@ -288,14 +230,8 @@ void SkriptEditor::zeileGewaehlt()
 
 void SkriptEditor::panelZeigen(int i)
 {
-    const qint32 code = m.AktSkript.Befehl[i];
-    // A panel that stays keeps the focus in its box, where Ctrl+Z may have been pressed.
-    for (qint32 c = 0; c < Anzahl; ++c)
-        befehl[c]->setVisible(c == code);
-    if (!bekannt(code))
-        return;
     // Storing through the box trims the parameter, unless the box holds that text already.
-    befehl[code]->box()->setText(ohneLeerzeichen(m.AktSkript.Parameter[i]));
+    panele->zeigen(m.AktSkript.Befehl[i], ohneLeerzeichen(m.AktSkript.Parameter[i]));
 }
 
 void SkriptEditor::boxGeaendert(const QString& text)
@@ -328,8 +264,7 @@ void SkriptEditor::schrittZeigen(bool aufbauen, qint32 ab, qint32 anzahl, int i)
         panelZeigen(i);
     } else {
         list1->clearSelection();
-        for (BefehlsPanel* panel : befehl)
-            panel->hide();
+        panele->verbergen();
     }
     imVerlauf = false;
 }
@@ -341,8 +276,8 @@ bool SkriptEditor::eventFilter(QObject* objekt, QEvent* event)
     } else if (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress) {
         // The window's history, not the box's own, answers these keys.
         const QKeySequence taste(static_cast<QKeyEvent*>(event)->keyCombination());
-        const bool zurueck = taste == rueckgaengigTaste;
-        if (zurueck || wiederholenTasten.contains(taste)) {
+        const bool zurueck = taste == SkriptTasten::rueckgaengig();
+        if (zurueck || SkriptTasten::wiederholen().contains(taste)) {
             event->accept();
             if (event->type() == QEvent::KeyPress)
                 zurueck ? verlauf->rueckgaengig() : verlauf->wiederholen();
@@ -366,14 +301,14 @@ void SkriptEditor::einfuegen()
     verlauf->aufzeichnen(p, Skript(), m.AktSkript.MaxZeile - zeilenVorher, vorher);
     if (code == If || code == IfItem) {
         // "EndIf" and "Else" go in first, each shown for a moment with its empty parameter.
-        befehl[EndIf]->box()->clear();
-        befehl[Else]->box()->clear();
+        panele->box(EndIf)->clear();
+        panele->box(Else)->clear();
     }
     insertBusy = false;
     zeileWaehlen(p);
     verlauf->abschliessen(zeile());
     if (Befehlstabelle::befehl(code).box)
-        befehl[code]->box()->setFocus();
+        panele->box(code)->setFocus();
 }
 
 void SkriptEditor::hoch()
@@ -382,10 +317,7 @@ void SkriptEditor::hoch()
     Skript alt = SkriptBearbeitung::zeilen(m.AktSkript, s - 1, 2);
     if (!SkriptBearbeitung::hoch(m.AktSkript, s))
         return;
-    aufbau();
-    verlauf->aufzeichnen(s - 1, std::move(alt), 2, s);
-    zeileWaehlen(s - 1);
-    verlauf->abschliessen(zeile());
+    schritt(s - 1, std::move(alt), 2, s, s - 1);
 }
 
 void SkriptEditor::runter()
@@ -394,10 +326,7 @@ void SkriptEditor::runter()
     Skript alt = SkriptBearbeitung::zeilen(m.AktSkript, s, 2);
     if (!SkriptBearbeitung::runter(m.AktSkript, s))
         return;
-    aufbau();
-    verlauf->aufzeichnen(s, std::move(alt), 2, s);
-    zeileWaehlen(s + 1);
-    verlauf->abschliessen(zeile());
+    schritt(s, std::move(alt), 2, s, s + 1);
 }
 
 void SkriptEditor::loeschen()
@@ -406,9 +335,14 @@ void SkriptEditor::loeschen()
     Skript alt = SkriptBearbeitung::zeilen(m.AktSkript, s, 1);
     if (!SkriptBearbeitung::loeschen(m.AktSkript, s))
         return;
+    schritt(s, std::move(alt), 0, s, s);
+}
+
+void SkriptEditor::schritt(qint32 ab, Skript alt, qint32 anzahl, int vorher, int danach)
+{
     aufbau();
-    verlauf->aufzeichnen(s, std::move(alt), 0, s);
-    folgendeZeileWaehlen(s);
+    verlauf->aufzeichnen(ab, std::move(alt), anzahl, vorher);
+    folgendeZeileWaehlen(danach);
     verlauf->abschliessen(zeile());
 }
 
@@ -420,39 +354,6 @@ void SkriptEditor::folgendeZeileWaehlen(int s)
     // With no line left the panel stays as it was; typing into it changes nothing.
     if (zeilen > 0)
         zeileWaehlen(s);
-}
-
-void SkriptEditor::dateiWaehlen(qint32 code)
-{
-    const Befehl& b = Befehlstabelle::befehl(code);
-    FileRequest r;
-    r.folder = m.AppPfad + b.ordner + QLatin1Char('/');
-    r.filter = b.filter;
-    const QString pfad = desktop.chooseFile(this, r);
-    if (pfad.isEmpty() || !StorableTextValidator::fileNameAccepted(desktop, this, pfad))
-        return;
-    verlauf->besuchBeenden();
-    befehl[code]->box()->setText(DateiName(pfad));
-}
-
-void SkriptEditor::zoomWaehlen(qint32 code)
-{
-    m.ZoomX1 = m.ZoomY1 = m.ZoomX2 = m.ZoomY2 = 0;
-    if (!zoom)
-        zoom = new Zoom(m, this);
-    zoom->laden();
-    desktop.showModal(*zoom);
-    verlauf->besuchBeenden();
-    befehl[code]->box()->setText(
-        QStringLiteral("%1,%2,%3,%4").arg(m.ZoomX1).arg(m.ZoomY1).arg(m.ZoomX2).arg(m.ZoomY2));
-}
-
-void SkriptEditor::farbenZeigen()
-{
-    if (!farben)
-        farben = new Farben(this);
-    farben->laden();
-    desktop.showModal(*farben);
 }
 
 void SkriptEditor::kopieren()
@@ -474,10 +375,7 @@ void SkriptEditor::ausschneiden()
     Skript alt = SkriptBearbeitung::zeilen(m.AktSkript, s, anzahl);
     QGuiApplication::clipboard()->setMimeData(SkriptText::alsMimeDaten(alt));
     SkriptBearbeitung::ersetzen(m.AktSkript, s, anzahl, Skript());
-    aufbau();
-    verlauf->aufzeichnen(s, std::move(alt), 0, s);
-    folgendeZeileWaehlen(s);
-    verlauf->abschliessen(zeile());
+    schritt(s, std::move(alt), 0, s, s);
 }
 
 void SkriptEditor::zwischenablageEinfuegen()
@@ -495,9 +393,6 @@ void SkriptEditor::zwischenablageEinfuegen()
         return;
     const int vorher = zeile();
     SkriptBearbeitung::ersetzen(m.AktSkript, vorher + 1, 0, gelesen.zeilen);
-    aufbau();
-    verlauf->aufzeichnen(vorher + 1, Skript(), anzahl, vorher);
     // The next paste goes below what this one brought.
-    zeileWaehlen(vorher + anzahl);
-    verlauf->abschliessen(zeile());
+    schritt(vorher + 1, Skript(), anzahl, vorher, vorher + anzahl);
 }

@@ -2,26 +2,19 @@
 
 #include "check/SkriptPruefer.h"
 #include "model/Skript.h"
-#include "script/Befehlstabelle.h"
 
 #include <QDialog>
-#include <QPair>
-#include <QVector>
-#include <array>
 #include <functional>
 #include <memory>
 
-class BefehlsPanel;
 class Desktop;
-class Farben;
 class Module1;
-class QAbstractItemView;
+class PanelStapel;
 class QListWidget;
 class SkriptBefunde;
 class SkriptVerlauf;
 class SkriptZeilenModell;
 class ZeilenListe;
-class Zoom;
 
 /// The modal window in which every script is written. It edits AktSkript and nothing
 /// else: the caller copies a script there before and takes it back afterwards, and says where
@@ -60,8 +53,6 @@ public:
     void schliessenUndDann(std::function<void()> danach);
     /// Runs, once, what schliessenUndDann left to do.
     void ausstehendesAusfuehren();
-    /// The window's keys as the desktop names them, each with what it does.
-    static QVector<QPair<QString, QString>> tasten();
 
 protected:
     bool eventFilter(QObject* objekt, QEvent* event) override;
@@ -78,6 +69,10 @@ private:
     void hoch();
     void runter();
     void loeschen();
+    /// Shows an edit of the lines from `ab` (they were `alt`, are `anzahl` lines now, line
+    /// `vorher` was selected) and keeps it as one step of the history; selects line `danach`,
+    /// or the last line when there are fewer.
+    void schritt(qint32 ab, Skript alt, qint32 anzahl, int vorher, int danach);
     /// After a deletion at line s: the line that followed, else the new last one, if any.
     void folgendeZeileWaehlen(int s);
     /// The selected line, or the block it opens, as text.
@@ -89,9 +84,6 @@ private:
 
     /// Shows the script after a step of the history: see SkriptSchritt::Zeigen.
     void schrittZeigen(bool aufbauen, qint32 ab, qint32 anzahl, int zeile);
-    void dateiWaehlen(qint32 code);
-    void zoomWaehlen(qint32 code);
-    void farbenZeigen();
     /// Asks for a new name of the label the selected line defines or jumps to.
     void markeUmbenennen();
     /// Calls `tun` with the selected line, when one is selected.
@@ -103,14 +95,12 @@ private:
     SkriptZeilenModell* modell;
     ZeilenListe* list1;
     QListWidget* list2;
-    std::array<BefehlsPanel*, Befehlstabelle::Anzahl> befehl{};
+    std::unique_ptr<PanelStapel> panele;
     /// During an insertion the passing selections show no panel.
     bool insertBusy = false;
     std::unique_ptr<SkriptVerlauf> verlauf;
     /// While undo or redo shows a line, its box stores nothing.
     bool imVerlauf = false;
-    Zoom* zoom = nullptr;
-    Farben* farben = nullptr;
     SkriptBefunde* befundAnzeige;
     SkriptPruefer::Herkunft woher;
     std::function<void()> ausstehend;
