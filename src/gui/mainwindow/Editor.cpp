@@ -1,23 +1,19 @@
 #include "Editor.h"
 
+#include "BildLaden.h"
 #include "EditorMenue.h"
 #include "Hauptmenue.h"
 #include "HotSpotPanel.h"
 #include "RaumBefehle.h"
 #include "canvas/Picture1.h"
 #include "check/RaumFehler.h"
-#include "model/BildPfad.h"
-#include "model/DateiName.h"
 #include "model/Module1.h"
-#include "platform/BildDatei.h"
 #include "platform/Desktop.h"
 #include "platform/StorableTextValidator.h"
-#include "roomfile/Cp1252.h"
 
 #include <QAction>
 #include <QCloseEvent>
 #include <QDir>
-#include <QFileInfo>
 #include <QLayout>
 #include <QListWidget>
 #include <QMenu>
@@ -51,6 +47,8 @@ Editor::Editor(Module1& raum, Desktop& desktop, QWidget* parent)
     connect(picture1, &Picture1::strichFertig, raumVerlauf, &RaumVerlauf::zellen);
     raumVerlauf->vorher = [this] { picture1->strichAbschliessen(); };
     raumBefehle = std::make_unique<RaumBefehle>(m, desktop, *raumVerlauf, this);
+    bildLaden = std::make_unique<BildLaden>(m, desktop, *raumVerlauf, *picture1, *this);
+    bildLaden->bildAufbau = [this] { bildAufbau(); };
     raumBefehle->raumZeigen = [this](bool liste, bool bild) {
         if (liste) {
             // Made anew, so that no row stays selected, however many hotspots there are.
@@ -110,7 +108,7 @@ Editor::Editor(Module1& raum, Desktop& desktop, QWidget* parent)
         knopf(QStringLiteral("Command10"), QStringLiteral("HotSpot löschen"), {640, 368, 105, 17}),
         &QPushButton::clicked, this, [this] { raumVerlauf->hotSpotLoeschen(auswahl()); });
     connect(knopf(QStringLiteral("Command7"), QStringLiteral("Bild Laden"), {640, 384, 105, 17}),
-            &QPushButton::clicked, this, &Editor::bildLadenBefehl);
+            &QPushButton::clicked, this, [this] { bildLaden->ausfuehren(); });
     connect(knopf(QStringLiteral("Command6"), QStringLiteral("Neu"), {640, 408, 105, 17}),
             &QPushButton::clicked, raumBefehle.get(), &RaumBefehle::neu);
     connect(knopf(QStringLiteral("Command4"), QStringLiteral("Laden"), {640, 424, 105, 17}),
@@ -388,65 +386,4 @@ void Editor::cursorWaehlen()
     // A chosen file is a step of its own, not part of the typing before it.
     ++besuch;
     frame1->setCursorText(pfad);
-}
-
-void Editor::bildLadenBefehl()
-{
-    FileRequest r;
-    r.title = QStringLiteral("Bild laden");
-    r.filter = QStringLiteral("Bild-Dateien|*.jpeg;*.jpg;*.bmp;*.gif");
-    r.folder = m.GraphicsPfad;
-    r.preset = DateiName(ohneLeerzeichen(m.Hintergrund()));
-    QString pfad = desktop.chooseFile(this, r);
-    if (pfad.isEmpty())
-        return;
-    // The room file holds the path as chosen, between quotes, in at most 100 characters. A
-    // picture of the graphics folder is found by its bare name too, so a path too long for
-    // the file keeps only that.
-    if (pfad.size() > Module1::HintergrundLaenge &&
-        DateiName(pfad).size() <= Module1::HintergrundLaenge &&
-        QFileInfo(pfad).absolutePath() == QFileInfo(m.GraphicsPfad).absolutePath())
-        pfad = DateiName(pfad);
-    if (!Cp1252::isStorableText(pfad)) {
-        desktop.warn(this, QStringLiteral("Der Pfad %1 enthält Zeichen, die eine Raumdatei nicht "
-                                          "speichern kann. Bitte benennen Sie die Datei oder ihren "
-                                          "Ordner um.")
-                               .arg(QDir::toNativeSeparators(pfad)));
-        return;
-    }
-    if (pfad.size() > Module1::HintergrundLaenge) {
-        desktop.warn(this, QStringLiteral("Der Pfad %1 ist länger als die 100 Zeichen, die eine "
-                                          "Raumdatei für das Hintergrundbild speichern kann. Bitte "
-                                          "legen Sie das Bild in einen Ordner mit kürzerem Pfad.")
-                               .arg(QDir::toNativeSeparators(pfad)));
-        return;
-    }
-    // Tried first, so that the room keeps the picture the canvas still shows.
-    QString probe = pfad;
-    if (!picture1->BildLaden(probe)) {
-        desktop.warn(this,
-                     QStringLiteral("Die Datei %1 kann nicht als Bild geladen werden. Der Raum "
-                                    "behält sein bisheriges Bild.")
-                         .arg(QDir::toNativeSeparators(pfad)));
-        return;
-    }
-    const QString neu = pfad.leftJustified(Module1::HintergrundLaenge, QLatin1Char(' '));
-    if (neu == m.Hintergrund())
-        bildAufbau();
-    else
-        raumVerlauf->wert({Stelle::Art::Hintergrund}, neu);
-    if (picture1->picture2().size() == picture1->size())
-        return;
-    MessageRequest frage;
-    frage.text = QStringLiteral("Bild in neuer Größe als BMP speichern?");
-    frage.buttons = QMessageBox::Yes | QMessageBox::No;
-    frage.defaultButton = QMessageBox::Yes;
-    if (desktop.message(this, frage) != QMessageBox::Yes)
-        return;
-    const QString ziel = ohneLeerzeichen(m.Hintergrund());
-    if (!BildDatei::bmpSchreiben(ziel, picture1->picture2().gestreckt()))
-        desktop.warn(this,
-                     QStringLiteral("Das Bild %1 konnte nicht gespeichert werden. Die Datei ist "
-                                    "unverändert geblieben.")
-                         .arg(QDir::toNativeSeparators(ziel)));
 }

@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 
+class BildLaden;
 class Desktop;
 class EditorMenue;
 class Hauptmenue;
@@ -76,7 +77,6 @@ private:
     void hotSpotGewaehlt(int index);
     void skriptBearbeiten(const RaumBearbeitung::Stelle& stelle, qint32 zeile = -1);
     void cursorWaehlen();
-    void bildLadenBefehl();
 
     /// Shows what a step of the history did.
     void angewendet(const RaumVerlauf::Meldung& meldung);
@@ -99,6 +99,7 @@ private:
     HotSpotPanel* frame1;
     RaumVerlauf* raumVerlauf;
     std::unique_ptr<RaumBefehle> raumBefehle;
+    std::unique_ptr<BildLaden> bildLaden;
     EditorMenue* menueLeiste;
     /// The faults of the room's scripts, as the list and the buttons show them.
     RaumFehler fehler;
