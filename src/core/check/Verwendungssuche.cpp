@@ -343,6 +343,35 @@ QString artName(NamensArt art)
     return QString();
 }
 
+QString artMitArtikel(NamensArt art)
+{
+    switch (art) {
+    case NamensArt::Flag:
+    case NamensArt::Bild:
+        return QStringLiteral("Das ") + artName(art);
+    case NamensArt::Label:
+        return QStringLiteral("Die Marke");
+    default:
+        return QStringLiteral("Der ") + artName(art);
+    }
+}
+
+QStringList ordnerVon(NamensArt art)
+{
+    switch (art) {
+    case NamensArt::Gegenstand:
+        return {QStringLiteral("items")};
+    case NamensArt::Raum:
+        return {QStringLiteral("rooms")};
+    case NamensArt::Bild:
+        return {QStringLiteral("graphics")};
+    case NamensArt::Ton:
+        return {QStringLiteral("sounds"), QStringLiteral("movies"), QStringLiteral("musics")};
+    default:
+        return {};
+    }
+}
+
 std::optional<NamensArt> artAusWort(const QString& wort)
 {
     for (const NamensArt art :

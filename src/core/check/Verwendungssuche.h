@@ -3,6 +3,7 @@
 #include "SpielDatei.h"
 
 #include <QString>
+#include <QStringList>
 #include <QVector>
 #include <optional>
 
@@ -96,6 +97,10 @@ QString gotoZiel(const Spielpruefung& spiel, const QString& parameter);
 
 /// "Flag", "Gegenstand", ... as the windows name the kinds.
 QString artName(NamensArt art);
+/// "Das Flag", "Der Raum": how a message begins that names a name of this kind.
+QString artMitArtikel(NamensArt art);
+/// The subfolders of the game folder a file of this kind lies in; none for other kinds.
+QStringList ordnerVon(NamensArt art);
 /// The kind of a word of the command line: "flag", "gegenstand", "raum", "bild", "ton",
 /// "hotspot", "label", "text".
 std::optional<NamensArt> artAusWort(const QString& wort);

@@ -5,43 +5,18 @@
 
 #include <QDateTime>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
-#include <QRegularExpression>
 #include <QSet>
 #include <atomic>
 #include <mutex>
-#include <thread>
 
 namespace {
 
 const QString vorsilbe = QStringLiteral("umbenennung-");
 const QString journalEndung = QStringLiteral(".journal");
 const QString kopienEndung = QStringLiteral(".kopien");
-
-/// Runs `arbeit(i)` for every i below n on several threads and hands out no more once one
-/// fails. Writing a file waits for the disk far longer than it computes: the disk takes
-/// several writes at once, so more threads than cores pay.
-template <typename F> bool parallel(qsizetype n, F arbeit)
-{
-    std::atomic<qsizetype> naechste{0};
-    std::atomic<bool> gut{true};
-    const auto laufen = [&] {
-        for (qsizetype i = naechste++; i < n && gut; i = naechste++) {
-            if (!arbeit(i))
-                gut = false;
-        }
-    };
-    std::vector<std::thread> helfer;
-    for (qsizetype t = 1; t < std::min<qsizetype>(8, n); ++t)
-        helfer.emplace_back(laufen);
-    laufen();
-    for (std::thread& t : helfer)
-        t.join();
-    return gut;
-}
 
 /// The number of "umbenennung-12.journal"; -1 for another name.
 int nummer(const QString& datei)
@@ -53,10 +28,14 @@ int nummer(const QString& datei)
     return ok ? n : -1;
 }
 
-void hinzu(QStringList& liste, const QString& datei)
+/// Adds the journal's files, old and new names, to `liste`, each once.
+void alleDateien(const Journal& j, QStringList& liste)
 {
-    if (!liste.contains(datei))
-        liste << datei;
+    for (const Journal::Eintrag& e : j.eintraege) {
+        for (const QString& datei : {e.alt, e.neu})
+            if (!liste.contains(datei))
+                liste << datei;
+    }
 }
 
 } // namespace
@@ -93,20 +72,8 @@ bool Journalordner::sperren(Ergebnis& ergebnis)
     sperre = std::make_unique<QLockFile>(datei);
     // Stale only when the program holding it is gone, however long a rename may take.
     sperre->setStaleLockTime(0);
-    QElapsedTimer uhr;
-    uhr.start();
-    do {
-        if (sperre->tryLock(std::min(100, wartezeit)))
-            return true;
-        // A program killed while it made the lock leaves it without its owner, which Qt then
-        // never takes for stale.
-        qint64 pid = 0;
-        QString rechner, programm;
-        if (sperre->error() == QLockFile::LockFailedError &&
-            !sperre->getLockInfo(&pid, &rechner, &programm) &&
-            QFileInfo(datei).lastModified().msecsTo(QDateTime::currentDateTime()) > 1000)
-            sperre->removeStaleLockFile();
-    } while (!uhr.hasExpired(wartezeit));
+    if (Platte::sperren(*sperre, wartezeit))
+        return true;
     sperre.reset();
     ergebnis.art = Ergebnis::Art::Fehlgeschlagen;
     ergebnis.text = QStringLiteral("Ein anderes Programm benennt gerade in diesem Spiel um. Bitte "
@@ -199,7 +166,7 @@ bool Journalordner::vorwaerts(const Journal& j, const QVector<QByteArray>& nachh
                               QStringList& dateien)
 {
     std::mutex m;
-    const bool gut = parallel(j.eintraege.size(), [&](qsizetype i) {
+    const bool gut = Platte::gleichzeitig(j.eintraege.size(), [&](qsizetype i) {
         const Journal::Eintrag& e = j.eintraege[i];
         QString grund;
         if (!e.mitText) {
@@ -223,10 +190,7 @@ bool Journalordner::vorwaerts(const Journal& j, const QVector<QByteArray>& nachh
             fehler = QStringLiteral("Die Datei %1 %2.").arg(e.alt, grund);
         return false;
     });
-    for (const Journal::Eintrag& e : j.eintraege) {
-        hinzu(dateien, e.alt);
-        hinzu(dateien, e.neu);
-    }
+    alleDateien(j, dateien);
     return gut;
 }
 
@@ -241,8 +205,6 @@ QString Journalordner::beiseitePfad(const QString& relativ)
 
 QStringList Journalordner::reste(const Journal& j, const QDateTime& seit)
 {
-    // What the safe writer leaves of a file it was killed writing: "haus.lsd.AbC12x".
-    static const QRegularExpression zufall(QStringLiteral("^[A-Za-z0-9]{6}$"));
     QStringList verschoben;
     QSet<QString> gesehen;
     for (const Journal::Eintrag& e : j.eintraege) {
@@ -250,12 +212,7 @@ QStringList Journalordner::reste(const Journal& j, const QDateTime& seit)
             if (!e.mitText || gesehen.contains(relativ))
                 continue;
             gesehen.insert(relativ);
-            const QFileInfo info(pfad(relativ));
-            const QFileInfoList liste = info.dir().entryInfoList(
-                {info.fileName() + QStringLiteral(".??????")}, QDir::Files | QDir::Hidden);
-            for (const QFileInfo& rest : liste) {
-                if (!zufall.match(rest.suffix()).hasMatch() || rest.lastModified() < seit)
-                    continue;
+            for (const QFileInfo& rest : Platte::halbGeschrieben(pfad(relativ), seit)) {
                 const QString ziel = beiseitePfad(rest.fileName());
                 if (QFile::rename(rest.filePath(), ziel))
                     verschoben << QFileInfo(relativ).path() + QLatin1Char('/') + rest.fileName() +
@@ -284,7 +241,7 @@ bool Journalordner::zurueck(const Journal& j, const QByteArray& kopien, QString&
         beiseite << relativ + QStringLiteral(" → ") + QDir::toNativeSeparators(ziel);
         return gut;
     };
-    const bool gut = parallel(j.eintraege.size(), [&](qsizetype i) {
+    const bool gut = Platte::gleichzeitig(j.eintraege.size(), [&](qsizetype i) {
         const Journal::Eintrag& e = j.eintraege[i];
         if (!e.mitText) {
             const bool altDa = Platte::da(pfad(e.alt));
@@ -324,10 +281,7 @@ bool Journalordner::zurueck(const Journal& j, const QByteArray& kopien, QString&
         }
         return true;
     });
-    for (const Journal::Eintrag& e : j.eintraege) {
-        hinzu(dateien, e.alt);
-        hinzu(dateien, e.neu);
-    }
+    alleDateien(j, dateien);
     return gut;
 }
 

@@ -71,4 +71,18 @@ QString endungsFehler(const QString& alt, const QString& neu)
     return QStringLiteral("Der neue Name muss wie der alte auf \"%1\" enden.").arg(vorher);
 }
 
+QString mitEndungWie(const QString& gespeichert, const QString& neu)
+{
+    const QString wie = endung(gespeichert);
+    if (!wie.isEmpty() && wie.compare(endung(neu), Qt::CaseInsensitive) == 0)
+        return neu.chopped(wie.size()) + wie;
+    return neu;
+}
+
+bool istBild(const QString& name)
+{
+    const QString e = endung(name).toLower();
+    return e == QStringLiteral(".bmp") || e == QStringLiteral(".jpg") || e == QStringLiteral(".gif");
+}
+
 } // namespace Namensregeln

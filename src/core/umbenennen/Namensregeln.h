@@ -20,4 +20,11 @@ QString endung(const QString& name);
 /// A file renamed keeps its kind: the same ending as before, in any letter case.
 QString endungsFehler(const QString& alt, const QString& neu);
 
+/// What is written in place of the stored file name `gespeichert`: the new name, with the
+/// ending spelt as the author spelt it there.
+QString mitEndungWie(const QString& gespeichert, const QString& neu);
+
+/// Whether the name ends as a picture the game shows does: ".bmp", ".jpg", ".gif".
+bool istBild(const QString& name);
+
 } // namespace Namensregeln

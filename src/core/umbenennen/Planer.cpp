@@ -31,37 +31,6 @@ bool istDateiArt(NamensArt art)
            art == NamensArt::Ton;
 }
 
-/// "Das Flag", "Der Raum": how a message begins that names the old name.
-QString mitArtikel(NamensArt art)
-{
-    switch (art) {
-    case NamensArt::Flag:
-    case NamensArt::Bild:
-        return QStringLiteral("Das ") + Verwendungssuche::artName(art);
-    case NamensArt::Label:
-        return QStringLiteral("Die Marke");
-    default:
-        return QStringLiteral("Der ") + Verwendungssuche::artName(art);
-    }
-}
-
-/// The subfolders a file of this kind lies in.
-QStringList ordnerVon(NamensArt art)
-{
-    switch (art) {
-    case NamensArt::Gegenstand:
-        return {QStringLiteral("items")};
-    case NamensArt::Raum:
-        return {QStringLiteral("rooms")};
-    case NamensArt::Bild:
-        return {QStringLiteral("graphics")};
-    case NamensArt::Ton:
-        return {QStringLiteral("sounds"), QStringLiteral("movies"), QStringLiteral("musics")};
-    default:
-        return {};
-    }
-}
-
 /// The file of that name: exactly, else the first in code order that differs only in case,
 /// as the editor finds files that rooms made on Windows name.
 QString finden(const Eintraege& eintraege, const QString& name)
@@ -88,16 +57,6 @@ QString belegt(const Eintraege& eintraege, const QString& name)
     return QString();
 }
 
-/// What is written in place of the stored file name `gespeichert`: the new name, with the
-/// ending spelt as the author spelt it there.
-QString dateiWert(const QString& gespeichert, const QString& neu)
-{
-    const QString endung = Namensregeln::endung(gespeichert);
-    if (!endung.isEmpty() && endung.compare(Namensregeln::endung(neu), Qt::CaseInsensitive) == 0)
-        return neu.chopped(endung.size()) + endung;
-    return neu;
-}
-
 QString orte(const QVector<Verwendung>& verwendungen)
 {
     QStringList texte;
@@ -111,13 +70,6 @@ QString orte(const QVector<Verwendung>& verwendungen)
     if (verwendungen.size() > 3)
         texte << QStringLiteral("…");
     return texte.join(QStringLiteral("; "));
-}
-
-bool istBild(const QString& name)
-{
-    const QString endung = Namensregeln::endung(name).toLower();
-    return endung == QStringLiteral(".bmp") || endung == QStringLiteral(".jpg") ||
-           endung == QStringLiteral(".gif");
 }
 
 Verwendung gefunden(const SpielDatei& d, const SpielDatei::Vorkommen& v)
@@ -183,7 +135,7 @@ QString Planer::pruefen()
     if (!grund.isNull())
         return grund;
     if (verwendungen.isEmpty() && umbenennungen.isEmpty())
-        return mitArtikel(a.art) + QLatin1Char(' ') + zitat(a.alt) +
+        return Verwendungssuche::artMitArtikel(a.art) + QLatin1Char(' ') + zitat(a.alt) +
                QStringLiteral(" wird nirgends verwendet.");
     grund = vergeben();
     if (!grund.isNull())
@@ -193,7 +145,7 @@ QString Planer::pruefen()
 
 QString Planer::dateienFinden()
 {
-    for (const QString& ordner : ordnerVon(a.art)) {
+    for (const QString& ordner : Verwendungssuche::ordnerVon(a.art)) {
         const Eintraege eintraege = zugriff.eintraege(ordner);
         const QString pfad = ordner + QLatin1Char('/');
         const QString datei = finden(eintraege, a.alt);
@@ -207,7 +159,7 @@ QString Planer::dateienFinden()
         for (const Spielzugriff::Eintrag& e : eintraege) {
             if (e.datei && e.name != bild && e.name.size() == bild.size() &&
                 e.name.chopped(4).compare(bild.chopped(4), Qt::CaseInsensitive) == 0 &&
-                istBild(e.name))
+                Namensregeln::istBild(e.name))
                 return QStringLiteral("Die Skripte des Gegenstands \"%1\" gehören auch zu "
                                       "\"%2\"; umbenannt wären sie nur noch die von \"%3\".")
                     .arg(bild, e.name, a.neu);
@@ -225,7 +177,7 @@ QString Planer::dateienFinden()
 QString Planer::vergeben()
 {
     if (istDateiArt(a.art)) {
-        for (const QString& ordner : ordnerVon(a.art)) {
+        for (const QString& ordner : Verwendungssuche::ordnerVon(a.art)) {
             const Eintraege eintraege = zugriff.eintraege(ordner);
             QStringList namen{a.neu};
             if (a.art == NamensArt::Gegenstand) {
@@ -280,7 +232,7 @@ QString Planer::schonVerwendet()
             if (Namensbuch::istFlag(v.art) != flag)
                 continue;
             if (v.name == a.neu)
-                return mitArtikel(a.art) + QLatin1Char(' ') + zitat(a.neu) +
+                return Verwendungssuche::artMitArtikel(a.art) + QLatin1Char(' ') + zitat(a.neu) +
                        QStringLiteral(" gibt es schon (%1).").arg(orte({gefunden(*d, v)}));
             if (v.name != a.alt && Namensbuch::schluessel(v.name) == schluessel)
                 return aehnlichText(
@@ -392,7 +344,7 @@ QString Planer::ersetzen(const SpielDatei& d, const Verwendung& v, Datei& datei)
         const QString alt = gespeichert(ganz);
         const qsizetype anfang = v.bereich.anfang - ganz.anfang;
         QString neu =
-            alt.left(anfang) + dateiWert(v.wert, a.neu) + alt.mid(anfang + v.bereich.laenge);
+            alt.left(anfang) + Namensregeln::mitEndungWie(v.wert, a.neu) + alt.mid(anfang + v.bereich.laenge);
         while (neu.size() > Module1::HintergrundLaenge && neu.endsWith(QLatin1Char(' ')))
             neu.chop(1);
         if (neu.size() > Module1::HintergrundLaenge)
@@ -410,7 +362,7 @@ QString Planer::ersetzen(const SpielDatei& d, const Verwendung& v, Datei& datei)
         zeile.neu = QStringLiteral("Name ") + a.neu;
         break;
     case Verwendung::Teil::Parameter: {
-        const QString wert = istDateiArt(a.art) ? dateiWert(v.wert, a.neu) : a.neu;
+        const QString wert = istDateiArt(a.art) ? Namensregeln::mitEndungWie(v.wert, a.neu) : a.neu;
         datei.ersetzungen.append({v.bereich.anfang, v.bereich.laenge, Cp1252::encode(wert)});
         const SpielDatei::SkriptDaten& s = d.skripte[v.skript];
         const qint32 z = v.stelle.zeile;

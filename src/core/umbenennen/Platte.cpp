@@ -1,7 +1,11 @@
 #include "Platte.h"
 
+#include <QDir>
+#include <QElapsedTimer>
+#include <QLockFile>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 #ifdef Q_OS_UNIX
 #include <fcntl.h>
@@ -36,6 +40,38 @@ bool da(const QString& pfad)
 {
     const QFileInfo info(pfad);
     return info.exists() || info.isSymLink();
+}
+
+bool sperren(QLockFile& sperre, int wartezeit)
+{
+    QElapsedTimer uhr;
+    uhr.start();
+    do {
+        if (sperre.tryLock(std::min(100, wartezeit)))
+            return true;
+        // Qt never takes a lock without its owner for stale.
+        qint64 pid = 0;
+        QString rechner, programm;
+        if (sperre.error() == QLockFile::LockFailedError &&
+            !sperre.getLockInfo(&pid, &rechner, &programm) &&
+            QFileInfo(sperre.fileName()).lastModified().msecsTo(QDateTime::currentDateTime()) >
+                1000)
+            sperre.removeStaleLockFile();
+    } while (!uhr.hasExpired(wartezeit));
+    return false;
+}
+
+QFileInfoList halbGeschrieben(const QString& pfad, const QDateTime& seit)
+{
+    static const QRegularExpression zufall(QStringLiteral("^[A-Za-z0-9]{6}$"));
+    const QFileInfo info(pfad);
+    QFileInfoList reste;
+    for (const QFileInfo& rest : info.dir().entryInfoList(
+             {info.fileName() + QStringLiteral(".??????")}, QDir::Files | QDir::Hidden)) {
+        if (zufall.match(rest.suffix()).hasMatch() && rest.lastModified() >= seit)
+            reste << rest;
+    }
+    return reste;
 }
 
 } // namespace Platte
