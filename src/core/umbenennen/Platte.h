@@ -33,8 +33,9 @@ QFileInfoList halbGeschrieben(const QString& pfad, const QDateTime& seit);
 
 /// Runs `arbeit(i)` for every i below n on several threads and hands out no more once one
 /// fails. Writing a file waits for the disk far longer than it computes: the disk takes
-/// several writes at once, so more threads than cores pay.
-template <typename F> bool gleichzeitig(qsizetype n, F arbeit)
+/// several writes at once, so more threads than cores pay; work that only computes asks for
+/// as many `faeden` as there are cores.
+template <typename F> bool gleichzeitig(qsizetype n, F arbeit, qsizetype faeden = 8)
 {
     std::atomic<qsizetype> naechste{0};
     std::atomic<bool> gut{true};
@@ -45,7 +46,7 @@ template <typename F> bool gleichzeitig(qsizetype n, F arbeit)
         }
     };
     std::vector<std::thread> helfer;
-    for (qsizetype t = 1; t < std::min<qsizetype>(8, n); ++t)
+    for (qsizetype t = 1; t < std::min(faeden, n); ++t)
         helfer.emplace_back(laufen);
     laufen();
     for (std::thread& t : helfer)

@@ -1,5 +1,6 @@
 #include "Umbenenner.h"
 
+#include "Platte.h"
 #include "roomfile/TextFile.h"
 
 #include <QCryptographicHash>
@@ -23,22 +24,6 @@ Ergebnis ergebnis(Ergebnis::Art art, const QString& text, const QStringList& dat
             e.umbenannt.insert(eintrag.alt, eintrag.neu);
     }
     return e;
-}
-
-/// Runs `arbeit(i)` for every i below n on the machine's cores.
-template <typename F> void aufKernen(qsizetype n, F arbeit)
-{
-    std::atomic<qsizetype> naechste{0};
-    const auto laufen = [&] {
-        for (qsizetype i = naechste++; i < n; i = naechste++)
-            arbeit(i);
-    };
-    std::vector<std::thread> helfer;
-    for (int t = 1; t < std::min<qsizetype>(std::thread::hardware_concurrency(), n); ++t)
-        helfer.emplace_back(laufen);
-    laufen();
-    for (std::thread& t : helfer)
-        t.join();
 }
 
 /// Holds the lock while it lives.
@@ -142,15 +127,19 @@ Ergebnis Umbenenner::ausfuehren(const Umbenennung::Plan& plan)
     }
     // The journal must give back exactly what is written.
     std::atomic<bool> stimmt{true};
-    aufKernen(j.eintraege.size(), [&](qsizetype i) {
-        const Umbenennung::Datei& d = plan.dateien[i];
-        if (!d.mitText)
-            return;
-        j.eintraege[i].altHash = Journal::hash(d.altBytes);
-        j.eintraege[i].neuHash = Journal::hash(d.neuBytes);
-        if (Umbenennung::anwenden(d.altBytes, d.ersetzungen) != d.neuBytes)
-            stimmt = false;
-    });
+    Platte::gleichzeitig(
+        j.eintraege.size(),
+        [&](qsizetype i) {
+            const Umbenennung::Datei& d = plan.dateien[i];
+            if (!d.mitText)
+                return true;
+            j.eintraege[i].altHash = Journal::hash(d.altBytes);
+            j.eintraege[i].neuHash = Journal::hash(d.neuBytes);
+            if (Umbenennung::anwenden(d.altBytes, d.ersetzungen) != d.neuBytes)
+                stimmt = false;
+            return true;
+        },
+        std::max(1u, std::thread::hardware_concurrency()));
     if (!stimmt)
         return ergebnis(Ergebnis::Art::Abgelehnt,
                         QStringLiteral("Die geplanten Ersetzungen ergeben nicht die geplanten "
@@ -163,23 +152,22 @@ Ergebnis Umbenenner::ausfuehren(const Umbenennung::Plan& plan)
                                        "werden (voller Datenträger?). Nichts wurde geändert."));
     }
 
-    QString fehler;
+    QString fehler, zurueck;
     QStringList dateien;
-    if (ordner.vorwaerts(j, nachher, fehler, dateien)) {
-        j.stand = Journal::Stand::Fertig;
-        if (ordner.ordnerSichern(j) && ordner.schreiben(name, j)) {
-            ordner.aufraeumenAusser(name);
-            return ergebnis(
-                Ergebnis::Art::Erledigt,
-                QStringLiteral("Umbenannt: %1 (%2).")
-                    .arg(plan.was, Umbenennung::anzahl(plan.dateien.size(), QStringLiteral("Datei"),
-                                                       QStringLiteral("Dateien"))),
-                dateien, &j);
-        }
-        fehler = QStringLiteral("Das Journal der Umbenennung konnte nicht abgeschlossen werden.");
+    const Ausgang ausgang = schreibenOderZurueck(
+        name, j, nachher, kopien,
+        QStringLiteral("Das Journal der Umbenennung konnte nicht abgeschlossen werden."), fehler,
+        zurueck, dateien);
+    if (ausgang == Ausgang::Fertig) {
+        ordner.aufraeumenAusser(name);
+        return ergebnis(
+            Ergebnis::Art::Erledigt,
+            QStringLiteral("Umbenannt: %1 (%2).")
+                .arg(plan.was, Umbenennung::anzahl(plan.dateien.size(), QStringLiteral("Datei"),
+                                                   QStringLiteral("Dateien"))),
+            dateien, &j);
     }
-    QString zurueck;
-    if (ordner.zuruecknehmen({name, j}, &kopien, zurueck, dateien))
+    if (ausgang == Ausgang::Zurueckgenommen)
         return ergebnis(Ergebnis::Art::Fehlgeschlagen,
                         fehler +
                             QStringLiteral(" Nichts wurde umbenannt: Alle Dateien sind "
@@ -280,22 +268,21 @@ Ergebnis Umbenenner::rueckgaengig()
                         QStringLiteral("Das Journal konnte nicht geschrieben werden (voller "
                                        "Datenträger?). Nichts wurde geändert."));
     }
-    QString fehler;
+    QString fehler, zurueck;
     QStringList dateien;
-    if (ordner.vorwaerts(u, nachher, fehler, dateien)) {
-        u.stand = Journal::Stand::Fertig;
-        if (ordner.ordnerSichern(u) && ordner.schreiben(name, u)) {
-            // Done: what it took back goes, its copies, then the undo's own journal.
-            ordner.entfernen(letzte->datei);
-            ordner.entfernen(j.kopien);
-            ordner.entfernen(name);
-            return ergebnis(Ergebnis::Art::Erledigt,
-                            QStringLiteral("Zurückgenommen: %1.").arg(j.was), dateien, &u);
-        }
-        fehler = QStringLiteral("Das Journal konnte nicht abgeschlossen werden.");
+    const Ausgang ausgang =
+        schreibenOderZurueck(name, u, nachher, *kopien,
+                             QStringLiteral("Das Journal konnte nicht abgeschlossen werden."),
+                             fehler, zurueck, dateien);
+    if (ausgang == Ausgang::Fertig) {
+        // Done: what it took back goes, its copies, then the undo's own journal.
+        ordner.entfernen(letzte->datei);
+        ordner.entfernen(j.kopien);
+        ordner.entfernen(name);
+        return ergebnis(Ergebnis::Art::Erledigt, QStringLiteral("Zurückgenommen: %1.").arg(j.was),
+                        dateien, &u);
     }
-    QString zurueck;
-    if (ordner.zuruecknehmen({name, u}, &*kopien, zurueck, dateien))
+    if (ausgang == Ausgang::Zurueckgenommen)
         return ergebnis(Ergebnis::Art::Fehlgeschlagen,
                         fehler + QStringLiteral(" Die Umbenennung bleibt, wie sie war."), dateien);
     return ergebnis(Ergebnis::Art::Fehlgeschlagen,
@@ -304,4 +291,21 @@ Ergebnis Umbenenner::rueckgaengig()
                         QStringLiteral(" Der nächste Start stellt den Stand nach der Umbenennung "
                                        "wieder her."),
                     dateien);
+}
+
+Umbenenner::Ausgang Umbenenner::schreibenOderZurueck(const QString& name, Journal& j,
+                                                     const QVector<QByteArray>& nachher,
+                                                     const QByteArray& kopien,
+                                                     const QString& abschlussFehler,
+                                                     QString& fehler, QString& zurueck,
+                                                     QStringList& dateien)
+{
+    if (ordner.vorwaerts(j, nachher, fehler, dateien)) {
+        j.stand = Journal::Stand::Fertig;
+        if (ordner.ordnerSichern(j) && ordner.schreiben(name, j))
+            return Ausgang::Fertig;
+        fehler = abschlussFehler;
+    }
+    return ordner.zuruecknehmen({name, j}, &kopien, zurueck, dateien) ? Ausgang::Zurueckgenommen
+                                                                       : Ausgang::Offen;
 }

@@ -44,5 +44,20 @@ public:
 private:
     Ergebnis pruefen(const Umbenennung::Plan& plan);
 
+    enum class Ausgang
+    {
+        Fertig,
+        /// Failed, and every file is back as before.
+        Zurueckgenommen,
+        /// Failed, and putting back failed too: the journal stays.
+        Offen
+    };
+    /// Writes the files of the journal `name` forward to `nachher` and marks it done. On a
+    /// failure, `fehler` says what failed (`abschlussFehler` when the journal could not be
+    /// marked) and every file is put back from `kopien`; `zurueck` says what that found.
+    Ausgang schreibenOderZurueck(const QString& name, Journal& j, const QVector<QByteArray>& nachher,
+                                 const QByteArray& kopien, const QString& abschlussFehler,
+                                 QString& fehler, QString& zurueck, QStringList& dateien);
+
     Journalordner ordner;
 };
