@@ -111,7 +111,7 @@ void Verwendungen::suchen()
     QList<QTreeWidgetItem*> oben;
     for (int i = 0; i < gefunden.size(); ++i) {
         const SkriptStelle& s = gefunden[i].stelle;
-        if (!dateiZeile || dateiZeile->data(0, Qt::UserRole).toString() != s.datei) {
+        if (!dateiZeile || (i > 0 && gefunden[i - 1].stelle.datei != s.datei)) {
             dateiZeile = new QTreeWidgetItem({QDir::fromNativeSeparators(s.datei)});
             dateiZeile->setData(0, Qt::UserRole, s.datei);
             dateiZeile->setFlags(Qt::ItemIsEnabled);
