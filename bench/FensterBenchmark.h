@@ -8,6 +8,9 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTimer>
 #include <benchmark/benchmark.h>
 
 /// Answers every file dialog with `datei` and every message with OK; a modal window is shown
@@ -62,4 +65,55 @@ public:
 
 private:
     QApplication app;
+};
+
+/// Runs the event loop until `sender` emits `signal`; false after a minute without.
+template <typename Sender, typename Signal> bool warten(Sender* sender, Signal signal)
+{
+    QEventLoop schleife;
+    bool gekommen = false;
+    const auto verbindung = QObject::connect(sender, signal, &schleife, [&] {
+        gekommen = true;
+        schleife.quit();
+    });
+    QTimer::singleShot(60000, &schleife, &QEventLoop::quit);
+    schleife.exec();
+    QObject::disconnect(verbindung);
+    return gekommen;
+}
+
+/// The longest time the window's event loop did not get round to a timer due every
+/// millisecond, while it runs.
+class Stillstand
+{
+public:
+    Stillstand()
+    {
+        takt.setInterval(1);
+        QObject::connect(&takt, &QTimer::timeout, [this] { merken(); });
+        uhr.start();
+    }
+    void anfangen()
+    {
+        zuletzt = uhr.nsecsElapsed();
+        takt.start();
+    }
+    /// The last stretch after the final tick counts too.
+    void aufhoeren()
+    {
+        merken();
+        takt.stop();
+    }
+    double laengste = 0;
+
+private:
+    void merken()
+    {
+        const qint64 jetzt = uhr.nsecsElapsed();
+        laengste = std::max(laengste, (jetzt - zuletzt) / 1e6);
+        zuletzt = jetzt;
+    }
+    QElapsedTimer uhr;
+    QTimer takt;
+    qint64 zuletzt = 0;
 };

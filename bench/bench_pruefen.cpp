@@ -31,21 +31,6 @@ using namespace Befehlstabelle;
 
 GrossesSpiel* spiel = nullptr;
 
-/// Runs the event loop until `sender` emits `signal`; false after a minute without.
-template <typename Sender, typename Signal> bool warten(Sender* sender, Signal signal)
-{
-    QEventLoop schleife;
-    bool gekommen = false;
-    const auto verbindung = QObject::connect(sender, signal, &schleife, [&] {
-        gekommen = true;
-        schleife.quit();
-    });
-    QTimer::singleShot(60000, &schleife, &QEventLoop::quit);
-    schleife.exec();
-    QObject::disconnect(verbindung);
-    return gekommen;
-}
-
 /// Every room and item script out of the page cache.
 void vergessen()
 {
@@ -152,41 +137,6 @@ void cat(benchmark::State& state, bool vonDerPlatte)
     }
 }
 
-/// The longest time the window's event loop did not get round to a timer due every
-/// millisecond, while it runs.
-class Stillstand
-{
-public:
-    Stillstand()
-    {
-        takt.setInterval(1);
-        QObject::connect(&takt, &QTimer::timeout, [this] { merken(); });
-        uhr.start();
-    }
-    void anfangen()
-    {
-        zuletzt = uhr.nsecsElapsed();
-        takt.start();
-    }
-    /// The last stretch after the final tick counts too.
-    void aufhoeren()
-    {
-        merken();
-        takt.stop();
-    }
-    double laengste = 0;
-
-private:
-    void merken()
-    {
-        const qint64 jetzt = uhr.nsecsElapsed();
-        laengste = std::max(laengste, (jetzt - zuletzt) / 1e6);
-        zuletzt = jetzt;
-    }
-    QElapsedTimer uhr;
-    QTimer takt;
-    qint64 zuletzt = 0;
-};
 
 // The first read while the window's event loop runs: how long until the hints can come, and
 // the longest time the loop did not get round to a timer due every millisecond.
