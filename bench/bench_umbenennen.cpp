@@ -1,18 +1,24 @@
 // Speed of finding and renaming on the 1,000-room game whose rooms all set the flag
 // "Tageslicht": the index beside "cat" of the same files, from the page cache and from the disk;
 // a query of each kind; the index after one room was saved; the preview and the rename of the
-// flag in every room, fsyncs included, and its undo.
+// flag in every room, fsyncs included, and its undo; the preview of that rename in its window
+// while the new name is typed, and the longest stall of the window's event loop meanwhile.
 
+#include "FensterBenchmark.h"
 #include "GrossesSpiel.h"
+#include "check/Pruefdienst.h"
 #include "check/SpielLeser.h"
 #include "check/Verwendungssuche.h"
 #include "umbenennen/Umbenenner.h"
+#include "tools/Umbenennen.h"
 #include "umbenennen/Umbenennung.h"
 
-#include <QCoreApplication>
+#include <QComboBox>
 #include <QDir>
+#include <QLineEdit>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QTreeWidget>
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -135,8 +141,50 @@ void rueckgaengig(benchmark::State& state)
     }
 }
 
+// "Umbenennen" on the flag of every room: the new name typed a key every 50 ms, until the
+// preview lists every room.
+void vorschauBeimTippen(benchmark::State& state)
+{
+    Pruefdienst dienst(spiel->m);
+    dienst.lesen();
+    if (!warten(&dienst, &Pruefdienst::bereitGeworden))
+        state.SkipWithError("the game was not read");
+    StillerDesktop desktop;
+    Umbenennen fenster(dienst, desktop);
+    fenster.zeigen(NamensArt::Flag, QStringLiteral("Tageslicht"));
+    auto* neu = fenster.findChild<QLineEdit*>(QStringLiteral("Neu"));
+    auto* vorschau = fenster.findChild<QTreeWidget*>(QStringLiteral("Vorschau"));
+    Stillstand stillstand;
+    int runde = 0;
+    for (auto _ : state) {
+        const QString name = QStringLiteral("Abend%1").arg(++runde);
+        stillstand.anfangen();
+        neu->clear();
+        for (int i = 1; i <= name.size(); ++i) {
+            neu->setText(name.left(i));
+            QEventLoop schleife;
+            QTimer::singleShot(50, &schleife, &QEventLoop::quit);
+            schleife.exec();
+        }
+        QEventLoop schleife;
+        QTimer pruefen;
+        QObject::connect(&pruefen, &QTimer::timeout, [&] {
+            if (vorschau->topLevelItemCount() == raeume)
+                schleife.quit();
+        });
+        pruefen.start(1);
+        QTimer::singleShot(60000, &schleife, &QEventLoop::quit);
+        schleife.exec();
+        stillstand.aufhoeren();
+        if (vorschau->topLevelItemCount() != raeume)
+            state.SkipWithError("no preview");
+    }
+    state.counters["laengsteLuecke_ms"] = stillstand.laengste;
+}
+
 } // namespace
 
+BENCHMARK(vorschauBeimTippen)->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK_CAPTURE(katze, ausDemCache, nullptr)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(index, ausDemCache, nullptr)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(katze, vonDerPlatte, vergessen)->Unit(benchmark::kMillisecond);
@@ -161,13 +209,8 @@ BENCHMARK(rueckgaengig)->Unit(benchmark::kMillisecond)->Iterations(4);
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
+    FensterBenchmark umgebung(argc, argv);
     GrossesSpiel grosses(true);
     spiel = &grosses;
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return umgebung.laufen(argc, argv);
 }

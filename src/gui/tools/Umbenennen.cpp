@@ -5,10 +5,12 @@
 
 #include <QComboBox>
 #include <QDir>
+#include <QFutureWatcher>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTreeWidget>
+#include <QtConcurrent/QtConcurrentRun>
 
 namespace {
 
@@ -99,7 +101,7 @@ Umbenennen::Umbenennen(Pruefdienst& dienst, Desktop& desktop, QWidget* parent)
 
     takt.setSingleShot(true);
     takt.setInterval(150);
-    connect(&takt, &QTimer::timeout, this, &Umbenennen::planen);
+    connect(&takt, &QTimer::timeout, this, &Umbenennen::vorausplanen);
     const auto spaeter = [this] { takt.start(); };
     connect(alt, &QLineEdit::textChanged, this, spaeter);
     connect(neu, &QLineEdit::textChanged, this, spaeter);
@@ -136,25 +138,59 @@ void Umbenennen::zeigen(NamensArt a, const QString& altName, const QString& raum
     neu->setText(altName);
     neu->selectAll();
     neu->setFocus();
-    planen();
+    vorausplanen();
     desktop.showModal(*this);
+}
+
+Umbenennung::Anfrage Umbenennen::anfrage() const
+{
+    return {gewaehlt(), alt->text(), neu->text(), raum->currentData().toString()};
 }
 
 void Umbenennen::planen()
 {
     takt.stop();
+    ++planNummer;
     if (!dienst.bereit()) {
         plan = {};
         grund->setText(QStringLiteral("Das Spiel wird noch gelesen …"));
         vorschauZeigen();
         return;
     }
-    const Umbenennung::Anfrage anfrage{gewaehlt(), alt->text(), neu->text(),
-                                       raum->currentData().toString()};
-    plan = Umbenennung::planen(
-        dienst.spiel(), Umbenennung::Spielzugriff::aufPlatte(dienst.ordner().AppPfad), anfrage);
+    const Umbenennung::Anfrage a = anfrage();
+    planZeigen(Umbenennung::planen(dienst.spiel(),
+                                   Umbenennung::Spielzugriff::aufPlatte(dienst.ordner().AppPfad), a),
+               a);
+}
+
+void Umbenennen::vorausplanen()
+{
+    if (!dienst.bereit()) {
+        planen();
+        return;
+    }
+    // A plan reads every file it changes: off the window's thread, on the game as it is now.
+    // Only the newest plan is shown.
+    const quint64 nummer = ++planNummer;
+    const Umbenennung::Anfrage a = anfrage();
+    auto* beobachter = new QFutureWatcher<Umbenennung::Plan>(this);
+    connect(beobachter, &QFutureWatcherBase::finished, this, [this, beobachter, nummer, a] {
+        beobachter->deleteLater();
+        if (nummer == planNummer)
+            planZeigen(beobachter->result(), a);
+    });
+    beobachter->setFuture(QtConcurrent::run(
+        [spiel = dienst.spiel(),
+         zugriff = Umbenennung::Spielzugriff::aufPlatte(dienst.ordner().AppPfad), a] {
+            return Umbenennung::planen(spiel, zugriff, a);
+        }));
+}
+
+void Umbenennen::planZeigen(Umbenennung::Plan gemacht, const Umbenennung::Anfrage& a)
+{
+    plan = std::move(gemacht);
     // The old name typed again is no mistake yet, only nothing to do.
-    grund->setText(plan.moeglich() || anfrage.neu == anfrage.alt ? QString() : plan.fehler);
+    grund->setText(plan.moeglich() || a.neu == a.alt ? QString() : plan.fehler);
     vorschauZeigen();
 }
 

@@ -57,6 +57,10 @@ public:
 
 private:
     NamensArt gewaehlt() const;
+    Umbenennung::Anfrage anfrage() const;
+    /// Plans a moment after the last change, off the window's thread.
+    void vorausplanen();
+    void planZeigen(Umbenennung::Plan gemacht, const Umbenennung::Anfrage& anfrage);
     void umbenennen();
     /// Tells the service and the editor which files changed.
     void weitersagen(const Umbenenner::Ergebnis& ergebnis);
@@ -73,6 +77,9 @@ private:
     QPushButton* ok;
     /// Plans a moment after the last keystroke: a plan reads the files it changes.
     QTimer takt;
+    /// Counts the plans begun; a plan that is not the newest when it is done is dropped.
+    quint64 planNummer = 0;
+    /// What the preview shows.
     Umbenennung::Plan plan;
     QString journale;
 };
