@@ -119,8 +119,7 @@ private Q_SLOTS:
         QVERIFY(desktop->dialogs.last().startsWith("Öffnen | Datei laden"));
         desktop->answer(raeume("kopie.lsd"), QMessageBox::Ok);
         taste(Qt::CTRL | Qt::SHIFT | Qt::Key_S);
-        QCOMPARE(desktop->messages.last().text,
-                 QDir::toNativeSeparators(raeume("kopie.lsd")) + " gespeichert!");
+        QCOMPARE(desktop->messages.last().text, nativ("rooms/kopie.lsd") + " gespeichert!");
         QCOMPARE(titel(), "Editor - kopie.lsd");
         desktop->answer(raeume("r.lsd"));
         taste(Qt::Key_F5);
@@ -235,7 +234,7 @@ private Q_SLOTS:
         QCOMPARE(zuletztZeigt(),
                  QStringList({"&1 r5.lsd", "&2 r11.lsd", "&3 r10.lsd", "&4 r9.lsd", "&5 r8.lsd",
                               "&6 r7.lsd", "&7 r6.lsd", "&8 r4.lsd", "&9 r3.lsd", "1&0 r2.lsd"}));
-        QCOMPARE(zuletzt()->actions()[3]->toolTip(), QDir::toNativeSeparators(raeume("r9.lsd")));
+        QCOMPARE(zuletzt()->actions()[3]->toolTip(), nativ("rooms/r9.lsd"));
 
         // Chosen, a room loads as "Laden" loads it, after the save question.
         click("Command3");
@@ -249,10 +248,9 @@ private Q_SLOTS:
         desktop->answer(QMessageBox::Ok);
         zuletzt()->actions()[4]->trigger();
         QCOMPARE(letzteMeldung(),
-                 meldung("Den Raum " + QDir::toNativeSeparators(raeume("r8.lsd")) +
-                             " gibt es nicht mehr: Er wurde verschoben, umbenannt oder gelöscht. "
-                             "Er wird aus „Zuletzt geöffnet“ entfernt.",
-                         QMessageBox::Ok, QMessageBox::NoButton, QMessageBox::Warning));
+                 warnung("Den Raum " + nativ("rooms/r8.lsd") +
+                         " gibt es nicht mehr: Er wurde verschoben, umbenannt oder gelöscht. "
+                         "Er wird aus „Zuletzt geöffnet“ entfernt."));
         QVERIFY(!zuletztZeigt().join(' ').contains("r8.lsd"));
         QVERIFY(geaendert());
         desktop->answer(QMessageBox::Discard);

@@ -252,13 +252,11 @@ private Q_SLOTS:
         QCOMPARE(beiseite.size(), 1);
         QCOMPARE(TextFile::read(ordner.filePath("beschaedigt/" + beiseite[0])).value_or(""),
                  kaputt);
-        QCOMPARE(
-            letzteMeldung(),
-            meldung("Eine Wiederherstellungskopie kann nicht gelesen werden: Sie ist "
-                    "unvollständig. Sie wurde nicht gelöscht und liegt unter " +
-                        QDir::toNativeSeparators(ordner.filePath("beschaedigt/" + beiseite[0])) +
-                        ".",
-                    QMessageBox::Ok, QMessageBox::NoButton, QMessageBox::Warning));
+        QCOMPARE(letzteMeldung(),
+                 warnung("Eine Wiederherstellungskopie kann nicht gelesen werden: Sie ist "
+                         "unvollständig. Sie wurde nicht gelöscht und liegt unter " +
+                         QDir::toNativeSeparators(ordner.filePath("beschaedigt/" + beiseite[0])) +
+                         "."));
         QCOMPARE(kopien(ordner), QStringList());
     }
 

@@ -111,7 +111,7 @@ private Q_SLOTS:
             QCOMPARE(m->AktSkript, skriptAus({{2, "Hallo"}}));
         };
         gegen.laden();
-        const QString datei = QDir::toNativeSeparators(spiel->pfad("items/Tuer0.skp"));
+        const QString datei = nativ("items/Tuer0.skp");
         for (const auto antwort : {QMessageBox::No, QMessageBox::Yes}) {
             clickWith("Command1_0", antwort);
             const QString frage = desktop->messages.last().text;
@@ -134,11 +134,8 @@ private Q_SLOTS:
         // A script file that is a folder is neither edited nor replaced.
         QVERIFY(QDir().mkdir(spiel->pfad("items/Tuer1.skp")));
         clickWith("Command1_1", QMessageBox::Ok);
-        QCOMPARE(letzteMeldung(),
-                 meldung("Die Skriptdatei " +
-                             QDir::toNativeSeparators(spiel->pfad("items/Tuer1.skp")) +
-                             " kann nicht geöffnet werden.",
-                         QMessageBox::Ok, QMessageBox::NoButton, QMessageBox::Warning));
+        QCOMPARE(letzteMeldung(), warnung("Die Skriptdatei " + nativ("items/Tuer1.skp") +
+                                          " kann nicht geöffnet werden."));
         QVERIFY(QFileInfo(spiel->pfad("items/Tuer1.skp")).isDir());
     }
 
@@ -211,8 +208,7 @@ private Q_SLOTS:
             click("Command1");
             QCOMPARE(gefolgt, QList<QPoint>({{0, n}, {1, n}, {2, n + 1}, {3, n + 1}}));
             QCOMPARE(letzteMeldung(1),
-                     meldung(QDir::toNativeSeparators(spiel->pfad("rooms/b.lsd")) +
-                                 " hat einen Fehler. Löschen?",
+                     meldung(nativ("rooms/b.lsd") + " hat einen Fehler. Löschen?",
                              QMessageBox::Yes | QMessageBox::No, QMessageBox::No));
             QCOMPARE(letzteMeldung(), meldung("Fertig"));
             QCOMPARE(rowTexts(file1, true) + rowTexts(control<QListWidget>("File3"), true),
@@ -227,14 +223,12 @@ private Q_SLOTS:
         desktop->noTrash = true;
         clickWith("Command2", QMessageBox::Ok);
         QCOMPARE(letzteMeldung(),
-                 meldung("Für diese Dateien gibt es keinen Papierkorb; sie wurden endgültig "
+                 warnung("Für diese Dateien gibt es keinen Papierkorb; sie wurden endgültig "
                          "gelöscht:\n\n" +
-                             QDir::toNativeSeparators(spiel->pfad("graphics/frei.gif")) + "\n" +
-                             QDir::toNativeSeparators(spiel->pfad("graphics/nach.bmp")) + "\n" +
-                             QDir::toNativeSeparators(spiel->pfad("sounds/nach.wav")) +
-                             "\n\nDiese Dateien konnten nicht gelöscht werden:\n\n" +
-                             QDir::toNativeSeparators(spiel->pfad("sounds/frei.mp3")),
-                         QMessageBox::Ok, QMessageBox::NoButton, QMessageBox::Warning));
+                         nativ("graphics/frei.gif") + "\n" + nativ("graphics/nach.bmp") + "\n" +
+                         nativ("sounds/nach.wav") +
+                         "\n\nDiese Dateien konnten nicht gelöscht werden:\n\n" +
+                         nativ("sounds/frei.mp3")));
         QCOMPARE(spiel->dateien("graphics") + spiel->dateien("sounds"),
                  QStringList({"Baum.bmp", "baum.BMP", "haus.BMP", "item.jpg", "vor.bmp", "x.jpeg",
                               "Tür.wav", "item.wav"}));
@@ -299,16 +293,13 @@ private Q_SLOTS:
         tool.laden();
         clickWith("Command1", QMessageBox::Yes, QMessageBox::Ok, QMessageBox::Ok);
         QCOMPARE(letzteMeldung(1),
-                 meldung("Für die Datei " +
-                             QDir::toNativeSeparators(spiel->pfad("rooms/kaputt.lsd")) +
-                             " gibt es keinen Papierkorb: Sie wurde endgültig gelöscht.",
-                         QMessageBox::Ok, QMessageBox::NoButton, QMessageBox::Warning));
+                 warnung("Für die Datei " + nativ("rooms/kaputt.lsd") +
+                         " gibt es keinen Papierkorb: Sie wurde endgültig gelöscht."));
         clickWith("Command2", QMessageBox::Ok);
         QCOMPARE(letzteMeldung(),
-                 meldung("Für diese Dateien gibt es keinen Papierkorb; sie wurden endgültig "
+                 warnung("Für diese Dateien gibt es keinen Papierkorb; sie wurden endgültig "
                          "gelöscht:\n\n" +
-                             QDir::toNativeSeparators(spiel->pfad("sounds/c.wav")),
-                         QMessageBox::Ok, QMessageBox::NoButton, QMessageBox::Warning));
+                         nativ("sounds/c.wav")));
         QCOMPARE(spiel->dateien("sounds") + spiel->dateien("rooms"), QStringList());
         QVERIFY(QFile::remove(zuhause.papierkorb()));
     }
@@ -337,10 +328,8 @@ private Q_SLOTS:
         QVERIFY(QFile::link(draussen.filePath("ziel.wav"), spiel->pfad("sounds/b.wav")));
         clickWith("Command2", QMessageBox::Ok);
         QCOMPARE(letzteMeldung(),
-                 meldung("Diese Dateien konnten nicht gelöscht werden:\n\n" +
-                             QDir::toNativeSeparators(spiel->pfad("graphics/a.bmp")) + "\n" +
-                             QDir::toNativeSeparators(spiel->pfad("graphics/c.bmp")),
-                         QMessageBox::Ok, QMessageBox::NoButton, QMessageBox::Warning));
+                 warnung("Diese Dateien konnten nicht gelöscht werden:\n\n" +
+                         nativ("graphics/a.bmp") + "\n" + nativ("graphics/c.bmp")));
         QCOMPARE(spiel->inhalt("graphics/a.bmp/inhalt.txt"), QByteArray("bleibt"));
         QVERIFY(QFileInfo(spiel->pfad("graphics/c.bmp")).exists());
         QVERIFY(!QFileInfo(spiel->pfad("sounds/b.wav")).isSymLink());

@@ -139,6 +139,16 @@ struct EditorImTest
     {
         return QString("%1 | %2 | %3 %4 %5").arg(text, titel).arg(icon).arg(knoepfe).arg(vorgabe);
     }
+    /// A warning with an OK button, the editor's usual way of saying that something failed.
+    static QString warnung(const QString& text)
+    {
+        return meldung(text, QMessageBox::Ok, QMessageBox::NoButton, QMessageBox::Warning);
+    }
+    /// A path of the game folder as the editor's messages write it.
+    QString nativ(const QString& relativ) const
+    {
+        return QDir::toNativeSeparators(spiel->pfad(relativ));
+    }
     /// The last message box but `zurueck`, in the same form.
     QString letzteMeldung(int zurueck = 0) const
     {
