@@ -13,12 +13,6 @@ using Art = Umbenenner::Ergebnis::Art;
 
 namespace {
 
-Umbenennung::Plan planen(const UmbenennSpiel& spiel, const Umbenennung::Anfrage& anfrage)
-{
-    return Umbenennung::planen(spiel.lesen(),
-                               Umbenennung::Spielzugriff::aufPlatte(spiel.dir.path()), anfrage);
-}
-
 /// The real file operations, of which the `n`-th (from 1) fails: before it is done, after it
 /// is done, or with every one after it.
 struct Stoerung
@@ -81,7 +75,7 @@ private Q_SLOTS:
                 Umbenenner u(spiel.dir.path(), j.path());
                 Stoerung zaehlen;
                 u.dateisystemSetzen(zaehlen.dateisystem(1 << 30, Stoerung::Wie::Vorher));
-                QCOMPARE(u.ausfuehren(planen(spiel, anfrage)).art, Art::Erledigt);
+                QCOMPARE(u.ausfuehren(spiel.planen(anfrage)).art, Art::Erledigt);
                 operationen = *zaehlen.zaehler;
                 QVERIFY(operationen >= 4);
             }
@@ -90,7 +84,7 @@ private Q_SLOTS:
                     UmbenennSpiel spiel;
                     QTemporaryDir j;
                     const OrdnerStand vorher = ordnerStand(spiel.dir.path());
-                    const Umbenennung::Plan plan = planen(spiel, anfrage);
+                    const Umbenennung::Plan plan = spiel.planen(anfrage);
                     Umbenenner u(spiel.dir.path(), j.path());
                     u.dateisystemSetzen(Stoerung().dateisystem(n, wie));
                     const Umbenenner::Ergebnis e = u.ausfuehren(plan);
@@ -119,7 +113,7 @@ private Q_SLOTS:
                 const OrdnerStand vorher = ordnerStand(spiel.dir.path());
                 Umbenenner u(spiel.dir.path(), j.path());
                 u.dateisystemSetzen(Stoerung().dateisystem(n, Stoerung::Wie::AbDa));
-                const Umbenenner::Ergebnis e = u.ausfuehren(planen(spiel, anfrage));
+                const Umbenenner::Ergebnis e = u.ausfuehren(spiel.planen(anfrage));
                 QCOMPARE(e.art, Art::Fehlgeschlagen);
                 if (!e.text.contains("nächste Start")) {
                     // Nothing was written before the first failure: nothing to put back.
@@ -155,9 +149,9 @@ private Q_SLOTS:
         Umbenenner u(spiel.dir.path(), j.path());
         QCOMPARE(u.letzte(), QString());
         QCOMPARE(u.rueckgaengig().art, Art::Abgelehnt);
-        QCOMPARE(u.ausfuehren(planen(spiel, flag)).art, Art::Erledigt);
+        QCOMPARE(u.ausfuehren(spiel.planen(flag)).art, Art::Erledigt);
         const OrdnerStand nachFlag = ordnerStand(spiel.dir.path());
-        QCOMPARE(u.ausfuehren(planen(spiel, raum)).art, Art::Erledigt);
+        QCOMPARE(u.ausfuehren(spiel.planen(raum)).art, Art::Erledigt);
         const OrdnerStand umbenannt = ordnerStand(spiel.dir.path());
         // Only the last rename can be taken back; its journal and copies are all that is kept.
         QCOMPARE(u.letzte(), QString("Raum \"keller.lsd\" in \"gewoelbe.lsd\""));
