@@ -223,9 +223,6 @@ private Q_SLOTS:
 
     void theOverviewTintsMarksAndNamesEveryHotspotOverThePictureOnly()
     {
-        auto* taste = control<QAction>("HotSpotsZeigen", editor.get());
-        QCOMPARE(taste->text(), QString("&HotSpots zeigen"));
-        QCOMPARE(taste->shortcut(), QKeySequence("Ctrl+H"));
         QVERIFY(canvas()->toolTip().contains("Strg+H"));
 
         // A and B overlap in columns 8 to 11, rows 4 to 7; C is switched off.
