@@ -5,7 +5,6 @@ class TestEditor : public QObject, EditorImTest
     Q_OBJECT
 
 private:
-    QListWidget* list() { return control<QListWidget>("List1"); }
     QWidget* panel() { return control("Frame1"); }
     void check(const QString& box) { QTest::mouseClick(control(box), Qt::LeftButton, {}, {6, 6}); }
 

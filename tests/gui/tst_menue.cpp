@@ -15,15 +15,6 @@ private:
 
     QAction* aktion(const QString& name) { return control<QAction>(name, editor.get()); }
     void waehle(const QString& name) { aktion(name)->trigger(); }
-    // Keys as the author presses them, to the widget with the focus in the active window.
-    void taste(QKeyCombination k, QWidget* an = nullptr)
-    {
-        editor->activateWindow();
-        QTRY_COMPARE(QGuiApplication::focusWindow(), editor->windowHandle());
-        if (an)
-            an->setFocus();
-        QTest::keyClick(an ? an : editor.get(), k.key(), k.keyboardModifiers());
-    }
     // "Zuletzt geöffnet" as it shows when opened.
     QMenu* zuletzt()
     {
@@ -54,13 +45,6 @@ private:
         for (const char* name : {"aktionRueckgaengig", "aktionWiederholen"})
             s += aktion(name)->text() + (aktion(name)->isEnabled() ? " | " : " (grau) | ");
         return s.chopped(3);
-    }
-    void drag(Qt::MouseButton knopf, QPoint von, QPoint bis)
-    {
-        QWindow* w = editor->windowHandle();
-        QTest::mousePress(w, knopf, {}, imFenster(von));
-        QTest::mouseMove(w, imFenster(bis));
-        QTest::mouseRelease(w, knopf, {}, imFenster(bis));
     }
 
 private Q_SLOTS:
@@ -189,10 +173,10 @@ private Q_SLOTS:
     {
         beispielLaden();
         QCOMPARE(verlaufZeigt(), "&Rückgängig (grau) | &Wiederholen (grau)");
-        clickRow(control<QListWidget>("List1"), 0);
-        drag(Qt::LeftButton, {105, 105}, {155, 105});
+        clickRow(list(), 0);
+        drag(Qt::LeftButton, {{105, 105}, {155, 105}});
         QCOMPARE(verlaufZeigt(), "&Rückgängig: Strich | &Wiederholen (grau)");
-        drag(Qt::RightButton, {305, 305}, {355, 355});
+        drag(Qt::RightButton, {{305, 305}, {355, 355}});
         QCOMPARE(verlaufZeigt(), "&Rückgängig: Rechteck | &Wiederholen (grau)");
         QTest::mouseClick(control("Check1_1"), Qt::LeftButton, {}, {6, 6});
         QCOMPARE(verlaufZeigt(), "&Rückgängig: Aktion „Tue“ | &Wiederholen (grau)");

@@ -10,7 +10,6 @@ class TestSicherung : public QObject, EditorImTest
     Q_OBJECT
 
 private:
-    QListWidget* list() { return control<QListWidget>("List1"); }
     void frageIst(const QString& raum)
     {
         QCOMPARE(letzteMeldung(),

@@ -19,13 +19,7 @@ private:
     QStringList rows() { return rowTexts(list1()); }
     int selected() { return list1()->selectionModel()->selectedIndexes().value(0).row(); }
     void select(int row) { clickRow(list1(), row); }
-    void insert(const QString& keyword)
-    {
-        QListWidgetItem* item = list2()->findItems(keyword, Qt::MatchExactly).value(0);
-        clickRow(list2(), list2()->row(item)); // a double click comes after a click
-        QTest::mouseDClick(list2()->viewport(), Qt::LeftButton, {},
-                           list2()->visualItemRect(item).center());
-    }
+    void insert(const QString& keyword) { befehlEinfuegen(se, keyword); }
     /// The codes of the panels shown.
     QString panel()
     {
@@ -560,7 +554,7 @@ private Q_SLOTS:
     void scriptsGoFromEveryButtonIntoTheRoomFileOverTheWindowThatOpensIt()
     {
         click("Command3", editor.get(), 2);
-        clickRow(editor->findChild<QListWidget*>("List1"), 1);
+        clickRow(list(), 1);
         const QStringList knoepfe{"Command1_0", "Command1_1", "Command1_2", "Command2",
                                   "Command13"};
         for (const QString& k : knoepfe) {

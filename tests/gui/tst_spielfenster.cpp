@@ -31,7 +31,7 @@ private:
     // The door's "Tue" script, shown in the script editor, is handed to `tun`.
     void tuerSkript(const std::function<void()>& tun)
     {
-        control<QListWidget>("List1", editor.get())->setCurrentRow(0);
+        list()->setCurrentRow(0);
         desktop->driveModal([&](QDialog&) { tun(); });
         click("Command1_1");
     }

@@ -32,14 +32,6 @@ private:
         }
         return r;
     }
-    void einfuegen(const QString& keyword)
-    {
-        auto* list2 = control<QListWidget>("List2", se);
-        QListWidgetItem* item = list2->findItems(keyword, Qt::MatchExactly).value(0);
-        clickRow(list2, list2->row(item));
-        QTest::mouseDClick(list2->viewport(), Qt::LeftButton, {},
-                           list2->visualItemRect(item).center());
-    }
 
     void spielLesen()
     {
@@ -114,7 +106,7 @@ private:
         QCOMPARE(markiert(), QStringList({" IF Licht", " Else ", " EndIf "}));
         QCOMPARE(unten(), "Keine Fehler und keine Hinweise");
         // An "EndIf" alone is marked at once, and named below while it is selected.
-        einfuegen("EndIf");
+        befehlEinfuegen(se, "EndIf");
         QCOMPARE(markiert(), QStringList({" IF Licht", " Else ", " EndIf ", "FEndIf "}));
         QCOMPARE(unten(), "\"EndIf\" ohne offenes \"IF\" oder \"IfItem\"");
         clickRow(zeilen(), 0);
@@ -127,7 +119,7 @@ private:
         QCOMPARE(markiert(), QStringList({" IF Licht", " Else ", " EndIf "}));
         // Typed: a flag set here is tested in this room only; one letter short is a slip.
         clickRow(zeilen(), 1);
-        einfuegen("SetFlag");
+        befehlEinfuegen(se, "SetFlag");
         auto* box = control<QLineEdit>("Text1_3", se);
         type(box, "Lich");
         QCOMPARE(markiert()[2], "H   SetFlag Lich");
@@ -177,7 +169,7 @@ void TestSpielPruefen::spielPruefenLeadsToEachFinding()
         returnAuf(index);
         QCOMPARE(gesehen, f.gewaehlt);
         QCOMPARE(titel(), "Editor - a.lsd");
-        QCOMPARE(control<QListWidget>("List1", editor.get())->currentRow(), 1);
+        QCOMPARE(list()->currentRow(), 1);
     }
 
     // A changed room is asked about before another is loaded; Cancel stays where it is.
@@ -190,7 +182,7 @@ void TestSpielPruefen::spielPruefenLeadsToEachFinding()
 
     // After a save the list follows: without the window, "Licht" is tested nowhere.
     clickWith("Command4", QMessageBox::Discard, raeume("a.lsd"));
-    control<QListWidget>("List1", editor.get())->setCurrentRow(1);
+    list()->setCurrentRow(1);
     click("Command10");
     control<QAction>("aktionSpeichern", editor.get())->trigger();
     QVERIFY(!geaendert());
