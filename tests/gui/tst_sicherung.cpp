@@ -269,30 +269,26 @@ private Q_SLOTS:
         {
             QTemporaryDir spiel, kopien;
             QProcess prozess;
-            qint64 getoetet = 0;
+            qint64 toeten = 0, getoetet = 0;
         };
         std::vector<std::unique_ptr<Lauf>> laeufe;
         for (int i = 0; i < anzahl; ++i) {
             auto lauf = std::make_unique<Lauf>();
             lauf->prozess.start(TARNHOLM_RAUMBEARBEITER,
                                 {lauf->spiel.path(), lauf->kopien.path(), QString::number(i)});
+            lauf->toeten = 3000 + zufall() % 5000;
             laeufe.push_back(std::move(lauf));
         }
         QElapsedTimer uhr;
         uhr.start();
-        std::vector<qint64> toeten;
-        for (int i = 0; i < anzahl; ++i)
-            toeten.push_back(3000 + zufall() % 5000);
         for (int erledigt = 0; erledigt < anzahl;) {
             QTest::qWait(10);
-            for (int i = 0; i < anzahl; ++i) {
-                Lauf& l = *laeufe[i];
-                if (l.getoetet || uhr.elapsed() < toeten[i])
+            for (const auto& l : laeufe) {
+                if (l->getoetet || uhr.elapsed() < l->toeten)
                     continue;
-                l.prozess.kill();
-                QElapsedTimer jetzt;
-                jetzt.start();
-                l.getoetet = jetzt.msecsSinceReference();
+                l->prozess.kill();
+                // On the clock the editors write their times by.
+                l->getoetet = uhr.msecsSinceReference() + uhr.elapsed();
                 ++erledigt;
             }
         }
