@@ -59,7 +59,7 @@ class TestCheck : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void dateiListeUndLesen()
+    void fileListsAndRoomReadsNameOnlyWhatIsThere()
     {
         TestSpiel s;
         for (const char* name : {"c.gif", "Baum.BMP", "b.bmp", "B.bmp", "a.jpg", "t.txt"})
@@ -81,7 +81,7 @@ private Q_SLOTS:
         QCOMPARE(raumDateiLesen(s.pfad("rooms/fehlt.lsd"), arbeitsRaum, puffer).ergebnis.zeile, 0);
     }
 
-    void befundEinesKaputtenSpiels()
+    void aBrokenGameIsReportedInFull()
     {
         TestSpiel s;
         kaputtesSpiel(s);
@@ -110,7 +110,7 @@ Verweise auf Dateien, die es nicht gibt:
 )"));
     }
 
-    void programm()
+    void theProgramChecksTheFolderItIsGiven()
     {
         const auto pruefen = [](const QStringList& argumente, const QString& aus, int status,
                                 const QString& arbeitsordner = {}) {

@@ -1,6 +1,5 @@
 #include "OrdnerStand.h"
 #include "UmbenennSpiel.h"
-#include "roomfile/Cp1252.h"
 #include "umbenennen/Umbenenner.h"
 
 #include <QProcess>
@@ -65,7 +64,7 @@ class TestJournal : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void jedesNteScheiternLaesstAllesWieVorher()
+    void aFailureAtAnyStepLeavesEverythingAsBefore()
     {
         for (const Umbenennung::Anfrage& anfrage : {flag, gegenstand, raum}) {
             int operationen = 0;
@@ -101,7 +100,7 @@ private Q_SLOTS:
         }
     }
 
-    void einOffenesJournalWirdBeimNaechstenStartZurueckgenommen()
+    void anOpenJournalIsTakenBackAtTheNextStart()
     {
         // Every operation from the n-th on fails: the rename and its rollback stop halfway,
         // the journal stays open; the next start puts every file back.
@@ -142,7 +141,7 @@ private Q_SLOTS:
         QVERIFY(offen > 3);
     }
 
-    void rueckgaengigGibtGenauDasAlteZurueck()
+    void undoGivesBackExactlyTheOldFiles()
     {
         UmbenennSpiel spiel;
         QTemporaryDir j;
@@ -184,7 +183,7 @@ private Q_SLOTS:
         QCOMPARE(journale(j.path()), QStringList());
     }
 
-    void journaleOhneEnde()
+    void aJournalCutShortIsNoJournal()
     {
         Journal j;
         j.spielordner = "/spiel mit Leerzeichen";
@@ -211,7 +210,7 @@ private Q_SLOTS:
         QCOMPARE(journale(ordner.path()), QStringList());
     }
 
-    void getoetetWirdAllesAltOderAllesNeu()
+    void aKilledRenameLeavesAllOldOrAllNew()
     {
         // 500 rooms and a few item scripts name the flag: a helper renames it and takes the
         // rename back in a loop, and is killed at a random moment; now and then the recovery

@@ -3,7 +3,6 @@
 #include "check/Namensbuch.h"
 #include "check/Pruefdienst.h"
 #include "check/SkriptPruefer.h"
-#include "check/SpielLeser.h"
 #include "check/Spielpruefung.h"
 #include "roomfile/ItemSkript.h"
 

@@ -62,7 +62,7 @@ class TestUmbenennen : public QObject
     }
 
 private Q_SLOTS:
-    void findetJedeArtGenau()
+    void eachKindFindsExactlyItsPlaces()
     {
         UmbenennSpiel spiel;
         const Spielpruefung index = spiel.lesen();
@@ -143,7 +143,7 @@ private Q_SLOTS:
         QVERIFY(Verwendungssuche::gotoZiel(index, "keller").isNull());
     }
 
-    void jedeArtAendertGenauIhreTexte()
+    void eachKindChangesExactlyItsTexts()
     {
         // Per kind: what the rename makes of the two rooms (their files are written from
         // them) and of the other files.
@@ -221,7 +221,7 @@ private Q_SLOTS:
         }
     }
 
-    void verweigertMitGrund()
+    void aRenameThatCannotBeIsRefusedWithItsReason()
     {
         UmbenennSpiel spiel;
         spiel.datei("items/Kiste0.skp", "-1\r\n");
@@ -274,7 +274,7 @@ private Q_SLOTS:
                     .fehler.contains("gehören auch zu \"Schluessel.gif\""));
     }
 
-    void programme()
+    void bothProgramsSearchRenameAndPutBack()
     {
         // Both programs put an interrupted rename back first: their journals lie in the
         // user's data, here a folder of the test's own.
@@ -339,7 +339,7 @@ private Q_SLOTS:
 
     // A text is found where Qt finds it letter case aside, also for letters whose folding
     // is not the ASCII one ("ß", "Ÿ"/"ÿ", "µ", the long s, the Kelvin sign).
-    void findetTextWieQtOhneGrossschreibung()
+    void textIsFoundAsQtFindsItLetterCaseAside()
     {
         const QString zeichen = QStringLiteral("aAkKsSßäÄÿŸšŠµ x");
         const QString nurGesucht = QStringLiteral("ſ\u212Aı");
@@ -372,7 +372,7 @@ private Q_SLOTS:
         }
     }
 
-    void markenImSpeicher()
+    void aLabelIsRenamedInTheScriptInMemory()
     {
         const Skript s =
             skriptAus({{Label, "Oben"}, {Jump, "Oben"}, {Jump, "oben "}, {Label, "X"}});

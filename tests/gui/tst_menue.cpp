@@ -1,7 +1,6 @@
 #include "EditorImTest.h"
 #include "app/Aufruf.h"
 #include "app/ZuletztGeoeffnet.h"
-#include "mainwindow/Hauptmenue.h"
 
 // The menu bar: every entry does its command, undo and redo name their step, the rooms last
 // opened outlive the editor, "Speichern" needs no dialog; and the command line.

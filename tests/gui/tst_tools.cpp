@@ -6,7 +6,6 @@
 #include "tools/Gegen.h"
 #include "tools/Tool.h"
 
-#include <algorithm>
 #include <random>
 #ifdef Q_OS_UNIX
 #include <sys/stat.h>
@@ -40,7 +39,7 @@ private Q_SLOTS:
     void init() { starten(); }
     void cleanup() { beenden(); }
 
-    void gegenSchreibtJedesSkriptBeimSchliessen()
+    void theItemManagerWritesWhatTheScriptEditorLeaves()
     {
         for (const char* datei :
              {"items/Tuer.bmp", "items/Tuer.GIF", "items/a.b.gif", "items/x", "items/Schwert.gif"})
@@ -92,7 +91,7 @@ private Q_SLOTS:
         QCOMPARE(control<QPushButton>("Command1_0")->text(), QString("Anschauen"));
     }
 
-    void gegenFragtVorDemUeberschreiben()
+    void theItemManagerAsksBeforeReplacingABrokenScript()
     {
         Gegen gegen(*m, *desktop);
         fenster = &gegen;
@@ -139,7 +138,7 @@ private Q_SLOTS:
         QVERIFY(QFileInfo(spiel->pfad("items/Tuer1.skp")).isDir());
     }
 
-    void einAbgeschnittenesSkriptBleibtWieEsIst()
+    void aScriptCutShortStaysAsItIs()
     {
         QVERIFY(spiel->datei("items/Tuer.bmp"));
         const QByteArray ganz = ItemSkript::schreiben(
@@ -166,7 +165,7 @@ private Q_SLOTS:
         QCOMPARE(spiel->dateien("items"), QStringList({"Tuer.bmp", "Tuer0.skp"}));
     }
 
-    void toolWaehltDasUnbenutzteAus()
+    void startSelectsTheUnusedFiles()
     {
         for (const char* datei :
              {"graphics/Baum.bmp", "graphics/baum.BMP", "graphics/haus.BMP", "graphics/frei.gif",
@@ -235,7 +234,7 @@ private Q_SLOTS:
         QCOMPARE(file1->count(), 7); // the lists are not read again
     }
 
-    void toolOhneRaeume()
+    void withoutRoomsEveryFileIsUnused()
     {
         for (const char* datei : {"graphics/a.bmp", "graphics/b.gif", "sounds/c.wav"})
             QVERIFY(spiel->datei(datei));
@@ -304,7 +303,7 @@ private Q_SLOTS:
         QVERIFY(QFile::remove(zuhause.papierkorb()));
     }
 
-    void killNimmtNurWasStartFand()
+    void killTakesOnlyWhatStartFound()
     {
         // Between "Start" and "kill" a picture becomes a folder with a file in it, another a
         // pipe, a sound a link to a file outside: the link goes to the trash as a link, the
@@ -339,7 +338,7 @@ private Q_SLOTS:
     }
 #endif
 
-    void startUndKillLoeschenGenauDasUnbenutzte()
+    void startAndKillDeleteExactlyTheUnused()
     {
         // Random game folders whose rooms and item scripts name pictures and sounds in any
         // case, behind folders, padded, and through commands that do not count: "Start" and

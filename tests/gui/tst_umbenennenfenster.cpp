@@ -74,7 +74,7 @@ private Q_SLOTS:
         QCOMPARE(desktop->answers.size(), size_t(0));
     }
 
-    void verwendungenSuchenUndOeffnen()
+    void usesAreFoundAndOpened()
     {
         Verwendungen fenster(*dienst, *desktop);
         QStringList geoeffnet;
@@ -132,7 +132,7 @@ private Q_SLOTS:
         QCOMPARE(geoeffnet.last(), QString("rooms/keller.lsd 0/-1/-1 5"));
     }
 
-    void umbenennenMitVorschau()
+    void aRenameShowsItsPreviewAndCanBeUndone()
     {
         Umbenennen fenster(*dienst, *desktop);
         fenster.journalOrdnerSetzen(journale.filePath("j"));
@@ -227,7 +227,7 @@ private Q_SLOTS:
         QVERIFY(desktop->messages.last().text.contains("keine Umbenennung"));
     }
 
-    void beimStartWirdZurueckgenommen()
+    void anInterruptedRenameIsTakenBackAtTheStart()
     {
         const QString ordner = spiel->dir.path();
         const OrdnerStand vorher = ordnerStand(ordner);
