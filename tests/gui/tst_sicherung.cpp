@@ -52,13 +52,6 @@ private Q_SLOTS:
         QVERIFY(geaendert());
         clickWith("Command5", raeume("r.lsd"), QMessageBox::Ok);
         QVERIFY(!geaendert());
-        // "Neu" and "Laden" start unmarked.
-        click("Command3");
-        clickWith("Command6", QMessageBox::Discard);
-        QCOMPARE(titel(), QString("Editor"));
-        click("Command3");
-        clickWith("Command4", QMessageBox::Discard, raeume("r.lsd"));
-        QCOMPARE(titel(), QString("Editor - r.lsd"));
     }
 
     void everyActionThatThrowsAwayAChangedRoomAsksOnce()

@@ -87,8 +87,6 @@ private Q_SLOTS:
                  QStringList({"SCHWERT2.SKP", "Schwert.gif", "Tuer.GIF", "Tuer.bmp", "Tuer0.skp",
                               "Tuer1.skp", "Tuer2.skp", "a.b.gif", "a.b2.skp", "x"}));
         QCOMPARE(itemSkripteLesen(m->ItemsPfad).size(), 5); // the checker reads SCHWERT2.SKP too
-        QCOMPARE(gegen.windowTitle(), QString("Gegenstandsmanager"));
-        QCOMPARE(control<QPushButton>("Command1_0")->text(), QString("Anschauen"));
     }
 
     void theItemManagerAsksBeforeReplacingABrokenScript()
@@ -258,7 +256,6 @@ private Q_SLOTS:
             QCOMPARE(spiel->dateien("graphics") + spiel->dateien("sounds"), QStringList());
         });
         tool.zeigen();
-        QCOMPARE(tool.windowTitle(), QString("Form1"));
     }
 
 #ifdef Q_OS_UNIX // the freedesktop trash
