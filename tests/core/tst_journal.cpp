@@ -1,6 +1,5 @@
 #include "OrdnerStand.h"
 #include "UmbenennSpiel.h"
-#include "roomfile/Cp1252.h"
 #include "umbenennen/Umbenenner.h"
 
 #include <QProcess>
@@ -12,12 +11,6 @@ using namespace Befehlstabelle;
 using Art = Umbenenner::Ergebnis::Art;
 
 namespace {
-
-Umbenennung::Plan planen(const UmbenennSpiel& spiel, const Umbenennung::Anfrage& anfrage)
-{
-    return Umbenennung::planen(spiel.lesen(),
-                               Umbenennung::Spielzugriff::aufPlatte(spiel.dir.path()), anfrage);
-}
 
 /// The real file operations, of which the `n`-th (from 1) fails: before it is done, after it
 /// is done, or with every one after it.
@@ -71,7 +64,7 @@ class TestJournal : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void jedesNteScheiternLaesstAllesWieVorher()
+    void aFailureAtAnyStepLeavesEverythingAsBefore()
     {
         for (const Umbenennung::Anfrage& anfrage : {flag, gegenstand, raum}) {
             int operationen = 0;
@@ -81,7 +74,7 @@ private Q_SLOTS:
                 Umbenenner u(spiel.dir.path(), j.path());
                 Stoerung zaehlen;
                 u.dateisystemSetzen(zaehlen.dateisystem(1 << 30, Stoerung::Wie::Vorher));
-                QCOMPARE(u.ausfuehren(planen(spiel, anfrage)).art, Art::Erledigt);
+                QCOMPARE(u.ausfuehren(spiel.planen(anfrage)).art, Art::Erledigt);
                 operationen = *zaehlen.zaehler;
                 QVERIFY(operationen >= 4);
             }
@@ -90,7 +83,7 @@ private Q_SLOTS:
                     UmbenennSpiel spiel;
                     QTemporaryDir j;
                     const OrdnerStand vorher = ordnerStand(spiel.dir.path());
-                    const Umbenennung::Plan plan = planen(spiel, anfrage);
+                    const Umbenennung::Plan plan = spiel.planen(anfrage);
                     Umbenenner u(spiel.dir.path(), j.path());
                     u.dateisystemSetzen(Stoerung().dateisystem(n, wie));
                     const Umbenenner::Ergebnis e = u.ausfuehren(plan);
@@ -107,7 +100,7 @@ private Q_SLOTS:
         }
     }
 
-    void einOffenesJournalWirdBeimNaechstenStartZurueckgenommen()
+    void anOpenJournalIsTakenBackAtTheNextStart()
     {
         // Every operation from the n-th on fails: the rename and its rollback stop halfway,
         // the journal stays open; the next start puts every file back.
@@ -119,7 +112,7 @@ private Q_SLOTS:
                 const OrdnerStand vorher = ordnerStand(spiel.dir.path());
                 Umbenenner u(spiel.dir.path(), j.path());
                 u.dateisystemSetzen(Stoerung().dateisystem(n, Stoerung::Wie::AbDa));
-                const Umbenenner::Ergebnis e = u.ausfuehren(planen(spiel, anfrage));
+                const Umbenenner::Ergebnis e = u.ausfuehren(spiel.planen(anfrage));
                 QCOMPARE(e.art, Art::Fehlgeschlagen);
                 if (!e.text.contains("nächste Start")) {
                     // Nothing was written before the first failure: nothing to put back.
@@ -148,16 +141,16 @@ private Q_SLOTS:
         QVERIFY(offen > 3);
     }
 
-    void rueckgaengigGibtGenauDasAlteZurueck()
+    void undoGivesBackExactlyTheOldFiles()
     {
         UmbenennSpiel spiel;
         QTemporaryDir j;
         Umbenenner u(spiel.dir.path(), j.path());
         QCOMPARE(u.letzte(), QString());
         QCOMPARE(u.rueckgaengig().art, Art::Abgelehnt);
-        QCOMPARE(u.ausfuehren(planen(spiel, flag)).art, Art::Erledigt);
+        QCOMPARE(u.ausfuehren(spiel.planen(flag)).art, Art::Erledigt);
         const OrdnerStand nachFlag = ordnerStand(spiel.dir.path());
-        QCOMPARE(u.ausfuehren(planen(spiel, raum)).art, Art::Erledigt);
+        QCOMPARE(u.ausfuehren(spiel.planen(raum)).art, Art::Erledigt);
         const OrdnerStand umbenannt = ordnerStand(spiel.dir.path());
         // Only the last rename can be taken back; its journal and copies are all that is kept.
         QCOMPARE(u.letzte(), QString("Raum \"keller.lsd\" in \"gewoelbe.lsd\""));
@@ -190,7 +183,7 @@ private Q_SLOTS:
         QCOMPARE(journale(j.path()), QStringList());
     }
 
-    void journaleOhneEnde()
+    void aJournalCutShortIsNoJournal()
     {
         Journal j;
         j.spielordner = "/spiel mit Leerzeichen";
@@ -217,7 +210,7 @@ private Q_SLOTS:
         QCOMPARE(journale(ordner.path()), QStringList());
     }
 
-    void getoetetWirdAllesAltOderAllesNeu()
+    void aKilledRenameLeavesAllOldOrAllNew()
     {
         // 500 rooms and a few item scripts name the flag: a helper renames it and takes the
         // rename back in a loop, and is killed at a random moment; now and then the recovery

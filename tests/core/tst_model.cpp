@@ -13,14 +13,14 @@ class TestModel : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void dateiName()
+    void aFileNameIsTheLastPartOfEitherKindOfPath()
     {
         for (const char* pfad : {"c.cur", "a\\b/c.cur", "a/b\\c.cur"})
             QCOMPARE(DateiName(QString::fromLatin1(pfad)), QStringLiteral("c.cur"));
     }
 
 #ifdef Q_OS_UNIX // links
-    void dateienFindenOhneAufGrossschreibungZuAchten()
+    void filesAreFoundInAnyLetterCase()
     {
         QTemporaryDir dir;
         const QString ordner = dir.path() + QLatin1Char('/');
@@ -40,7 +40,7 @@ private Q_SLOTS:
     }
 #endif
 
-    void hotSpotsAnfuegenUndEntfernen()
+    void hotspotsAreAddedAndRemovedKeepingTheRules()
     {
         Module1 m;
         for (int i = 0; i < 3; ++i)
@@ -59,7 +59,7 @@ private Q_SLOTS:
         QVERIFY(m.neuerHotSpot(0) == 0 && verletzteRegel(m).isEmpty());
     }
 
-    void cp1252()
+    void windows1252TextSurvivesAndWhatItCannotHoldIsRefused()
     {
         // Every byte, the five undefined ones too, survives decode and encode.
         QByteArray alle;

@@ -3,7 +3,6 @@
 #include "check/Namensbuch.h"
 #include "check/Pruefdienst.h"
 #include "check/SkriptPruefer.h"
-#include "check/SpielLeser.h"
 #include "check/Spielpruefung.h"
 #include "roomfile/ItemSkript.h"
 
@@ -15,30 +14,15 @@ namespace {
 
 using Art = Namensbuch::Art;
 
-Module1 raumMit(const Skript& start, const QVector<QPair<QString, Skript>>& hotSpots = {})
-{
-    Module1 r;
-    r.StartSkript = start;
-    for (const auto& [name, tue] : hotSpots) {
-        HotSpot& h = r.HotSpots[r.neuerHotSpot(0)];
-        h.Name = name;
-        h.Skripte[1] = tue;
-    }
-    return r;
-}
-
 // A small game with a fault or a hint in every kind of script: blocks, labels, hotspots,
 // parameters, a flag one slip away from another, items, a flag spelt in another case.
 void spielSchreiben(const TestSpiel& s)
 {
+    const QVector<QPair<qint32, QString>> tuer = {{17, "Tor"},        {28, "Ende"}, {14, "1,2,3"},
+                                                  {8, "Schwert.gif"}, {9, ""},      {10, ""}};
     QVERIFY(s.raum("haus.lsd",
                    raumMit(skriptAus({{0, "TruheOffen"}, {3, "TruheOfen"}, {10, ""}, {10, ""}}),
-                           {{"Tür", skriptAus({{17, "Tor"},
-                                               {28, "Ende"},
-                                               {14, "1,2,3"},
-                                               {8, "Schwert.gif"},
-                                               {9, ""},
-                                               {10, ""}})},
+                           {{"Tür", skriptAus(tuer)},
                             {"Truhe", skriptAus({{3, "TruheOffen"}, {6, "Schlüssel.gif"}})}})));
     QVERIFY(s.raum("keller.lsd",
                    raumMit(skriptAus({{12, "truheoffen"}, {4, "haus.lsd"}, {7, "Schild.gif"}}),

@@ -83,7 +83,7 @@ class TestRoomFile : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void rundreise()
+    void aRoomSurvivesWritingAndReadingByteForByte()
     {
         QCOMPARE(RoomFile::schreiben(Module1()), leererRaum);
         Module1 original = beispielRaum(3);
@@ -102,7 +102,7 @@ private Q_SLOTS:
                 m.TimerSkript == original.TimerSkript);
     }
 
-    void hintergrund()
+    void theBackgroundIsReadPaddedAndOnlyWhenItIsThere()
     {
         const QString lang = QString(100, QLatin1Char('a')) + QString(20, QLatin1Char('b'));
         // Null: no picture item.
@@ -118,7 +118,7 @@ private Q_SLOTS:
         }
     }
 
-    void gleichesBild()
+    void aPictureIsTheSameInAnyFolderAndLetterCase()
     {
         const QString a = QString::fromUtf8("/home/u/T\xc3\xbcr.bmp");
         const QString b = QString::fromUtf8(" C:\\x\\T\xc3\x9cR.BMP   ");
@@ -126,7 +126,7 @@ private Q_SLOTS:
         QVERIFY(!RoomFile::gleichesBild(a, QStringLiteral("Tür.png")));
     }
 
-    void skriptBlock()
+    void aScriptLineMayShareItsLineAndCarryBlanks()
     {
         // Code and text may share a line, blanks may stand around them, more may follow them.
         const QByteArray datei = "1\n5,\"a,b\"\r\n 7 ,  \"c\"  rest\n";
@@ -136,7 +136,7 @@ private Q_SLOTS:
         QCOMPARE(alsText(s), QStringLiteral("5|a,b;7|c"));
     }
 
-    void beschaedigt()
+    void aDamagedFileIsReadAsFarAsItIsWhole()
     {
         const QByteArray bytes = RoomFile::schreiben(beispielRaum(2));
         Module1 ganz;
@@ -206,7 +206,7 @@ private Q_SLOTS:
         }
     }
 
-    void textDatei()
+    void aTextFileIsWrittenWholeOrNotAtAll()
     {
         QTemporaryDir dir;
         const QString pfad = dir.filePath(QStringLiteral("raum.txt"));

@@ -1,3 +1,4 @@
+#include "Programm.h"
 #include "TestSpiel.h"
 #include "check/Befund.h"
 #include "check/Bericht.h"
@@ -7,15 +8,15 @@
 #include "roomfile/ItemSkript.h"
 #include "script/Befehlstabelle.h"
 
-#include <QProcess>
 #include <QStandardPaths>
 #include <QTest>
 
 namespace {
 
+using Zeilen = QVector<QPair<qint32, QString>>;
+
 // "line: text" of every fault, lines from 1.
-QStringList fehler(const QVector<QPair<qint32, QString>>& zeilen,
-                   const QStringList& hotSpots = {"Tür", "Tür, links"})
+QStringList fehler(const Zeilen& zeilen, const QStringList& hotSpots = {"Tür", "Tür, links"})
 {
     QStringList ergebnis;
     for (const SkriptRegeln::Verstoss& v : SkriptRegeln::pruefen(skriptAus(zeilen), &hotSpots))
@@ -23,26 +24,12 @@ QStringList fehler(const QVector<QPair<qint32, QString>>& zeilen,
     return ergebnis;
 }
 
-QVector<int> fehlerZeilen(const QVector<QPair<qint32, QString>>& zeilen)
+QVector<int> fehlerZeilen(const Zeilen& zeilen)
 {
     QVector<int> ergebnis;
     for (const QString& f : fehler(zeilen))
         ergebnis << f.section(':', 0, 0).toInt();
     return ergebnis;
-}
-
-Module1 raumMit(const Skript& start, const QVector<QPair<QString, Skript>>& hotSpots = {},
-                const Skript& timer = {})
-{
-    Module1 r;
-    r.StartSkript = start;
-    for (const auto& [name, tue] : hotSpots) {
-        HotSpot& h = r.HotSpots[r.neuerHotSpot(0)];
-        h.Name = name;
-        h.Skripte[1] = tue;
-    }
-    r.TimerSkript = timer;
-    return r;
 }
 
 // A game whose flags, items and rooms are right only in some spellings.
@@ -54,14 +41,15 @@ void schreibweisenSpiel(const TestSpiel& s)
             skriptAus({{0, "Schluessel"}, {9, ""}, {10, ""}}),
             {{"Tür",
               skriptAus({{8, "Schwert.gif"}, {4, "B.LSD "}, {9, ""}, {12, "Alt"}, {10, ""}})}})));
-    QVERIFY(s.raum("b.lsd", raumMit(skriptAus({{3, "schluessel"},
-                                               {4, "graphics\\a.lsd"},
-                                               {6, "Schwert.gif"},
-                                               {7, "Schild.gif"},
-                                               {3, "Tür offen"},
-                                               {0, "Tür offen "},
-                                               {9, ""},
-                                               {10, ""}}))));
+    const Zeilen b = {{3, "schluessel"},
+                      {4, "graphics\\a.lsd"},
+                      {6, "Schwert.gif"},
+                      {7, "Schild.gif"},
+                      {3, "Tür offen"},
+                      {0, "Tür offen "},
+                      {9, ""},
+                      {10, ""}};
+    QVERIFY(s.raum("b.lsd", raumMit(skriptAus(b))));
     // Leads only to itself; the game it plays sets its flag.
     QVERIFY(
         s.raum("c.lsd", raumMit({}, {}, skriptAus({{4, "c.lsd"}, {27, "Karten, Gewonnen , 3"}}))));
@@ -75,17 +63,7 @@ void schreibweisenSpiel(const TestSpiel& s)
 
 QString programm(const QStringList& argumente, int status, const QByteArray& pfad = {})
 {
-    QProcess p;
-    if (!pfad.isNull()) {
-        QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
-        umgebung.insert("PATH", pfad);
-        p.setProcessEnvironment(umgebung);
-    }
-    p.start(TARNHOLM_CHECK, argumente);
-    if (!p.waitForFinished(30000) || p.exitStatus() != QProcess::NormalExit)
-        return "did not finish";
-    const QString aus = QString::fromUtf8(p.readAllStandardOutput() + p.readAllStandardError());
-    return p.exitCode() == status ? aus : QString("exit %1: %2").arg(p.exitCode()).arg(aus);
+    return programmAusgabe(TARNHOLM_CHECK, argumente, status, {}, pfad);
 }
 
 } // namespace
@@ -98,18 +76,10 @@ private Q_SLOTS:
     void blocksAreCheckedAndReportedWhereTheyGoWrong()
     {
         // Nested the right way, every branch empty or not: nothing.
-        QVERIFY(fehler({{0, "a"},
-                        {8, "b.gif"},
-                        {9, ""},
-                        {10, ""},
-                        {24, "2|?|x"},
-                        {25, "1"},
-                        {2, "x"},
-                        {25, "2"},
-                        {26, ""},
-                        {9, ""},
-                        {10, ""}})
-                    .isEmpty());
+        const Zeilen richtig = {{0, "a"},      {8, "b.gif"}, {9, ""},  {10, ""},
+                                {24, "2|?|x"}, {25, "1"},    {2, "x"}, {25, "2"},
+                                {26, ""},      {9, ""},      {10, ""}};
+        QVERIFY(fehler(richtig).isEmpty());
         QCOMPARE(fehler({{9, ""}, {10, ""}, {25, "1"}, {26, ""}}),
                  QStringList({"1: \"Else\" ohne offenes \"IF\" oder \"IfItem\"",
                               "2: \"EndIf\" ohne offenes \"IF\" oder \"IfItem\"",
@@ -145,46 +115,38 @@ private Q_SLOTS:
 
         // A hotspot's whole name, or for "ChangeMouse" the name before a comma, also a name
         // that holds a comma itself.
-        QVERIFY(fehler({{17, "Tür"},
-                        {18, "Tür, links"},
-                        {13, "Tür, hand.cur"},
-                        {13, "Tür , hand.cur"},
-                        {13, "Tür, links, hand.cur"}})
-                    .isEmpty());
+        const Zeilen namen = {{17, "Tür"},
+                              {18, "Tür, links"},
+                              {13, "Tür, hand.cur"},
+                              {13, "Tür , hand.cur"},
+                              {13, "Tür, links, hand.cur"}};
+        QVERIFY(fehler(namen).isEmpty());
         QCOMPARE(fehler({{17, "tür"}, {13, "Tor, hand.cur"}}),
                  QStringList({"1: Einen HotSpot \"tür\" hat dieser Raum nicht (es gibt \"Tür\")",
                               "2: Einen HotSpot \"Tor\" hat dieser Raum nicht"}));
         QVERIFY(SkriptRegeln::pruefen(skriptAus({{17, "Tor"}}), nullptr).isEmpty());
 
-        QVERIFY(fehler({{14, "0,0,639,479"},
-                        {15, "1, 2,3 ,4"},
-                        {24, "1"},
-                        {25, "3"},
-                        {26, ""},
-                        {31, "0"},
-                        {22, "-5"},
-                        {32, "2147483647"},
-                        {2, "$3Rot#$aGrün#Preis: 5$"},
-                        {2, "Kein Code"},
-                        {30, ""},
-                        {30, "Open"},
-                        {30, "Save"}})
-                    .isEmpty());
-        QCOMPARE(fehlerZeilen({{14, "1,2,3"},
-                               {15, "1,2,3,x"},
-                               {14, "1,2,3,4,5"},
-                               {14, "-1,0,0,0"},
-                               {24, ""},
-                               {25, ""},
-                               {26, ""},
-                               {31, "10s"},
-                               {22, "+5"},
-                               {32, "2147483648"},
-                               {2, "Gut#$GSchlecht"},
-                               {2, "$"},
-                               {30, "open"},
-                               {30, "Open "}}),
-                 QVector<int>({1, 2, 3, 4, 6, 8, 9, 10, 11, 12, 13, 14}));
+        const Zeilen gut = {{14, "0,0,639,479"}, {15, "1, 2,3 ,4"},  {24, "1"},
+                            {25, "3"},           {26, ""},           {31, "0"},
+                            {22, "-5"},          {32, "2147483647"}, {2, "$3Rot#$aGrün#Preis: 5$"},
+                            {2, "Kein Code"},    {30, ""},           {30, "Open"},
+                            {30, "Save"}};
+        QVERIFY(fehler(gut).isEmpty());
+        const Zeilen schlecht = {{14, "1,2,3"},
+                                 {15, "1,2,3,x"},
+                                 {14, "1,2,3,4,5"},
+                                 {14, "-1,0,0,0"},
+                                 {24, ""},
+                                 {25, ""},
+                                 {26, ""},
+                                 {31, "10s"},
+                                 {22, "+5"},
+                                 {32, "2147483648"},
+                                 {2, "Gut#$GSchlecht"},
+                                 {2, "$"},
+                                 {30, "open"},
+                                 {30, "Open "}};
+        QCOMPARE(fehlerZeilen(schlecht), QVector<int>({1, 2, 3, 4, 6, 8, 9, 10, 11, 12, 13, 14}));
     }
 
     void flagsItemsAndRoomsAreHintedAcrossTheGame()
@@ -333,21 +295,14 @@ Hinweise:
   Flag "MünzeGefunden" wird gesetzt, aber nirgends abgefragt:
     rooms/wald.lsd, HotSpot "Astloch", Tue, Zeile 6: "   SetFlag MünzeGefunden"
 )"));
-        QCOMPARE(
-            programm({"--format=gcc", s.dir.path()}, 1)
-                .split('\n')
-                .filter(QRegularExpression(": (Fehler|Warnung): ")),
-            QStringList({"rooms/haus.lsd:6242: Fehler: \"Jump\" zur Marke \"Leer\", die es in "
-                         "diesem Skript nicht gibt (HotSpot \"Truhe\", Tue, Zeile 2: \"   "
-                         "Jump Leer\")",
-                         "rooms/wald.lsd:3: Fehler: \"IF\" wird bis zum Ende des Skripts nicht "
-                         "mit \"EndIf\" geschlossen (Startskript, Zeile 1: \"IF WaldBesucht\")",
-                         "rooms/wald.lsd:3103: Warnung: Flag \"MuenzeGefunden\" wird "
-                         "abgefragt, aber nirgends gesetzt (HotSpot \"Astloch\", Tue, Zeile 1: "
-                         "\"IF MuenzeGefunden\")",
-                         "rooms/wald.lsd:3113: Warnung: Flag \"MünzeGefunden\" wird gesetzt, "
-                         "aber nirgends abgefragt (HotSpot \"Astloch\", Tue, Zeile 6: \"   "
-                         "SetFlag MünzeGefunden\")"}));
+        // The same findings as lines for editors, each at its command's line of the file.
+        QStringList orte;
+        for (const QString& z : programm({"--format=gcc", s.dir.path()}, 1).split('\n'))
+            if (z.contains(QRegularExpression(": (Fehler|Warnung): ")))
+                orte << z.section(": ", 0, 1);
+        QCOMPARE(orte,
+                 QStringList({"rooms/haus.lsd:6242: Fehler", "rooms/wald.lsd:3: Fehler",
+                              "rooms/wald.lsd:3103: Warnung", "rooms/wald.lsd:3113: Warnung"}));
 
         // Hints alone fail only a strict check.
         aendern("haus.lsd", [](Module1& r) { r.HotSpots[2].Skripte[1].Befehl[1] = 2; });
@@ -356,11 +311,11 @@ Hinweise:
             r.StartSkript.Parameter << QString();
             r.StartSkript.MaxZeile = 4;
         });
-        QVERIFY(!programm({s.dir.path()}, 0).startsWith("exit"));
+        QVERIFY(!programm({s.dir.path()}, 0).startsWith("("));
         QVERIFY(programm({"--streng", s.dir.path()}, 1).contains("Hinweise:\n"));
 
         // The map: as source; drawn by Graphviz, or refused without it; other endings refused.
-        QVERIFY(!programm({"--karte", s.pfad("karte.dot"), s.dir.path()}, 0).startsWith("exit"));
+        QVERIFY(!programm({"--karte", s.pfad("karte.dot"), s.dir.path()}, 0).startsWith("("));
         QVERIFY(s.inhalt("karte.dot").contains("\"rooms/wald.lsd\" -> \"rooms/haus.lsd\""));
         QVERIFY(
             programm({"--karte=" + s.pfad("karte.png"), s.dir.path()}, 2, "").contains("Graphviz"));
@@ -369,8 +324,7 @@ Hinweise:
         QVERIFY(programm({"--karte"}, 2).contains("Unbekannter Aufruf"));
         QVERIFY(programm({"--format=xml", demo}, 2).contains("Unbekannter Aufruf"));
         if (!QStandardPaths::findExecutable("dot").isEmpty()) {
-            QVERIFY(
-                !programm({"--karte", s.pfad("karte.png"), s.dir.path()}, 0).startsWith("exit"));
+            QVERIFY(!programm({"--karte", s.pfad("karte.png"), s.dir.path()}, 0).startsWith("("));
             QVERIFY(s.inhalt("karte.png").startsWith("\x89PNG"));
         }
     }

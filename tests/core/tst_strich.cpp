@@ -45,23 +45,20 @@ private Q_SLOTS:
         // 'd' press, 'z' move, 'l' release; the buttons; the position.
         using Schritt = std::tuple<char, int, double, double>;
         const int R = Strich::Rechts, L = Strich::Links;
-        const QVector<QVector<Schritt>> folgen{
-            // the left button joins a right-button stroke, and is let go first
-            {{'d', R, 55, 55},
-             {'z', R, 95, 75},
-             {'d', L, 95, 75},
-             {'z', L | R, 125, 95},
-             {'l', L, 0, 0},
-             {'z', R, 145, 105},
-             {'l', R, 0, 0}},
-            // a release that never came
-            {{'d', R, 5, 5},
-             {'z', R, 305, 205},
-             {'d', L, 405, 405},
-             {'z', L, 425, 405},
-             {'l', L, 0, 0}},
-            // the middle button ends a right-button stroke
-            {{'d', R, 635, 475}, {'z', R, 700, -20}, {'l', Strich::Mitte, 0, 0}}};
+        // The left button joins a right-button stroke, and is let go first.
+        const QVector<Schritt> linksDazu = {
+            {'d', R, 55, 55}, {'z', R, 95, 75},   {'d', L, 95, 75}, {'z', L | R, 125, 95},
+            {'l', L, 0, 0},   {'z', R, 145, 105}, {'l', R, 0, 0}};
+        // A release that never came.
+        const QVector<Schritt> ohneLoslassen = {{'d', R, 5, 5},
+                                                {'z', R, 305, 205},
+                                                {'d', L, 405, 405},
+                                                {'z', L, 425, 405},
+                                                {'l', L, 0, 0}};
+        // The middle button ends a right-button stroke.
+        const QVector<Schritt> mitte = {
+            {'d', R, 635, 475}, {'z', R, 700, -20}, {'l', Strich::Mitte, 0, 0}};
+        const QVector<QVector<Schritt>> folgen{linksDazu, ohneLoslassen, mitte};
         for (const auto& folge : folgen) {
             HotSpot h;
             Strich s;

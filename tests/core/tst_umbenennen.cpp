@@ -1,4 +1,5 @@
 #include "OrdnerStand.h"
+#include "Programm.h"
 #include "UmbenennSpiel.h"
 #include "check/Verwendungssuche.h"
 #include "roomfile/Cp1252.h"
@@ -6,7 +7,6 @@
 #include "umbenennen/Umbenenner.h"
 #include "umbenennen/Umbenennung.h"
 
-#include <QProcess>
 #include <QRandomGenerator>
 #include <QTest>
 
@@ -38,8 +38,7 @@ class TestUmbenennen : public QObject
     /// Renames as tarnholm-umbenennen does, and checks the game against `erwartet`.
     void umbenennen(UmbenennSpiel& spiel, const Umbenennung::Anfrage& anfrage, OrdnerStand erwartet)
     {
-        const Umbenennung::Plan plan = Umbenennung::planen(
-            spiel.lesen(), Umbenennung::Spielzugriff::aufPlatte(spiel.dir.path()), anfrage);
+        const Umbenennung::Plan plan = spiel.planen(anfrage);
         QVERIFY2(plan.moeglich(), qPrintable(plan.fehler));
         QTemporaryDir journale;
         Umbenenner u(spiel.dir.path(), journale.path());
@@ -63,7 +62,7 @@ class TestUmbenennen : public QObject
     }
 
 private Q_SLOTS:
-    void findetJedeArtGenau()
+    void eachKindFindsExactlyItsPlaces()
     {
         UmbenennSpiel spiel;
         const Spielpruefung index = spiel.lesen();
@@ -144,72 +143,64 @@ private Q_SLOTS:
         QVERIFY(Verwendungssuche::gotoZiel(index, "keller").isNull());
     }
 
-    void jedeArtAendertGenauIhreTexte()
+    void eachKindChangesExactlyItsTexts()
     {
-        using A = Umbenennung::Anfrage;
-        const auto mit = [](OrdnerStand stand, const QString& datei, const QByteArray& bytes) {
-            stand[datei] = bytes;
-            return stand;
+        // Per kind: what the rename makes of the two rooms (their files are written from
+        // them) and of the other files.
+        using Raeume = std::function<void(Module1 & haus, Module1 & keller, OrdnerStand & e)>;
+        const auto schluessel = [](OrdnerStand& e, int n) {
+            const QString alt = QString("items/Schluessel%1.skp").arg(n);
+            e[QString("items/Kiste%1.skp").arg(n)] = e.take(alt).replace("Schluessel", "Kiste");
         };
-        {
-            UmbenennSpiel spiel;
-            Module1 haus = spiel.haus, keller = spiel.keller;
-            haus.StartSkript.Parameter[0] = "KisteOffen";
-            haus.HotSpots[0].Skripte[1].Parameter[0] = "KisteOffen";
-            haus.HotSpots[1].Skripte[0].Parameter[1] = "KisteOffen";
-            haus.HotSpots[1].Skripte[0].Parameter[2] = "Schach, KisteOffen , 3";
-            keller.StartSkript.Parameter[0] = "KisteOffen";
-            OrdnerStand erwartet = ordnerStand(spiel.dir.path());
-            erwartet["rooms/haus.lsd"] = RoomFile::schreiben(haus);
-            erwartet["rooms/keller.lsd"] = RoomFile::schreiben(keller);
-            erwartet["rooms/hand.lsd"].replace("TruheOffen", "KisteOffen");
-            erwartet["items/Schluessel0.skp"].replace("TruheOffen", "KisteOffen");
-            umbenennen(spiel, A{NamensArt::Flag, "TruheOffen", "KisteOffen", {}}, erwartet);
-        }
-        {
-            UmbenennSpiel spiel;
-            Module1 haus = spiel.haus, keller = spiel.keller;
-            haus.HotSpots[0].Skripte[1].Parameter[4] = "Kiste.bmp";
-            keller.StartSkript.Parameter[1] = "Kiste.bmp";
-            OrdnerStand e = ordnerStand(spiel.dir.path());
-            e["rooms/haus.lsd"] = RoomFile::schreiben(haus);
-            e["rooms/keller.lsd"] = RoomFile::schreiben(keller);
-            e["items/Kiste.bmp"] = e.take("items/Schluessel.bmp");
-            e["items/Kiste0.skp"] = e.take("items/Schluessel0.skp").replace("Schluessel", "Kiste");
-            e["items/Kiste2.skp"] = e.take("items/Schluessel2.skp").replace("Schluessel", "Kiste");
-            umbenennen(spiel, A{NamensArt::Gegenstand, "Schluessel.bmp", "Kiste.bmp", {}}, e);
-        }
-        {
+        const std::vector<std::pair<Umbenennung::Anfrage, Raeume>> faelle = {
+            {{NamensArt::Flag, "TruheOffen", "KisteOffen", {}},
+             [](Module1& haus, Module1& keller, OrdnerStand& e) {
+                 haus.StartSkript.Parameter[0] = "KisteOffen";
+                 haus.HotSpots[0].Skripte[1].Parameter[0] = "KisteOffen";
+                 haus.HotSpots[1].Skripte[0].Parameter[1] = "KisteOffen";
+                 haus.HotSpots[1].Skripte[0].Parameter[2] = "Schach, KisteOffen , 3";
+                 keller.StartSkript.Parameter[0] = "KisteOffen";
+                 e["rooms/hand.lsd"].replace("TruheOffen", "KisteOffen");
+                 e["items/Schluessel0.skp"].replace("TruheOffen", "KisteOffen");
+             }},
+            {{NamensArt::Gegenstand, "Schluessel.bmp", "Kiste.bmp", {}},
+             [&](Module1& haus, Module1& keller, OrdnerStand& e) {
+                 haus.HotSpots[0].Skripte[1].Parameter[4] = "Kiste.bmp";
+                 keller.StartSkript.Parameter[1] = "Kiste.bmp";
+                 e["items/Kiste.bmp"] = e.take("items/Schluessel.bmp");
+                 schluessel(e, 0);
+                 schluessel(e, 2);
+             }},
             // The form each "Goto" was written in stays: folder, ending's letter case.
+            {{NamensArt::Raum, "keller.lsd", "gewoelbe.lsd", {}},
+             [](Module1& haus, Module1&, OrdnerStand& e) {
+                 haus.StartSkript.Parameter[3] = "gewoelbe.lsd";
+                 haus.HotSpots[0].Skripte[1].Parameter[2] = "rooms\\gewoelbe.LSD";
+                 e["rooms/gewoelbe.lsd"] = e.take("rooms/keller.lsd");
+                 e["items/Schluessel0.skp"].replace("keller.lsd", "gewoelbe.lsd");
+             }},
+            {{NamensArt::Bild, "haus.bmp", "hof.bmp", {}},
+             [](Module1& haus, Module1&, OrdnerStand& e) {
+                 haus.setHintergrund("graphics\\hof.BMP");
+                 haus.HotSpots[1].Skripte[0].Parameter[3] = "hof.bmp";
+                 e["graphics/hof.bmp"] = e.take("graphics/Haus.BMP");
+             }},
+            {{NamensArt::Ton, "musik.mid", "lied.mid", {}},
+             [](Module1& haus, Module1&, OrdnerStand& e) {
+                 haus.TimerSkript.Parameter[0] = "lied.mid";
+                 e["rooms/hand.lsd"].replace("musik.mid", "lied.mid");
+                 e["musics/lied.mid"] = e.take("musics/musik.mid");
+             }},
+        };
+        for (const auto& [anfrage, raeume] : faelle) {
             UmbenennSpiel spiel;
-            Module1 haus = spiel.haus;
-            haus.StartSkript.Parameter[3] = "gewoelbe.lsd";
-            haus.HotSpots[0].Skripte[1].Parameter[2] = "rooms\\gewoelbe.LSD";
+            Module1 haus = spiel.haus, keller = spiel.keller;
             OrdnerStand e = ordnerStand(spiel.dir.path());
+            raeume(haus, keller, e);
             e["rooms/haus.lsd"] = RoomFile::schreiben(haus);
-            e["rooms/gewoelbe.lsd"] = e.take("rooms/keller.lsd");
-            e["items/Schluessel0.skp"].replace("keller.lsd", "gewoelbe.lsd");
-            umbenennen(spiel, A{NamensArt::Raum, "keller.lsd", "gewoelbe.lsd", {}}, e);
-        }
-        {
-            UmbenennSpiel spiel;
-            Module1 haus = spiel.haus;
-            haus.setHintergrund("graphics\\hof.BMP");
-            haus.HotSpots[1].Skripte[0].Parameter[3] = "hof.bmp";
-            OrdnerStand e =
-                mit(ordnerStand(spiel.dir.path()), "rooms/haus.lsd", RoomFile::schreiben(haus));
-            e["graphics/hof.bmp"] = e.take("graphics/Haus.BMP");
-            umbenennen(spiel, A{NamensArt::Bild, "haus.bmp", "hof.bmp", {}}, e);
-        }
-        {
-            UmbenennSpiel spiel;
-            Module1 haus = spiel.haus;
-            haus.TimerSkript.Parameter[0] = "lied.mid";
-            OrdnerStand e =
-                mit(ordnerStand(spiel.dir.path()), "rooms/haus.lsd", RoomFile::schreiben(haus));
-            e["rooms/hand.lsd"].replace("musik.mid", "lied.mid");
-            e["musics/lied.mid"] = e.take("musics/musik.mid");
-            umbenennen(spiel, A{NamensArt::Ton, "musik.mid", "lied.mid", {}}, e);
+            if (e.contains("rooms/keller.lsd"))
+                e["rooms/keller.lsd"] = RoomFile::schreiben(keller);
+            umbenennen(spiel, anfrage, e);
         }
         for (const bool auchImKeller : {false, true}) {
             // An item script's line is renamed only while no other room has the hotspot.
@@ -222,15 +213,15 @@ private Q_SLOTS:
             haus.HotSpots[0].Name = "Tor";
             haus.HotSpots[0].Skripte[1].Parameter[5] = "Tor";
             haus.HotSpots[0].Skripte[1].Parameter[6] = "Tor, hand.cur";
-            OrdnerStand e =
-                mit(ordnerStand(spiel.dir.path()), "rooms/haus.lsd", RoomFile::schreiben(haus));
+            OrdnerStand e = ordnerStand(spiel.dir.path());
+            e["rooms/haus.lsd"] = RoomFile::schreiben(haus);
             if (!auchImKeller)
                 e["items/Schluessel0.skp"].replace(Cp1252::encode("Tür"), "Tor");
-            umbenennen(spiel, A{NamensArt::HotSpot, "Tür", "Tor", "rooms/haus.lsd"}, e);
+            umbenennen(spiel, {NamensArt::HotSpot, "Tür", "Tor", "rooms/haus.lsd"}, e);
         }
     }
 
-    void verweigertMitGrund()
+    void aRenameThatCannotBeIsRefusedWithItsReason()
     {
         UmbenennSpiel spiel;
         spiel.datei("items/Kiste0.skp", "-1\r\n");
@@ -279,12 +270,11 @@ private Q_SLOTS:
         QVERIFY(grund(NamensArt::HotSpot, "Treppe", "Tür", "rooms/keller.lsd").contains("nennen"));
         // Two pictures of one item share its scripts.
         spiel.datei("items/Schluessel.gif");
-        QVERIFY(Umbenennung::planen(spiel.lesen(), zugriff,
-                                    {NamensArt::Gegenstand, "Schluessel.bmp", "Tor.bmp", {}})
+        QVERIFY(spiel.planen({NamensArt::Gegenstand, "Schluessel.bmp", "Tor.bmp", {}})
                     .fehler.contains("gehören auch zu \"Schluessel.gif\""));
     }
 
-    void programme()
+    void bothProgramsSearchRenameAndPutBack()
     {
         // Both programs put an interrupted rename back first: their journals lie in the
         // user's data, here a folder of the test's own.
@@ -293,13 +283,7 @@ private Q_SLOTS:
         UmbenennSpiel spiel;
         const QString ordner = spiel.dir.path();
         const auto laufen = [&](const char* programm, QStringList argumente, int status) {
-            QProcess p;
-            p.start(programm, argumente << ordner);
-            if (!p.waitForFinished(30000) || p.exitStatus() != QProcess::NormalExit)
-                return QString("(abgestürzt)");
-            const QString aus =
-                QString::fromUtf8(p.readAllStandardOutput() + p.readAllStandardError());
-            return p.exitCode() == status ? aus : QString("(%1) %2").arg(p.exitCode()).arg(aus);
+            return programmAusgabe(programm, argumente << ordner, status);
         };
         const auto check = [&](QStringList a, int s) { return laufen(TARNHOLM_CHECK, a, s); };
         const auto umbenennen = [&](QStringList a, int s) {
@@ -340,17 +324,7 @@ private Q_SLOTS:
 
         // A rename cut short: the next program puts it back before it reads anything.
         for (const char* programm : {TARNHOLM_CHECK, TARNHOLM_UMBENENNEN}) {
-            Umbenenner u(ordner, Umbenenner::journalOrdner(ordner));
-            // Nothing can be removed: neither the room under its old name, nor, when it is
-            // put back, the one under its new name.
-            Umbenenner::Dateisystem fs = Umbenenner::Dateisystem::echt();
-            fs.entfernen = [](const QString&) { return false; };
-            u.dateisystemSetzen(fs);
-            QCOMPARE(u.ausfuehren(Umbenennung::planen(spiel.lesen(),
-                                                      Umbenennung::Spielzugriff::aufPlatte(ordner),
-                                                      {NamensArt::Raum, "haus.lsd", "hof.lsd", {}}))
-                         .art,
-                     Umbenenner::Ergebnis::Art::Fehlgeschlagen);
+            QVERIFY(spiel.unterbrochenUmbenennen());
             QVERIFY(ordnerStand(ordner) != vorher);
             const bool pruefen = programm == QByteArray(TARNHOLM_CHECK);
             const QString text =
@@ -365,7 +339,7 @@ private Q_SLOTS:
 
     // A text is found where Qt finds it letter case aside, also for letters whose folding
     // is not the ASCII one ("ß", "Ÿ"/"ÿ", "µ", the long s, the Kelvin sign).
-    void findetTextWieQtOhneGrossschreibung()
+    void textIsFoundAsQtFindsItLetterCaseAside()
     {
         const QString zeichen = QStringLiteral("aAkKsSßäÄÿŸšŠµ x");
         const QString nurGesucht = QStringLiteral("ſ\u212Aı");
@@ -398,7 +372,7 @@ private Q_SLOTS:
         }
     }
 
-    void markenImSpeicher()
+    void aLabelIsRenamedInTheScriptInMemory()
     {
         const Skript s =
             skriptAus({{Label, "Oben"}, {Jump, "Oben"}, {Jump, "oben "}, {Label, "X"}});

@@ -75,7 +75,6 @@ private:
     Picture1* canvas() { return control<Picture1>("Picture1"); }
     static QPoint zelle(int x, int y) { return {x * 10 + 5, y * 10 + 5}; }
     QString grafik(const QString& name) const { return m->GraphicsPfad + name; }
-    QListWidget* list() { return control<QListWidget>("List1"); }
     HotSpot& spot(int i) { return m->HotSpots[i]; }
     // Loads a room with this picture name and a hotspot for each rectangle of cells.
     void raum(const QString& hintergrund, const QVector<QRect>& flaechen = {})
@@ -92,15 +91,6 @@ private:
         if (editor->verlauf().geaendert())
             desktop->answer(QMessageBox::Discard);
         clickWith("Command4", spiel->pfad("rooms/r.lsd"));
-    }
-    // Real mouse input through the window, so Qt's mouse grab takes part.
-    void drag(Qt::MouseButton knopf, std::initializer_list<QPoint> punkte)
-    {
-        QWindow* w = editor->windowHandle();
-        QTest::mousePress(w, knopf, {}, imFenster(*punkte.begin()));
-        for (auto p = punkte.begin() + 1; p != punkte.end(); ++p)
-            QTest::mouseMove(w, imFenster(*p));
-        QTest::mouseRelease(w, knopf, {}, imFenster(*(punkte.end() - 1)));
     }
     // The stroked hotspot has the cells of `soll`, and what the strokes drew is what a full
     // redraw from the room draws.
@@ -223,9 +213,6 @@ private Q_SLOTS:
 
     void theOverviewTintsMarksAndNamesEveryHotspotOverThePictureOnly()
     {
-        auto* taste = control<QAction>("HotSpotsZeigen", editor.get());
-        QCOMPARE(taste->text(), QString("&HotSpots zeigen"));
-        QCOMPARE(taste->shortcut(), QKeySequence("Ctrl+H"));
         QVERIFY(canvas()->toolTip().contains("Strg+H"));
 
         // A and B overlap in columns 8 to 11, rows 4 to 7; C is switched off.

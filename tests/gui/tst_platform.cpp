@@ -75,20 +75,6 @@ private Q_SLOTS:
         QVERIFY2(fehler.isEmpty(), qPrintable(fehler));
     }
 
-    void aBmpThatCannotBeWrittenLeavesWhatWasThere()
-    {
-        // The safe writer's faults are the text files' own; here: the BMP and the message.
-        QTemporaryDir dir;
-        QImage bild(640, 480, QImage::Format_RGB32);
-        bild.fill(Qt::blue);
-        const QString alt = dir.filePath("alt.bmp");
-        QVERIFY(BildDatei::bmpSchreiben(alt, bild));
-        QCOMPARE(BildDatei::laden(alt).convertToFormat(QImage::Format_RGB32), bild);
-        QString fehler;
-        QVERIFY(!BildDatei::bmpSchreiben(alt + "/x.bmp", bild, &fehler) && !fehler.isEmpty());
-        QCOMPARE(BildDatei::laden(alt).convertToFormat(QImage::Format_RGB32), bild);
-    }
-
     void storableTextRefusesWhatAFileCannotHold()
     {
         StorableTextValidator name(false), cursor(true);

@@ -10,7 +10,6 @@ class TestSicherung : public QObject, EditorImTest
     Q_OBJECT
 
 private:
-    QListWidget* list() { return control<QListWidget>("List1"); }
     void frageIst(const QString& raum)
     {
         QCOMPARE(letzteMeldung(),
@@ -53,13 +52,6 @@ private Q_SLOTS:
         QVERIFY(geaendert());
         clickWith("Command5", raeume("r.lsd"), QMessageBox::Ok);
         QVERIFY(!geaendert());
-        // "Neu" and "Laden" start unmarked.
-        click("Command3");
-        clickWith("Command6", QMessageBox::Discard);
-        QCOMPARE(titel(), QString("Editor"));
-        click("Command3");
-        clickWith("Command4", QMessageBox::Discard, raeume("r.lsd"));
-        QCOMPARE(titel(), QString("Editor - r.lsd"));
     }
 
     void everyActionThatThrowsAwayAChangedRoomAsksOnce()
@@ -252,13 +244,11 @@ private Q_SLOTS:
         QCOMPARE(beiseite.size(), 1);
         QCOMPARE(TextFile::read(ordner.filePath("beschaedigt/" + beiseite[0])).value_or(""),
                  kaputt);
-        QCOMPARE(
-            letzteMeldung(),
-            meldung("Eine Wiederherstellungskopie kann nicht gelesen werden: Sie ist "
-                    "unvollständig. Sie wurde nicht gelöscht und liegt unter " +
-                        QDir::toNativeSeparators(ordner.filePath("beschaedigt/" + beiseite[0])) +
-                        ".",
-                    QMessageBox::Ok, QMessageBox::NoButton, QMessageBox::Warning));
+        QCOMPARE(letzteMeldung(),
+                 warnung("Eine Wiederherstellungskopie kann nicht gelesen werden: Sie ist "
+                         "unvollständig. Sie wurde nicht gelöscht und liegt unter " +
+                         QDir::toNativeSeparators(ordner.filePath("beschaedigt/" + beiseite[0])) +
+                         "."));
         QCOMPARE(kopien(ordner), QStringList());
     }
 
@@ -272,30 +262,26 @@ private Q_SLOTS:
         {
             QTemporaryDir spiel, kopien;
             QProcess prozess;
-            qint64 getoetet = 0;
+            qint64 toeten = 0, getoetet = 0;
         };
         std::vector<std::unique_ptr<Lauf>> laeufe;
         for (int i = 0; i < anzahl; ++i) {
             auto lauf = std::make_unique<Lauf>();
             lauf->prozess.start(TARNHOLM_RAUMBEARBEITER,
                                 {lauf->spiel.path(), lauf->kopien.path(), QString::number(i)});
+            lauf->toeten = 3000 + zufall() % 5000;
             laeufe.push_back(std::move(lauf));
         }
         QElapsedTimer uhr;
         uhr.start();
-        std::vector<qint64> toeten;
-        for (int i = 0; i < anzahl; ++i)
-            toeten.push_back(3000 + zufall() % 5000);
         for (int erledigt = 0; erledigt < anzahl;) {
             QTest::qWait(10);
-            for (int i = 0; i < anzahl; ++i) {
-                Lauf& l = *laeufe[i];
-                if (l.getoetet || uhr.elapsed() < toeten[i])
+            for (const auto& l : laeufe) {
+                if (l->getoetet || uhr.elapsed() < l->toeten)
                     continue;
-                l.prozess.kill();
-                QElapsedTimer jetzt;
-                jetzt.start();
-                l.getoetet = jetzt.msecsSinceReference();
+                l->prozess.kill();
+                // On the clock the editors write their times by.
+                l->getoetet = uhr.msecsSinceReference() + uhr.elapsed();
                 ++erledigt;
             }
         }

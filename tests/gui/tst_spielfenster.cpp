@@ -31,7 +31,7 @@ private:
     // The door's "Tue" script, shown in the script editor, is handed to `tun`.
     void tuerSkript(const std::function<void()>& tun)
     {
-        control<QListWidget>("List1", editor.get())->setCurrentRow(0);
+        list()->setCurrentRow(0);
         desktop->driveModal([&](QDialog&) { tun(); });
         click("Command1_1");
     }
@@ -47,21 +47,12 @@ private Q_SLOTS:
         starten();
         // "a": the door goes to "b" and to a room that is not there, sets a flag and jumps to a
         // label; "b" leads back to "a".
-        Module1 a;
-        HotSpot& tuer = a.HotSpots[a.neuerHotSpot(0)];
-        tuer.Name = "Tür";
-        tuer.Skripte[1] = skriptAus({{4, "b.lsd"},
-                                     {3, "Licht"},
-                                     {29, "Oben"},
-                                     {28, "Oben"},
-                                     {4, "fehlt.lsd"},
-                                     {0, "Licht"},
-                                     {9, ""},
-                                     {10, ""}});
-        QVERIFY(spiel->raum("a.lsd", a));
-        Module1 b;
-        b.StartSkript = skriptAus({{4, "rooms\\A.LSD"}, {0, "Licht"}, {9, ""}, {10, ""}});
-        QVERIFY(spiel->raum("b.lsd", b));
+        const QVector<QPair<qint32, QString>> tue = {{4, "b.lsd"}, {3, "Licht"},     {29, "Oben"},
+                                                     {28, "Oben"}, {4, "fehlt.lsd"}, {0, "Licht"},
+                                                     {9, ""},      {10, ""}};
+        QVERIFY(spiel->raum("a.lsd", raumMit({}, {{"Tür", skriptAus(tue)}})));
+        QVERIFY(spiel->raum(
+            "b.lsd", raumMit(skriptAus({{4, "rooms\\A.LSD"}, {0, "Licht"}, {9, ""}, {10, ""}}))));
         dienst = std::make_unique<Pruefdienst>(*m);
         fenster2 = std::make_unique<Spielfenster>(*m, *desktop, *editor, *dienst);
         dienst->lesen();
@@ -83,8 +74,7 @@ private Q_SLOTS:
             desktop->answer(QMessageBox::Ok);
             taste(Qt::Key_F12);
             QCOMPARE(letzteMeldung(),
-                     meldung("Einen Raum „fehlt.lsd“ gibt es im Ordner „rooms“ nicht.",
-                             QMessageBox::Ok, QMessageBox::NoButton, QMessageBox::Warning));
+                     warnung("Einen Raum „fehlt.lsd“ gibt es im Ordner „rooms“ nicht."));
             QVERIFY(se()->isVisible());
             // F2 on a label renames it and its jumps here, one step of the history.
             zeile(3);

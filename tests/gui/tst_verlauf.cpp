@@ -9,27 +9,7 @@ class TestVerlauf : public QObject, EditorImTest
     Q_OBJECT
 
 private:
-    QListWidget* list() { return control<QListWidget>("List1"); }
-    // Keys as the author presses them: to the widget that has the focus in the active window.
-    void taste(QKeyCombination k, QWidget* an = nullptr)
-    {
-        editor->activateWindow();
-        QTRY_COMPARE(QGuiApplication::focusWindow(), editor->windowHandle());
-        if (an)
-            an->setFocus();
-        QTest::keyClick(
-            an ? an : (QApplication::focusWidget() ? QApplication::focusWidget() : editor.get()),
-            k.key(), k.keyboardModifiers());
-    }
     void rueckgaengig() { taste(Qt::CTRL | Qt::Key_Z); }
-    void drag(Qt::MouseButton knopf, QPoint von, QPoint bis)
-    {
-        QWindow* w = editor->windowHandle();
-        QTest::mousePress(w, knopf, {}, imFenster(von));
-        QTest::mouseMove(w, imFenster((von + bis) / 2));
-        QTest::mouseMove(w, imFenster(bis));
-        QTest::mouseRelease(w, knopf, {}, imFenster(bis));
-    }
     // What the window shows agrees with the room: list, panel, canvas.
     void zeigtDenRaum()
     {
@@ -56,7 +36,6 @@ private Q_SLOTS:
         const auto wuerfel = [&](int n) { return int(zufall() % quint32(n)); };
         const auto irgendwo = [&] { return QPoint(wuerfel(640), wuerfel(480)); };
         Skript zurueck;
-        editor->skriptEditorZeigen = [&](auto&&...) { m->AktSkript = zurueck; };
         for (int runde = 0; runde < 12; ++runde) {
             beenden();
             starten();
@@ -70,11 +49,12 @@ private Q_SLOTS:
                     clickRow(list(), wuerfel(n));
                 switch (wuerfel(12)) {
                 case 0:
-                    drag(Qt::LeftButton, irgendwo(), irgendwo());
+                case 1: {
+                    const QPoint von = irgendwo(), bis = irgendwo();
+                    drag(wuerfel(2) ? Qt::LeftButton : Qt::RightButton,
+                         {von, (von + bis) / 2, bis});
                     break;
-                case 1:
-                    drag(Qt::RightButton, irgendwo(), irgendwo());
-                    break;
+                }
                 case 2:
                     click("Command3");
                     break;
@@ -213,19 +193,11 @@ private Q_SLOTS:
         desktop->answer(QMessageBox::Cancel);
         taste(Qt::CTRL | Qt::Key_N);
         QCOMPARE(desktop->messages.size(), 2);
-        // Ctrl+S saves the loaded room into its file, with no dialog and no box.
+        // Saved, only the question whether to start anew is left.
         taste(Qt::CTRL | Qt::Key_S);
-        QVERIFY(!geaendert() && desktop->dialogs.size() == 1);
-        QCOMPARE(desktop->messages.size(), 2);
-        desktop->answer(raeume("r.lsd"));
-        taste(Qt::Key_F5);
-        QCOMPARE(desktop->starts.size(), 1);
         desktop->answer(QMessageBox::Yes);
         taste(Qt::CTRL | Qt::Key_N);
         QCOMPARE(m->HotSpotMax, -1);
-        desktop->answer(raeume("r.lsd"));
-        taste(Qt::CTRL | Qt::Key_O);
-        QCOMPARE(m->HotSpotMax, 1);
     }
 };
 

@@ -84,6 +84,39 @@ struct EditorImTest
         clickWith("Command4", raeume("r.lsd"));
     }
 
+    QListWidget* list() { return control<QListWidget>("List1", editor.get()); }
+    /// Keys as the author presses them: to `an`, else to the widget with the focus, in the
+    /// active main window.
+    void taste(QKeyCombination k, QWidget* an = nullptr)
+    {
+        editor->activateWindow();
+        QTRY_COMPARE(QGuiApplication::focusWindow(), editor->windowHandle());
+        if (an)
+            an->setFocus();
+        QWidget* ziel = an ? an : QApplication::focusWidget();
+        QTest::keyClick(ziel ? ziel : editor.get(), k.key(), k.keyboardModifiers());
+    }
+    /// A stroke through the window, so that Qt's mouse grab takes part: pressed at the first
+    /// point of the canvas, moved over the others, released at the last.
+    void drag(Qt::MouseButton knopf, std::initializer_list<QPoint> punkte)
+    {
+        QWindow* w = editor->windowHandle();
+        QTest::mousePress(w, knopf, {}, imFenster(*punkte.begin()));
+        for (auto p = punkte.begin() + 1; p != punkte.end(); ++p)
+            QTest::mouseMove(w, imFenster(*p));
+        QTest::mouseRelease(w, knopf, {}, imFenster(*(punkte.end() - 1)));
+    }
+    /// Inserts a command as the author does in the script editor: a click on it in the list of
+    /// commands, then the double click.
+    void befehlEinfuegen(QWidget* skriptEditor, const QString& keyword)
+    {
+        auto* befehle = control<QListWidget>("List2", skriptEditor);
+        QListWidgetItem* item = befehle->findItems(keyword, Qt::MatchExactly).value(0);
+        clickRow(befehle, befehle->row(item));
+        QTest::mouseDClick(befehle->viewport(), Qt::LeftButton, {},
+                           befehle->visualItemRect(item).center());
+    }
+
     template <typename T = QWidget> T* control(const QString& name, const QWidget* in = nullptr)
     {
         if (T* c = (in ? in : fenster)->findChild<T*>(name))
@@ -138,6 +171,16 @@ struct EditorImTest
                            const QString& titel = "Tarnholm - Editor")
     {
         return QString("%1 | %2 | %3 %4 %5").arg(text, titel).arg(icon).arg(knoepfe).arg(vorgabe);
+    }
+    /// A warning with an OK button, the editor's usual way of saying that something failed.
+    static QString warnung(const QString& text)
+    {
+        return meldung(text, QMessageBox::Ok, QMessageBox::NoButton, QMessageBox::Warning);
+    }
+    /// A path of the game folder as the editor's messages write it.
+    QString nativ(const QString& relativ) const
+    {
+        return QDir::toNativeSeparators(spiel->pfad(relativ));
     }
     /// The last message box but `zurueck`, in the same form.
     QString letzteMeldung(int zurueck = 0) const

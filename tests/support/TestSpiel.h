@@ -9,6 +9,21 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+/// A room of these scripts: the start script, each named hotspot's "Tue", the timer script.
+inline Module1 raumMit(const Skript& start, const QVector<QPair<QString, Skript>>& hotSpots = {},
+                       const Skript& timer = {})
+{
+    Module1 r;
+    r.StartSkript = start;
+    for (const auto& [name, tue] : hotSpots) {
+        HotSpot& h = r.HotSpots[r.neuerHotSpot(0)];
+        h.Name = name;
+        h.Skripte[1] = tue;
+    }
+    r.TimerSkript = timer;
+    return r;
+}
+
 /// A game folder of its own for a test, with the editor's folder paths.
 struct TestSpiel
 {

@@ -4,6 +4,8 @@
 #include "check/SpielLeser.h"
 #include "roomfile/ItemSkript.h"
 #include "script/Befehlstabelle.h"
+#include "umbenennen/Umbenenner.h"
+#include "umbenennen/Umbenennung.h"
 
 /// A small game whose rooms and item scripts name every kind of name in every form an author
 /// writes it: padded, behind folders, in another letter case, within "Spiel vom Spiel spielen
@@ -80,4 +82,21 @@ struct UmbenennSpiel : TestSpiel
     }
 
     Spielpruefung lesen() const { return SpielLeser::spielLesen(m); }
+    Umbenennung::Plan planen(const Umbenennung::Anfrage& anfrage) const
+    {
+        return Umbenennung::planen(lesen(), Umbenennung::Spielzugriff::aufPlatte(dir.path()),
+                                   anfrage);
+    }
+    /// Renames haus.lsd to hof.lsd where nothing can be removed: neither the room under its old
+    /// name nor, when it is put back, the one under its new name. The rename stays in its
+    /// journal, cut short, for the next program to put back.
+    bool unterbrochenUmbenennen() const
+    {
+        Umbenenner u(dir.path(), Umbenenner::journalOrdner(dir.path()));
+        Umbenenner::Dateisystem fs = Umbenenner::Dateisystem::echt();
+        fs.entfernen = [](const QString&) { return false; };
+        u.dateisystemSetzen(fs);
+        return u.ausfuehren(planen({NamensArt::Raum, "haus.lsd", "hof.lsd", {}})).art ==
+               Umbenenner::Ergebnis::Art::Fehlgeschlagen;
+    }
 };
