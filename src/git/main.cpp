@@ -71,7 +71,8 @@ int falscherAufruf()
 QString programm(const QString& name)
 {
 #ifdef Q_OS_WIN
-    return QCoreApplication::applicationDirPath() + QLatin1Char('/') + name + QStringLiteral(".exe");
+    return QCoreApplication::applicationDirPath() + QLatin1Char('/') + name +
+           QStringLiteral(".exe");
 #else
     return QCoreApplication::applicationDirPath() + QLatin1Char('/') + name;
 #endif
@@ -95,7 +96,8 @@ int einrichten(const QStringList& argumente)
     if (angaben.size() > 1)
         return falscherAufruf();
     const QString ordner =
-        QDir(angaben.isEmpty() ? QCoreApplication::applicationDirPath() : angaben[0]).absolutePath();
+        QDir(angaben.isEmpty() ? QCoreApplication::applicationDirPath() : angaben[0])
+            .absolutePath();
     GitProgramm git;
     const GitEinrichtung::Ergebnis e =
         GitEinrichtung::einrichten(ordner, programm(QStringLiteral("tarnholm-git")),
@@ -120,8 +122,8 @@ int text(const QStringList& argumente)
         bytes = TextFile::read(datei);
     }
     if (!bytes)
-        return fehler(QStringLiteral("%1 kann nicht geöffnet werden.")
-                          .arg(QDir::toNativeSeparators(datei)));
+        return fehler(
+            QStringLiteral("%1 kann nicht geöffnet werden.").arg(QDir::toNativeSeparators(datei)));
     schreiben(stdout, Textform::text(Textform::artVon(datei, *bytes), *bytes));
     return 0;
 }

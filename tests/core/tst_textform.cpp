@@ -214,19 +214,20 @@ private Q_SLOTS:
         const int zweiter = bis("HotSpot 2 „Noname1“");
 
         // Cut inside the second hotspot's grid: the first hotspot, no timer script.
-        const QByteArray imZweiten = ganz.left(ganz.lastIndexOf("\r\n", ganz.size() - 200) + 2) + "x\r\n";
-        QCOMPARE(text(imZweiten), abschnitt(0, timer) + abschnitt(erster, zweiter) +
-                                      QString("Lesen bricht in Zeile %1 ab\n")
-                                          .arg(imZweiten.count('\n')));
+        const QByteArray imZweiten =
+            ganz.left(ganz.lastIndexOf("\r\n", ganz.size() - 200) + 2) + "x\r\n";
+        QCOMPARE(text(imZweiten),
+                 abschnitt(0, timer) + abschnitt(erster, zweiter) +
+                     QString("Lesen bricht in Zeile %1 ab\n").arg(imZweiten.count('\n')));
         // The timer script's only line cut: its heading, every hotspot.
         const QByteArray imTimer = ganz.left(ganz.size() - 4);
-        QCOMPARE(text(imTimer), abschnitt(0, timer + 1) + abschnitt(erster, zeilen.size() - 1) +
-                                    QString("Lesen bricht in Zeile %1 ab\n")
-                                        .arg(imTimer.count('\n') + 1));
+        QCOMPARE(text(imTimer),
+                 abschnitt(0, timer + 1) + abschnitt(erster, zeilen.size() - 1) +
+                     QString("Lesen bricht in Zeile %1 ab\n").arg(imTimer.count('\n') + 1));
         QCOMPARE(text(""), QString("Lesen bricht in Zeile 1 ab\n"));
-        QCOMPARE(QString::fromUtf8(Textform::text(Textform::Art::ItemSkript,
-                                                  "1\r\n3\r\n\"a\"\r\n")),
-                 QString("SetFlag a\nLesen bricht in Zeile 4 ab\n"));
+        QCOMPARE(
+            QString::fromUtf8(Textform::text(Textform::Art::ItemSkript, "1\r\n3\r\n\"a\"\r\n")),
+            QString("SetFlag a\nLesen bricht in Zeile 4 ab\n"));
     }
 };
 

@@ -198,8 +198,9 @@ public:
             const int id = basis.hotSpots[i].first;
             const HotSpot& h = basis.hotSpots[i].second;
             if (loescher[i]) {
-                (loescher[i] == 1 ? a : b).append(
-                    [=](Stand& s) { s.hotSpots.remove(s.platz(id)); });
+                (loescher[i] == 1 ? a : b).append([=](Stand& s) {
+                    s.hotSpots.remove(s.platz(id));
+                });
                 continue;
             }
             // A side renames only where it deletes no neighbour, and keeps the cells: that is
@@ -291,8 +292,9 @@ private Q_SLOTS:
                     Textform::Art::Raum, basis.bytes(), ours.bytes(), theirs.bytes());
                 const QByteArray erwartet =
                     anwenden(anwenden(basis, umgekehrt ? a : b), umgekehrt ? b : a).bytes();
-                QVERIFY2(e.sauber(), qPrintable(QString("Saat %1: %2").arg(saat).arg(
-                                         Zusammenfuehren::meldung(e, "raum.lsd"))));
+                QVERIFY2(e.sauber(), qPrintable(QString("Saat %1: %2")
+                                                    .arg(saat)
+                                                    .arg(Zusammenfuehren::meldung(e, "raum.lsd"))));
                 if (e.bytes != erwartet)
                     QFAIL(qPrintable(QString("Saat %1, umgekehrt %2: not both sides' edits")
                                          .arg(saat)
@@ -353,13 +355,14 @@ private Q_SLOTS:
             << "raum.lsd: Konflikt: Hintergrund\n"
                "  unsere: nacht.bmp\n"
                "  deren: tag.bmp\n";
-        QTest::newRow("name")
-            << QVector<Aenderung>{[=](Stand& s) { tuer(s).Name = "Haustür"; }}
-            << QVector<Aenderung>{[=](Stand& s) { tuer(s).Name = "Eingang"; }, zelleDerer}
-            << QVector<Aenderung>{[=](Stand& s) { tuer(s).Name = "Haustür"; }, zelleDerer}
-            << "raum.lsd: Konflikt: HotSpot „Haustür“, Name\n"
-               "  unsere: Haustür\n"
-               "  deren: Eingang\n";
+        QTest::newRow("name") << QVector<Aenderung>{[=](Stand& s) {
+            tuer(s).Name = "Haustür";
+        }} << QVector<Aenderung>{[=](Stand& s) { tuer(s).Name = "Eingang"; }, zelleDerer}
+                              << QVector<Aenderung>{[=](Stand& s) { tuer(s).Name = "Haustür"; },
+                                                    zelleDerer}
+                              << "raum.lsd: Konflikt: HotSpot „Haustür“, Name\n"
+                                 "  unsere: Haustür\n"
+                                 "  deren: Eingang\n";
         QTest::newRow("cursor, under the name only they changed")
             << QVector<Aenderung>{[=](Stand& s) { tuer(s).Cursor = "auge.cur"; }}
             << QVector<Aenderung>{[=](Stand& s) {
@@ -436,7 +439,8 @@ private Q_SLOTS:
         QFETCH(QString, meldung);
         Stand basis;
         HotSpot tuer = HotSpot::neu("Tür");
-        tuer.Skripte[1] = skriptAus({{0, "Offen"}, {3, "Tuer"}, {9, ""}, {4, "wald.lsd"}, {10, ""}});
+        tuer.Skripte[1] =
+            skriptAus({{0, "Offen"}, {3, "Tuer"}, {9, ""}, {4, "wald.lsd"}, {10, ""}});
         basis.hotSpots = {{0, tuer}, {1, HotSpot::neu("Truhe")}};
         basis.start = skriptAus({{2, "Willkommen"}, {16, ""}});
         const Zusammenfuehren::Ergebnis e = Zusammenfuehren::dateien(
@@ -475,12 +479,12 @@ private Q_SLOTS:
         const Skript basis = skriptAus({{2, "a"}, {2, "b"}, {2, "c"}, {2, "d"}});
         const Skript unsere = skriptAus({{2, "A"}, {2, "b"}, {2, "c"}, {2, "d"}});
         const Skript deren = skriptAus({{2, "a"}, {2, "b"}, {2, "c"}, {2, "D"}, {2, "e"}});
-        const Zusammenfuehren::Ergebnis e = Zusammenfuehren::dateien(
-            Textform::Art::ItemSkript, ItemSkript::schreiben(basis), ItemSkript::schreiben(unsere),
-            ItemSkript::schreiben(deren));
+        const Zusammenfuehren::Ergebnis e =
+            Zusammenfuehren::dateien(Textform::Art::ItemSkript, ItemSkript::schreiben(basis),
+                                     ItemSkript::schreiben(unsere), ItemSkript::schreiben(deren));
         QVERIFY(e.sauber());
-        QCOMPARE(e.bytes, ItemSkript::schreiben(skriptAus(
-                              {{2, "A"}, {2, "b"}, {2, "c"}, {2, "D"}, {2, "e"}})));
+        QCOMPARE(e.bytes, ItemSkript::schreiben(
+                              skriptAus({{2, "A"}, {2, "b"}, {2, "c"}, {2, "D"}, {2, "e"}})));
         const Zusammenfuehren::Ergebnis k = Zusammenfuehren::dateien(
             Textform::Art::ItemSkript, ItemSkript::schreiben(basis),
             ItemSkript::schreiben(skriptAus({{2, "a"}, {2, "x"}, {2, "c"}, {2, "d"}})),
@@ -500,8 +504,8 @@ private Q_SLOTS:
         b.hotSpot(0).Cursor = "hand.cur";
         Stand beide = a;
         beide.hotSpot(0).Cursor = "hand.cur";
-        const Zusammenfuehren::Ergebnis z = Zusammenfuehren::dateien(
-            Textform::Art::Raum, zwillinge.bytes(), a.bytes(), b.bytes());
+        const Zusammenfuehren::Ergebnis z =
+            Zusammenfuehren::dateien(Textform::Art::Raum, zwillinge.bytes(), a.bytes(), b.bytes());
         QVERIFY(z.sauber());
         QCOMPARE(z.bytes, beide.bytes());
     }

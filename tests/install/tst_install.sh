@@ -22,9 +22,10 @@ vorher=$(cd "$spiel" && find . -type f -exec md5sum {} + | sort)
 for unter in rooms graphics sounds movies cursors items musics; do
     [ -d "$spiel/$unter" ] || fehler "no $unter folder"
 done
-[ -x "$spiel/tarnholm-editor" ] && [ -x "$spiel/tarnholm-check" ] && [ -x "$spiel/tarnholm-umbenennen" ] ||
+[ -x "$spiel/tarnholm-editor" ] && [ -x "$spiel/tarnholm-check" ] && [ -x "$spiel/tarnholm-umbenennen" ] &&
+    [ -x "$spiel/tarnholm-git" ] ||
     fehler "programs missing"
-[ "$(find "$spiel" -mindepth 1 -maxdepth 1 | wc -l)" -eq 10 ] || fehler "more than programs and folders"
+[ "$(find "$spiel" -mindepth 1 -maxdepth 1 | wc -l)" -eq 11 ] || fehler "more than programs and folders"
 
 eintraege=("$XDG_DATA_HOME"/applications/tarnholm-editor-*.desktop)
 [ ${#eintraege[@]} -eq 1 ] || fehler "one menu entry per game folder, got ${#eintraege[@]}"

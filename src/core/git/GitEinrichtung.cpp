@@ -96,8 +96,8 @@ Ergebnis einrichten(const QString& spielordner, const QString& programm, const Q
         return scheitern(QStringLiteral("%1 ist kein Spielordner: Ihm fehlt der Unterordner "
                                         "\"rooms\".")
                              .arg(ordner));
-    const GitProgramm::Ergebnis arbeitsbaum =
-        git.ausfuehren(spielordner, {QStringLiteral("rev-parse"), QStringLiteral("--is-inside-work-tree")});
+    const GitProgramm::Ergebnis arbeitsbaum = git.ausfuehren(
+        spielordner, {QStringLiteral("rev-parse"), QStringLiteral("--is-inside-work-tree")});
     if (!arbeitsbaum.gestartet)
         return scheitern(QStringLiteral("git ist nicht installiert (das Paket \"git\")."));
     if (!arbeitsbaum.ok() || gitText(arbeitsbaum.ausgabe) != QLatin1String("true"))
@@ -134,8 +134,9 @@ Ergebnis einrichten(const QString& spielordner, const QString& programm, const Q
 
     if (!pruefen)
         return e;
-    const GitProgramm::Ergebnis hooks = git.ausfuehren(
-        spielordner, {QStringLiteral("rev-parse"), QStringLiteral("--git-path"), QStringLiteral("hooks")});
+    const GitProgramm::Ergebnis hooks =
+        git.ausfuehren(spielordner, {QStringLiteral("rev-parse"), QStringLiteral("--git-path"),
+                                     QStringLiteral("hooks")});
     if (!hooks.ok())
         return scheitern(QStringLiteral("Der Ordner der Hooks ist nicht zu finden: %1")
                              .arg(gitText(hooks.fehler)));

@@ -61,7 +61,7 @@ QString Konflikt::beschreibung() const
         return wer + QStringLiteral(": auf beiden Seiten verschieden hinzugefügt");
     case Art::Datei:
         return QStringLiteral("%1 Fassung kann nicht bis zum Ende gelesen werden: %2")
-            .arg(datei == QLatin1String("BASIS")     ? QStringLiteral("Die gemeinsame")
+            .arg(datei == QLatin1String("BASIS")    ? QStringLiteral("Die gemeinsame")
                  : datei == QLatin1String("UNSERE") ? QStringLiteral("Unsere")
                                                     : QStringLiteral("Deren"),
                  Textform::abbruch(zeile));

@@ -200,7 +200,8 @@ Ergebnis zusammenfuehren(const Skript& basis, const Skript& unsere, const Skript
         } else {
             // What both sides put at the beginning or end of the lines alike is no conflict.
             qint32 vorn = 0;
-            while (a + vorn < a2 && b + vorn < b2 && gleicheZeile(unsere, a + vorn, deren, b + vorn))
+            while (a + vorn < a2 && b + vorn < b2 &&
+                   gleicheZeile(unsere, a + vorn, deren, b + vorn))
                 ++vorn;
             qint32 hinten = 0;
             while (a2 - hinten > a + vorn && b2 - hinten > b + vorn &&

@@ -63,9 +63,8 @@ Zuordnung zuordnen(const Module1& basis, const Module1& seite)
         const qint32 bis = ende <= basis.HotSpotMax ? z.seiteVonBasis[ende] : seite.HotSpotMax + 1;
         qint32 s = b > 0 ? z.seiteVonBasis[b - 1] + 1 : 0;
         for (qint32 u = b; u < ende; ++u) {
-            while (s < bis &&
-                   (z.basisVonSeite[s] >= 0 || namen.contains(seite.HotSpots[s].Name) ||
-                    !umbenannt(basis.HotSpots[u], seite.HotSpots[s])))
+            while (s < bis && (z.basisVonSeite[s] >= 0 || namen.contains(seite.HotSpots[s].Name) ||
+                               !umbenannt(basis.HotSpots[u], seite.HotSpots[s])))
                 ++s;
             if (s >= bis)
                 break;
@@ -325,7 +324,8 @@ QVector<Konflikt> raeume(const Module1& basis, const Module1& unsere, const Modu
             k.derer = deren.HotSpots[e.deren];
         } else {
             if (e.basis >= 0)
-                hotSpots.last() = m.hotSpot(basis.HotSpots[e.basis], unser, deren.HotSpots[e.deren], i);
+                hotSpots.last() =
+                    m.hotSpot(basis.HotSpots[e.basis], unser, deren.HotSpots[e.deren], i);
             continue;
         }
         k.unsere = kurz(k.unserer, k.unsererDa);
@@ -430,19 +430,21 @@ QString meldung(const Ergebnis& ergebnis, const QString& pfad)
                 aus += QStringLiteral("  %1: %2\n").arg(wer, fassung.join(QStringLiteral(", ")));
                 continue;
             }
-            aus += QStringLiteral("  %1 (%2):\n").arg(wer, unser ? k.unsereStelle() : k.derenStelle());
+            aus +=
+                QStringLiteral("  %1 (%2):\n").arg(wer, unser ? k.unsereStelle() : k.derenStelle());
             for (const QString& zeile : fassung)
                 aus += QStringLiteral("    ") + zeile + QLatin1Char('\n');
         }
     }
     const qsizetype n = ergebnis.konflikte.size();
-    aus += QStringLiteral("%1: %2 %3, %4. Deren Fassung zeigt: git show :3:%1 | tarnholm-git text -\n")
-               .arg(pfad)
-               .arg(n)
-               .arg(n == 1 ? QStringLiteral("Konflikt") : QStringLiteral("Konflikte"))
-               .arg(datei ? QStringLiteral("die Datei bleibt unsere")
-                          : QStringLiteral("dort gilt unsere Fassung, alles andere ist "
-                                           "zusammengeführt"));
+    aus +=
+        QStringLiteral("%1: %2 %3, %4. Deren Fassung zeigt: git show :3:%1 | tarnholm-git text -\n")
+            .arg(pfad)
+            .arg(n)
+            .arg(n == 1 ? QStringLiteral("Konflikt") : QStringLiteral("Konflikte"))
+            .arg(datei ? QStringLiteral("die Datei bleibt unsere")
+                       : QStringLiteral("dort gilt unsere Fassung, alles andere ist "
+                                        "zusammengeführt"));
     return aus;
 }
 
