@@ -1,4 +1,5 @@
 #include "SkriptAus.h"
+#include "git/Konfliktloesung.h"
 #include "git/SkriptZusammenfuehrung.h"
 #include "git/Zusammenfuehren.h"
 #include "roomfile/ItemSkript.h"
@@ -8,6 +9,8 @@
 #include <QSet>
 #include <QTest>
 #include <functional>
+#include <numeric>
+#include <random>
 
 namespace {
 
@@ -254,10 +257,62 @@ public:
         }
     }
 
+    // Both sides edit whatever they like: names, cursors, the picture, script lines, cells;
+    // a side may delete a hotspot the other changes.
+    void gegeneinander(const Stand& basis, QVector<Aenderung>& a, QVector<Aenderung>& b)
+    {
+        for (QVector<Aenderung>* s : {&a, &b}) {
+            if (ja(30)) {
+                const QString bild = neu("anders") + ".bmp";
+                s->append([=](Stand& st) { st.bild = bild; });
+            }
+            if (ja(40))
+                skriptAendern(*s, basis.start, -1, 0, 0, basis.start.MaxZeile + 1, -1);
+        }
+        for (const auto& [id, h] : basis.hotSpots) {
+            const int loescher = ja(10) ? 1 : ja(10) ? 2 : 0;
+            for (QVector<Aenderung>* s : {&a, &b}) {
+                if (loescher == (s == &a ? 1 : 2)) {
+                    s->append([id = id](Stand& st) { st.hotSpots.remove(st.platz(id)); });
+                    continue;
+                }
+                if (ja(20)) {
+                    const QString name = neu("R");
+                    s->append([id = id, name](Stand& st) { st.hotSpot(id).Name = name; });
+                }
+                if (ja(30)) {
+                    const QString cursor = neu("c") + ".cur";
+                    s->append([id = id, cursor](Stand& st) { st.hotSpot(id).Cursor = cursor; });
+                }
+                for (int aktion = 0; aktion < HotSpot::Aktionen; ++aktion) {
+                    if (ja(30))
+                        skriptAendern(*s, h.Skripte[aktion], id, aktion, 0,
+                                      h.Skripte[aktion].MaxZeile + 1, -1);
+                }
+                const int x = int(g.bounded(HotSpot::Spalten));
+                s->append([id = id, x](Stand& st) {
+                    st.hotSpot(id).Feld[x][x % HotSpot::Zeilen] ^= true;
+                });
+            }
+        }
+    }
+
 private:
     QRandomGenerator g;
     int zaehler = 0;
 };
+
+void anwenden(Module1& raum, const QVector<Konfliktloesung::Aenderung>& aenderungen)
+{
+    for (const Konfliktloesung::Aenderung& a : aenderungen) {
+        if (a.art == Konfliktloesung::Aenderung::Art::Wert)
+            RaumBearbeitung::schreiben(raum, a.stelle, a.wert);
+        else if (a.art == Konfliktloesung::Aenderung::Art::HotSpotRein)
+            RaumBearbeitung::hotSpotEinfuegen(raum, a.index, a.spot);
+        else
+            raum.hotSpotEntfernen(a.index);
+    }
+}
 
 Module1 gelesen(const QByteArray& bytes)
 {
@@ -334,6 +389,82 @@ private Q_SLOTS:
         const QByteArray lf = "\"a.bmp\"\n-1\n-1\n-1\n";
         const QByteArray basis = Stand().bytes();
         QCOMPARE(Zusammenfuehren::dateien(Textform::Art::Raum, basis, lf, basis).bytes, lf);
+    }
+
+    // Theirs chosen at every conflict, in any order, is the merge the other way round; taking
+    // each choice back, in any order, gives the merge again.
+    void choosingTheirsEverywhereGivesTheMergeTheOtherWayRound()
+    {
+        int konflikte = 0;
+        for (quint32 saat = 1; saat <= 300; ++saat) {
+            Zufall z(saat);
+            const Stand basis = z.basis();
+            QVector<Aenderung> a;
+            QVector<Aenderung> b;
+            z.gegeneinander(basis, a, b);
+            const Module1 unsere = anwenden(basis, a).raum();
+            const Module1 deren = anwenden(basis, b).raum();
+            Module1 raum;
+            Konfliktloesung l(Zusammenfuehren::raeume(basis.raum(), unsere, deren, raum));
+            const QByteArray gemischt = RoomFile::schreiben(raum);
+            Module1 andersherum;
+            Zusammenfuehren::raeume(basis.raum(), deren, unsere, andersherum);
+            konflikte += int(l.konflikte().size());
+
+            QVector<int> reihe(l.konflikte().size());
+            std::iota(reihe.begin(), reihe.end(), 0);
+            std::shuffle(reihe.begin(), reihe.end(), *QRandomGenerator::global());
+            for (const int i : reihe) {
+                const Konfliktloesung::Wahl w =
+                    l.moeglich(i, Konfliktloesung::Wahl::Beide) && saat % 2
+                        ? Konfliktloesung::Wahl::Beide
+                        : Konfliktloesung::Wahl::Deren;
+                const auto aenderungen = l.aenderungen(raum, i, w, nullptr);
+                QVERIFY2(
+                    aenderungen,
+                    qPrintable(
+                        QString("Saat %1: %2").arg(saat).arg(l.konflikte()[i].beschreibung())));
+                anwenden(raum, *aenderungen);
+                l.setzen(i, w);
+                // "Beide" then "Deren": the lines of both give way to theirs.
+                if (w == Konfliktloesung::Wahl::Beide) {
+                    anwenden(raum, *l.aenderungen(raum, i, Konfliktloesung::Wahl::Deren, nullptr));
+                    l.setzen(i, Konfliktloesung::Wahl::Deren);
+                }
+            }
+            QCOMPARE(l.naechsteOffene(0), -1);
+            QVERIFY2(RoomFile::schreiben(raum) == RoomFile::schreiben(andersherum),
+                     qPrintable(QString("Saat %1").arg(saat)));
+            std::shuffle(reihe.begin(), reihe.end(), *QRandomGenerator::global());
+            for (const int i : reihe) {
+                anwenden(raum, *l.aenderungen(raum, i, Konfliktloesung::Wahl::Unsere, nullptr));
+                l.setzen(i, Konfliktloesung::Wahl::Unsere);
+            }
+            QVERIFY2(RoomFile::schreiben(raum) == gemischt,
+                     qPrintable(QString("Saat %1").arg(saat)));
+        }
+        QVERIFY(konflikte > 300);
+    }
+
+    // A choice where the author has changed the room since the merge is refused with the reason.
+    void aChoiceWhereTheRoomChangedSinceIsRefused()
+    {
+        Module1 basis;
+        basis.StartSkript = skriptAus({{2, "a"}, {2, "b"}, {2, "c"}});
+        Module1 unsere = basis;
+        unsere.StartSkript.Parameter[1] = "x";
+        Module1 deren = basis;
+        deren.StartSkript.Parameter[1] = "y";
+        Module1 raum;
+        const Konfliktloesung l(Zusammenfuehren::raeume(basis, unsere, deren, raum));
+        QCOMPARE(l.konflikte().size(), 1);
+        raum.StartSkript.Parameter[1] = "von Hand";
+        QString grund;
+        QVERIFY(!l.aenderungen(raum, 0, Konfliktloesung::Wahl::Deren, &grund));
+        QCOMPARE(grund, QString("Startskript, Zeile 2 wurde seit dem Zusammenführen geändert; "
+                                "bitte von Hand lösen."));
+        QVERIFY(!l.moeglich(0, Konfliktloesung::Wahl::Offen) ||
+                l.aenderungen(raum, 0, Konfliktloesung::Wahl::Unsere, nullptr)->isEmpty());
     }
 
     void eachKindOfConflictKeepsOursAndNamesBothVersions_data()

@@ -17,13 +17,20 @@ struct Zuordnung
     QVector<qint32> basisVonSeite;
 };
 
-// Whether a hotspot of a new name is the base's, renamed: renaming keeps its cells, or most of its
-// scripts; a hotspot deleted and another added in its place shares neither. What is empty in
-// both says nothing.
+// Whether a hotspot of a new name is the base's, renamed: renaming keeps most of its cells, or
+// most of its scripts; a hotspot deleted and another added in its place shares neither. What is
+// empty in both says nothing.
 bool umbenannt(const HotSpot& basis, const HotSpot& seite)
 {
-    const HotSpot leer;
-    int gleich = basis.Feld == seite.Feld && basis.Feld != leer.Feld ? 2 : 0;
+    int beide = 0;
+    int eine = 0;
+    for (int x = 0; x < HotSpot::Spalten; ++x) {
+        for (int y = 0; y < HotSpot::Zeilen; ++y) {
+            beide += basis.Feld[x][y] && seite.Feld[x][y] ? 1 : 0;
+            eine += basis.Feld[x][y] || seite.Feld[x][y] ? 1 : 0;
+        }
+    }
+    int gleich = eine > 0 && 2 * beide >= eine ? 2 : 0;
     for (int a = 0; a < HotSpot::Aktionen; ++a)
         gleich += basis.Skripte[a] == seite.Skripte[a] && basis.Skripte[a].MaxZeile >= 0 ? 1 : 0;
     gleich += basis.Cursor == seite.Cursor && !basis.Cursor.isEmpty() ? 1 : 0;
@@ -61,16 +68,17 @@ Zuordnung zuordnen(const Module1& basis, const Module1& seite)
         while (ende <= basis.HotSpotMax && z.seiteVonBasis[ende] < 0)
             ++ende;
         const qint32 bis = ende <= basis.HotSpotMax ? z.seiteVonBasis[ende] : seite.HotSpotMax + 1;
-        qint32 s = b > 0 ? z.seiteVonBasis[b - 1] + 1 : 0;
+        qint32 ab = b > 0 ? z.seiteVonBasis[b - 1] + 1 : 0;
         for (qint32 u = b; u < ende; ++u) {
-            while (s < bis && (z.basisVonSeite[s] >= 0 || namen.contains(seite.HotSpots[s].Name) ||
-                               !umbenannt(basis.HotSpots[u], seite.HotSpots[s])))
-                ++s;
-            if (s >= bis)
-                break;
-            z.seiteVonBasis[u] = s;
-            z.basisVonSeite[s] = u;
-            ++s;
+            for (qint32 s = ab; s < bis; ++s) {
+                if (z.basisVonSeite[s] < 0 && !namen.contains(seite.HotSpots[s].Name) &&
+                    umbenannt(basis.HotSpots[u], seite.HotSpots[s])) {
+                    z.seiteVonBasis[u] = s;
+                    z.basisVonSeite[s] = u;
+                    ab = s + 1;
+                    break;
+                }
+            }
         }
         b = ende;
     }
