@@ -7,6 +7,8 @@
 #include "check/NamensAngabe.h"
 #include "check/SpielLeser.h"
 #include "check/Spielpruefung.h"
+#include "git/GitKonflikte.h"
+#include "git/GitProgramm.h"
 #include "model/Module1.h"
 #include "umbenennen/Umbenenner.h"
 
@@ -186,7 +188,9 @@ int main(int argc, char* argv[])
         return stellen.isEmpty() ? 1 : 0;
     }
     Spielpruefung spiel;
-    const Befund befund = ordnerPruefen(m, &spiel);
+    Befund befund = ordnerPruefen(m, &spiel);
+    GitProgramm git;
+    befund.konflikte = GitKonflikte::spielDateien(GitKonflikte::dateien(git, ordner));
     const QVector<SkriptFehler> skriptFehler = spiel.fehler();
     const QVector<SpielHinweis> hinweise = spiel.hinweise();
     if (gcc)

@@ -225,6 +225,14 @@ private Q_SLOTS:
                               "    IF TuerAuf\n"),
             qPrintable(k.aus + k.fehler));
         QCOMPARE(r.git({"ls-files", "-u", "rooms/haus.lsd"}).aus.count('\n'), 3);
+        // The checker reports the conflict first, as a fault, until it is resolved.
+        const Lauf gcc = r.laufen(TARNHOLM_CHECK, {"--format=gcc", r.spiel});
+        QCOMPARE(gcc.status, 1);
+        QCOMPARE(gcc.aus.section('\n', 0, 0),
+                 QString("rooms/haus.lsd: Fehler: Konflikt aus dem Zusammenführen nicht gelöst"));
+        QVERIFY(r.laufen(TARNHOLM_CHECK, {r.spiel})
+                    .aus.startsWith("Konflikte aus dem Zusammenführen, nicht gelöst:\n"
+                                    "  rooms/haus.lsd\nUnbenutzte Bilder:\n"));
         Module1 unsere = c;
         unsere.HotSpots[unsere.neuerHotSpot(0)].Name = "Fenster links";
         hotSpot(unsere, "Truhe").Feld[1][1] = true;

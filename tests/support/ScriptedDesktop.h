@@ -67,6 +67,19 @@ public:
         return !noTrash && Papierkorb::verschieben(path);
     }
     bool noTrash = false;
+    /// The real git, each call recorded; `fehlt` makes it a machine without git.
+    struct AufgezeichnetesGit : GitProgramm
+    {
+        Ergebnis ausfuehren(const QString& ordner, const QStringList& argumente) override
+        {
+            aufrufe << argumente;
+            return fehlt ? Ergebnis() : GitProgramm::ausfuehren(ordner, argumente);
+        }
+        QVector<QStringList> aufrufe;
+        bool fehlt = false;
+    };
+    GitProgramm& git() override { return gitProgramm; }
+    AufgezeichnetesGit gitProgramm;
 
     /// Each file dialog in one line: whether it saves, title, filter, folder and preset.
     QStringList dialogs;

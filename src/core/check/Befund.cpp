@@ -169,6 +169,8 @@ QString befundText(const Befund& befund)
     for (const Befund::Fehlend& f : befund.fehlend)
         fehlend << f.pfad + QStringLiteral(" (") + f.wo + QLatin1Char(')');
 
+    if (!befund.konflikte.isEmpty())
+        gruppe(QStringLiteral("Konflikte aus dem Zusammenführen, nicht gelöst:"), befund.konflikte);
     gruppe(QStringLiteral("Unbenutzte Bilder:"), befund.unbenutzteBilder);
     gruppe(QStringLiteral("Unbenutzte Klänge:"), befund.unbenutzteKlaenge);
     gruppe(QStringLiteral("Raumdateien, die nicht gelesen werden können:"),

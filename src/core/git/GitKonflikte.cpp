@@ -64,6 +64,23 @@ QStringList dateien(GitProgramm& git, const QString& spielordner)
     return liste;
 }
 
+QStringList spielDateien(const QStringList& dateien)
+{
+    QStringList spiel;
+    for (const QString& datei : dateien) {
+        const QStringList teile = datei.split(QLatin1Char('/'));
+        if (teile.size() != 2)
+            continue;
+        const bool raum = teile[0].compare(QLatin1String("rooms"), Qt::CaseInsensitive) == 0 &&
+                          teile[1].endsWith(QLatin1String(".lsd"), Qt::CaseInsensitive);
+        const bool item = teile[0].compare(QLatin1String("items"), Qt::CaseInsensitive) == 0 &&
+                          teile[1].endsWith(QLatin1String(".skp"), Qt::CaseInsensitive);
+        if (raum || item)
+            spiel << QDir::toNativeSeparators(datei);
+    }
+    return spiel;
+}
+
 std::optional<Stufen> stufen(GitProgramm& git, const QString& spielordner, const QString& datei)
 {
     QHash<int, QByteArray> blobs;

@@ -19,6 +19,10 @@ bool vielleichtImArbeitsbaum(const QString& ordner);
 /// Empty outside a work tree and where git is not installed.
 QStringList dateien(GitProgramm& git, const QString& spielordner);
 
+/// Of those, the game's rooms and item scripts (right in "rooms" and "items"), with the
+/// platform's separators, as the report names files.
+QStringList spielDateien(const QStringList& dateien);
+
 struct Stufen
 {
     /// The common version; empty when both sides added the file.

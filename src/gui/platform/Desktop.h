@@ -1,5 +1,7 @@
 #pragma once
 
+#include "git/GitProgramm.h"
+
 #include <QMessageBox>
 #include <QString>
 #include <QStringList>
@@ -87,6 +89,8 @@ public:
     /// Moves a file into the desktop's trash (the recycle bin on Windows), from where the
     /// author can bring it back. False where the platform has no trash for it.
     virtual bool moveToTrash(const QString& path) = 0;
+    /// The git program, the one outside program whose answers the editor reads.
+    virtual GitProgramm& git() = 0;
 
     /// A warning with an OK button under the application's title.
     void warn(QWidget* parent, const QString& text);
@@ -103,6 +107,10 @@ public:
     DesktopResult startProgram(const QString& program, const QStringList& arguments) override;
     DesktopResult openFolder(const QString& folder) override;
     bool moveToTrash(const QString& path) override;
+    GitProgramm& git() override { return gitProgramm; }
+
+private:
+    GitProgramm gitProgramm;
 };
 
 /// "Description|*.a;*.b" in Qt's form, "Description (*.a *.b)".
