@@ -1,9 +1,18 @@
 #include "Pruefdienst.h"
 
-#include "SpielLeser.h"
+#include "Ordnerwache.h"
 
 #include <QDir>
 #include <QFileInfo>
+
+namespace {
+
+bool gleicheBytes(const SpielDatei& a, const SpielDatei& b)
+{
+    return a.geoeffnet == b.geoeffnet && a.groesse == b.groesse && a.inhalt == b.inhalt;
+}
+
+} // namespace
 
 Pruefdienst::Pruefdienst(const Module1& ordner, QObject* parent) : QObject(parent)
 {
@@ -13,23 +22,31 @@ Pruefdienst::Pruefdienst(const Module1& ordner, QObject* parent) : QObject(paren
 Pruefdienst::~Pruefdienst()
 {
     abbrechen = true;
+    wache.reset();
     if (leser.joinable())
         leser.join();
 }
 
 void Pruefdienst::lesen(int threads)
 {
-    if (leser.joinable())
+    if (wache)
         return;
-    leser = std::thread([this, threads] {
-        auto spiel = std::make_shared<Spielpruefung>(
-            SpielLeser::spielLesen(pfade, &abbrechen, threads, true));
-        if (abbrechen)
-            return;
-        // Delivered on the window's thread; dropped there when this is gone by then.
-        QMetaObject::invokeMethod(
-            this, [this, spiel] { gelesen(spiel); }, Qt::QueuedConnection);
+    faeden = threads;
+    wache = std::make_unique<Ordnerwache>(pfade.AppPfad);
+    connect(wache.get(), &Ordnerwache::geaendert, this, &Pruefdienst::aufPlatte);
+    // Read only once every file is watched: a change meanwhile would be lost.
+    connect(wache.get(), &Ordnerwache::beobachtet, this, [this] {
+        leser = std::thread([this] {
+            auto spiel = std::make_shared<Spielpruefung>(
+                SpielLeser::spielLesen(pfade, &abbrechen, faeden, true));
+            if (abbrechen)
+                return;
+            // Delivered on the window's thread; dropped there when this is gone by then.
+            QMetaObject::invokeMethod(
+                this, [this, spiel] { gelesen(spiel); }, Qt::QueuedConnection);
+        });
     });
+    wache->starten();
 }
 
 void Pruefdienst::gelesen(const std::shared_ptr<Spielpruefung>& spiel)
@@ -42,6 +59,8 @@ void Pruefdienst::gelesen(const std::shared_ptr<Spielpruefung>& spiel)
     istBereit = true;
     Q_EMIT bereitGeworden();
     Q_EMIT geaendert();
+    // Changed while the game was read: read again, as far as the bytes differ.
+    nachlesenBeginnen();
 }
 
 QString Pruefdienst::relativ(const QString& pfad) const
@@ -66,10 +85,10 @@ void Pruefdienst::dateiGeaendert(const QString& pfad)
     const QString datei = relativ(pfad);
     if (datei.isEmpty())
         return;
-    if (!istBereit) {
+    if (leser.joinable())
         spaeter.insert(datei);
+    if (!istBereit)
         return;
-    }
     nachlesen(datei);
     Q_EMIT geaendert();
 }
@@ -80,4 +99,61 @@ void Pruefdienst::nachlesen(const QString& datei)
         stand.setzen(SpielLeser::lesen(pfade, datei));
     else
         stand.entfernen(datei);
+}
+
+void Pruefdienst::aufPlatte(const QStringList& dateien, bool sonstige)
+{
+    for (const QString& datei : dateien)
+        ausstehend.insert(QDir::toNativeSeparators(datei));
+    sonstigeAusstehend = sonstigeAusstehend || sonstige;
+    if (istBereit && !leser.joinable())
+        nachlesenBeginnen();
+}
+
+void Pruefdienst::nachlesenBeginnen()
+{
+    if (ausstehend.isEmpty() && !sonstigeAusstehend)
+        return;
+    const bool sonstige = std::exchange(sonstigeAusstehend, false);
+    // The versions known stay alive while they are compared off the window's thread.
+    QVector<std::shared_ptr<const SpielDatei>> bekannt;
+    QVector<std::pair<QString, const SpielDatei*>> dateien;
+    for (const QString& datei : std::as_const(ausstehend)) {
+        bekannt << stand.datei(datei);
+        dateien.append({datei, bekannt.last().get()});
+    }
+    ausstehend.clear();
+    leser = std::thread([this, bekannt, dateien, sonstige] {
+        const QVector<SpielLeser::Nachgelesen> neu =
+            SpielLeser::nachlesen(pfade, dateien, &abbrechen, faeden);
+        if (abbrechen)
+            return;
+        QMetaObject::invokeMethod(
+            this, [this, neu, sonstige] { nachgelesen(neu, sonstige); }, Qt::QueuedConnection);
+    });
+}
+
+void Pruefdienst::nachgelesen(const QVector<SpielLeser::Nachgelesen>& dateien, bool sonstige)
+{
+    leser.join();
+    QStringList aussen;
+    for (const SpielLeser::Nachgelesen& e : dateien) {
+        // The editor wrote it meanwhile, and it was read then.
+        if (e.wieBekannt || spaeter.contains(e.datei))
+            continue;
+        const std::shared_ptr<const SpielDatei> alt = stand.datei(e.datei);
+        if (!e.neu && alt)
+            stand.entfernen(e.datei);
+        else if (e.neu && !(alt && gleicheBytes(*alt, *e.neu)))
+            stand.setzen(e.neu);
+        else
+            continue;
+        aussen << e.datei;
+    }
+    spaeter.clear();
+    if (!aussen.isEmpty() || sonstige)
+        Q_EMIT geaendert();
+    if (!aussen.isEmpty())
+        Q_EMIT aussenGeaendert(aussen);
+    nachlesenBeginnen();
 }
