@@ -4,7 +4,9 @@
 #include "EditorMenue.h"
 #include "Hauptmenue.h"
 #include "HotSpotPanel.h"
+#include "Nachladen.h"
 #include "RaumBefehle.h"
+#include "Statuszeile.h"
 #include "canvas/Picture1.h"
 #include "check/RaumFehler.h"
 #include "model/Module1.h"
@@ -64,6 +66,18 @@ Editor::Editor(Module1& raum, Desktop& desktop, QWidget* parent)
     };
     // The overview of all hotspots has no button; its key is named where it shows.
     picture1->setToolTip(QStringLiteral("Strg+H: alle HotSpots zeigen oder verbergen"));
+    // Below the area, so that every control keeps its place.
+    zeile = new Statuszeile(this);
+    setStatusBar(zeile);
+    connect(raumBefehle.get(), &RaumBefehle::offeneDateiGeaendert, zeile, &Statuszeile::leeren);
+    nachlader = new Nachladen(*raumBefehle, *raumVerlauf, desktop, *zeile, this);
+    nachlader->auswahlName = [this] {
+        return auswahl() >= 0 ? m.HotSpots[auswahl()].Name : QString();
+    };
+    nachlader->auswahlSetzen = [this](const QString& name) {
+        if (const int i = int(m.hotSpotNamen().indexOf(name)); i >= 0)
+            auswaehlen(i);
+    };
 
     list1 = new QListWidget(flaeche);
     list1->setObjectName(QStringLiteral("List1"));

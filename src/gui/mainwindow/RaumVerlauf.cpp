@@ -123,3 +123,10 @@ void RaumVerlauf::gespeichert()
     gespeicherterRaum = m;
     markePruefen();
 }
+
+void RaumVerlauf::ungespeichert()
+{
+    gespeicherterRaum.reset();
+    schritte.resetClean();
+    markePruefen();
+}
