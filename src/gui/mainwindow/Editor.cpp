@@ -83,6 +83,10 @@ Editor::Editor(Module1& raum, Desktop& desktop, QWidget* parent)
     list1->setObjectName(QStringLiteral("List1"));
     list1->setGeometry(640, 0, 105, 173);
     list1->setIconSize(QSize(12, 12));
+    // Every row holds a mark or room for one: the rows stay alike, the names in one column.
+    QPixmap leer(list1->iconSize());
+    leer.fill(Qt::transparent);
+    ohneZeichen = QIcon(leer);
     connect(list1, &QListWidget::currentRowChanged, this, &Editor::hotSpotGewaehlt);
 
     frame1 = new HotSpotPanel(flaeche);
@@ -207,7 +211,7 @@ void Editor::listeFuellen()
     }
     list1->clear();
     for (qint32 i = 0; i <= m.HotSpotMax; ++i)
-        list1->addItem(m.HotSpots[i].Name);
+        list1->addItem(new QListWidgetItem(ohneZeichen, m.HotSpots[i].Name));
 }
 
 void Editor::auswaehlen(int index)
@@ -236,13 +240,12 @@ void Editor::bildAufbau()
 void Editor::fehlerZeigen()
 {
     const QIcon zeichen = style()->standardIcon(QStyle::SP_MessageBoxCritical);
-    // Only a marked name moves aside: the list is narrow, and most names have no faults.
     for (int i = 0; i < list1->count() && i < fehler.hotSpots.size(); ++i) {
         const QString text = fehler.hotSpotText(i);
         QListWidgetItem* eintrag = list1->item(i);
         if (eintrag->toolTip() == text)
             continue;
-        eintrag->setIcon(text.isEmpty() ? QIcon() : zeichen);
+        eintrag->setIcon(text.isEmpty() ? ohneZeichen : zeichen);
         eintrag->setToolTip(text);
     }
     const std::pair<const char*, std::pair<int, const char*>> knoepfe[] = {
@@ -301,7 +304,7 @@ void Editor::listeNachfuehren(const RaumVerlauf::Meldung& meldung)
         break;
     case Art::HotSpotNeu:
         // The selection, the panel and the picture stay as they are.
-        list1->addItem(m.HotSpots[meldung.hotSpot].Name);
+        list1->addItem(new QListWidgetItem(ohneZeichen, m.HotSpots[meldung.hotSpot].Name));
         break;
     case Art::HotSpotWeg:
         list1->clear();
