@@ -23,7 +23,7 @@ public:
 
     /// How long the folder must be quiet (ms), and how long a steady stream of changes is
     /// gathered at most before it is reported all the same.
-    static constexpr int Ruhe = 100;
+    static constexpr int Ruhe = 50;
     static constexpr int Hoechstens = 500;
 
     /// Begins watching; beobachtet() says when every file is watched.

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QThreadPool>
 
 namespace {
 
@@ -115,42 +116,56 @@ void Pruefdienst::nachlesenBeginnen()
     if (ausstehend.isEmpty() && !sonstigeAusstehend)
         return;
     const bool sonstige = std::exchange(sonstigeAusstehend, false);
-    // The versions known stay alive while they are compared off the window's thread.
-    QVector<std::shared_ptr<const SpielDatei>> bekannt;
     QVector<std::pair<QString, const SpielDatei*>> dateien;
-    for (const QString& datei : std::as_const(ausstehend)) {
-        bekannt << stand.datei(datei);
-        dateien.append({datei, bekannt.last().get()});
-    }
+    for (const QString& datei : std::as_const(ausstehend))
+        dateien.append({datei, stand.datei(datei).get()});
     ausstehend.clear();
-    leser = std::thread([this, bekannt, dateien, sonstige] {
-        const QVector<SpielLeser::Nachgelesen> neu =
+    // The game is changed on a copy off the window's thread, which shares what stays; the
+    // copy keeps the versions compared alive.
+    leser = std::thread([this, basis = stand, dateien, sonstige]() mutable {
+        const QVector<SpielLeser::Nachgelesen> gelesen =
             SpielLeser::nachlesen(pfade, dateien, &abbrechen, faeden);
         if (abbrechen)
             return;
+        auto neu = std::make_shared<Spielpruefung>(std::move(basis));
+        QStringList aussen;
+        for (const SpielLeser::Nachgelesen& e : gelesen) {
+            if (e.wieBekannt)
+                continue;
+            const std::shared_ptr<const SpielDatei> alt = neu->datei(e.datei);
+            if (!e.neu && alt)
+                neu->entfernen(e.datei);
+            else if (e.neu && !(alt && gleicheBytes(*alt, *e.neu)))
+                neu->setzen(e.neu);
+            else
+                continue;
+            aussen << e.datei;
+        }
         QMetaObject::invokeMethod(
-            this, [this, neu, sonstige] { nachgelesen(neu, sonstige); }, Qt::QueuedConnection);
+            this,
+            [this, neu = std::move(neu), aussen, sonstige]() mutable {
+                nachgelesen(std::move(neu), aussen, sonstige);
+            },
+            Qt::QueuedConnection);
     });
 }
 
-void Pruefdienst::nachgelesen(const QVector<SpielLeser::Nachgelesen>& dateien, bool sonstige)
+void Pruefdienst::nachgelesen(std::shared_ptr<Spielpruefung> neu, QStringList aussen, bool sonstige)
 {
     leser.join();
-    QStringList aussen;
-    for (const SpielLeser::Nachgelesen& e : dateien) {
-        // The editor wrote it meanwhile, and it was read then.
-        if (e.wieBekannt || spaeter.contains(e.datei))
-            continue;
-        const std::shared_ptr<const SpielDatei> alt = stand.datei(e.datei);
-        if (!e.neu && alt)
-            stand.entfernen(e.datei);
-        else if (e.neu && !(alt && gleicheBytes(*alt, *e.neu)))
-            stand.setzen(e.neu);
+    std::swap(stand, *neu);
+    // The editor wrote these meanwhile: what it read then is newer than what was read here.
+    for (const QString& datei : std::as_const(spaeter)) {
+        if (const std::shared_ptr<const SpielDatei> d = neu->datei(datei))
+            stand.setzen(d);
         else
-            continue;
-        aussen << e.datei;
+            stand.entfernen(datei);
+        aussen.removeAll(datei);
     }
     spaeter.clear();
+    // Freeing the versions replaced would keep the window waiting, a thousand rooms for
+    // several milliseconds.
+    QThreadPool::globalInstance()->start([alt = std::move(neu)]() mutable { alt.reset(); });
     if (!aussen.isEmpty() || sonstige)
         Q_EMIT geaendert();
     if (!aussen.isEmpty())

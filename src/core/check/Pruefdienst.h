@@ -59,7 +59,8 @@ private:
     void nachlesen(const QString& datei);
     void aufPlatte(const QStringList& dateien, bool sonstige);
     void nachlesenBeginnen();
-    void nachgelesen(const QVector<SpielLeser::Nachgelesen>& dateien, bool sonstige);
+    /// `neu`: the game as read anew; `aussen`: the files that differ.
+    void nachgelesen(std::shared_ptr<Spielpruefung> neu, QStringList aussen, bool sonstige);
 
     Module1 pfade;
     Spielpruefung stand;
