@@ -2,6 +2,7 @@
 
 #include "BildLaden.h"
 #include "EditorMenue.h"
+#include "FehlerzeichenDelegat.h"
 #include "Hauptmenue.h"
 #include "HotSpotPanel.h"
 #include "Nachladen.h"
@@ -83,10 +84,7 @@ Editor::Editor(Module1& raum, Desktop& desktop, QWidget* parent)
     list1->setObjectName(QStringLiteral("List1"));
     list1->setGeometry(640, 0, 105, 173);
     list1->setIconSize(QSize(12, 12));
-    // Every row holds a mark or room for one: the rows stay alike, the names in one column.
-    QPixmap leer(list1->iconSize());
-    leer.fill(Qt::transparent);
-    ohneZeichen = QIcon(leer);
+    list1->setItemDelegate(new FehlerzeichenDelegat(list1));
     connect(list1, &QListWidget::currentRowChanged, this, &Editor::hotSpotGewaehlt);
 
     frame1 = new HotSpotPanel(flaeche);
@@ -211,7 +209,7 @@ void Editor::listeFuellen()
     }
     list1->clear();
     for (qint32 i = 0; i <= m.HotSpotMax; ++i)
-        list1->addItem(new QListWidgetItem(ohneZeichen, m.HotSpots[i].Name));
+        list1->addItem(m.HotSpots[i].Name);
 }
 
 void Editor::auswaehlen(int index)
@@ -245,7 +243,7 @@ void Editor::fehlerZeigen()
         QListWidgetItem* eintrag = list1->item(i);
         if (eintrag->toolTip() == text)
             continue;
-        eintrag->setIcon(text.isEmpty() ? ohneZeichen : zeichen);
+        eintrag->setIcon(text.isEmpty() ? QIcon() : zeichen);
         eintrag->setToolTip(text);
     }
     const std::pair<const char*, std::pair<int, const char*>> knoepfe[] = {
@@ -304,7 +302,7 @@ void Editor::listeNachfuehren(const RaumVerlauf::Meldung& meldung)
         break;
     case Art::HotSpotNeu:
         // The selection, the panel and the picture stay as they are.
-        list1->addItem(new QListWidgetItem(ohneZeichen, m.HotSpots[meldung.hotSpot].Name));
+        list1->addItem(m.HotSpots[meldung.hotSpot].Name);
         break;
     case Art::HotSpotWeg:
         list1->clear();

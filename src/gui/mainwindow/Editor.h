@@ -5,7 +5,6 @@
 #include "check/SkriptPruefer.h"
 #include "check/SpielDatei.h"
 
-#include <QIcon>
 #include <QMainWindow>
 #include <functional>
 #include <memory>
@@ -111,8 +110,6 @@ private:
     EditorMenue* menueLeiste;
     Statuszeile* zeile;
     Nachladen* nachlader;
-    /// Room for the mark in the rows of hotspots without one.
-    QIcon ohneZeichen;
     /// The faults of the room's scripts, as the list and the buttons show them.
     RaumFehler fehler;
     /// Each visit to a text box of the panel is one step of the history.
