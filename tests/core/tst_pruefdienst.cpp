@@ -89,6 +89,8 @@ QStringList alle(const QSignalSpy& spy)
     QStringList dateien;
     for (const QList<QVariant>& signal : spy)
         dateien += signal[0].toStringList();
+    // A file caught while it was written is told again once it is whole.
+    dateien.removeDuplicates();
     dateien.sort();
     return dateien;
 }
