@@ -6,6 +6,7 @@
 #include "model/Module1.h"
 #include "platform/Desktop.h"
 #include "platform/Look.h"
+#include "roomfile/Schreibreste.h"
 #include "tools/Umbenennen.h"
 
 #include <QApplication>
@@ -81,6 +82,12 @@ int main(int argc, char* argv[])
     editor.show();
     // A rename the editor was killed in is put back before anything reads the game.
     Umbenennen::aufraeumen(desktop, programmOrdner, &editor);
+    // So is what a save killed midway left beside its file.
+    if (const Schreibreste::Ergebnis reste = Schreibreste::aufraeumen(programmOrdner);
+        !reste.text.isEmpty())
+        desktop.message(
+            &editor, {reste.text, QStringLiteral("Tarnholm - Editor"),
+                      reste.geblieben.isEmpty() ? QMessageBox::Information : QMessageBox::Warning});
     dienst.lesen();
     editor.befehle().wiederherstellen();
     if (!raumDatei.isEmpty())

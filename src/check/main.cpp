@@ -10,6 +10,7 @@
 #include "git/GitKonflikte.h"
 #include "git/GitProgramm.h"
 #include "model/Module1.h"
+#include "roomfile/Schreibreste.h"
 #include "umbenennen/Umbenenner.h"
 
 #include <QCoreApplication>
@@ -171,6 +172,9 @@ int main(int argc, char* argv[])
         fehler << QStringLiteral("tarnholm-check: ") << zurueck.text << QLatin1Char('\n');
     if (!zurueck.ok())
         return 2;
+    // So does what a save killed midway left beside its file.
+    if (const QString reste = Schreibreste::aufraeumen(ordner).text; !reste.isEmpty())
+        fehler << QStringLiteral("tarnholm-check: ") << reste << QLatin1Char('\n');
 
     Module1 m;
     m.setzeOrdner(ordner);

@@ -5,6 +5,7 @@
 #include "check/SpielLeser.h"
 #include "check/Spielpruefung.h"
 #include "model/Module1.h"
+#include "roomfile/Schreibreste.h"
 #include "umbenennen/Umbenenner.h"
 #include "umbenennen/Umbenennung.h"
 
@@ -115,6 +116,8 @@ int main(int argc, char* argv[])
         melden(zurueck.text);
     if (!zurueck.ok())
         return 2;
+    if (const QString reste = Schreibreste::aufraeumen(ordner).text; !reste.isEmpty())
+        melden(reste);
     const auto ende = [&](const Umbenenner::Ergebnis& e) {
         switch (e.art) {
         case Umbenenner::Ergebnis::Art::Nichts:

@@ -132,7 +132,15 @@ Verweise auf Dateien, die es nicht gibt:
         pruefen({"-spiel"}, "Unbekannter Aufruf", 2, s.dir.path());
         pruefen({"--", "-spiel"}, "Unbenutzte Bilder:\n  (keine)\n", 0, s.dir.path());
         pruefen({"--", "-spiel", "--help"}, "Unbekannter Aufruf", 2, s.dir.path());
-        QCOMPARE(s.dateien("rooms"), QStringList({"a.lsd", "b.lsd"})); // never deletes
+        // What a killed save left beside a room is set aside first, and said so.
+        QTemporaryDir daten;
+        qputenv("XDG_DATA_HOME", daten.path().toUtf8());
+        QVERIFY(s.datei("rooms/a.lsd.QwErTy", "halb"));
+        pruefen({s.dir.path()},
+                "tarnholm-check: Ein abgebrochenes Speichern hat eine Datei im Spielordner "
+                "hinterlassen: rooms/a.lsd.QwErTy.",
+                1);
+        QCOMPARE(s.dateien("rooms"), QStringList({"a.lsd", "b.lsd"})); // never deletes a room
     }
 };
 

@@ -44,10 +44,12 @@ private Q_SLOTS:
     void startsEmptyWithEveryControlReadable()
     {
         QCOMPARE(titel(), QString("Editor"));
-        // The laid out area lies right below the menu bar, and the window holds nothing else.
+        // The laid out area lies right below the menu bar, the status line below it, and the
+        // window holds nothing else.
         const QWidget* flaeche = editor->centralWidget();
         QCOMPARE(flaeche->y(), editor->menuBar()->geometry().bottom() + 1);
-        QCOMPARE(editor->size(), QSize(748, flaeche->y() + 484));
+        QCOMPARE(editor->statusBar()->y(), flaeche->y() + 484);
+        QCOMPARE(editor->size(), QSize(748, editor->statusBar()->geometry().bottom() + 1));
         QCOMPARE(editor->minimumSize(), editor->maximumSize());
         // The fixed sizes still hold every caption in the editor's font.
         for (auto* b : editor->findChildren<QPushButton*>())

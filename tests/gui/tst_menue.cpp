@@ -224,11 +224,17 @@ private Q_SLOTS:
         zuletzt()->actions()[3]->trigger();
         QCOMPARE(titel(), "Editor - r9.lsd");
         QCOMPARE(zuletztZeigt().first(), "&1 r9.lsd");
-        // A room that is gone is said so and leaves the list, asking nothing else.
-        QVERIFY(QFile::remove(raeume("r8.lsd")));
+        // A room gone on disk shows greyed, and comes back with its file.
+        QVERIFY(QFile::rename(raeume("r8.lsd"), raeume("r8.weg")));
+        QCOMPARE(zuletztZeigt()[4], "&5 r8.lsd (grau)");
+        QVERIFY(QFile::rename(raeume("r8.weg"), raeume("r8.lsd")));
+        QCOMPARE(zuletztZeigt()[4], "&5 r8.lsd");
+        // Gone while the menu is open, it is said so and leaves the list, asking nothing else.
         click("Command3");
+        QAction* r8 = zuletzt()->actions()[4];
+        QVERIFY(QFile::remove(raeume("r8.lsd")));
         desktop->answer(QMessageBox::Ok);
-        zuletzt()->actions()[4]->trigger();
+        r8->trigger();
         QCOMPARE(letzteMeldung(),
                  warnung("Den Raum " + nativ("rooms/r8.lsd") +
                          " gibt es nicht mehr: Er wurde verschoben, umbenannt oder gelöscht. "
@@ -264,7 +270,7 @@ private Q_SLOTS:
         s.setValue(gruppe + "/Raeume", QStringList({"", "relativ.lsd", raeume("a.lsd"),
                                                     raeume("a.lsd"), raeume("b.lsd")}));
         s.sync();
-        QCOMPARE(zuletztZeigt(), QStringList({"&1 a.lsd", "&2 b.lsd"}));
+        QCOMPARE(zuletztZeigt(), QStringList({"&1 a.lsd", "&2 b.lsd (grau)"}));
         // A settings file that cannot be a file: the list lives in memory, and nothing is said.
         QVERIFY(QDir().mkpath(einstellungen.filePath("ordner.ini")));
         editor->zuletztIn(einstellungen.filePath("ordner.ini"));

@@ -6,19 +6,55 @@
 #include "roomfile/TextFile.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QThread>
 #include <thread>
 
 namespace SpielLeser {
 namespace {
 
+/// What `bytes` hold, for the file `datei`; without bytes, a file that could not be opened.
+std::shared_ptr<const SpielDatei> auswerten(const QString& datei, const QByteArray* bytes)
+{
+    return QDir::fromNativeSeparators(datei).startsWith(QStringLiteral("rooms/"))
+               ? SpielDatei::raumLesen(datei, bytes)
+               : SpielDatei::itemSkriptLesen(datei, bytes);
+}
+
 std::shared_ptr<const SpielDatei> lesen(const Module1& ordner, const QString& datei,
                                         QByteArray& puffer)
 {
-    const bool raum = QDir::fromNativeSeparators(datei).startsWith(QStringLiteral("rooms/"));
     const bool gelesen = TextFile::read(ordner.AppPfad + QDir::fromNativeSeparators(datei), puffer);
-    return raum ? SpielDatei::raumLesen(datei, gelesen ? &puffer : nullptr)
-                : SpielDatei::itemSkriptLesen(datei, gelesen ? &puffer : nullptr);
+    return auswerten(datei, gelesen ? &puffer : nullptr);
+}
+
+/// Runs `arbeit(i, puffer)` for every i below n, on `threads` threads (0: one per core), until
+/// `abbrechen` becomes true.
+template <typename F>
+void verteilt(qsizetype n, int threads, bool nachrangig, const std::atomic<bool>* abbrechen,
+              F arbeit)
+{
+    std::atomic<qsizetype> naechste{0};
+    const auto arbeiten = [&] {
+        if (nachrangig)
+            nachrangigArbeiten();
+        QByteArray puffer;
+        for (qsizetype i = naechste++; i < n; i = naechste++) {
+            if (abbrechen && *abbrechen)
+                return;
+            arbeit(i, puffer);
+        }
+    };
+    // Parsing a room costs about what reading it from the page cache does: a second thread
+    // reads while the first parses.
+    const int helfer =
+        std::min<qsizetype>(threads > 0 ? threads : QThread::idealThreadCount(), n) - 1;
+    std::vector<std::thread> mitleser;
+    for (int t = 0; t < helfer; ++t)
+        mitleser.emplace_back(arbeiten);
+    arbeiten();
+    for (std::thread& t : mitleser)
+        t.join();
 }
 
 } // namespace
@@ -44,27 +80,9 @@ Spielpruefung spielLesen(const Module1& ordner, const std::atomic<bool>* abbrech
 {
     const QStringList liste = dateien(ordner);
     QVector<std::shared_ptr<const SpielDatei>> gelesen(liste.size());
-    std::atomic<qsizetype> naechste{0};
-    const auto arbeiten = [&] {
-        if (nachrangig)
-            nachrangigArbeiten();
-        QByteArray puffer;
-        for (qsizetype i = naechste++; i < liste.size(); i = naechste++) {
-            if (abbrechen && *abbrechen)
-                return;
-            gelesen[i] = lesen(ordner, liste[i], puffer);
-        }
-    };
-    // Parsing a room costs about what reading it from the page cache does: a second thread
-    // reads while the first parses.
-    const int helfer =
-        std::min<qsizetype>(threads > 0 ? threads : QThread::idealThreadCount(), liste.size()) - 1;
-    std::vector<std::thread> mitleser;
-    for (int t = 0; t < helfer; ++t)
-        mitleser.emplace_back(arbeiten);
-    arbeiten();
-    for (std::thread& t : mitleser)
-        t.join();
+    verteilt(liste.size(), threads, nachrangig, abbrechen, [&](qsizetype i, QByteArray& puffer) {
+        gelesen[i] = lesen(ordner, liste[i], puffer);
+    });
 
     Spielpruefung spiel;
     for (std::shared_ptr<const SpielDatei>& d : gelesen) {
@@ -72,6 +90,28 @@ Spielpruefung spielLesen(const Module1& ordner, const std::atomic<bool>* abbrech
             spiel.setzen(std::move(d));
     }
     return spiel;
+}
+
+QVector<Nachgelesen> nachlesen(const Module1& ordner,
+                               const QVector<std::pair<QString, const SpielDatei*>>& dateien,
+                               const std::atomic<bool>* abbrechen, int threads)
+{
+    QVector<Nachgelesen> ergebnis(dateien.size());
+    verteilt(dateien.size(), threads, true, abbrechen, [&](qsizetype i, QByteArray& puffer) {
+        const auto& [datei, bekannt] = dateien[i];
+        Nachgelesen& e = ergebnis[i];
+        e.datei = datei;
+        const QString pfad = ordner.AppPfad + QDir::fromNativeSeparators(datei);
+        if (!QFileInfo(pfad).isFile())
+            return;
+        const bool gelesen = TextFile::read(pfad, puffer);
+        // Bytes known already, such as the editor's own save, are not taken in again.
+        if (gelesen && bekannt && bekannt->ausBytes(puffer))
+            e.wieBekannt = true;
+        else
+            e.neu = auswerten(datei, gelesen ? &puffer : nullptr);
+    });
+    return ergebnis;
 }
 
 } // namespace SpielLeser

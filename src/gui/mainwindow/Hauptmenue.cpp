@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QDir>
+#include <QFileInfo>
 #include <QKeySequence>
 #include <QMainWindow>
 #include <QMenuBar>
@@ -90,6 +91,12 @@ QMenu* Hauptmenue::raumListe(QMenu* menue, const QString& name, const QString& t
                 i < 9 ? QStringLiteral("&%1 ").arg(i + 1) : QStringLiteral("1&0 ");
             QAction* a = liste->addAction(kuerzel + ohneKuerzel(name));
             a->setToolTip(QDir::toNativeSeparators(pfade[i]));
+            // Gone on disk (deleted, renamed, not on the branch checked out): greyed, and back
+            // with its file.
+            if (!QFileInfo(pfade[i]).isFile()) {
+                a->setEnabled(false);
+                a->setToolTip(a->toolTip() + QStringLiteral(" (gibt es nicht)"));
+            }
             const QString pfad = pfade[i];
             connect(a, &QAction::triggered, liste, [oeffnen, pfad] { oeffnen(pfad); });
         }

@@ -148,6 +148,20 @@ bool RaumBefehle::istGeoeffnet(const QString& pfad) const
     return gleicheDatei(pfad, raumDateiPfad);
 }
 
+bool RaumBefehle::wieBekannt(const QByteArray& bytes) const
+{
+    return !bekannt.isEmpty() && Wiederherstellung::hash(bytes) == bekannt;
+}
+
+bool RaumBefehle::dateiGeloescht()
+{
+    if (bekannt.isEmpty())
+        return false;
+    bekannt.clear();
+    verlauf.ungespeichert();
+    return true;
+}
+
 bool RaumBefehle::raumLaden(const QString& pfad)
 {
     cd2Datei = pfad;

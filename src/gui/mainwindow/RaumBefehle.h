@@ -47,6 +47,11 @@ public:
     bool neuLaden(const QString& pfad) { return raumLaden(pfad); }
     /// Whether `pfad` is the file the room was loaded from or last saved to.
     bool istGeoeffnet(const QString& pfad) const;
+    /// Whether `bytes` are those last read from or written to that file.
+    bool wieBekannt(const QByteArray& bytes) const;
+    /// That file is gone: the room is no file's as it was, so it is changed, and saving writes
+    /// the file again without asking. False when that was known already.
+    bool dateiGeloescht();
     /// Asks whether the changed room is saved first. True when the action may go on: the room
     /// was not changed, was saved, or the author lets the changes go.
     bool aenderungenSichern();

@@ -144,3 +144,10 @@ void RaumVerlauf::gespeichert()
     gespeicherterRaum = m;
     markePruefen();
 }
+
+void RaumVerlauf::ungespeichert()
+{
+    gespeicherterRaum.reset();
+    schritte.resetClean();
+    markePruefen();
+}

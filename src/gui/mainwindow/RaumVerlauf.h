@@ -76,6 +76,8 @@ public:
     void neuBeginnen(bool geaendert = false);
     /// The room as it is now is saved.
     void gespeichert();
+    /// The saved room is gone: whatever the room is now, it is changed. The steps stay.
+    void ungespeichert();
     bool geaendert() const { return markiert; }
 
     /// Tells the window; the steps call it.

@@ -1,6 +1,7 @@
 #include "Spielfenster.h"
 
 #include "Editor.h"
+#include "Nachladen.h"
 #include "RaumBefehle.h"
 #include "check/Pruefdienst.h"
 #include "check/Verwendungssuche.h"
@@ -22,6 +23,10 @@ Spielfenster::Spielfenster(Module1& raum, Desktop& desktop, Editor& editor, Prue
     : QObject(&editor), m(raum), desktop(desktop), editor(editor), dienst(dienst)
 {
     connect(&editor.befehle(), &RaumBefehle::gespeichert, &dienst, &Pruefdienst::dateiGeaendert);
+    connect(&dienst, &Pruefdienst::aussenGeaendert, this, [this](const QStringList& dateien) {
+        if (const QString offen = offenerRaum(); !offen.isEmpty() && dateien.contains(offen))
+            this->editor.nachladen().pruefen();
+    });
     editor.skriptEditorZeigen = [this](const SkriptPruefer::Herkunft& herkunft, qint32 zeile) {
         skriptEditor().zeigen(herkunft, zeile);
     };
