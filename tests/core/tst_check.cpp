@@ -125,7 +125,7 @@ Verweise auf Dateien, die es nicht gibt:
         TestSpiel s;
         kaputtesSpiel(s);
         pruefen({s.dir.path()}, "rooms/b.lsd (Lesen bricht", 1);
-        pruefen({s.pfad("rooms")}, "ist kein Spielordner", 2);
+        pruefen({s.pfad("rooms")}, "ist der Ordner „rooms“ eines Spiels", 2);
         pruefen({"--help"}, "Aufruf: tarnholm-check [--] [Spielordner]", 0);
         // After "--", a folder whose name starts with "-".
         QVERIFY(QDir(s.dir.path()).mkpath("-spiel/rooms"));

@@ -16,7 +16,7 @@ std::shared_ptr<const SpielDatei> lesen(const Module1& ordner, const QString& da
                                         QByteArray& puffer)
 {
     const bool raum = QDir::fromNativeSeparators(datei).startsWith(QStringLiteral("rooms/"));
-    const bool gelesen = TextFile::read(ordner.AppPfad + QDir::fromNativeSeparators(datei), puffer);
+    const bool gelesen = TextFile::read(ordner.pfad(datei), puffer);
     return raum ? SpielDatei::raumLesen(datei, gelesen ? &puffer : nullptr)
                 : SpielDatei::itemSkriptLesen(datei, gelesen ? &puffer : nullptr);
 }

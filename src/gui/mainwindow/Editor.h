@@ -64,7 +64,8 @@ public:
     /// "Neu", "Laden", "Speichern", "Testen", the room file, the recovery copies.
     RaumBefehle& befehle() { return *raumBefehle; }
     Hauptmenue& menue();
-    /// Keeps the rooms of "Zuletzt geöffnet" in this INI file; without one, in memory only.
+    /// Keeps the rooms of "Zuletzt geöffnet" and the game folders of "Zuletzt geöffnete
+    /// Spiele" in this INI file, this game folder the newest; without one, in memory only.
     void zuletztIn(const QString& datei);
 
 protected:

@@ -66,17 +66,17 @@ QAction* Hauptmenue::eintrag(QMenu* menue, const QString& name, const QString& t
 
 QMenu* Hauptmenue::raumListe(QMenu* menue, const QString& name, const QString& text,
                              std::function<QStringList()> raeume,
-                             std::function<void(const QString&)> oeffnen)
+                             std::function<void(const QString&)> oeffnen, const QString& leer)
 {
     QMenu* liste = menue->addMenu(text);
     liste->setObjectName(name);
     liste->setToolTipsVisible(true);
     // Read when it opens: another editor of the game may have added a room meanwhile.
-    connect(liste, &QMenu::aboutToShow, this, [liste, raeume, oeffnen] {
+    connect(liste, &QMenu::aboutToShow, this, [liste, raeume, oeffnen, leer] {
         liste->clear();
         const QStringList pfade = raeume();
         if (pfade.isEmpty()) {
-            liste->addAction(QStringLiteral("Noch keine Räume"))->setEnabled(false);
+            liste->addAction(leer)->setEnabled(false);
             return;
         }
         QStringList namen;
