@@ -132,6 +132,15 @@ Verweise auf Dateien, die es nicht gibt:
         pruefen({"-spiel"}, "Unbekannter Aufruf", 2, s.dir.path());
         pruefen({"--", "-spiel"}, "Unbenutzte Bilder:\n  (keine)\n", 0, s.dir.path());
         pruefen({"--", "-spiel", "--help"}, "Unbekannter Aufruf", 2, s.dir.path());
+        // Lying in no game folder: the current folder, when it is one.
+        QTemporaryDir programm;
+        const QString kopie = programm.filePath("tarnholm-check");
+        QVERIFY(QFile::copy(TARNHOLM_CHECK, kopie));
+        QVERIFY(programmAusgabe(kopie, {}, 1, s.dir.path()).contains("rooms/b.lsd (Lesen bricht"));
+        QCOMPARE(programmAusgabe(kopie, {}, 2, programm.path()),
+                 "tarnholm-check: Der Ordner " + programm.path() +
+                     ", in dem tarnholm-check liegt und aufgerufen wurde, ist kein Spielordner "
+                     "(ein Ordner mit dem Unterordner „rooms“). Geben Sie den Spielordner an.\n");
         QCOMPARE(s.dateien("rooms"), QStringList({"a.lsd", "b.lsd"})); // never deletes
     }
 };

@@ -89,13 +89,18 @@ Wahl fuerProgramm(const QString& angegeben, const QString& programmOrdner, const
         if (istSpielordner(ordner))
             return gefunden(ordner);
     }
+    const QString wo =
+        eindeutig(programmOrdner) == eindeutig(aktuell)
+            ? QStringLiteral("Der Ordner %1, in dem %2 liegt und aufgerufen wurde, ist kein")
+                  .arg(QDir::toNativeSeparators(programmOrdner), programm)
+            : QStringLiteral("Weder der Ordner %1, in dem %2 liegt, noch der aktuelle Ordner %3 "
+                             "ist ein")
+                  .arg(QDir::toNativeSeparators(programmOrdner), programm,
+                       QDir::toNativeSeparators(aktuell));
     return {Wahl::Art::Fehler,
             {},
-            QStringLiteral("Weder der Ordner %1, in dem %2 liegt, noch der aktuelle Ordner %3 ist "
-                           "ein Spielordner (ein Ordner mit dem Unterordner „rooms“). Geben Sie "
-                           "den Spielordner an.")
-                .arg(QDir::toNativeSeparators(programmOrdner), programm,
-                     QDir::toNativeSeparators(aktuell))};
+            wo + QStringLiteral(" Spielordner (ein Ordner mit dem Unterordner „rooms“). Geben Sie "
+                                "den Spielordner an.")};
 }
 
 QString datenOrdner(const QString& spielordner)
