@@ -148,7 +148,7 @@ void EditorMenue::spielordnerOeffnen()
 {
     if (!editor.befehle().aenderungenSichern())
         return;
-    const QString ordner = Spielwahl::fragen(desktop, &editor, m.AppPfad);
+    const QString ordner = Spielwahl::fragen(desktop, &editor, Spielwahl::neben(m.AppPfad));
     if (!ordner.isNull())
         Spielwahl::wechseln(editor, desktop, m, ordner);
 }

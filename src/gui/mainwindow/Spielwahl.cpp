@@ -11,6 +11,11 @@
 
 namespace Spielwahl {
 
+QString neben(const QString& spielordner)
+{
+    return QFileInfo(QDir::cleanPath(spielordner)).path();
+}
+
 QString fragen(Desktop& desktop, QWidget* parent, const QString& ordner)
 {
     FileRequest r;
@@ -35,10 +40,8 @@ Spielordner::Wahl beimStart(Desktop& desktop, const Spielordner::Start& start)
     Spielordner::Wahl wahl = Spielordner::fuerEditor(start);
     if (wahl.art != Spielordner::Wahl::Art::Fragen)
         return wahl;
-    // Where the last game lay, or where the author keeps files.
-    QString beginn = start.zuletzt.value(0);
-    if (beginn.isEmpty())
-        beginn = QDir::homePath();
+    // Beside the last game, or where the author keeps files.
+    const QString beginn = start.zuletzt.isEmpty() ? QDir::homePath() : neben(start.zuletzt[0]);
     wahl.ordner = fragen(desktop, nullptr, beginn);
     if (!wahl.ordner.isNull())
         wahl.art = Spielordner::Wahl::Art::Gefunden;

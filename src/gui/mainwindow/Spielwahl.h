@@ -14,6 +14,9 @@ class QWidget;
 /// to another game folder while the editor runs.
 namespace Spielwahl {
 
+/// The folder that holds a game folder, where the dialog shows its neighbours.
+QString neben(const QString& spielordner);
+
 /// The dialog "Spielordner öffnen", starting in `ordner`. It takes only a game folder: for any
 /// other it names what is missing and asks again. The folder's one name, or the null text when
 /// the author cancels.
