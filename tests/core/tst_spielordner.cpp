@@ -103,6 +103,7 @@ private Q_SLOTS:
         QVERIFY(SpielLeser::lesen(m, "rooms/b.lsd")->vollstaendig);
         Pruefdienst dienst(m);
         QCOMPARE(dienst.relativ(p("gross/Items/Dolch0.skp")), "items/Dolch0.skp");
+        QCOMPARE(dienst.relativ("rooms/b.lsd"), "rooms/b.lsd");
         QCOMPARE(dienst.relativ(p("gross/ROOMS/x/b.lsd")), QString());
         // Recovery copies and journals: one place per game, however it is named.
         for (const char* gleich : {"spiel/", "verweis", "leer/../spiel"})

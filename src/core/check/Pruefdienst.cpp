@@ -46,7 +46,7 @@ void Pruefdienst::gelesen(const std::shared_ptr<Spielpruefung>& spiel)
 
 QString Pruefdienst::relativ(const QString& pfad) const
 {
-    const QFileInfo datei(QDir::cleanPath(QDir(pfade.AppPfad).absoluteFilePath(pfad)));
+    const QFileInfo datei(QDir::cleanPath(QDir::isAbsolutePath(pfad) ? pfad : pfade.pfad(pfad)));
     const QString ordner = datei.path();
     const QString name = datei.fileName();
     // Only files right in "rooms" and "items" belong to the game, as their lists show them,
