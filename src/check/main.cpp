@@ -1,6 +1,7 @@
 // tarnholm-check: the game-folder checker without a window, for scripts and release checks.
 // It changes nothing, but puts back a rename that was interrupted before it reads the game.
 
+#include "app/Spielordner.h"
 #include "check/Befund.h"
 #include "check/Bericht.h"
 #include "check/Karte.h"
@@ -15,7 +16,6 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFileInfo>
 #include <QTextStream>
 #include <optional>
 
@@ -27,9 +27,9 @@ const QString hilfe = QStringLiteral(
     "        tarnholm-check --verwendungen ART:NAME [--format=gcc] [--] [Spielordner]\n"
     "\n"
     "Prüft einen Spielordner von Tarnholm, ohne etwas zu ändern oder zu löschen. Ohne Angabe\n"
-    "wird der Ordner geprüft, in dem tarnholm-check liegt. Ein Spielordner ist ein Ordner mit\n"
-    "dem Unterordner \"rooms\". Was nach \"--\" steht, ist der Spielordner, auch wenn sein\n"
-    "Name mit \"-\" beginnt.\n"
+    "wird der Ordner geprüft, in dem tarnholm-check liegt, wenn er ein Spielordner ist, sonst\n"
+    "der aktuelle Ordner. Ein Spielordner ist ein Ordner mit dem Unterordner \"rooms\". Was\n"
+    "nach \"--\" steht, ist der Spielordner, auch wenn sein Name mit \"-\" beginnt.\n"
     "\n"
     "Ausgegeben werden, in Gruppen und mit einem Pfad je Zeile:\n"
     "  - die Bilder und Klänge, die kein Raum und kein Gegenstandsskript benutzt (genau die,\n"
@@ -150,20 +150,14 @@ int main(int argc, char* argv[])
                       .arg(QDir::toNativeSeparators(*karte));
         return 2;
     }
-    const QString ordner =
-        QDir(angaben.isEmpty() ? QCoreApplication::applicationDirPath() : angaben[0])
-            .absolutePath();
-    if (!QFileInfo(ordner).isDir()) {
-        fehler << QStringLiteral("tarnholm-check: Den Ordner %1 gibt es nicht.\n")
-                      .arg(QDir::toNativeSeparators(ordner));
+    const Spielordner::Wahl wahl =
+        Spielordner::fuerProgramm(angaben.value(0), QCoreApplication::applicationDirPath(),
+                                  QDir::currentPath(), QStringLiteral("tarnholm-check"));
+    if (wahl.art != Spielordner::Wahl::Art::Gefunden) {
+        fehler << QStringLiteral("tarnholm-check: ") << wahl.fehler << QLatin1Char('\n');
         return 2;
     }
-    if (!istSpielordner(ordner)) {
-        fehler << QStringLiteral("tarnholm-check: %1 ist kein Spielordner: Ihm fehlt der "
-                                 "Unterordner \"rooms\".\n")
-                      .arg(QDir::toNativeSeparators(ordner));
-        return 2;
-    }
+    const QString& ordner = wahl.ordner;
 
     // A rename cut short leaves the game half renamed: it is put back before anything is read.
     const Umbenenner::Ergebnis zurueck =

@@ -2,11 +2,14 @@
 // diff driver's text form, "zusammenfuehren" the merge driver.
 
 #include "app/Aufruf.h"
+#include "app/Spielordner.h"
 #include "git/GitEinrichtung.h"
 #include "git/GitProgramm.h"
 #include "git/Textform.h"
 #include "git/Zusammenfuehren.h"
+#include "roomfile/Schreibreste.h"
 #include "roomfile/TextFile.h"
+#include "umbenennen/Umbenenner.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -57,10 +60,21 @@ void schreiben(FILE* ziel, const QByteArray& bytes)
     std::fflush(ziel);
 }
 
-int fehler(const QString& text)
+void hinweis(const QString& text)
 {
     schreiben(stderr, (QStringLiteral("tarnholm-git: ") + text + QLatin1Char('\n')).toUtf8());
+}
+
+int fehler(const QString& text)
+{
+    hinweis(text);
     return 2;
+}
+
+void resteAufraeumen(const QString& spielordner)
+{
+    if (const QString reste = Schreibreste::aufraeumen(spielordner).text; !reste.isEmpty())
+        hinweis(reste);
 }
 
 int falscherAufruf()
@@ -142,6 +156,12 @@ int zusammenfuehren(const QStringList& argumente)
     }
     const QString& unsere = argumente[1];
     const QString pfad = argumente.size() == 4 ? argumente[3] : unsere;
+    // git merges in the work tree: what a killed save left beside the game's files goes first.
+    if (argumente.size() == 4) {
+        if (const QString spiel = Spielordner::vonDatei(QDir::current().absoluteFilePath(pfad));
+            !spiel.isEmpty())
+            resteAufraeumen(spiel);
+    }
     const Zusammenfuehren::Ergebnis e = Zusammenfuehren::dateien(
         Textform::artVon(pfad, fassungen[1]), fassungen[0], fassungen[1], fassungen[2]);
     if (e.bytes != fassungen[1] && !TextFile::write(unsere, e.bytes))

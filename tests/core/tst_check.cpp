@@ -125,7 +125,7 @@ Verweise auf Dateien, die es nicht gibt:
         TestSpiel s;
         kaputtesSpiel(s);
         pruefen({s.dir.path()}, "rooms/b.lsd (Lesen bricht", 1);
-        pruefen({s.pfad("rooms")}, "ist kein Spielordner", 2);
+        pruefen({s.pfad("rooms")}, "ist der Ordner „rooms“ eines Spiels", 2);
         pruefen({"--help"}, "Aufruf: tarnholm-check [--] [Spielordner]", 0);
         // After "--", a folder whose name starts with "-".
         QVERIFY(QDir(s.dir.path()).mkpath("-spiel/rooms"));
@@ -141,6 +141,15 @@ Verweise auf Dateien, die es nicht gibt:
                 "hinterlassen: rooms/a.lsd.QwErTy.",
                 1);
         QCOMPARE(s.dateien("rooms"), QStringList({"a.lsd", "b.lsd"})); // never deletes a room
+        // Lying in no game folder: the current folder, when it is one.
+        QTemporaryDir programm;
+        const QString kopie = programm.filePath("tarnholm-check");
+        QVERIFY(QFile::copy(TARNHOLM_CHECK, kopie));
+        QVERIFY(programmAusgabe(kopie, {}, 1, s.dir.path()).contains("rooms/b.lsd (Lesen bricht"));
+        QCOMPARE(programmAusgabe(kopie, {}, 2, programm.path()),
+                 "tarnholm-check: Der Ordner " + programm.path() +
+                     ", in dem tarnholm-check liegt und aufgerufen wurde, ist kein Spielordner "
+                     "(ein Ordner mit dem Unterordner „rooms“). Geben Sie den Spielordner an.\n");
     }
 };
 

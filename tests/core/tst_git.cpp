@@ -117,7 +117,7 @@ private Q_SLOTS:
         Lauf l = r.tarnholmGit({"einrichten", r.dir.path()});
         QCOMPARE(l.status, 2);
         QCOMPARE(l.fehler, QString("tarnholm-git: %1 ist kein Spielordner: Ihm fehlt der "
-                                   "Unterordner \"rooms\".\n")
+                                   "Unterordner „rooms“.\n")
                                .arg(QDir::toNativeSeparators(r.dir.path())));
         l = r.tarnholmGit({"einrichten", r.spiel});
         QCOMPARE(l.status, 2);

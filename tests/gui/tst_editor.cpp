@@ -228,9 +228,8 @@ private Q_SLOTS:
         const std::tuple<const char*, DesktopResult, QString> faelle[] = {
             {"Command12",
              {Kind::Missing, exe, {}},
-             "Das Spiel „Tarnholm.exe“ liegt nicht im Programmordner " + ordner +
-                 ". Legen Sie das Spiel in diesen Ordner, neben den Editor, und wählen Sie dann "
-                 "erneut „Testen“."},
+             "Das Spiel „Tarnholm.exe“ liegt nicht im Spielordner " + ordner +
+                 ". Legen Sie das Spiel in diesen Ordner und wählen Sie dann erneut „Testen“."},
             {"Command12",
              {Kind::CommandMissing, "wine", {}},
              "„Tarnholm.exe“ ist ein Windows-Programm; unter Linux startet es Wine. Auf diesem "
@@ -244,8 +243,8 @@ private Q_SLOTS:
             {"Command11",
              {Kind::Missing, ordner, {}},
              "Der Ordner " + ordner +
-                 " existiert nicht mehr; er wurde verschoben oder gelöscht. Starten Sie den Editor "
-                 "aus dem Spielordner neu."},
+                 " existiert nicht mehr; er wurde verschoben oder gelöscht. Öffnen Sie den "
+                 "Spielordner mit „Spielordner öffnen…“ neu."},
             {"Command11",
              {Kind::Refused, ordner, {}},
              "Der Ordner " + ordner +

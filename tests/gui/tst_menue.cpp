@@ -73,7 +73,9 @@ private Q_SLOTS:
         }
         QCOMPARE(
             menues,
-            QStringList({"&Datei | &Neu Ctrl+N | &Laden… Ctrl+O | &Zuletzt geöffnet | "
+            QStringList({"&Datei | &Neu Ctrl+N | &Laden… Ctrl+O | &Zuletzt geöffnet | - | "
+                         "Spiel&ordner öffnen… "
+                         "| Zuletzt geöffnete S&piele | - | "
                          "&Speichern Ctrl+S | Speichern &unter… Ctrl+Shift+S | - | "
                          "&Beenden Ctrl+Q",
                          "&Bearbeiten | &Rückgängig Ctrl+Z | &Wiederholen Ctrl+Shift+Z; Ctrl+Y",
@@ -337,7 +339,8 @@ private Q_SLOTS:
                  QStringList({"0", "tarnholm-editor " + Aufruf::version() + "\n", ""}));
         for (const char* hilfe : {"--help", "-h"}) {
             const QStringList h = aufruf({"raum.lsd", hilfe});
-            QVERIFY(h[0] == "0" && h[1].startsWith("Aufruf: tarnholm-editor [--] [Raumdatei]\n"));
+            QVERIFY(h[0] == "0" && h[1].startsWith("Aufruf: tarnholm-editor [--spiel ORDNER] [--] "
+                                                   "[Raumdatei | Gegenstandsskript]\n"));
             QVERIFY(h[1].contains("--version") && h[2].isEmpty());
         }
         QCOMPARE(aufruf({"--gibtsnicht"}),
@@ -345,16 +348,23 @@ private Q_SLOTS:
                               "tarnholm-editor: Die Option „--gibtsnicht“ gibt es nicht. Hilfe: "
                               "tarnholm-editor --help\n"}));
         QCOMPARE(aufruf({"a.lsd", "b.lsd"})[2],
-                 "tarnholm-editor: Es kann nur eine Raumdatei angegeben werden. Hilfe: "
+                 "tarnholm-editor: Es kann nur eine Datei angegeben werden. Hilfe: "
                  "tarnholm-editor --help\n");
 
         // The room file, as seen from where the editor was started.
         using Art = Aufruf::Ergebnis::Art;
         const Aufruf::Ergebnis datei = Aufruf::lesen({"rooms/../haus.lsd"}, "/spiel");
-        QVERIFY(datei.art == Art::Starten && datei.raumDatei == QDir::cleanPath("/spiel/haus.lsd"));
-        QCOMPARE(Aufruf::lesen({"--", "-x.lsd"}, "/spiel").raumDatei, "/spiel/-x.lsd");
-        QCOMPARE(Aufruf::lesen({}, "/spiel").raumDatei, QString());
+        QVERIFY(datei.art == Art::Starten && datei.datei == QDir::cleanPath("/spiel/haus.lsd"));
+        QCOMPARE(Aufruf::lesen({"--", "-x.lsd"}, "/spiel").datei, "/spiel/-x.lsd");
+        QCOMPARE(Aufruf::lesen({}, "/spiel").datei, QString());
         QVERIFY(Aufruf::lesen({""}, "/spiel").art == Art::Fehler);
+        // The game folder, given either way; after "--" it is a file.
+        const Aufruf::Ergebnis spiel = Aufruf::lesen({"--spiel", "../b", "x.skp"}, "/a/c");
+        QCOMPARE(QStringList({spiel.spiel, spiel.datei}), QStringList({"/a/b", "/a/c/x.skp"}));
+        QCOMPARE(Aufruf::lesen({"--spiel=/b/"}, "/a").spiel, "/b");
+        QCOMPARE(Aufruf::lesen({"--", "--spiel"}, "/a").datei, "/a/--spiel");
+        for (const QStringList& falsch : {QStringList{"--spiel"}, QStringList{"--spiel="}})
+            QVERIFY(Aufruf::lesen(falsch, "/a").art == Art::Fehler);
     }
 };
 

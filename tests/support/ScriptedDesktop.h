@@ -23,7 +23,10 @@ public:
 
     QString chooseFile(QWidget*, const FileRequest& request) override
     {
-        dialogs << QStringList{request.mode == FileRequest::Mode::Save ? "Speichern" : "Öffnen",
+        using Mode = FileRequest::Mode;
+        dialogs << QStringList{request.mode == Mode::Save     ? "Speichern"
+                               : request.mode == Mode::Folder ? "Ordner"
+                                                              : "Öffnen",
                                request.title, request.filter, request.folder, request.preset}
                        .join(" | ");
         return next<QString>("file dialog " + request.title, QString());

@@ -60,7 +60,7 @@ private:
         case Referenz::Art::Musik:
             return {m.MusicsPfad, "musics"};
         case Referenz::Art::Raum:
-            return {m.AppPfad + QStringLiteral("rooms/"), "rooms"};
+            return {m.raeumeOrdner() + QLatin1Char('/'), "rooms"};
         case Referenz::Art::Gegenstand:
             return {m.ItemsPfad, "items"};
         case Referenz::Art::Cursor:
@@ -94,11 +94,6 @@ QString ohneSteuerzeichen(QString text)
             c = QLatin1Char('?');
     }
     return text;
-}
-
-bool istSpielordner(const QString& ordner)
-{
-    return QFileInfo(QDir(ordner).filePath(QStringLiteral("rooms"))).isDir();
 }
 
 Befund ordnerPruefen(const Module1& m, Spielpruefung* spiel)

@@ -54,9 +54,6 @@ struct Befund
     }
 };
 
-/// A game folder is a folder with a "rooms" subfolder.
-bool istSpielordner(const QString& ordner);
-
 /// Reads the item scripts and the rooms of the game folder whose paths `ordner` holds and
 /// finds what befundAus finds; what was read is handed to `spiel`, when given. Never changes
 /// anything.

@@ -1,6 +1,7 @@
 #include "Ordnerwache.h"
 
 #include "DateiListe.h"
+#include "model/Unterordner.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -45,7 +46,9 @@ public:
         connect(takt, &QTimer::timeout, this, &Wache::melden);
         connect(system, &QFileSystemWatcher::directoryChanged, this, &Wache::ordnerGeaendert);
         connect(system, &QFileSystemWatcher::fileChanged, this, [this](const QString& pfad) {
-            gemeldet.insert(pfad.mid(wurzel.size() + 1));
+            const QString relativ = pfad.mid(wurzel.size() + 1);
+            gemeldet.insert(name(relativ.section(QLatin1Char('/'), 0, 0)) + QLatin1Char('/') +
+                            relativ.section(QLatin1Char('/'), 1));
             anstossen();
         });
         system->addPath(wurzel);
@@ -63,38 +66,61 @@ private:
     {
         if (pfad == wurzel)
             unterordnerPruefen();
-        else if (const QString name = QFileInfo(pfad).fileName(); mitDateien(name))
-            neuListen.insert(name);
+        else if (const QString n = name(QFileInfo(pfad).fileName()); mitDateien(n))
+            neuListen.insert(n);
         else
             sonstige = true;
         anstossen();
     }
 
-    /// Subfolders made or removed: watched from now on, or no longer.
+    /// Subfolders made or removed, or spelt otherwise now: watched from now on, or no longer.
     void unterordnerPruefen()
     {
-        const QStringList beobachtet = system->directories();
-        for (const char* name : unterordner) {
-            const QString pfad = wurzel + QLatin1Char('/') + QLatin1String(name);
-            const bool da = QFileInfo(pfad).isDir();
-            if (da == beobachtet.contains(pfad))
+        for (const char* n : unterordner) {
+            const QString name = QLatin1String(n);
+            const QString platte = Unterordner::finden(wurzel, name);
+            const QString alt = aufPlatte.value(name);
+            if (platte == alt)
                 continue;
-            if (da)
-                system->addPath(pfad);
-            else
-                system->removePath(pfad);
-            if (mitDateien(QLatin1String(name)))
-                neuListen.insert(QLatin1String(name));
+            if (!alt.isNull())
+                system->removePath(wurzel + QLatin1Char('/') + alt);
+            if (platte.isNull()) {
+                aufPlatte.remove(name);
+            } else {
+                system->addPath(wurzel + QLatin1Char('/') + platte);
+                aufPlatte.insert(name, platte);
+            }
+            if (mitDateien(name))
+                neuListen.insert(name);
             else
                 sonstige = true;
         }
+    }
+
+    /// The game's name of a subfolder spelt on disk as `platte` ("Rooms": "rooms").
+    QString name(const QString& platte) const
+    {
+        for (auto it = aufPlatte.cbegin(); it != aufPlatte.cend(); ++it) {
+            if (it.value() == platte)
+                return it.key();
+        }
+        return platte;
+    }
+
+    /// Where a room or item script the game names ("rooms/haus.lsd") lies on disk.
+    QString pfad(const QString& datei) const
+    {
+        const QString ordner = datei.section(QLatin1Char('/'), 0, 0);
+        return wurzel + QLatin1Char('/') + aufPlatte.value(ordner, ordner) + QLatin1Char('/') +
+               datei.section(QLatin1Char('/'), 1);
     }
 
     /// The files of `ordner` now; those that came or went are added to `neuOderWeg`.
     void listen(const QString& ordner, QSet<QString>* neuOderWeg)
     {
         QSet<QString> jetzt;
-        for (const QString& name : dateiListe(wurzel + QLatin1Char('/') + ordner, muster(ordner)))
+        for (const QString& name :
+             dateiListe(wurzel + QLatin1Char('/') + aufPlatte.value(ordner, ordner), muster(ordner)))
             jetzt.insert(ordner + QLatin1Char('/') + name);
         QSet<QString>& vorher = bekannt[ordner];
         if (neuOderWeg) {
@@ -111,7 +137,7 @@ private:
         QSet<QString> fehlen;
         for (const QSet<QString>& dateien : std::as_const(bekannt))
             for (const QString& datei : dateien)
-                fehlen.insert(wurzel + QLatin1Char('/') + datei);
+                fehlen.insert(pfad(datei));
         const QStringList beobachtet = system->files();
         QStringList ueberzaehlig;
         for (const QString& pfad : beobachtet) {
@@ -156,6 +182,8 @@ private:
     QFileSystemWatcher* system = nullptr;
     QTimer* takt = nullptr;
     QElapsedTimer gesammelt;
+    /// The subfolders there are, by the game's name, as spelt on disk.
+    QHash<QString, QString> aufPlatte;
     /// The rooms and item scripts as last listed, by folder.
     QHash<QString, QSet<QString>> bekannt;
     QSet<QString> neuListen;

@@ -66,18 +66,17 @@ void Pruefdienst::gelesen(const std::shared_ptr<Spielpruefung>& spiel)
 
 QString Pruefdienst::relativ(const QString& pfad) const
 {
-    const QString absolut = QDir::cleanPath(QDir(pfade.AppPfad).absoluteFilePath(pfad));
-    const QString relativ = QDir(pfade.AppPfad).relativeFilePath(absolut);
-    const QString ordner = relativ.section(QLatin1Char('/'), 0, 0);
-    const QString name = relativ.section(QLatin1Char('/'), 1);
-    // Only files right in "rooms" and "items" belong to the game, as their lists show them.
-    if (name.isEmpty() || name.contains(QLatin1Char('/')))
-        return {};
-    if ((ordner == QLatin1String("rooms") &&
-         name.endsWith(QLatin1String(".lsd"), Qt::CaseInsensitive)) ||
-        (ordner == QLatin1String("items") &&
-         name.endsWith(QLatin1String(".skp"), Qt::CaseInsensitive)))
-        return QDir::toNativeSeparators(relativ);
+    const QFileInfo datei(QDir::cleanPath(QDir::isAbsolutePath(pfad) ? pfad : pfade.pfad(pfad)));
+    const QString ordner = datei.path();
+    const QString name = datei.fileName();
+    // Only files right in "rooms" and "items" belong to the game, as their lists show them,
+    // named as the lists name them whatever the folders' letter case on disk.
+    if (ordner == QDir::cleanPath(pfade.raeumeOrdner()) &&
+        name.endsWith(QLatin1String(".lsd"), Qt::CaseInsensitive))
+        return QDir::toNativeSeparators(QStringLiteral("rooms/") + name);
+    if (ordner == QDir::cleanPath(pfade.ItemsPfad) &&
+        name.endsWith(QLatin1String(".skp"), Qt::CaseInsensitive))
+        return QDir::toNativeSeparators(QStringLiteral("items/") + name);
     return {};
 }
 
@@ -96,7 +95,7 @@ void Pruefdienst::dateiGeaendert(const QString& pfad)
 
 void Pruefdienst::nachlesen(const QString& datei)
 {
-    if (QFileInfo(pfade.AppPfad + QDir::fromNativeSeparators(datei)).isFile())
+    if (QFileInfo(pfade.pfad(datei)).isFile())
         stand.setzen(SpielLeser::lesen(pfade, datei));
     else
         stand.entfernen(datei);

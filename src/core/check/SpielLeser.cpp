@@ -24,7 +24,7 @@ std::shared_ptr<const SpielDatei> auswerten(const QString& datei, const QByteArr
 std::shared_ptr<const SpielDatei> lesen(const Module1& ordner, const QString& datei,
                                         QByteArray& puffer)
 {
-    const bool gelesen = TextFile::read(ordner.AppPfad + QDir::fromNativeSeparators(datei), puffer);
+    const bool gelesen = TextFile::read(ordner.pfad(datei), puffer);
     return auswerten(datei, gelesen ? &puffer : nullptr);
 }
 
@@ -101,7 +101,7 @@ QVector<Nachgelesen> nachlesen(const Module1& ordner,
         const auto& [datei, bekannt] = dateien[i];
         Nachgelesen& e = ergebnis[i];
         e.datei = datei;
-        const QString pfad = ordner.AppPfad + QDir::fromNativeSeparators(datei);
+        const QString pfad = ordner.pfad(datei);
         if (!QFileInfo(pfad).isFile())
             return;
         const bool gelesen = TextFile::read(pfad, puffer);

@@ -2,7 +2,7 @@
 
 #include "GitProgramm.h"
 #include "Textform.h"
-#include "check/Befund.h"
+#include "app/Spielordner.h"
 #include "roomfile/TextFile.h"
 
 #include <QDir>
@@ -92,10 +92,8 @@ Ergebnis einrichten(const QString& spielordner, const QString& programm, const Q
     const QString ordner = QDir::toNativeSeparators(spielordner);
     if (!QFileInfo(spielordner).isDir())
         return scheitern(QStringLiteral("Den Ordner %1 gibt es nicht.").arg(ordner));
-    if (!istSpielordner(spielordner))
-        return scheitern(QStringLiteral("%1 ist kein Spielordner: Ihm fehlt der Unterordner "
-                                        "\"rooms\".")
-                             .arg(ordner));
+    if (const QString warum = Spielordner::warumNicht(spielordner); !warum.isEmpty())
+        return scheitern(warum);
     const GitProgramm::Ergebnis arbeitsbaum = git.ausfuehren(
         spielordner, {QStringLiteral("rev-parse"), QStringLiteral("--is-inside-work-tree")});
     if (!arbeitsbaum.gestartet)

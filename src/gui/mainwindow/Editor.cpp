@@ -351,7 +351,7 @@ void Editor::skriptBearbeiten(const Stelle& stelle, qint32 zeile)
 
 void Editor::stelleOeffnen(const SkriptStelle& stelle)
 {
-    const QString pfad = m.AppPfad + QDir::fromNativeSeparators(stelle.datei);
+    const QString pfad = m.pfad(stelle.datei);
     if (!QDir::fromNativeSeparators(stelle.datei).startsWith(QStringLiteral("rooms/"))) {
         if (itemSkriptOeffnen)
             itemSkriptOeffnen(pfad, stelle.zeile);

@@ -71,7 +71,8 @@ public:
     Statuszeile& statuszeile() { return *zeile; }
     /// The open room following its file on disk.
     Nachladen& nachladen() { return *nachlader; }
-    /// Keeps the rooms of "Zuletzt geöffnet" in this INI file; without one, in memory only.
+    /// Keeps the rooms of "Zuletzt geöffnet" and the game folders of "Zuletzt geöffnete
+    /// Spiele" in this INI file, this game folder the newest; without one, in memory only.
     void zuletztIn(const QString& datei);
 
 protected:

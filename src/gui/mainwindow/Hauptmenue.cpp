@@ -67,17 +67,18 @@ QAction* Hauptmenue::eintrag(QMenu* menue, const QString& name, const QString& t
 
 QMenu* Hauptmenue::raumListe(QMenu* menue, const QString& name, const QString& text,
                              std::function<QStringList()> raeume,
-                             std::function<void(const QString&)> oeffnen)
+                             std::function<void(const QString&)> oeffnen, const QString& leer,
+                             bool grau)
 {
     QMenu* liste = menue->addMenu(text);
     liste->setObjectName(name);
     liste->setToolTipsVisible(true);
     // Read when it opens: another editor of the game may have added a room meanwhile.
-    connect(liste, &QMenu::aboutToShow, this, [liste, raeume, oeffnen] {
+    connect(liste, &QMenu::aboutToShow, this, [liste, raeume, oeffnen, leer, grau] {
         liste->clear();
         const QStringList pfade = raeume();
         if (pfade.isEmpty()) {
-            liste->addAction(QStringLiteral("Noch keine Räume"))->setEnabled(false);
+            liste->addAction(leer)->setEnabled(false);
             return;
         }
         QStringList namen;
@@ -93,7 +94,7 @@ QMenu* Hauptmenue::raumListe(QMenu* menue, const QString& name, const QString& t
             a->setToolTip(QDir::toNativeSeparators(pfade[i]));
             // Gone on disk (deleted, renamed, not on the branch checked out): greyed, and back
             // with its file.
-            if (!QFileInfo(pfade[i]).isFile()) {
+            if (grau && !QFileInfo(pfade[i]).isFile()) {
                 a->setEnabled(false);
                 a->setToolTip(a->toolTip() + QStringLiteral(" (gibt es nicht)"));
             }

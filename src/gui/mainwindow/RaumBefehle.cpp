@@ -86,7 +86,8 @@ void RaumBefehle::raumDateiSetzen(const QString& datei, const QByteArray& hash)
 
 bool RaumBefehle::aenderungenSichern()
 {
-    if (!verlauf.geaendert())
+    // The author was asked already, before the window began to close.
+    if (verworfen || !verlauf.geaendert())
         return true;
     MessageRequest frage;
     frage.text =
@@ -356,9 +357,9 @@ void RaumBefehle::meldeSpielNichtGestartet(const DesktopResult& start)
         return;
     case DesktopResult::Kind::Missing:
         desktop.warn(fenster,
-                     QStringLiteral("Das Spiel „Tarnholm.exe“ liegt nicht im Programmordner %1. "
-                                    "Legen Sie das Spiel in diesen Ordner, neben den Editor, und "
-                                    "wählen Sie dann erneut „Testen“.")
+                     QStringLiteral("Das Spiel „Tarnholm.exe“ liegt nicht im Spielordner %1. "
+                                    "Legen Sie das Spiel in diesen Ordner und wählen Sie dann "
+                                    "erneut „Testen“.")
                          .arg(QDir::toNativeSeparators(QDir::cleanPath(m.AppPfad))));
         return;
     case DesktopResult::Kind::CommandMissing:
@@ -384,10 +385,11 @@ void RaumBefehle::meldeOrdnerNichtGeoeffnet(const DesktopResult& geoeffnet)
 {
     const QString ordner = QDir::toNativeSeparators(QDir::cleanPath(m.AppPfad));
     if (geoeffnet.kind == DesktopResult::Kind::Missing)
-        desktop.warn(fenster,
-                     QStringLiteral("Der Ordner %1 existiert nicht mehr; er wurde verschoben oder "
-                                    "gelöscht. Starten Sie den Editor aus dem Spielordner neu.")
-                         .arg(ordner));
+        desktop.warn(
+            fenster,
+            QStringLiteral("Der Ordner %1 existiert nicht mehr; er wurde verschoben oder "
+                           "gelöscht. Öffnen Sie den Spielordner mit „Spielordner öffnen…“ neu.")
+                .arg(ordner));
     else if (!geoeffnet.done())
         desktop.warn(fenster,
                      QStringLiteral("Der Ordner %1 konnte nicht geöffnet werden: Auf diesem System "

@@ -55,7 +55,8 @@ public:
     /// Asks whether the changed room is saved first. True when the action may go on: the room
     /// was not changed, was saved, or the author lets the changes go.
     bool aenderungenSichern();
-    /// The window closes with the author's consent: no copy is left behind.
+    /// The window closes with the author's consent: no copy is left behind, and nothing is
+    /// asked again.
     void geschlossen() { verworfen = true; }
 
     /// The file the room-file dialog remembers and offers next.

@@ -169,7 +169,7 @@ void Spielfenster::gotoFolgen(const QString& parameter)
                          .arg(parameter.trimmed()));
         return;
     }
-    const QString pfad = m.AppPfad + QDir::fromNativeSeparators(ziel);
+    const QString pfad = m.pfad(ziel);
     skriptFenster->schliessenUndDann([this, pfad] {
         if (!editor.befehle().istGeoeffnet(pfad))
             editor.befehle().oeffnen(pfad);
@@ -222,5 +222,5 @@ void Spielfenster::nachDemUmbenennen(const QStringList& dateien,
     if (!dateien.contains(offen) && !dateien.contains(jetzt) && jetzt == offen)
         return;
     // Saved or let go before the rename: shown as it is on disk, its history begun afresh.
-    editor.befehle().neuLaden(m.AppPfad + jetzt);
+    editor.befehle().neuLaden(m.pfad(jetzt));
 }

@@ -15,7 +15,9 @@ struct FileRequest
     enum class Mode
     {
         Open,
-        Save
+        Save,
+        /// A folder is chosen; the filter and the preset are not used.
+        Folder
     };
     Mode mode = Mode::Open;
     QString title;
@@ -74,7 +76,8 @@ class Desktop
 public:
     virtual ~Desktop() = default;
 
-    /// The chosen file's full path, or the empty text when the dialog was cancelled.
+    /// The chosen file's (or folder's) full path, or the empty text when the dialog was
+    /// cancelled.
     virtual QString chooseFile(QWidget* parent, const FileRequest& request) = 0;
     virtual QMessageBox::StandardButton message(QWidget* parent, const MessageRequest& request) = 0;
     /// The text the author typed, or the null text when the question was cancelled.

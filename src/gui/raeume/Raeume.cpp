@@ -7,7 +7,6 @@
 #include "check/Pruefdienst.h"
 #include "model/Module1.h"
 
-#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -195,7 +194,7 @@ void Raeume::bildGewaehlt(const QModelIndex& index)
 {
     const QString datei = index.data(RaumBildModell::DateiRolle).toString();
     if (!datei.isEmpty() && oeffnen)
-        oeffnen(pfade->AppPfad + QDir::fromNativeSeparators(datei));
+        oeffnen(pfade->pfad(datei));
 }
 
 void Raeume::knotenGewaehlt(const KartenKnoten& knoten)
@@ -204,7 +203,7 @@ void Raeume::knotenGewaehlt(const KartenKnoten& knoten)
     case KartenKnoten::Art::Raum:
     case KartenKnoten::Art::Unlesbar:
         if (oeffnen)
-            oeffnen(pfade->AppPfad + QDir::fromNativeSeparators(knoten.datei));
+            oeffnen(pfade->pfad(knoten.datei));
         return;
     case KartenKnoten::Art::ItemSkript:
         zeile->setText(QStringLiteral("„%1“ ist das Skript eines Gegenstands; „Gegenstände“ im "
