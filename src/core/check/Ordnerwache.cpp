@@ -61,10 +61,18 @@ public:
         Q_EMIT aussen.beobachtet();
     }
 
+    void auchBeobachten(const QString& ordner)
+    {
+        anderer = QDir::cleanPath(ordner);
+        system->addPath(anderer);
+    }
+
 private:
     void ordnerGeaendert(const QString& pfad)
     {
-        if (pfad == wurzel)
+        if (pfad == anderer)
+            andererGeaendert = true;
+        else if (pfad == wurzel)
             unterordnerPruefen();
         else if (const QString n = name(QFileInfo(pfad).fileName()); mitDateien(n))
             neuListen.insert(n);
@@ -119,8 +127,8 @@ private:
     void listen(const QString& ordner, QSet<QString>* neuOderWeg)
     {
         QSet<QString> jetzt;
-        for (const QString& name :
-             dateiListe(wurzel + QLatin1Char('/') + aufPlatte.value(ordner, ordner), muster(ordner)))
+        for (const QString& name : dateiListe(
+                 wurzel + QLatin1Char('/') + aufPlatte.value(ordner, ordner), muster(ordner)))
             jetzt.insert(ordner + QLatin1Char('/') + name);
         QSet<QString>& vorher = bekannt[ordner];
         if (neuOderWeg) {
@@ -168,6 +176,8 @@ private:
             listen(ordner, &gemeldet);
         neuListen.clear();
         dateienBeobachten();
+        if (std::exchange(andererGeaendert, false))
+            Q_EMIT aussen.anderesGeaendert();
         if (gemeldet.isEmpty() && !sonstige)
             return;
         QStringList dateien(gemeldet.cbegin(), gemeldet.cend());
@@ -189,6 +199,8 @@ private:
     QSet<QString> neuListen;
     QSet<QString> gemeldet;
     bool sonstige = false;
+    QString anderer;
+    bool andererGeaendert = false;
 };
 
 Ordnerwache::Ordnerwache(const QString& spielordner) : ordner(spielordner)
@@ -206,10 +218,17 @@ void Ordnerwache::starten()
 {
     if (faden.isRunning())
         return;
-    auto* wache = new Wache(*this, ordner);
+    wache = new Wache(*this, ordner);
     wache->moveToThread(&faden);
     connect(&faden, &QThread::finished, wache, &QObject::deleteLater);
     faden.start();
     QMetaObject::invokeMethod(
-        wache, [wache] { wache->einrichten(); }, Qt::QueuedConnection);
+        wache, [w = wache] { w->einrichten(); }, Qt::QueuedConnection);
+}
+
+void Ordnerwache::auchBeobachten(const QString& ordner)
+{
+    if (wache)
+        QMetaObject::invokeMethod(
+            wache, [w = wache, ordner] { w->auchBeobachten(ordner); }, Qt::QueuedConnection);
 }

@@ -28,6 +28,9 @@ public:
 
     /// Begins watching; beobachtet() says when every file is watched.
     void starten();
+    /// Watches this folder too, from any thread: git's own folder, whose index says which
+    /// files a merge left in conflict. Its changes are told as anderesGeaendert().
+    void auchBeobachten(const QString& ordner);
 
 Q_SIGNALS:
     /// From now on, no change is missed.
@@ -35,9 +38,12 @@ Q_SIGNALS:
     /// Rooms and item scripts (relative to the game folder, with "/") that were changed, made,
     /// renamed or removed; `sonstige` when other files of the game came or went.
     void geaendert(const QStringList& dateien, bool sonstige);
+    /// The folder of auchBeobachten() changed.
+    void anderesGeaendert();
 
 private:
     class Wache;
     QString ordner;
+    Wache* wache = nullptr;
     QThread faden;
 };

@@ -1,6 +1,7 @@
 #include "Pruefdienst.h"
 
 #include "Ordnerwache.h"
+#include "git/GitKonflikte.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -35,25 +36,42 @@ void Pruefdienst::lesen(int threads)
     faeden = threads;
     wache = std::make_unique<Ordnerwache>(pfade.AppPfad);
     connect(wache.get(), &Ordnerwache::geaendert, this, &Pruefdienst::aufPlatte);
+    connect(wache.get(), &Ordnerwache::anderesGeaendert, this, [this] {
+        gitAusstehend = true;
+        if (istBereit && !leser.joinable())
+            nachlesenBeginnen();
+    });
     // Read only once every file is watched: a change meanwhile would be lost.
     connect(wache.get(), &Ordnerwache::beobachtet, this, [this] {
         leser = std::thread([this] {
             auto spiel = std::make_shared<Spielpruefung>(
                 SpielLeser::spielLesen(pfade, &abbrechen, faeden, true));
+            const QStringList konflikte = konflikteLesen();
+            const QString gitOrdner = GitKonflikte::gitOrdner(git, pfade.AppPfad);
             if (abbrechen)
                 return;
             // Delivered on the window's thread; dropped there when this is gone by then.
             QMetaObject::invokeMethod(
-                this, [this, spiel] { gelesen(spiel); }, Qt::QueuedConnection);
+                this, [this, spiel, konflikte, gitOrdner] { gelesen(spiel, konflikte, gitOrdner); },
+                Qt::QueuedConnection);
         });
     });
     wache->starten();
 }
 
-void Pruefdienst::gelesen(const std::shared_ptr<Spielpruefung>& spiel)
+QStringList Pruefdienst::konflikteLesen()
+{
+    return GitKonflikte::spielDateien(GitKonflikte::dateien(git, pfade.AppPfad));
+}
+
+void Pruefdienst::gelesen(const std::shared_ptr<Spielpruefung>& spiel, const QStringList& konflikte,
+                          const QString& gitOrdner)
 {
     leser.join();
     stand = std::move(*spiel);
+    offen = konflikte;
+    if (!gitOrdner.isEmpty())
+        wache->auchBeobachten(gitOrdner);
     for (const QString& datei : std::as_const(spaeter))
         nachlesen(datei);
     spaeter.clear();
@@ -112,9 +130,10 @@ void Pruefdienst::aufPlatte(const QStringList& dateien, bool sonstige)
 
 void Pruefdienst::nachlesenBeginnen()
 {
-    if (ausstehend.isEmpty() && !sonstigeAusstehend)
+    if (ausstehend.isEmpty() && !sonstigeAusstehend && !gitAusstehend)
         return;
     const bool sonstige = std::exchange(sonstigeAusstehend, false);
+    gitAusstehend = false;
     QVector<std::pair<QString, const SpielDatei*>> dateien;
     for (const QString& datei : std::as_const(ausstehend))
         dateien.append({datei, stand.datei(datei).get()});
@@ -140,18 +159,22 @@ void Pruefdienst::nachlesenBeginnen()
                 continue;
             aussen << e.datei;
         }
+        // A merge or checkout changes git's index with the files; asked every time.
+        const QStringList konflikte = konflikteLesen();
         QMetaObject::invokeMethod(
             this,
-            [this, neu = std::move(neu), aussen, sonstige]() mutable {
-                nachgelesen(std::move(neu), aussen, sonstige);
+            [this, neu = std::move(neu), aussen, sonstige, konflikte]() mutable {
+                nachgelesen(std::move(neu), aussen, sonstige, konflikte);
             },
             Qt::QueuedConnection);
     });
 }
 
-void Pruefdienst::nachgelesen(std::shared_ptr<Spielpruefung> neu, QStringList aussen, bool sonstige)
+void Pruefdienst::nachgelesen(std::shared_ptr<Spielpruefung> neu, QStringList aussen, bool sonstige,
+                              const QStringList& konflikte)
 {
     leser.join();
+    const bool andereKonflikte = konflikte != std::exchange(offen, konflikte);
     std::swap(stand, *neu);
     // The editor wrote these meanwhile: what it read then is newer than what was read here.
     for (const QString& datei : std::as_const(spaeter)) {
@@ -165,7 +188,7 @@ void Pruefdienst::nachgelesen(std::shared_ptr<Spielpruefung> neu, QStringList au
     // Freeing the versions replaced would keep the window waiting, a thousand rooms for
     // several milliseconds.
     QThreadPool::globalInstance()->start([alt = std::move(neu)]() mutable { alt.reset(); });
-    if (!aussen.isEmpty() || sonstige)
+    if (!aussen.isEmpty() || sonstige || andereKonflikte)
         Q_EMIT geaendert();
     if (!aussen.isEmpty())
         Q_EMIT aussenGeaendert(aussen);

@@ -2,6 +2,7 @@
 
 #include "SpielLeser.h"
 #include "Spielpruefung.h"
+#include "git/GitProgramm.h"
 #include "model/Module1.h"
 
 #include <QObject>
@@ -35,6 +36,9 @@ public:
     /// The game as known.
     const Spielpruefung& spiel() const { return stand; }
     const Module1& ordner() const { return pfade; }
+    /// The rooms and item scripts git holds in conflict from a merge not finished, as the
+    /// report names them; empty outside a git work tree.
+    const QStringList& konflikte() const { return offen; }
 
     /// The file at `pfad` (absolute, or relative to the game folder) was written, renamed or
     /// deleted by the editor: it alone is read anew, now. Files that are no room or item script
@@ -55,12 +59,16 @@ Q_SIGNALS:
     void aussenGeaendert(const QStringList& dateien);
 
 private:
-    void gelesen(const std::shared_ptr<Spielpruefung>& spiel);
+    void gelesen(const std::shared_ptr<Spielpruefung>& spiel, const QStringList& konflikte,
+                 const QString& gitOrdner);
     void nachlesen(const QString& datei);
     void aufPlatte(const QStringList& dateien, bool sonstige);
     void nachlesenBeginnen();
     /// `neu`: the game as read anew; `aussen`: the files that differ.
-    void nachgelesen(std::shared_ptr<Spielpruefung> neu, QStringList aussen, bool sonstige);
+    void nachgelesen(std::shared_ptr<Spielpruefung> neu, QStringList aussen, bool sonstige,
+                     const QStringList& konflikte);
+    /// The conflicts git's index holds, off the window's thread.
+    QStringList konflikteLesen();
 
     Module1 pfade;
     Spielpruefung stand;
@@ -75,4 +83,8 @@ private:
     /// Changed on disk and not read yet; whether other files of the game came or went.
     QSet<QString> ausstehend;
     bool sonstigeAusstehend = false;
+    /// git's index changed: the conflicts are asked for again.
+    bool gitAusstehend = false;
+    GitProgramm git;
+    QStringList offen;
 };

@@ -81,6 +81,15 @@ QStringList spielDateien(const QStringList& dateien)
     return spiel;
 }
 
+QString gitOrdner(GitProgramm& git, const QString& ordner)
+{
+    if (!vielleichtImArbeitsbaum(ordner))
+        return {};
+    const GitProgramm::Ergebnis e =
+        git.ausfuehren(ordner, {QStringLiteral("rev-parse"), QStringLiteral("--absolute-git-dir")});
+    return e.ok() ? QString::fromUtf8(e.ausgabe).trimmed() : QString();
+}
+
 std::optional<Stufen> stufen(GitProgramm& git, const QString& spielordner, const QString& datei)
 {
     QHash<int, QByteArray> blobs;

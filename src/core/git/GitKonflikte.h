@@ -23,6 +23,10 @@ QStringList dateien(GitProgramm& git, const QString& spielordner);
 /// platform's separators, as the report names files.
 QStringList spielDateien(const QStringList& dateien);
 
+/// git's own folder of the work tree `ordner` lies in (absolute), whose index changes with
+/// every merge, "git add" and commit; empty outside a work tree.
+QString gitOrdner(GitProgramm& git, const QString& ordner);
+
 struct Stufen
 {
     /// The common version; empty when both sides added the file.

@@ -115,10 +115,12 @@ Konflikte::Konflikte(Module1& raum, RaumVerlauf& verlauf, Desktop& desktop, QWid
     // The room's history, as in the main window: a choice taken back here too.
     auto* zurueck = new QShortcut(QKeySequence::Undo, this);
     connect(zurueck, &QShortcut::activated, this, [this] { this->verlauf.rueckgaengig(); });
-    auto* vor = new QShortcut(QKeySequence::Redo, this);
+    QList<QKeySequence> wieder = QKeySequence::keyBindings(QKeySequence::Redo);
+    if (!wieder.contains(QKeySequence(Qt::CTRL | Qt::Key_Y)))
+        wieder << QKeySequence(Qt::CTRL | Qt::Key_Y);
+    auto* vor = new QShortcut(this);
+    vor->setKeys(wieder);
     connect(vor, &QShortcut::activated, this, [this] { this->verlauf.wiederholen(); });
-    auto* vorY = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Y), this);
-    connect(vorY, &QShortcut::activated, this, [this] { this->verlauf.wiederholen(); });
     vergessen();
 }
 
@@ -155,6 +157,12 @@ void Konflikte::vergessen()
     setWindowTitle(QStringLiteral("Konflikte"));
     zaehlen();
     auswahlZeigen();
+}
+
+void Konflikte::schliessen()
+{
+    vergessen();
+    hide();
 }
 
 int Konflikte::aktuell() const
@@ -269,7 +277,6 @@ void Konflikte::alsGeloestMarkieren()
     if (!grund.isEmpty())
         desktop.warn(this, grund);
     const QString datei = raumDatei;
-    vergessen();
-    hide();
+    schliessen();
     Q_EMIT geloest(datei);
 }

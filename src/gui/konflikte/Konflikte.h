@@ -31,6 +31,8 @@ public:
     void zeigen(const QString& spielordner, const QString& datei, QVector<Konflikt> konflikte);
     /// The room is another one now: there is nothing to choose any more.
     void vergessen();
+    /// vergessen(), and the window goes.
+    void schliessen();
     /// The file whose conflicts the window shows, empty for none.
     const QString& datei() const { return raumDatei; }
     const Konfliktloesung& loesung() const { return *stand; }

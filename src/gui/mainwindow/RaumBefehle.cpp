@@ -1,6 +1,7 @@
 #include "RaumBefehle.h"
 
 #include "RaumVerlauf.h"
+#include "git/GitKonflikte.h"
 #include "model/DateiName.h"
 #include "model/Module1.h"
 #include "platform/Desktop.h"
@@ -163,6 +164,23 @@ bool RaumBefehle::dateiGeloescht()
     return true;
 }
 
+std::optional<Zusammenfuehren::Ergebnis> RaumBefehle::konfliktLesen(const QString& pfad)
+{
+    if (!GitKonflikte::vielleichtImArbeitsbaum(m.AppPfad))
+        return std::nullopt;
+    const QString relativ = QDir(m.AppPfad).relativeFilePath(pfad);
+    if (relativ.startsWith(QStringLiteral("..")) || QDir::isAbsolutePath(relativ))
+        return std::nullopt;
+    const std::optional<GitKonflikte::Stufen> stufen =
+        GitKonflikte::stufen(desktop.git(), m.AppPfad, relativ);
+    if (!stufen)
+        return std::nullopt;
+    // Both sides added the room: an empty room is what they share.
+    const QByteArray basis =
+        stufen->basis.isEmpty() ? RoomFile::schreiben(Module1()) : stufen->basis;
+    return Zusammenfuehren::dateien(Textform::Art::Raum, basis, stufen->unsere, stufen->deren);
+}
+
 bool RaumBefehle::raumLaden(const QString& pfad)
 {
     cd2Datei = pfad;
@@ -173,10 +191,14 @@ bool RaumBefehle::raumLaden(const QString& pfad)
         return false;
     }
     verlauf.offenesAbschliessen();
-    const RoomFile::LeseErgebnis e = RoomFile::lesen(*bytes, m);
+    // A room git holds in conflict opens as its merge makes it, whatever git left in the file.
+    const std::optional<Zusammenfuehren::Ergebnis> konflikt = konfliktLesen(pfad);
+    const RoomFile::LeseErgebnis e = RoomFile::lesen(konflikt ? konflikt->bytes : *bytes, m);
     // A missing picture is no error here: the canvas is then cleared.
     raumZeigen(e.hotSpotsErsetzt, e.hintergrundGelesen);
-    verlauf.neuBeginnen();
+    verlauf.neuBeginnen(konflikt && konflikt->bytes != *bytes);
+    Q_EMIT konflikteGeladen(pfad, konflikt.has_value(),
+                            konflikt ? konflikt->konflikte : QVector<Konflikt>());
     if (!e.vollstaendig) {
         // The title keeps the file it named; the room in memory is no longer that file.
         raumDateiPfad.clear();

@@ -1,10 +1,13 @@
 #pragma once
 
+#include "git/Zusammenfuehren.h"
+
 #include <QObject>
 #include <QString>
 #include <QTimer>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class Desktop;
 struct DesktopResult;
@@ -77,10 +80,15 @@ Q_SIGNALS:
     /// The room in memory is now the file at `pfad` (loaded, saved or restored), or no file
     /// (empty).
     void offeneDateiGeaendert(const QString& pfad);
+    /// A room was loaded: `imKonflikt` when git holds it in conflict from an unfinished merge,
+    /// and it was loaded as the merge of its three versions makes it, with these conflicts.
+    void konflikteGeladen(const QString& pfad, bool imKonflikt, const QVector<Konflikt>& konflikte);
 
 private:
     QString raumDialog(bool speichern, const QString& titel);
     bool raumLaden(const QString& pfad);
+    /// The merge of the three versions git holds of `pfad`, when it holds it in conflict.
+    std::optional<Zusammenfuehren::Ergebnis> konfliktLesen(const QString& pfad);
     /// Writes the room to `pfad` after the questions about the file that is there.
     bool schreibenNach(const QString& pfad);
     /// The room in memory is the file `datei` (empty: none), whose bytes had this hash.

@@ -5,6 +5,7 @@
 #include "RaumBefehle.h"
 #include "check/Pruefdienst.h"
 #include "check/Verwendungssuche.h"
+#include "konflikte/Konflikte.h"
 #include "model/Module1.h"
 #include "platform/Desktop.h"
 #include "pruefen/SpielPruefen.h"
@@ -49,6 +50,29 @@ Spielfenster::Spielfenster(Module1& raum, Desktop& desktop, Editor& editor, Prue
     editor.umbenennenZeigen = [this] { umbenennen().zeigen(); };
     editor.umbenennenRueckgaengig = [this] { umbenennen().rueckgaengig(); };
     editor.letzteUmbenennung = [this] { return umbenennen().letzteUmbenennung(); };
+    // A room git holds in conflict shows its conflicts beside the editor while it is open.
+    connect(&editor.befehle(), &RaumBefehle::konflikteGeladen, this,
+            [this](const QString& pfad, bool imKonflikt, const QVector<Konflikt>& liste) {
+                if (imKonflikt)
+                    konflikte().zeigen(m.AppPfad, pfad, liste);
+                else if (konflikteFenster && !konflikteFenster->datei().isEmpty())
+                    konflikteFenster->schliessen();
+            });
+    // Another room, a new one, or this one under another name: nothing left to choose.
+    connect(&editor.befehle(), &RaumBefehle::offeneDateiGeaendert, this, [this] {
+        if (konflikteFenster && !konflikteFenster->datei().isEmpty() &&
+            !this->editor.befehle().istGeoeffnet(konflikteFenster->datei()))
+            konflikteFenster->schliessen();
+    });
+}
+
+Konflikte& Spielfenster::konflikte()
+{
+    if (!konflikteFenster) {
+        konflikteFenster = new Konflikte(m, editor.verlauf(), desktop, &editor);
+        konflikteFenster->speichern = [this] { return editor.befehle().speichern(); };
+    }
+    return *konflikteFenster;
 }
 
 SkriptEditor& Spielfenster::skriptEditor()
@@ -87,6 +111,25 @@ SpielPruefen& Spielfenster::spielPruefen()
         // It stays open beside the main window.
         pruefenFenster = new SpielPruefen(dienst, &editor);
         pruefenFenster->stelleOeffnen = [this](const SkriptStelle& stelle) { oeffnen(stelle); };
+        pruefenFenster->konfliktOeffnen = [this](const QString& datei) {
+            const QString pfad = m.pfad(datei);
+            if (konflikteFenster && editor.befehle().istGeoeffnet(pfad) &&
+                !konflikteFenster->datei().isEmpty()) {
+                konflikteFenster->show();
+                konflikteFenster->raise();
+                return;
+            }
+            SkriptStelle stelle;
+            stelle.datei = datei;
+            stelle.zeile = -1;
+            // A room is opened anew, so that its conflicts are seen.
+            nachDemSkriptEditor([this, stelle, pfad] {
+                if (QDir::fromNativeSeparators(stelle.datei).startsWith(QStringLiteral("rooms/")))
+                    editor.befehle().oeffnen(pfad);
+                else
+                    oeffnen(stelle);
+            });
+        };
     }
     return *pruefenFenster;
 }
