@@ -4,6 +4,7 @@
 #include "git/GitKonflikte.h"
 #include "mainwindow/RaumVerlauf.h"
 #include "platform/Desktop.h"
+#include "platform/Fensterplatz.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -142,6 +143,9 @@ void Konflikte::zeigen(const QString& spielordner, const QString& datei,
         liste->setCurrentItem(liste->topLevelItem(0));
     zaehlen();
     auswahlZeigen();
+    if (!platziert)
+        nebenHauptfenster(*this);
+    platziert = true;
     show();
     raise();
     activateWindow();

@@ -67,4 +67,5 @@ private:
     QPushButton* derenKnopf;
     QPushButton* beideKnopf;
     QPushButton* geloestKnopf;
+    bool platziert = false;
 };

@@ -6,6 +6,7 @@
 #include "Vorschauen.h"
 #include "check/Pruefdienst.h"
 #include "model/Module1.h"
+#include "platform/Fensterplatz.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -100,19 +101,8 @@ Raeume::~Raeume() = default;
 
 void Raeume::zeigen()
 {
-    if (!platziert && parentWidget()) {
-        // Beside the main window, as far as the screen allows.
-        const QRect haupt = parentWidget()->window()->frameGeometry();
-        QRect ziel(haupt.topRight() + QPoint(8, 0), size());
-        if (const QScreen* schirm = parentWidget()->screen()) {
-            const QRect frei = schirm->availableGeometry();
-            ziel.moveRight(std::min(ziel.right(), frei.right()));
-            ziel.moveBottom(std::min(ziel.bottom(), frei.bottom()));
-            ziel.moveLeft(std::max(ziel.left(), frei.left()));
-            ziel.moveTop(std::max(ziel.top(), frei.top()));
-        }
-        move(ziel.topLeft());
-    }
+    if (!platziert)
+        nebenHauptfenster(*this);
     platziert = true;
     show();
     raise();
