@@ -143,12 +143,7 @@ void Konflikte::zeigen(const QString& spielordner, const QString& datei,
         liste->setCurrentItem(liste->topLevelItem(0));
     zaehlen();
     auswahlZeigen();
-    if (!platziert)
-        nebenHauptfenster(*this);
-    platziert = true;
-    show();
-    raise();
-    activateWindow();
+    nebenHauptfensterZeigen(*this, platziert);
 }
 
 void Konflikte::vergessen()
