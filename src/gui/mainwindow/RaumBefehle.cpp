@@ -164,7 +164,8 @@ bool RaumBefehle::dateiGeloescht()
     return true;
 }
 
-std::optional<Zusammenfuehren::Ergebnis> RaumBefehle::konfliktLesen(const QString& pfad)
+std::optional<Zusammenfuehren::Ergebnis> RaumBefehle::konfliktLesen(const QString& pfad,
+                                                                    const QByteArray& datei)
 {
     if (!GitKonflikte::vielleichtImArbeitsbaum(m.AppPfad))
         return std::nullopt;
@@ -178,7 +179,14 @@ std::optional<Zusammenfuehren::Ergebnis> RaumBefehle::konfliktLesen(const QStrin
     // Both sides added the room: an empty room is what they share.
     const QByteArray basis =
         stufen->basis.isEmpty() ? RoomFile::schreiben(Module1()) : stufen->basis;
-    return Zusammenfuehren::dateien(Textform::Art::Raum, basis, stufen->unsere, stufen->deren);
+    Zusammenfuehren::Ergebnis e =
+        Zusammenfuehren::dateien(Textform::Art::Raum, basis, stufen->unsere, stufen->deren);
+    // Saved since, choices made, but not yet marked resolved (git missing, the editor killed
+    // before "git add"): the room as saved, nothing left to choose.
+    Module1 gespeichert;
+    if (e.bytes != datei && RoomFile::lesen(datei, gespeichert).vollstaendig)
+        return Zusammenfuehren::Ergebnis{datei, {}};
+    return e;
 }
 
 bool RaumBefehle::raumLaden(const QString& pfad)
@@ -192,7 +200,7 @@ bool RaumBefehle::raumLaden(const QString& pfad)
     }
     verlauf.offenesAbschliessen();
     // A room git holds in conflict opens as its merge makes it, whatever git left in the file.
-    const std::optional<Zusammenfuehren::Ergebnis> konflikt = konfliktLesen(pfad);
+    const std::optional<Zusammenfuehren::Ergebnis> konflikt = konfliktLesen(pfad, *bytes);
     const RoomFile::LeseErgebnis e = RoomFile::lesen(konflikt ? konflikt->bytes : *bytes, m);
     // A missing picture is no error here: the canvas is then cleared.
     raumZeigen(e.hotSpotsErsetzt, e.hintergrundGelesen);

@@ -87,8 +87,10 @@ Q_SIGNALS:
 private:
     QString raumDialog(bool speichern, const QString& titel);
     bool raumLaden(const QString& pfad);
-    /// The merge of the three versions git holds of `pfad`, when it holds it in conflict.
-    std::optional<Zusammenfuehren::Ergebnis> konfliktLesen(const QString& pfad);
+    /// The merge of the three versions git holds of `pfad`, when it holds it in conflict; what
+    /// the file holds (`datei`) when it was saved resolved since.
+    std::optional<Zusammenfuehren::Ergebnis> konfliktLesen(const QString& pfad,
+                                                           const QByteArray& datei);
     /// Writes the room to `pfad` after the questions about the file that is there.
     bool schreibenNach(const QString& pfad);
     /// The room in memory is the file `datei` (empty: none), whose bytes had this hash.
