@@ -186,13 +186,17 @@ int main(int argc, char* argv[])
         return stellen.isEmpty() ? 1 : 0;
     }
     Spielpruefung spiel;
-    const Befund befund = ordnerPruefen(m, &spiel);
-    const QVector<SkriptFehler> skriptFehler = spiel.fehler();
-    const QVector<SpielHinweis> hinweise = spiel.hinweise();
-    if (gcc)
-        aus << Bericht::gccText(befund, skriptFehler, hinweise);
-    else
-        aus << befundText(befund) << Bericht::skriptText(skriptFehler, hinweise);
+    QVector<SkriptFehler> skriptFehler;
+    QVector<SpielHinweis> hinweise;
+    QString skriptTeil;
+    // The scripts' part of the report is made on a second core while the files' part is.
+    const Befund befund = ordnerPruefen(m, &spiel, [&](const Spielpruefung& gelesen) {
+        skriptFehler = gelesen.fehler();
+        hinweise = gelesen.hinweise();
+        skriptTeil = gcc ? Bericht::gccText({}, skriptFehler, hinweise)
+                         : Bericht::skriptText(skriptFehler, hinweise);
+    });
+    aus << (gcc ? Bericht::gccText(befund, {}, {}) : befundText(befund)) << skriptTeil;
     aus.flush();
 
     if (karte) {

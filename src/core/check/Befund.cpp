@@ -13,6 +13,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QtConcurrent/QtConcurrentRun>
 
 namespace {
 
@@ -30,7 +31,7 @@ QString zitat(const QString& wert)
 class Suche
 {
 public:
-    explicit Suche(const Module1& m) : m(m) {}
+    Suche(const Module1& m, DateiSuche& suche) : m(m), suche(suche) {}
 
     /// The path where the file was looked for last when it does not exist, else empty.
     QString fehlt(const Referenz& r)
@@ -41,7 +42,7 @@ public:
         if (r.wert.contains(QChar(0)))
             return relativ(unter, name);
         const bool da = r.art == Referenz::Art::Hintergrund
-                            ? QFileInfo(bildPfad(ohneLeerzeichen(r.wert), m, &suche)).isFile()
+                            ? !bildFinden(ohneLeerzeichen(r.wert), m, &suche).isEmpty()
                             : !suche.finde(ordner, name).isEmpty();
         return da ? QString() : relativ(unter, name);
     }
@@ -70,7 +71,7 @@ private:
     }
 
     const Module1& m;
-    DateiSuche suche;
+    DateiSuche& suche;
 };
 
 /// "<script>, Zeile n: <command> "<value>"", or the background or cursor.
@@ -101,21 +102,36 @@ bool istSpielordner(const QString& ordner)
     return QFileInfo(QDir(ordner).filePath(QStringLiteral("rooms"))).isDir();
 }
 
-Befund ordnerPruefen(const Module1& m, Spielpruefung* spiel)
+Befund ordnerPruefen(const Module1& m, Spielpruefung* spiel,
+                     const std::function<void(const Spielpruefung&)>& nebenher)
 {
+    // The folders whose files may go unused are listed while the rooms are read.
+    DateiSuche ordner;
+    QFuture<void> listen = QtConcurrent::run([&ordner, &m] {
+        for (const QString* pfad : {&m.GraphicsPfad, &m.SoundsPfad})
+            ordner.eintraege(*pfad);
+    });
     Spielpruefung gelesen = SpielLeser::spielLesen(m);
-    Befund befund = befundAus(gelesen, m);
+    listen.waitForFinished();
+    QFuture<void> daneben;
+    if (nebenher)
+        daneben = QtConcurrent::run([&nebenher, &gelesen] { nebenher(gelesen); });
+    Befund befund = befundAus(gelesen, m, &ordner);
+    daneben.waitForFinished();
     if (spiel)
         *spiel = std::move(gelesen);
     return befund;
 }
 
-Befund befundAus(const Spielpruefung& spiel, const Module1& m)
+Befund befundAus(const Spielpruefung& spiel, const Module1& m, DateiSuche* listen)
 {
     Befund befund;
-    Pruefung pruefung(dateiListe(m.GraphicsPfad, bildMuster),
-                      dateiListe(m.SoundsPfad, klangMuster));
-    Suche suche(m);
+    // Each folder is listed once, for the unused files and the missing ones alike.
+    DateiSuche eigene;
+    DateiSuche& ordner = listen ? *listen : eigene;
+    Pruefung pruefung(dateiListe(m.GraphicsPfad, bildMuster, &ordner),
+                      dateiListe(m.SoundsPfad, klangMuster, &ordner));
+    Suche suche(m, ordner);
     QVector<Befund::Fehlend> inItemSkripten;
     for (const std::shared_ptr<const SpielDatei>& d : spiel.dateien()) {
         pruefung.zaehlen(d->referenzen);

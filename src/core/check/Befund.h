@@ -2,12 +2,14 @@
 
 #include "SpielDatei.h"
 
+#include <functional>
 #include <optional>
 
 #include <QString>
 #include <QStringList>
 #include <QVector>
 
+class DateiSuche;
 class Module1;
 class Spielpruefung;
 
@@ -54,14 +56,15 @@ struct Befund
 bool istSpielordner(const QString& ordner);
 
 /// Reads the item scripts and the rooms of the game folder whose paths `ordner` holds and
-/// finds what befundAus finds; what was read is handed to `spiel`, when given. Never changes
-/// anything.
-Befund ordnerPruefen(const Module1& ordner, Spielpruefung* spiel = nullptr);
+/// finds what befundAus finds; what was read is handed to `spiel`, when given. `nebenher` is
+/// given the game read, on another thread, while befundAus runs. Never changes anything.
+Befund ordnerPruefen(const Module1& ordner, Spielpruefung* spiel = nullptr,
+                     const std::function<void(const Spielpruefung&)>& nebenher = {});
 
 /// What "Start" would leave selected in the game's folders as they are now, the files of the
 /// game that cannot be read, and every file they name that is not where the editor would
-/// offer it.
-Befund befundAus(const Spielpruefung& spiel, const Module1& ordner);
+/// offer it. The folders are listed anew, or taken from `listen` as it lists them.
+Befund befundAus(const Spielpruefung& spiel, const Module1& ordner, DateiSuche* listen = nullptr);
 
 /// The German report: one group after the other, one path per line, in a fixed order.
 QString befundText(const Befund& befund);

@@ -88,11 +88,13 @@ private:
         while (k >= 0 && offen[k].bedingung() != bedingung)
             --k;
         if (k < 0) {
-            melde(i, wort(code) +
-                         (code == Case ? QStringLiteral(" steht außerhalb von ") + wort(SelectCase)
-                          : bedingung  ? QStringLiteral(" ohne offenes ") + wort(If) +
-                                            QStringLiteral(" oder ") + wort(IfItem)
-                                      : QStringLiteral(" ohne offenes ") + wort(SelectCase)));
+            QString wo = QStringLiteral(" ohne offenes ") + wort(SelectCase);
+            if (code == Case)
+                wo = QStringLiteral(" steht außerhalb von ") + wort(SelectCase);
+            else if (bedingung)
+                wo = QStringLiteral(" ohne offenes ") + wort(If) + QStringLiteral(" oder ") +
+                     wort(IfItem);
+            melde(i, wort(code) + wo);
             return false;
         }
         while (offen.size() - 1 > k)

@@ -8,6 +8,8 @@
 #include "script/Befehlstabelle.h"
 #include "script/Zeilen.h"
 
+#include <cstdint>
+#include <cstring>
 #include <optional>
 
 namespace {
@@ -46,6 +48,25 @@ void auswerten(SpielDatei& d)
             } else if (d.vollstaendig && !d.raum && SkriptRegeln::nenntHotSpot(code)) {
                 d.hotSpotZeilen.append(i);
             }
+        }
+    }
+}
+
+/// The grid of a hotspot as bits, column by column. Most of it is clear: eight cells are
+/// looked at together and passed over when none is set.
+void zellenSetzen(const HotSpot& spot, std::bitset<HotSpot::Spalten * HotSpot::Zeilen>& zellen)
+{
+    const bool* feld = spot.Feld[0].data();
+    constexpr std::size_t anzahl = sizeof(spot.Feld);
+    static_assert(anzahl == HotSpot::Spalten * HotSpot::Zeilen && anzahl % 8 == 0);
+    for (std::size_t i = 0; i < anzahl; i += 8) {
+        std::uint64_t acht;
+        std::memcpy(&acht, feld + i, sizeof acht);
+        if (acht == 0)
+            continue;
+        for (std::size_t k = i; k < i + 8; ++k) {
+            if (feld[k])
+                zellen.set(k);
         }
     }
 }
@@ -112,10 +133,7 @@ std::shared_ptr<const SpielDatei> SpielDatei::raumLesen(const QString& datei,
         f.name = spot.Name;
         f.cursor = spot.Cursor;
         f.aktiv = spot.Aktiv;
-        for (int x = 0; x < HotSpot::Spalten; ++x)
-            for (int y = 0; y < HotSpot::Zeilen; ++y)
-                if (spot.Feld[x][y])
-                    f.zellen.set(std::size_t(x * HotSpot::Zeilen + y));
+        zellenSetzen(spot, f.zellen);
         f.stellen = gelesen.hotSpotStellen.value(h);
         d->hotSpots.append(std::move(f));
         for (int k = 0; k < HotSpot::Aktionen; ++k)
