@@ -185,17 +185,29 @@ int main(int argc, char* argv[])
         aus << NamensAngabe::text(*anfrage, stellen, gcc);
         return stellen.isEmpty() ? 1 : 0;
     }
-    Spielpruefung spiel;
-    QVector<SkriptFehler> skriptFehler;
-    QVector<SpielHinweis> hinweise;
-    QString skriptTeil;
+    // What the report is made of is left to the end of the process, on purpose: giving a
+    // whole game back piece by piece takes longer than writing its report.
+    struct Stand
+    {
+        Spielpruefung spiel;
+        QVector<SkriptFehler> skriptFehler;
+        QVector<SpielHinweis> hinweise;
+        QString skriptTeil;
+        Befund befund;
+    };
+    static Stand* const stand = new Stand;
+    Spielpruefung& spiel = stand->spiel;
+    QVector<SkriptFehler>& skriptFehler = stand->skriptFehler;
+    QVector<SpielHinweis>& hinweise = stand->hinweise;
+    QString& skriptTeil = stand->skriptTeil;
     // The scripts' part of the report is made on a second core while the files' part is.
-    const Befund befund = ordnerPruefen(m, &spiel, [&](const Spielpruefung& gelesen) {
-        skriptFehler = gelesen.fehler();
-        hinweise = gelesen.hinweise();
-        skriptTeil = gcc ? Bericht::gccText({}, skriptFehler, hinweise)
-                         : Bericht::skriptText(skriptFehler, hinweise);
-    });
+    const Befund& befund = stand->befund =
+        ordnerPruefen(m, &spiel, [&](const Spielpruefung& gelesen) {
+            skriptFehler = gelesen.fehler();
+            hinweise = gelesen.hinweise();
+            skriptTeil = gcc ? Bericht::gccText({}, skriptFehler, hinweise)
+                             : Bericht::skriptText(skriptFehler, hinweise);
+        });
     aus << (gcc ? Bericht::gccText(befund, {}, {}) : befundText(befund)) << skriptTeil;
     aus.flush();
 

@@ -13,6 +13,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QSet>
 #include <QtConcurrent/QtConcurrentRun>
 
 namespace {
@@ -132,14 +133,24 @@ Befund befundAus(const Spielpruefung& spiel, const Module1& m, DateiSuche* liste
     Pruefung pruefung(dateiListe(m.GraphicsPfad, bildMuster, &ordner),
                       dateiListe(m.SoundsPfad, klangMuster, &ordner));
     Suche suche(m, ordner);
+    const QVector<std::shared_ptr<const SpielDatei>> dateien = spiel.dateien();
+    // A room the game has read is there: a "Goto" to it needs no listing of the rooms folder.
+    QSet<QString> raeume;
+    for (const std::shared_ptr<const SpielDatei>& d : dateien) {
+        if (d->raum)
+            raeume.insert(dateiSchluessel(d->datei));
+    }
     QVector<Befund::Fehlend> inItemSkripten;
-    for (const std::shared_ptr<const SpielDatei>& d : spiel.dateien()) {
-        pruefung.zaehlen(d->referenzen);
+    for (const std::shared_ptr<const SpielDatei>& d : dateien) {
         if (!d->vollstaendig)
             (d->raum ? befund.raeume : befund.itemSkripte).append({d->datei, d->zeile});
         // The report names rooms first.
         QVector<Befund::Fehlend>& ziel = d->raum ? befund.fehlend : inItemSkripten;
         for (const Referenz& r : d->referenzen) {
+            // A picture or sound of the lists is there; only what they do not hold is looked for.
+            if (pruefung.zaehlen(r) ||
+                (r.art == Referenz::Art::Raum && raeume.contains(dateiSchluessel(r.wert))))
+                continue;
             const QString pfad = suche.fehlt(r);
             if (pfad.isEmpty())
                 continue;
@@ -164,33 +175,40 @@ Befund befundAus(const Spielpruefung& spiel, const Module1& m, DateiSuche* liste
 QString befundText(const Befund& befund)
 {
     QString text;
-    const auto gruppe = [&text](const QString& titel, const QStringList& zeilen) {
+    const auto gruppe = [&text](const QString& titel, qsizetype anzahl, const auto& zeile) {
         text += titel + QLatin1Char('\n');
-        if (zeilen.isEmpty())
+        if (anzahl == 0)
             text += QStringLiteral("  (keine)\n");
-        for (const QString& zeile : zeilen)
-            text += QStringLiteral("  ") + ohneSteuerzeichen(zeile) + QLatin1Char('\n');
+        for (qsizetype i = 0; i < anzahl; ++i)
+            zeile(i);
     };
-    const auto unlesbar = [](const QVector<Befund::Unlesbar>& dateien) {
-        QStringList zeilen;
-        for (const Befund::Unlesbar& d : dateien) {
-            zeilen << d.datei +
-                          (d.zeile == 0
+    const auto namen = [&text](const QStringList& liste) {
+        return
+            [&text, &liste](qsizetype i) { zeileAnhaengen(text, QLatin1String("  "), liste[i]); };
+    };
+    const auto unlesbar = [&text](const QVector<Befund::Unlesbar>& dateien) {
+        return [&text, &dateien](qsizetype i) {
+            const Befund::Unlesbar& d = dateien[i];
+            zeileAnhaengen(text, QLatin1String("  "), d.datei,
+                           d.zeile == 0
                                ? QStringLiteral(" (kann nicht geöffnet werden)")
                                : QStringLiteral(" (Lesen bricht in Zeile %1 ab)").arg(d.zeile));
-        }
-        return zeilen;
+        };
     };
-    QStringList fehlend;
-    for (const Befund::Fehlend& f : befund.fehlend)
-        fehlend << f.pfad + QStringLiteral(" (") + f.wo + QLatin1Char(')');
 
-    gruppe(QStringLiteral("Unbenutzte Bilder:"), befund.unbenutzteBilder);
-    gruppe(QStringLiteral("Unbenutzte Klänge:"), befund.unbenutzteKlaenge);
-    gruppe(QStringLiteral("Raumdateien, die nicht gelesen werden können:"),
+    gruppe(QStringLiteral("Unbenutzte Bilder:"), befund.unbenutzteBilder.size(),
+           namen(befund.unbenutzteBilder));
+    gruppe(QStringLiteral("Unbenutzte Klänge:"), befund.unbenutzteKlaenge.size(),
+           namen(befund.unbenutzteKlaenge));
+    gruppe(QStringLiteral("Raumdateien, die nicht gelesen werden können:"), befund.raeume.size(),
            unlesbar(befund.raeume));
     gruppe(QStringLiteral("Gegenstandsskripte, die nicht gelesen werden können:"),
-           unlesbar(befund.itemSkripte));
-    gruppe(QStringLiteral("Verweise auf Dateien, die es nicht gibt:"), fehlend);
+           befund.itemSkripte.size(), unlesbar(befund.itemSkripte));
+    gruppe(QStringLiteral("Verweise auf Dateien, die es nicht gibt:"), befund.fehlend.size(),
+           [&](qsizetype i) {
+               const Befund::Fehlend& f = befund.fehlend[i];
+               zeileAnhaengen(text, QLatin1String("  "), f.pfad, QLatin1String(" ("), f.wo,
+                              QLatin1String(")"));
+           });
     return text;
 }

@@ -72,3 +72,17 @@ QString befundText(const Befund& befund);
 /// Names come from broken files and any file name: a control character must neither break
 /// the one-line-per-entry form of a report nor reach the terminal. Each becomes "?".
 QString ohneSteuerzeichen(QString text);
+
+/// Appends to `text` a line made of `teile`, each control character in them as "?", as
+/// ohneSteuerzeichen makes it: a report writes thousands of lines into one text.
+template <typename... Teile> void zeileAnhaengen(QString& text, const Teile&... teile)
+{
+    const qsizetype anfang = text.size();
+    (text.append(teile), ...);
+    QChar* const ende = text.data() + text.size();
+    for (QChar* c = ende - (text.size() - anfang); c != ende; ++c) {
+        if (c->unicode() < 0x20 || (c->unicode() >= 0x7F && c->unicode() < 0xA0))
+            *c = QLatin1Char('?');
+    }
+    text.append(QLatin1Char('\n'));
+}

@@ -22,12 +22,26 @@ int stelle(Namensbuch::Art art)
 /// The spelling of a name, made without allocating for names of common length.
 using Gefaltet = QVarLengthArray<QChar, 64>;
 
-void falten(const QString& name, Gefaltet& ziel)
+/// The name without the spaces around it, its case folded letter by letter as
+/// QString::toCaseFolded folds it, a pair of surrogates as one letter.
+void falten(QStringView name, Gefaltet& ziel)
 {
-    const QStringView ohne = ohneLeerzeichen(QStringView(name));
+    const QStringView ohne = ohneLeerzeichen(name);
     ziel.resize(ohne.size());
-    for (qsizetype i = 0; i < ohne.size(); ++i)
-        ziel[i] = ohne[i].toCaseFolded();
+    for (qsizetype i = 0; i < ohne.size(); ++i) {
+        const char16_t c = ohne[i].unicode();
+        if (c < 0x80) {
+            ziel[i] = QChar(c >= u'A' && c <= u'Z' ? char16_t(c + 32) : c);
+        } else if (QChar::isHighSurrogate(c) && i + 1 < ohne.size() &&
+                   ohne[i + 1].isLowSurrogate()) {
+            const char32_t f =
+                QChar::toCaseFolded(QChar::surrogateToUcs4(c, ohne[i + 1].unicode()));
+            ziel[i] = QChar(QChar::highSurrogate(f));
+            ziel[++i] = QChar(QChar::lowSurrogate(f));
+        } else {
+            ziel[i] = QChar(char16_t(QChar::toCaseFolded(char32_t(c))));
+        }
+    }
 }
 
 QStringView ansicht(const Gefaltet& g)
@@ -53,7 +67,9 @@ quint64 schreibHash(QStringView s, qsizetype ohne = -1)
 
 QString Namensbuch::schluessel(const QString& name)
 {
-    return ohneLeerzeichen(name).toCaseFolded();
+    Gefaltet s;
+    falten(name, s);
+    return ansicht(s).toString();
 }
 
 bool Namensbuch::vertippt(QStringView a, QStringView b)
@@ -104,7 +120,9 @@ void Namensbuch::zaehlen(Art art, const QString& name, int anzahl)
     if (basis && basis->gelernt(flag, k, name))
         return;
     Schreibweisen& sw = n.schreibweisen[std::size_t(k)];
-    const QString s = schluessel(name);
+    Gefaltet gefaltet;
+    falten(name, gefaltet);
+    const QStringView s = ansicht(gefaltet);
     const quint64 h = schreibHash(s);
     sw.gleich.hinzu(h, *i);
     if (s.size() >= kuerzesterVertippter) {
@@ -170,7 +188,9 @@ void Namensbuch::kandidaten(bool flag, int k, QStringView s, const Sehen& sehen)
 
 QString Namensbuch::aehnlich(Art art, const QString& name, bool& gleicheSchreibweise) const
 {
-    const QString s = schluessel(name);
+    Gefaltet gefaltet;
+    falten(name, gefaltet);
+    const QStringView s = ansicht(gefaltet);
     const int k = stelle(art);
     // The first in code order of each sort; another case or spaces wins over a slip.
     QString gleich, vertippter;

@@ -38,6 +38,11 @@ public:
         ort = neu;
         zeilen = &ziel.dateiZeilen.von(ort);
     }
+    void zeilenAngelegt(qint32 anzahl) override
+    {
+        zeilen->datei.reserve(anzahl);
+        zeilen->parameter.reserve(anzahl);
+    }
     void zeileGelesen(qint32 zeile, qint32 befehl, const QString& parameter, int dateiZeile,
                       TextBereich bereich) override
     {
@@ -78,6 +83,11 @@ class ItemSammler : public ScriptBlock::Beobachter
 public:
     explicit ItemSammler(ItemSkriptReferenzen& ziel) : ziel(ziel) {}
 
+    void zeilenAngelegt(qint32 anzahl) override
+    {
+        ziel.dateiZeilen.datei.reserve(anzahl);
+        ziel.dateiZeilen.parameter.reserve(anzahl);
+    }
     void zeileGelesen(qint32 zeile, qint32 befehl, const QString& parameter, int dateiZeile,
                       TextBereich bereich) override
     {

@@ -318,7 +318,8 @@ QVector<Verstoss> pruefen(const Skript& skript, const QStringList* hotSpots)
     // block before its number.
     qsizetype k = 0;
     QVector<Verstoss> gemischt;
-    gemischt.reserve(ergebnis.size());
+    if (!ergebnis.isEmpty())
+        gemischt.reserve(ergebnis.size());
     for (qint32 i = 0; i <= skript.MaxZeile; ++i) {
         while (k < ergebnis.size() && ergebnis[k].zeile <= i)
             gemischt.append(std::move(ergebnis[k++]));

@@ -52,6 +52,17 @@ void auswerten(SpielDatei& d)
     }
 }
 
+/// The indents of a script's lines; none where no line opens a block, as in most scripts.
+QVector<int> einzuege(const Skript& s)
+{
+    for (qint32 i = 0; i <= s.MaxZeile; ++i) {
+        const qint32 code = s.Befehl[i];
+        if (code == If || code == IfItem || code == SelectCase || code == Else || code == Case)
+            return Zeilen::einzuege(s);
+    }
+    return {};
+}
+
 /// The grid of a hotspot as bits, column by column. Most of it is clear: eight cells are
 /// looked at together and passed over when none is set.
 void zellenSetzen(const HotSpot& spot, std::bitset<HotSpot::Spalten * HotSpot::Zeilen>& zellen)
@@ -123,8 +134,9 @@ std::shared_ptr<const SpielDatei> SpielDatei::raumLesen(const QString& datei,
     const auto skript = [&](const Ort& ort, const Skript& s) {
         const SkriptZeilen::Zeilen* stellen = gelesen.dateiZeilen.bei(ort);
         d->skripte.append({ort, skriptName(ort, d->hotSpotNamen), s,
-                           stellen ? *stellen : SkriptZeilen::Zeilen(), Zeilen::einzuege(s)});
+                           stellen ? *stellen : SkriptZeilen::Zeilen(), einzuege(s)});
     };
+    d->skripte.reserve(2 + (m.HotSpotMax + 1) * HotSpot::Aktionen);
     skript({Ort::Art::Start}, m.StartSkript);
     d->hotSpots.reserve(m.HotSpotMax + 1);
     for (qint32 h = 0; h <= m.HotSpotMax; ++h) {
@@ -166,7 +178,7 @@ std::shared_ptr<const SpielDatei> SpielDatei::itemSkriptLesen(const QString& dat
     d->zeile = gelesen.ergebnis.zeile;
     d->referenzen = std::move(gelesen.referenzen);
     d->skripte.append(
-        {{}, QString(), gelesen.skript, gelesen.dateiZeilen, Zeilen::einzuege(gelesen.skript)});
+        {{}, QString(), gelesen.skript, gelesen.dateiZeilen, einzuege(gelesen.skript)});
     auswerten(*d);
     return d;
 }
@@ -185,8 +197,8 @@ SkriptStelle SpielDatei::stelle(int skript, qint32 zeile, bool mitText) const
     const SkriptDaten& s = skripte[skript];
     SkriptStelle st{datei, s.name, zeile, s.stellen.datei.value(zeile), QString(), s.ort};
     if (mitText)
-        st.zeilenText =
-            Zeilen::text(s.einzuege[zeile], s.skript.Befehl[zeile], s.skript.Parameter[zeile]);
+        st.zeilenText = Zeilen::text(s.einzuege.value(zeile), s.skript.Befehl[zeile],
+                                     s.skript.Parameter[zeile]);
     return st;
 }
 

@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QThread>
+#include <memory>
 #include <thread>
 
 namespace SpielLeser {
@@ -43,33 +44,56 @@ Spielpruefung spielLesen(const Module1& ordner, const std::atomic<bool>* abbrech
                          bool nachrangig)
 {
     const QStringList liste = dateien(ordner);
-    QVector<std::shared_ptr<const SpielDatei>> gelesen(liste.size());
+    const qsizetype n = liste.size();
+    QVector<std::shared_ptr<const SpielDatei>> gelesen(n);
+    const std::unique_ptr<std::atomic<bool>[]> fertig(new std::atomic<bool>[std::size_t(n)]());
     std::atomic<qsizetype> naechste{0};
+    const auto lesenAb = [&](QByteArray& puffer, qsizetype i) {
+        gelesen[i] = lesen(ordner, liste[i], puffer);
+        fertig[std::size_t(i)].store(true, std::memory_order_release);
+    };
     const auto arbeiten = [&] {
         if (nachrangig)
             nachrangigArbeiten();
         QByteArray puffer;
-        for (qsizetype i = naechste++; i < liste.size(); i = naechste++) {
+        for (qsizetype i = naechste++; i < n; i = naechste++) {
             if (abbrechen && *abbrechen)
                 return;
-            gelesen[i] = lesen(ordner, liste[i], puffer);
+            lesenAb(puffer, i);
         }
     };
     // Parsing a room costs about what reading it from the page cache does: a second thread
     // reads while the first parses.
     const int helfer =
-        std::min<qsizetype>(threads > 0 ? threads : QThread::idealThreadCount(), liste.size()) - 1;
+        std::min<qsizetype>(threads > 0 ? threads : QThread::idealThreadCount(), n) - 1;
     std::vector<std::thread> mitleser;
     for (int t = 0; t < helfer; ++t)
         mitleser.emplace_back(arbeiten);
-    arbeiten();
+
+    // This thread reads too, and takes each file in, in the order of the lists, as soon as
+    // it and all before it are read: little is left to take in once the last one is.
+    Spielpruefung spiel;
+    qsizetype eingetragen = 0;
+    const auto eintragen = [&] {
+        for (; eingetragen < n && fertig[std::size_t(eingetragen)].load(std::memory_order_acquire);
+             ++eingetragen) {
+            if (gelesen[eingetragen])
+                spiel.setzen(std::move(gelesen[eingetragen]));
+        }
+    };
+    if (nachrangig)
+        nachrangigArbeiten();
+    QByteArray puffer;
+    for (qsizetype i = naechste++; i < n && !(abbrechen && *abbrechen); i = naechste++) {
+        lesenAb(puffer, i);
+        eintragen();
+    }
     for (std::thread& t : mitleser)
         t.join();
-
-    Spielpruefung spiel;
-    for (std::shared_ptr<const SpielDatei>& d : gelesen) {
-        if (d)
-            spiel.setzen(std::move(d));
+    // Files left unread when stopped have no version.
+    for (; eingetragen < n; ++eingetragen) {
+        if (gelesen[eingetragen])
+            spiel.setzen(std::move(gelesen[eingetragen]));
     }
     return spiel;
 }

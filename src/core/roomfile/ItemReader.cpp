@@ -142,29 +142,37 @@ bool ItemReader::readCells(bool* cells, int count)
     while (i < count) {
         const char* p = pos;
         const int anfang = i;
-        while (i < count) {
+        while (i < count && p < ende) {
             const qint64 rest = ende - p;
             // Runs of eight stay within a column, so that the next column begins a block.
             const int inSpalte = std::min(spalte - i % spalte, count - i);
-            if (inSpalte == spalte && rest >= leereSpalte.size() &&
-                std::memcmp(p, leereSpalte.constData(), leereSpalte.size()) == 0) {
-                std::memset(cells + i, 0, spalte);
-                p += leereSpalte.size();
-                i += spalte;
-            } else if (inSpalte >= 8 && rest >= nullen.laenge && nullen.bei(p)) {
-                std::memset(cells + i, 0, 8);
-                p += nullen.laenge;
-                i += 8;
-            } else if (inSpalte >= 8 && rest >= volle.laenge && volle.bei(p)) {
-                std::fill_n(cells + i, 8, true);
-                p += volle.laenge;
-                i += 8;
-            } else if (rest >= 3 && p[0] == '0' && p[1] == '\r' && p[2] == '\n') {
-                p += 3;
-                cells[i++] = false;
-            } else if (rest >= 5 && std::memcmp(p, "255\r\n", 5) == 0) {
-                p += 5;
-                cells[i++] = true;
+            if (*p == '0') {
+                if (inSpalte == spalte && rest >= leereSpalte.size() &&
+                    std::memcmp(p, leereSpalte.constData(), leereSpalte.size()) == 0) {
+                    std::memset(cells + i, 0, spalte);
+                    p += leereSpalte.size();
+                    i += spalte;
+                } else if (inSpalte >= 8 && rest >= nullen.laenge && nullen.bei(p)) {
+                    std::memset(cells + i, 0, 8);
+                    p += nullen.laenge;
+                    i += 8;
+                } else if (rest >= 3 && p[1] == '\r' && p[2] == '\n') {
+                    p += 3;
+                    cells[i++] = false;
+                } else {
+                    break;
+                }
+            } else if (*p == '2') {
+                if (inSpalte >= 8 && rest >= volle.laenge && volle.bei(p)) {
+                    std::fill_n(cells + i, 8, true);
+                    p += volle.laenge;
+                    i += 8;
+                } else if (rest >= 5 && std::memcmp(p, "255\r\n", 5) == 0) {
+                    p += 5;
+                    cells[i++] = true;
+                } else {
+                    break;
+                }
             } else {
                 break;
             }
