@@ -1,7 +1,8 @@
 // Speed of the checks in the windows on the 1,000-room game: a 10,000-line script checked
 // after an edit and after a keystroke, the game read for the hints beside `cat` reading the
 // same files, the longest stall of the window's event loop while it is read, and a saved room
-// known again to the hints and to "Spiel prüfen", a text typed into "Verwendungen".
+// known again to the hints and to "Spiel prüfen", a text typed into "Verwendungen", at once
+// and key by key.
 
 #include "FensterBenchmark.h"
 #include "GrossesSpiel.h"
@@ -13,12 +14,13 @@
 #include "pruefen/SpielPruefen.h"
 #include "roomfile/RoomFile.h"
 #include "roomfile/TextFile.h"
-#include "tools/Verwendungen.h"
 #include "script/Befehlstabelle.h"
+#include "tools/Verwendungen.h"
 
+#include <QAbstractItemView>
+#include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QComboBox>
 #include <QEventLoop>
 #include <QLineEdit>
 #include <QProcess>
@@ -137,7 +139,6 @@ void cat(benchmark::State& state, bool vonDerPlatte)
     }
 }
 
-
 // The first read while the window's event loop runs: how long until the hints can come, and
 // the longest time the loop did not get round to a timer due every millisecond.
 void ereignisschleifeBeimLesen(benchmark::State& state, bool vonDerPlatte, int threads)
@@ -233,8 +234,35 @@ void verwendungenTippen(benchmark::State& state, const char* text)
     }
 }
 
+// Typing into "Verwendungen" key by key and taking the keys back, the list followed and drawn
+// after each: "a" stands in most lines of the game, "al" and "alt" in 5,000. One key a run.
+void verwendungenTaste(benchmark::State& state)
+{
+    Pruefdienst dienst(spiel->m);
+    dienst.lesen();
+    if (!warten(&dienst, &Pruefdienst::bereitGeworden))
+        state.SkipWithError("the game was not read");
+    StillerDesktop desktop;
+    Verwendungen fenster(dienst, desktop);
+    fenster.show();
+    fenster.findChild<QComboBox*>(QStringLiteral("Art"))->setCurrentText(QStringLiteral("Text"));
+    auto* name = fenster.findChild<QLineEdit*>(QStringLiteral("Name"));
+    auto* liste = fenster.findChild<QAbstractItemView*>(QStringLiteral("Liste"));
+    const QString text = QStringLiteral("alt");
+    qsizetype taste = 0;
+    for (auto _ : state) {
+        const qsizetype k = taste++ % (2 * text.size());
+        if (k < text.size())
+            name->insert(text.mid(k, 1));
+        else
+            name->backspace();
+        liste->viewport()->repaint();
+    }
+}
+
 } // namespace
 
+BENCHMARK(verwendungenTaste)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(verwendungenTippen, alt, "alt")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(verwendungenTippen, a, "a")->Unit(benchmark::kMillisecond);
 BENCHMARK(langesSkriptNachEinerAenderung)->Unit(benchmark::kMillisecond);

@@ -25,6 +25,21 @@ QStringList zeilen(const QTreeWidget* baum)
     return texte;
 }
 
+// The rows of "Verwendungen": a file, then its places indented, as the tree of the preview.
+QStringList zeilen(const QTreeView* liste)
+{
+    QStringList texte;
+    const QAbstractItemModel* m = liste->model();
+    for (int r = 0; r < m->rowCount(); ++r) {
+        const auto text = [&](int spalte) { return m->index(r, spalte).data().toString(); };
+        if (m->flags(m->index(r, 0)) & Qt::ItemIsSelectable)
+            texte << QString("  %1 | %2 | %3").arg(text(0), text(1), text(2));
+        else
+            texte << text(0);
+    }
+    return texte;
+}
+
 void tippen(QLineEdit* feld, const QString& text)
 {
     feld->selectAll();
@@ -86,7 +101,7 @@ private Q_SLOTS:
                              .arg(ort.aktion)
                              .arg(zeile);
         };
-        auto* liste = teil<QTreeWidget>(fenster, "Liste");
+        auto* liste = teil<QTreeView>(fenster, "Liste");
         desktop->driveModal([&](QDialog&) {
             QCOMPARE(
                 zeilen(liste),
@@ -97,7 +112,7 @@ private Q_SLOTS:
             auto* art = teil<QComboBox>(fenster, "Art");
             QTest::keyClick(art, Qt::Key_Home);
             tippen(teil<QLineEdit>(fenster, "Name"), "DelFlag");
-            QCOMPARE(liste->topLevelItemCount(), 0);
+            QCOMPARE(liste->model()->rowCount(), 0);
             QCOMPARE(teil<QLabel>(fenster, "Anzahl")->text(),
                      QString("0 Verwendungen in 0 Dateien"));
             tippen(teil<QLineEdit>(fenster, "Name"), "TruheOffen");
@@ -105,7 +120,8 @@ private Q_SLOTS:
                      QString("8 Verwendungen in 4 Dateien"));
             // Return on the hotspot's line opens it, and the window closes.
             liste->setFocus();
-            liste->setCurrentItem(liste->topLevelItem(1)->child(1));
+            liste->setCurrentIndex(liste->model()->index(
+                int(zeilen(liste).indexOf("  HotSpot \"Tür\", Tue | 1 | IF TruheOffen")), 0));
             QTest::keyClick(liste, Qt::Key_Return);
             QVERIFY(!fenster.isVisible());
         });
@@ -121,9 +137,9 @@ private Q_SLOTS:
             QTest::mouseClick(bereich, Qt::LeftButton);
             QCOMPARE(zeilen(liste).size(), 8); // the house's hotspot and its uses too
             QTest::mouseClick(bereich, Qt::LeftButton);
-            const QTreeWidgetItem* name = liste->topLevelItem(1)->child(0);
-            QCOMPARE(name->text(2), QString("   HSdeaktivieren Tür"));
-            const QRect r = liste->visualItemRect(liste->topLevelItem(0)->child(0));
+            QCOMPARE(liste->model()->index(3, 2).data().toString(),
+                     QString("   HSdeaktivieren Tür"));
+            const QRect r = liste->visualRect(liste->model()->index(1, 0));
             QTest::mouseClick(liste->viewport(), Qt::LeftButton, {}, r.center());
             QTest::mouseDClick(liste->viewport(), Qt::LeftButton, {}, r.center());
         });

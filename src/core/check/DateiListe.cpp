@@ -40,22 +40,29 @@ QString einfachGefaltet(QStringView text)
     return gefaltet;
 }
 
+void namenSortieren(QStringList& namen)
+{
+    // Each name's case is folded once, not at every comparison of the sort.
+    QVector<std::pair<QString, QString>> paare;
+    paare.reserve(namen.size());
+    for (QString& name : namen)
+        paare.append({einfachGefaltet(name), std::move(name)});
+    std::sort(paare.begin(), paare.end());
+    for (qsizetype i = 0; i < paare.size(); ++i)
+        namen[i] = std::move(paare[i].second);
+}
+
 QStringList dateiListe(const QString& ordner, const QString& muster, DateiSuche* suche)
 {
     DateiSuche eigene;
     const QStringList alleMuster = muster.split(QLatin1Char(';'), Qt::SkipEmptyParts);
-    // Each name's case is folded once, not at every comparison of the sort.
-    QVector<std::pair<QString, QString>> namen;
+    QStringList namen;
     // Without QDir::CaseSensitive, Qt matches name filters ignoring case on every platform;
     // a hidden file is not listed.
     for (const DateiSuche::Eintrag& e : (suche ? suche : &eigene)->eintraege(ordner)) {
         if (!e.versteckt && passt(e.name, alleMuster))
-            namen.append({einfachGefaltet(e.name), e.name});
+            namen.append(e.name);
     }
-    std::sort(namen.begin(), namen.end());
-    QStringList liste;
-    liste.reserve(namen.size());
-    for (auto& [gefaltet, name] : namen)
-        liste.append(std::move(name));
-    return liste;
+    namenSortieren(namen);
+    return namen;
 }

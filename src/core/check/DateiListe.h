@@ -12,6 +12,10 @@ class DateiSuche;
 /// With a `suche`, from its listing of the folder, which its look-ups then share.
 QStringList dateiListe(const QString& ordner, const QString& muster, DateiSuche* suche = nullptr);
 
+/// Sorts names as the game's lists are sorted: without regard to case, names that differ
+/// only in case by their characters' codes.
+void namenSortieren(QStringList& namen);
+
 /// The text with its case folded as QString::compare folds it, unit by unit: two texts compare
 /// without case as their folded forms compare with case.
 QString einfachGefaltet(QStringView text);

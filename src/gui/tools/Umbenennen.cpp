@@ -159,7 +159,8 @@ void Umbenennen::planen()
     }
     const Umbenennung::Anfrage a = anfrage();
     planZeigen(Umbenennung::planen(dienst.spiel(),
-                                   Umbenennung::Spielzugriff::aufPlatte(dienst.ordner().AppPfad), a),
+                                   Umbenennung::Spielzugriff::aufPlatte(dienst.ordner().AppPfad),
+                                   a),
                a);
 }
 
@@ -179,11 +180,10 @@ void Umbenennen::vorausplanen()
         if (nummer == planNummer)
             planZeigen(beobachter->result(), a);
     });
-    beobachter->setFuture(QtConcurrent::run(
-        [spiel = dienst.spiel(),
-         zugriff = Umbenennung::Spielzugriff::aufPlatte(dienst.ordner().AppPfad), a] {
-            return Umbenennung::planen(spiel, zugriff, a);
-        }));
+    beobachter->setFuture(
+        QtConcurrent::run([spiel = dienst.spiel(),
+                           zugriff = Umbenennung::Spielzugriff::aufPlatte(dienst.ordner().AppPfad),
+                           a] { return Umbenennung::planen(spiel, zugriff, a); }));
 }
 
 void Umbenennen::planZeigen(Umbenennung::Plan gemacht, const Umbenennung::Anfrage& a)
