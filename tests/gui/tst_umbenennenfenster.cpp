@@ -302,6 +302,8 @@ private Q_SLOTS:
             QTest::keyClick(alt->completer()->popup(), Qt::Key_Down);
             QTest::keyClick(alt->completer()->popup(), Qt::Key_Down);
             QTest::keyClick(alt->completer()->popup(), Qt::Key_Return);
+            fenster.planen();
+            QCOMPARE(teil<QLabel>(fenster, "Grund")->text(), QString()); // no new name begun
             QTest::keyClicks(neu, "Kiste");
             QTest::keyClick(neu, Qt::Key_Return);
             QVERIFY(d.isVisible()); // the preview is still being made

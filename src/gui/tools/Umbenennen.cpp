@@ -221,8 +221,9 @@ void Umbenennen::vorausplanen()
 void Umbenennen::planZeigen(Umbenennung::Plan gemacht, const Umbenennung::Anfrage& a)
 {
     plan = std::move(gemacht);
-    // The old name typed again is no mistake yet, only nothing to do.
-    grund->setText(plan.moeglich() || a.neu == a.alt ? QString() : plan.fehler);
+    // The old name typed again is no mistake yet, only nothing to do; nor is a new name not
+    // yet begun while the old one is typed.
+    grund->setText(plan.moeglich() || a.neu == a.alt || a.neu.isEmpty() ? QString() : plan.fehler);
     vorschauZeigen();
 }
 
