@@ -3,6 +3,7 @@
 #include "model/BildPfad.h"
 
 #include <QVarLengthArray>
+#include <utility>
 
 namespace {
 
@@ -155,16 +156,43 @@ int Namensbuch::anzahl(Art art, const QString& name) const
     return anzahlen(istFlag(art), name)[std::size_t(stelle(art))];
 }
 
+qsizetype Namensbuch::Verweise::platz(quint64 hash) const
+{
+    // Open addressing: the next place along holds a hash that met an occupied one.
+    const qsizetype maske = plaetze.size() - 1;
+    qsizetype i = qsizetype(hash & quint64(maske));
+    while (plaetze[i].second != 0 && plaetze[i].first != hash)
+        i = (i + 1) & maske;
+    return i;
+}
+
 void Namensbuch::Verweise::hinzu(quint64 hash, qsizetype eintrag)
 {
-    kette.append({eintrag, neuester.value(hash, -1)});
-    neuester.insert(hash, kette.size() - 1);
+    // At most half full, so that a hash is found a place or two along.
+    if (2 * (belegt + 1) > plaetze.size()) {
+        const QVector<std::pair<quint64, qint32>> alt = std::exchange(
+            plaetze,
+            QVector<std::pair<quint64, qint32>>(std::max<qsizetype>(64, 2 * plaetze.size())));
+        for (const auto& p : alt) {
+            if (p.second != 0)
+                plaetze[platz(p.first)] = p;
+        }
+    }
+    auto& p = plaetze[platz(hash)];
+    if (p.second == 0) {
+        p.first = hash;
+        ++belegt;
+    }
+    kette.append({qint32(eintrag), p.second - 1});
+    p.second = qint32(kette.size());
 }
 
 template <typename Sehen> void Namensbuch::Verweise::jeder(quint64 hash, const Sehen& sehen) const
 {
-    for (qsizetype k = neuester.value(hash, -1); k >= 0; k = kette[k].second)
-        sehen(kette[k].first);
+    if (plaetze.isEmpty())
+        return;
+    for (qint32 k = plaetze[platz(hash)].second - 1; k >= 0; k = kette[k].second)
+        sehen(qsizetype(kette[k].first));
 }
 
 template <typename Sehen>

@@ -54,15 +54,22 @@ private:
         std::array<bool, 3> gelernt{};
     };
     /// Entries by a hash of their spelling, many to a hash: a chain through `kette` from the
-    /// newest, so that adding one allocates nothing of its own.
+    /// newest. Tens of thousands of these are made for a game and looked up for its hints: the
+    /// keys are hashes already, so they are placed by their own low bits, each next to the
+    /// other in one array, and adding one allocates nothing of its own.
     struct Verweise
     {
         void hinzu(quint64 hash, qsizetype eintrag);
         template <typename Sehen> void jeder(quint64 hash, const Sehen& sehen) const;
 
-        QHash<quint64, qsizetype> neuester;
+        /// A hash and where in `kette` its newest entry stands, plus one; 0 for a free place.
+        QVector<std::pair<quint64, qint32>> plaetze;
+        qsizetype belegt = 0;
         /// The entry, and the place in `kette` of the one before it under that hash (-1: none).
-        QVector<std::pair<qsizetype, qsizetype>> kette;
+        QVector<std::pair<qint32, qint32>> kette;
+
+    private:
+        qsizetype platz(quint64 hash) const;
     };
     /// The spellings of the names used one way (tested, set, ...): a hint looks for a name
     /// used the way its own is not, so only those are looked through.

@@ -3,13 +3,12 @@
 #include "DateiListe.h"
 #include "SkriptRegeln.h"
 #include "Spielpruefung.h"
+#include "ZweiHaelften.h"
 #include "model/BildPfad.h"
 #include "model/DateiName.h"
 #include "script/Befehlstabelle.h"
 
 #include <QSet>
-#include <QThread>
-#include <QtConcurrent/QtConcurrentRun>
 #include <algorithm>
 #include <array>
 
@@ -246,22 +245,11 @@ QVector<QVector<Verwendung>> suchen(const QVector<std::shared_ptr<const SpielDat
 {
     const Suche suche(anfrage);
     QVector<QVector<Verwendung>> ergebnis(dateien.size());
-    const auto teil = [&](qsizetype von, qsizetype bis) {
+    // A large game is searched in two halves at once.
+    inZweiHaelften(dateien.size(), 200, [&](qsizetype von, qsizetype bis) {
         for (qsizetype i = von; i < bis; ++i)
             suchenIn(*dateien[i], suche, ergebnis[i]);
-    };
-    // A large game is searched in two halves at once: the time goes into fetching its lines
-    // from memory, which a second core halves. A busy pool costs nothing: waiting for a task
-    // not yet started runs it here.
-    constexpr qsizetype genugFuerZwei = 200;
-    if (dateien.size() < genugFuerZwei || QThread::idealThreadCount() < 2) {
-        teil(0, dateien.size());
-        return ergebnis;
-    }
-    const qsizetype mitte = dateien.size() / 2;
-    QFuture<void> zweite = QtConcurrent::run(teil, mitte, dateien.size());
-    teil(0, mitte);
-    zweite.waitForFinished();
+    });
     return ergebnis;
 }
 
