@@ -156,12 +156,18 @@ int Namensbuch::anzahl(Art art, const QString& name) const
     return anzahlen(istFlag(art), name)[std::size_t(stelle(art))];
 }
 
-qsizetype Namensbuch::Verweise::platz(quint64 hash) const
+quint32 Namensbuch::Verweise::teil(quint64 hash)
+{
+    // The spellings' hashes of names alike differ little in their low bits: mixed first.
+    return quint32((hash * 0x9E3779B97F4A7C15ull) >> 32);
+}
+
+qsizetype Namensbuch::Verweise::platz(quint32 t) const
 {
     // Open addressing: the next place along holds a hash that met an occupied one.
     const qsizetype maske = plaetze.size() - 1;
-    qsizetype i = qsizetype(hash & quint64(maske));
-    while (plaetze[i].second != 0 && plaetze[i].first != hash)
+    qsizetype i = qsizetype(t) & maske;
+    while (plaetze[i].second != 0 && plaetze[i].first != t)
         i = (i + 1) & maske;
     return i;
 }
@@ -170,17 +176,18 @@ void Namensbuch::Verweise::hinzu(quint64 hash, qsizetype eintrag)
 {
     // At most half full, so that a hash is found a place or two along.
     if (2 * (belegt + 1) > plaetze.size()) {
-        const QVector<std::pair<quint64, qint32>> alt = std::exchange(
+        const QVector<std::pair<quint32, qint32>> alt = std::exchange(
             plaetze,
-            QVector<std::pair<quint64, qint32>>(std::max<qsizetype>(64, 2 * plaetze.size())));
+            QVector<std::pair<quint32, qint32>>(std::max<qsizetype>(64, 2 * plaetze.size())));
         for (const auto& p : alt) {
             if (p.second != 0)
                 plaetze[platz(p.first)] = p;
         }
     }
-    auto& p = plaetze[platz(hash)];
+    const quint32 t = teil(hash);
+    auto& p = plaetze[platz(t)];
     if (p.second == 0) {
-        p.first = hash;
+        p.first = t;
         ++belegt;
     }
     kette.append({qint32(eintrag), p.second - 1});
@@ -191,7 +198,7 @@ template <typename Sehen> void Namensbuch::Verweise::jeder(quint64 hash, const S
 {
     if (plaetze.isEmpty())
         return;
-    for (qint32 k = plaetze[platz(hash)].second - 1; k >= 0; k = kette[k].second)
+    for (qint32 k = plaetze[platz(teil(hash))].second - 1; k >= 0; k = kette[k].second)
         sehen(qsizetype(kette[k].first));
 }
 

@@ -55,21 +55,23 @@ private:
     };
     /// Entries by a hash of their spelling, many to a hash: a chain through `kette` from the
     /// newest. Tens of thousands of these are made for a game and looked up for its hints: the
-    /// keys are hashes already, so they are placed by their own low bits, each next to the
-    /// other in one array, and adding one allocates nothing of its own.
+    /// keys are hashes already, so they are placed by their own bits, each next to the other in
+    /// one array, and adding one allocates nothing of its own.
     struct Verweise
     {
         void hinzu(quint64 hash, qsizetype eintrag);
         template <typename Sehen> void jeder(quint64 hash, const Sehen& sehen) const;
 
-        /// A hash and where in `kette` its newest entry stands, plus one; 0 for a free place.
-        QVector<std::pair<quint64, qint32>> plaetze;
+        /// 32 bits of a hash, mixed, and where in `kette` its newest entry stands, plus one; 0
+        /// for a free place. Hashes that share those bits share a chain: a candidate is checked.
+        QVector<std::pair<quint32, qint32>> plaetze;
         qsizetype belegt = 0;
         /// The entry, and the place in `kette` of the one before it under that hash (-1: none).
         QVector<std::pair<qint32, qint32>> kette;
 
     private:
-        qsizetype platz(quint64 hash) const;
+        static quint32 teil(quint64 hash);
+        qsizetype platz(quint32 teil) const;
     };
     /// The spellings of the names used one way (tested, set, ...): a hint looks for a name
     /// used the way its own is not, so only those are looked through.

@@ -306,8 +306,10 @@ QVector<Verstoss> mehrzeilig(const Skript& skript)
                                     QStringLiteral(", die es in diesem Skript nicht gibt") +
                                     aehnlich(ziel, marken.keys(), QStringLiteral("die Marke "))});
     }
-    std::stable_sort(ergebnis.begin(), ergebnis.end(),
-                     [](const Verstoss& a, const Verstoss& b) { return a.zeile < b.zeile; });
+    // Sorting would make room even for none: most scripts have none.
+    if (ergebnis.size() > 1)
+        std::stable_sort(ergebnis.begin(), ergebnis.end(),
+                         [](const Verstoss& a, const Verstoss& b) { return a.zeile < b.zeile; });
     return ergebnis;
 }
 

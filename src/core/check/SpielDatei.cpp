@@ -34,8 +34,9 @@ void auswerten(SpielDatei& d)
         if (s.MaxZeile < 0)
             continue;
         if (d.vollstaendig) {
-            for (const SkriptRegeln::Verstoss& v :
-                 SkriptRegeln::pruefen(s, d.raum ? &hotSpots : nullptr))
+            const QVector<SkriptRegeln::Verstoss> verstoesse =
+                SkriptRegeln::pruefen(s, d.raum ? &hotSpots : nullptr);
+            for (const SkriptRegeln::Verstoss& v : verstoesse)
                 d.fehler.append({d.stelle(j, v.zeile), v.text});
         }
         for (qint32 i = 0; i <= s.MaxZeile; ++i) {
