@@ -211,24 +211,35 @@ void spielPruefenNachDemSpeichern(benchmark::State& state)
     state.counters["laengsteLuecke_ms"] = stillstand.laengste;
 }
 
+/// "Verwendungen" on the game read, searching for a text.
+struct VerwendungenNachText
+{
+    Pruefdienst dienst{spiel->m};
+    StillerDesktop desktop;
+    Verwendungen fenster{dienst, desktop};
+    QLineEdit* name = fenster.findChild<QLineEdit*>(QStringLiteral("Name"));
+
+    explicit VerwendungenNachText(benchmark::State& state)
+    {
+        dienst.lesen();
+        if (!warten(&dienst, &Pruefdienst::bereitGeworden))
+            state.SkipWithError("the game was not read");
+        fenster.show();
+        fenster.findChild<QComboBox*>(QStringLiteral("Art"))
+            ->setCurrentText(QStringLiteral("Text"));
+    }
+};
+
 // A text typed into "Verwendungen", until its places are listed: "alt" stands in 5,000
 // lines, "a" in most lines of the game.
 void verwendungenTippen(benchmark::State& state, const char* text)
 {
-    Pruefdienst dienst(spiel->m);
-    dienst.lesen();
-    if (!warten(&dienst, &Pruefdienst::bereitGeworden))
-        state.SkipWithError("the game was not read");
-    StillerDesktop desktop;
-    Verwendungen fenster(dienst, desktop);
-    fenster.show();
-    fenster.findChild<QComboBox*>(QStringLiteral("Art"))->setCurrentText(QStringLiteral("Text"));
-    auto* name = fenster.findChild<QLineEdit*>(QStringLiteral("Name"));
+    VerwendungenNachText v(state);
     for (auto _ : state) {
-        name->setText(QString::fromUtf8(text));
+        v.name->setText(QString::fromUtf8(text));
         QCoreApplication::processEvents();
         state.PauseTiming();
-        name->clear();
+        v.name->clear();
         QCoreApplication::processEvents();
         state.ResumeTiming();
     }
@@ -238,24 +249,16 @@ void verwendungenTippen(benchmark::State& state, const char* text)
 // after each: "a" stands in most lines of the game, "al" and "alt" in 5,000. One key a run.
 void verwendungenTaste(benchmark::State& state)
 {
-    Pruefdienst dienst(spiel->m);
-    dienst.lesen();
-    if (!warten(&dienst, &Pruefdienst::bereitGeworden))
-        state.SkipWithError("the game was not read");
-    StillerDesktop desktop;
-    Verwendungen fenster(dienst, desktop);
-    fenster.show();
-    fenster.findChild<QComboBox*>(QStringLiteral("Art"))->setCurrentText(QStringLiteral("Text"));
-    auto* name = fenster.findChild<QLineEdit*>(QStringLiteral("Name"));
-    auto* liste = fenster.findChild<QAbstractItemView*>(QStringLiteral("Liste"));
+    VerwendungenNachText v(state);
+    auto* liste = v.fenster.findChild<QAbstractItemView*>(QStringLiteral("Liste"));
     const QString text = QStringLiteral("alt");
     qsizetype taste = 0;
     for (auto _ : state) {
         const qsizetype k = taste++ % (2 * text.size());
         if (k < text.size())
-            name->insert(text.mid(k, 1));
+            v.name->insert(text.mid(k, 1));
         else
-            name->backspace();
+            v.name->backspace();
         liste->viewport()->repaint();
     }
 }
