@@ -106,32 +106,38 @@ bool istSpielordner(const QString& ordner)
 Befund ordnerPruefen(const Module1& m, Spielpruefung* spiel,
                      const std::function<void(const Spielpruefung&)>& nebenher)
 {
-    // The folders whose files may go unused are listed while the rooms are read.
+    // The pictures and sounds that may go unused are listed, sorted and indexed while the
+    // rooms are read.
     DateiSuche ordner;
-    QFuture<void> listen = QtConcurrent::run([&ordner, &m] {
-        for (const QString* pfad : {&m.GraphicsPfad, &m.SoundsPfad})
-            ordner.eintraege(*pfad);
+    std::optional<Pruefung> pruefung;
+    QFuture<void> listen = QtConcurrent::run([&ordner, &m, &pruefung] {
+        pruefung.emplace(dateiListe(m.GraphicsPfad, bildMuster, &ordner),
+                         dateiListe(m.SoundsPfad, klangMuster, &ordner));
     });
     Spielpruefung gelesen = SpielLeser::spielLesen(m);
     listen.waitForFinished();
     QFuture<void> daneben;
     if (nebenher)
         daneben = QtConcurrent::run([&nebenher, &gelesen] { nebenher(gelesen); });
-    Befund befund = befundAus(gelesen, m, &ordner);
+    Befund befund = befundAus(gelesen, m, &ordner, &*pruefung);
     daneben.waitForFinished();
     if (spiel)
         *spiel = std::move(gelesen);
     return befund;
 }
 
-Befund befundAus(const Spielpruefung& spiel, const Module1& m, DateiSuche* listen)
+Befund befundAus(const Spielpruefung& spiel, const Module1& m, DateiSuche* listen,
+                 Pruefung* vorbereitet)
 {
     Befund befund;
     // Each folder is listed once, for the unused files and the missing ones alike.
     DateiSuche eigene;
     DateiSuche& ordner = listen ? *listen : eigene;
-    Pruefung pruefung(dateiListe(m.GraphicsPfad, bildMuster, &ordner),
-                      dateiListe(m.SoundsPfad, klangMuster, &ordner));
+    std::optional<Pruefung> eigenePruefung;
+    if (!vorbereitet)
+        eigenePruefung.emplace(dateiListe(m.GraphicsPfad, bildMuster, &ordner),
+                               dateiListe(m.SoundsPfad, klangMuster, &ordner));
+    Pruefung& pruefung = vorbereitet ? *vorbereitet : *eigenePruefung;
     Suche suche(m, ordner);
     const QVector<std::shared_ptr<const SpielDatei>> dateien = spiel.dateien();
     // A room the game has read is there: a "Goto" to it needs no listing of the rooms folder.

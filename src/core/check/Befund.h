@@ -10,6 +10,7 @@
 #include <QVector>
 
 class DateiSuche;
+class Pruefung;
 class Module1;
 class Spielpruefung;
 
@@ -63,8 +64,11 @@ Befund ordnerPruefen(const Module1& ordner, Spielpruefung* spiel = nullptr,
 
 /// What "Start" would leave selected in the game's folders as they are now, the files of the
 /// game that cannot be read, and every file they name that is not where the editor would
-/// offer it. The folders are listed anew, or taken from `listen` as it lists them.
-Befund befundAus(const Spielpruefung& spiel, const Module1& ordner, DateiSuche* listen = nullptr);
+/// offer it. The folders are listed anew, or taken from `listen` as it lists them; the
+/// pictures and sounds from `vorbereitet` when they were listed from it before, which counts
+/// their uses.
+Befund befundAus(const Spielpruefung& spiel, const Module1& ordner, DateiSuche* listen = nullptr,
+                 Pruefung* vorbereitet = nullptr);
 
 /// The German report: one group after the other, one path per line, in a fixed order.
 QString befundText(const Befund& befund);
