@@ -34,6 +34,8 @@ public:
     DesktopResult startProgram(const QString&, const QStringList&) override { return {}; }
     DesktopResult openFolder(const QString&) override { return {}; }
     bool moveToTrash(const QString&) override { return false; }
+    GitProgramm& git() override { return gitProgramm; }
+    GitProgramm gitProgramm;
 };
 
 /// Offscreen unless a platform is asked for; set before the application is made.

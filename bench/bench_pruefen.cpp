@@ -2,7 +2,8 @@
 // after an edit and after a keystroke, the game read for the hints beside `cat` reading the
 // same files, the longest stall of the window's event loop while it is read, and a saved room
 // known again to the hints and to "Spiel prüfen", a text typed into "Verwendungen", at once
-// and key by key.
+// and key by key; and the disk changing under the editor: a checkout of every room, one room
+// changed outside.
 
 #include "FensterBenchmark.h"
 #include "GrossesSpiel.h"
@@ -26,6 +27,8 @@
 #include <QProcess>
 #include <QThread>
 #include <QTimer>
+#include <atomic>
+#include <thread>
 
 namespace {
 
@@ -185,8 +188,108 @@ void hinweiseNachDemSpeichern(benchmark::State& state)
     }
 }
 
-// After "Speichern", until "Spiel prüfen" shows the game's findings.
-void spielPruefenNachDemSpeichern(benchmark::State& state)
+/// Every room in one of two versions, as bytes, and what the service knows of each.
+struct Fassungen
+{
+    QVector<QByteArray> bytes[2];
+    QVector<size_t> inhalt[2];
+
+    Fassungen()
+    {
+        for (int f = 0; f < 2; ++f) {
+            for (int r = 0; r < raeume; ++r) {
+                Module1 m = raumModell(r);
+                m.StartSkript.Parameter[0] = QStringLiteral("Besucht%1_%2").arg(r).arg(f);
+                bytes[f] << RoomFile::schreiben(m);
+                inhalt[f] << SpielDatei::raumLesen({}, &bytes[f].last())->inhalt;
+            }
+        }
+    }
+    /// As git checks a file out: the old one removed, the new one written in its place.
+    void auschecken(int f) const
+    {
+        for (int r = 0; r < raeume; ++r) {
+            QFile::remove(spiel->raumDateien[r]);
+            QFile datei(spiel->raumDateien[r]);
+            if (datei.open(QIODevice::WriteOnly))
+                datei.write(bytes[f][r]);
+        }
+    }
+    bool bekannt(const Pruefdienst& dienst, int f) const
+    {
+        for (int r = 0; r < raeume; ++r) {
+            const auto d = dienst.spiel().datei(
+                QDir::toNativeSeparators(QStringLiteral("rooms/raum%1.lsd").arg(r)));
+            if (!d || d->inhalt != inhalt[f][r])
+                return false;
+        }
+        return true;
+    }
+};
+
+// A checkout that changes every room, written by another thread as git would write it: from
+// its last file until the service knows every room as it is now (the quiet moment the watch
+// waits for included), and the longest the window's event loop waited meanwhile.
+void nachDemAuschecken(benchmark::State& state)
+{
+    const Fassungen fassungen;
+    fassungen.auschecken(0);
+    Pruefdienst dienst(spiel->m);
+    dienst.lesen();
+    if (!warten(&dienst, &Pruefdienst::bereitGeworden))
+        state.SkipWithError("the game was not read");
+    Stillstand stillstand;
+    double schreiben = 0;
+    int f = 0;
+    for (auto _ : state) {
+        f ^= 1;
+        stillstand.anfangen();
+        QElapsedTimer uhr;
+        uhr.start();
+        std::atomic<qint64> fertig{-1};
+        std::thread git([&] {
+            fassungen.auschecken(f);
+            fertig = uhr.nsecsElapsed();
+        });
+        QEventLoop schleife;
+        const auto verbindung = QObject::connect(&dienst, &Pruefdienst::aussenGeaendert, [&] {
+            if (fertig >= 0 && fassungen.bekannt(dienst, f))
+                schleife.quit();
+        });
+        QTimer::singleShot(60000, &schleife, &QEventLoop::quit);
+        schleife.exec();
+        QObject::disconnect(verbindung);
+        git.join();
+        stillstand.aufhoeren();
+        if (!fassungen.bekannt(dienst, f))
+            state.SkipWithError("the service did not follow");
+        state.SetIterationTime((uhr.nsecsElapsed() - fertig) / 1e9);
+        schreiben += fertig / 1e6;
+    }
+    state.counters["auschecken_ms"] = schreiben / double(state.iterations());
+    state.counters["laengsteLuecke_ms"] = stillstand.laengste;
+}
+
+// What the service does off the window's thread after that checkout: every room read again
+// and compared with the version it knew, beside `cat` of the same files.
+void nachlesenNachDemAuschecken(benchmark::State& state)
+{
+    const Fassungen fassungen;
+    fassungen.auschecken(0);
+    const Spielpruefung vorher = SpielLeser::spielLesen(spiel->m);
+    fassungen.auschecken(1);
+    QVector<std::pair<QString, const SpielDatei*>> dateien;
+    for (int r = 0; r < raeume; ++r) {
+        const QString datei = QDir::toNativeSeparators(QStringLiteral("rooms/raum%1.lsd").arg(r));
+        dateien.append({datei, vorher.datei(datei).get()});
+    }
+    for (auto _ : state)
+        benchmark::DoNotOptimize(SpielLeser::nachlesen(spiel->m, dateien));
+}
+
+// A room saved in the editor, or changed outside it, until "Spiel prüfen" shows the game's
+// findings as they are now.
+void spielPruefenNach(benchmark::State& state, bool aussen)
 {
     Pruefdienst dienst(spiel->m);
     dienst.lesen();
@@ -199,11 +302,18 @@ void spielPruefenNachDemSpeichern(benchmark::State& state)
     int mal = 0;
     Stillstand stillstand;
     for (auto _ : state) {
-        state.PauseTiming();
-        raumNeuSchreiben(pfad, ++mal);
-        state.ResumeTiming();
+        if (!aussen) {
+            state.PauseTiming();
+            raumNeuSchreiben(pfad, ++mal);
+            state.ResumeTiming();
+        }
         stillstand.anfangen();
-        QTimer::singleShot(0, &dienst, [&] { dienst.dateiGeaendert(pfad); });
+        QTimer::singleShot(0, &dienst, [&] {
+            if (aussen)
+                raumNeuSchreiben(pfad, ++mal);
+            else
+                dienst.dateiGeaendert(pfad);
+        });
         if (!warten(&fenster, &SpielPruefen::aufgebaut))
             state.SkipWithError("no findings shown");
         stillstand.aufhoeren();
@@ -286,7 +396,12 @@ BENCHMARK_CAPTURE(ereignisschleifeBeimLesen, ausDemCacheEinKernWeniger, false, -
     ->Unit(benchmark::kMillisecond)
     ->Iterations(5);
 BENCHMARK(hinweiseNachDemSpeichern)->Unit(benchmark::kMillisecond);
-BENCHMARK(spielPruefenNachDemSpeichern)->Unit(benchmark::kMillisecond)->Iterations(10);
+BENCHMARK_CAPTURE(spielPruefenNach, demSpeichern, false)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(10);
+BENCHMARK_CAPTURE(spielPruefenNach, aussen, true)->Unit(benchmark::kMillisecond)->Iterations(10);
+BENCHMARK(nachDemAuschecken)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(6);
+BENCHMARK(nachlesenNachDemAuschecken)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {

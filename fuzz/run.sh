@@ -10,7 +10,8 @@ cd "$(dirname "$0")/.."
 sekunden=${1:-60}
 shift || true
 ziele=("$@")
-[ ${#ziele[@]} -gt 0 ] || ziele=(fuzz_roomfile fuzz_itemskript fuzz_raumpruefung fuzz_pruefbericht)
+[ ${#ziele[@]} -gt 0 ] || ziele=(fuzz_roomfile fuzz_itemskript fuzz_raumpruefung fuzz_pruefbericht
+                                 fuzz_zusammenfuehren)
 
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DTARNHOLM_FUZZ=ON -DTARNHOLM_TESTS=OFF -DTARNHOLM_BENCH=OFF >/dev/null

@@ -2,7 +2,7 @@
 # Installs from Debian's packages whatever the build and the tests need and is missing.
 set -euo pipefail
 packages=(build-essential cmake ninja-build qt6-base-dev qt6-translations-l10n libbenchmark-dev
-          desktop-file-utils graphviz)
+          desktop-file-utils graphviz git dpkg-dev appstream lintian)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -1,17 +1,18 @@
 #include "app/Aufruf.h"
+#include "app/ZuletztGeoeffnet.h"
 #include "check/Pruefdienst.h"
 #include "mainwindow/Editor.h"
 #include "mainwindow/RaumBefehle.h"
 #include "mainwindow/Spielfenster.h"
+#include "mainwindow/Spielwahl.h"
 #include "model/Module1.h"
 #include "platform/Desktop.h"
 #include "platform/Look.h"
+#include "roomfile/Schreibreste.h"
 #include "tools/Umbenennen.h"
 
 #include <QApplication>
-#include <QCryptographicHash>
 #include <QDir>
-#include <QFileInfo>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QStandardPaths>
@@ -51,39 +52,49 @@ int main(int argc, char* argv[])
                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(&qtDeutsch);
 
-    // A room file named on the command line, as seen from where the editor was started.
-    const QString raumDatei = aufruf.raumDatei;
+    // The game folder: given, the one the editor lies in, the file's, the last one, or asked.
+    QtDesktop desktop;
+    const QString zuletzt = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) +
+                            QStringLiteral("/zuletzt.ini");
+    const Spielordner::Wahl wahl =
+        Spielwahl::beimStart(desktop, {programmOrdner, aufruf.datei, aufruf.spiel,
+                                       ZuletztGeoeffnet(zuletzt, QString()).spiele()});
+    if (wahl.art == Spielordner::Wahl::Art::Fehler) {
+        std::fputs(QStringLiteral("tarnholm-editor: %1\n").arg(wahl.fehler).toLocal8Bit(), stderr);
+        return 2;
+    }
+    if (wahl.art != Spielordner::Wahl::Art::Gefunden)
+        return 0;
+    const QString& spielOrdner = wahl.ordner;
 
     Module1 raum;
-    raum.setzeOrdner(programmOrdner);
-    QDir::setCurrent(programmOrdner);
+    raum.setzeOrdner(spielOrdner);
+    QDir::setCurrent(spielOrdner);
 
-    QtDesktop desktop;
     Editor editor(raum, desktop);
     // Recovery copies lie in the user's data, apart for each game folder: a copy names its
     // room file, and only an editor of that game can save it there.
-    const QByteArray spiel = QCryptographicHash::hash(QDir(programmOrdner).absolutePath().toUtf8(),
-                                                      QCryptographicHash::Sha1)
-                                 .toHex()
-                                 .left(16);
-    editor.befehle().kopienIn(
-        QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) +
-        QStringLiteral("/Wiederherstellung/") + QString::fromLatin1(spiel));
+    editor.befehle().kopienIn(Spielordner::datenOrdner(spielOrdner));
     // What the windows know of the whole game: read once off the window's thread, then each
     // file again when it is written.
     Pruefdienst dienst(raum);
-    // The rooms of "Zuletzt geöffnet", for every game folder in one file.
-    editor.zuletztIn(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) +
-                     QStringLiteral("/zuletzt.ini"));
+    // The rooms of "Zuletzt geöffnet" and the games last used, for every game folder in one file.
+    editor.zuletztIn(zuletzt);
     // The script editor, the item manager, the checker and the windows of the whole game,
     // each made on first use.
     Spielfenster fenster(raum, desktop, editor, dienst);
     editor.show();
     // A rename the editor was killed in is put back before anything reads the game.
-    Umbenennen::aufraeumen(desktop, programmOrdner, &editor);
+    Umbenennen::aufraeumen(desktop, spielOrdner, &editor);
+    // So is what a save killed midway left beside its file.
+    if (const Schreibreste::Ergebnis reste = Schreibreste::aufraeumen(spielOrdner);
+        !reste.text.isEmpty())
+        desktop.message(
+            &editor, {reste.text, QStringLiteral("Tarnholm - Editor"),
+                      reste.geblieben.isEmpty() ? QMessageBox::Information : QMessageBox::Warning});
     dienst.lesen();
     editor.befehle().wiederherstellen();
-    if (!raumDatei.isEmpty())
-        editor.befehle().oeffnen(raumDatei);
+    if (!aufruf.datei.isEmpty())
+        Spielwahl::dateiOeffnen(editor, desktop, raum, aufruf.datei);
     return QApplication::exec();
 }

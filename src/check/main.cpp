@@ -1,19 +1,23 @@
 // tarnholm-check: the game-folder checker without a window, for scripts and release checks.
 // It changes nothing, but puts back a rename that was interrupted before it reads the game.
 
+#include "app/Spielordner.h"
 #include "check/Befund.h"
 #include "check/Bericht.h"
 #include "check/Karte.h"
 #include "check/NamensAngabe.h"
 #include "check/SpielLeser.h"
 #include "check/Spielpruefung.h"
+#include "git/GitKonflikte.h"
+#include "git/GitProgramm.h"
 #include "model/Module1.h"
+#include "roomfile/Schreibreste.h"
 #include "umbenennen/Umbenenner.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFileInfo>
 #include <QTextStream>
+#include <QtConcurrent/QtConcurrentRun>
 #include <optional>
 
 namespace {
@@ -24,9 +28,9 @@ const QString hilfe = QStringLiteral(
     "        tarnholm-check --verwendungen ART:NAME [--format=gcc] [--] [Spielordner]\n"
     "\n"
     "Prüft einen Spielordner von Tarnholm, ohne etwas zu ändern oder zu löschen. Ohne Angabe\n"
-    "wird der Ordner geprüft, in dem tarnholm-check liegt. Ein Spielordner ist ein Ordner mit\n"
-    "dem Unterordner \"rooms\". Was nach \"--\" steht, ist der Spielordner, auch wenn sein\n"
-    "Name mit \"-\" beginnt.\n"
+    "wird der Ordner geprüft, in dem tarnholm-check liegt, wenn er ein Spielordner ist, sonst\n"
+    "der aktuelle Ordner. Ein Spielordner ist ein Ordner mit dem Unterordner \"rooms\". Was\n"
+    "nach \"--\" steht, ist der Spielordner, auch wenn sein Name mit \"-\" beginnt.\n"
     "\n"
     "Ausgegeben werden, in Gruppen und mit einem Pfad je Zeile:\n"
     "  - die Bilder und Klänge, die kein Raum und kein Gegenstandsskript benutzt (genau die,\n"
@@ -147,20 +151,14 @@ int main(int argc, char* argv[])
                       .arg(QDir::toNativeSeparators(*karte));
         return 2;
     }
-    const QString ordner =
-        QDir(angaben.isEmpty() ? QCoreApplication::applicationDirPath() : angaben[0])
-            .absolutePath();
-    if (!QFileInfo(ordner).isDir()) {
-        fehler << QStringLiteral("tarnholm-check: Den Ordner %1 gibt es nicht.\n")
-                      .arg(QDir::toNativeSeparators(ordner));
+    const Spielordner::Wahl wahl =
+        Spielordner::fuerProgramm(angaben.value(0), QCoreApplication::applicationDirPath(),
+                                  QDir::currentPath(), QStringLiteral("tarnholm-check"));
+    if (wahl.art != Spielordner::Wahl::Art::Gefunden) {
+        fehler << QStringLiteral("tarnholm-check: ") << wahl.fehler << QLatin1Char('\n');
         return 2;
     }
-    if (!istSpielordner(ordner)) {
-        fehler << QStringLiteral("tarnholm-check: %1 ist kein Spielordner: Ihm fehlt der "
-                                 "Unterordner \"rooms\".\n")
-                      .arg(QDir::toNativeSeparators(ordner));
-        return 2;
-    }
+    const QString& ordner = wahl.ordner;
 
     // A rename cut short leaves the game half renamed: it is put back before anything is read.
     const Umbenenner::Ergebnis zurueck =
@@ -169,6 +167,9 @@ int main(int argc, char* argv[])
         fehler << QStringLiteral("tarnholm-check: ") << zurueck.text << QLatin1Char('\n');
     if (!zurueck.ok())
         return 2;
+    // So does what a save killed midway left beside its file.
+    if (const QString reste = Schreibreste::aufraeumen(ordner).text; !reste.isEmpty())
+        fehler << QStringLiteral("tarnholm-check: ") << reste << QLatin1Char('\n');
 
     Module1 m;
     m.setzeOrdner(ordner);
@@ -200,14 +201,19 @@ int main(int argc, char* argv[])
     QVector<SkriptFehler>& skriptFehler = stand->skriptFehler;
     QVector<SpielHinweis>& hinweise = stand->hinweise;
     QString& skriptTeil = stand->skriptTeil;
+    // git's index is asked for conflicts while the game is read.
+    QFuture<QStringList> konflikte = QtConcurrent::run([&ordner] {
+        GitProgramm git;
+        return GitKonflikte::spielDateien(GitKonflikte::dateien(git, ordner));
+    });
     // The scripts' part of the report is made on a second core while the files' part is.
-    const Befund& befund = stand->befund =
-        ordnerPruefen(m, &spiel, [&](const Spielpruefung& gelesen) {
-            skriptFehler = gelesen.fehler();
-            hinweise = gelesen.hinweise();
-            skriptTeil = gcc ? Bericht::gccText({}, skriptFehler, hinweise)
-                             : Bericht::skriptText(skriptFehler, hinweise);
-        });
+    Befund& befund = stand->befund = ordnerPruefen(m, &spiel, [&](const Spielpruefung& gelesen) {
+        skriptFehler = gelesen.fehler();
+        hinweise = gelesen.hinweise();
+        skriptTeil = gcc ? Bericht::gccText({}, skriptFehler, hinweise)
+                         : Bericht::skriptText(skriptFehler, hinweise);
+    });
+    befund.konflikte = konflikte.result();
     aus << (gcc ? Bericht::gccText(befund, {}, {}) : befundText(befund)) << skriptTeil;
     aus.flush();
 

@@ -1,16 +1,17 @@
 // tarnholm-umbenennen: renames a flag, item, room, picture, sound or hotspot across a game, all
 // or nothing, as the editor's "Umbenennen…" does; and takes the last rename back.
 
+#include "app/Spielordner.h"
 #include "check/NamensAngabe.h"
 #include "check/SpielLeser.h"
 #include "check/Spielpruefung.h"
 #include "model/Module1.h"
+#include "roomfile/Schreibreste.h"
 #include "umbenennen/Umbenenner.h"
 #include "umbenennen/Umbenennung.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFileInfo>
 #include <QTextStream>
 
 namespace {
@@ -21,7 +22,8 @@ const QString hilfe = QStringLiteral(
     "\n"
     "Benennt in einem Spielordner von Tarnholm einen Namen überall um, wo Räume und\n"
     "Gegenstandsskripte ihn verwenden, wie \"Umbenennen…\" im Editor: jede Datei oder keine.\n"
-    "Ohne Angabe ist es der Ordner, in dem tarnholm-umbenennen liegt. ART ist\n"
+    "Ohne Angabe ist es der Ordner, in dem tarnholm-umbenennen liegt, wenn er ein Spielordner\n"
+    "ist, sonst der aktuelle Ordner. ART ist\n"
     "  flag        jedes \"IF\", \"SetFlag\", \"DelFlag\" und das Flag in \"Spiel vom Spiel\n"
     "              spielen spielen\",\n"
     "  gegenstand  das Bild in \"items\" (ALT und NEU mit Endung), seine drei Skriptdateien\n"
@@ -100,14 +102,15 @@ int main(int argc, char* argv[])
         melden(QStringLiteral("Unbekannter Aufruf. Hilfe: tarnholm-umbenennen --help"));
         return 2;
     }
-    const QString ordner =
-        QDir(angaben.size() > noetig ? angaben.last() : QCoreApplication::applicationDirPath())
-            .absolutePath();
-    if (!QFileInfo(QDir(ordner).filePath(QStringLiteral("rooms"))).isDir()) {
-        melden(QStringLiteral("%1 ist kein Spielordner: Ihm fehlt der Unterordner \"rooms\".")
-                   .arg(QDir::toNativeSeparators(ordner)));
+    const Spielordner::Wahl wahl =
+        Spielordner::fuerProgramm(angaben.size() > noetig ? angaben.last() : QString(),
+                                  QCoreApplication::applicationDirPath(), QDir::currentPath(),
+                                  QStringLiteral("tarnholm-umbenennen"));
+    if (wahl.art != Spielordner::Wahl::Art::Gefunden) {
+        melden(wahl.fehler);
         return 2;
     }
+    const QString& ordner = wahl.ordner;
 
     Umbenenner umbenenner(ordner, Umbenenner::journalOrdner(ordner));
     const Umbenenner::Ergebnis zurueck = umbenenner.aufraeumen();
@@ -115,6 +118,8 @@ int main(int argc, char* argv[])
         melden(zurueck.text);
     if (!zurueck.ok())
         return 2;
+    if (const QString reste = Schreibreste::aufraeumen(ordner).text; !reste.isEmpty())
+        melden(reste);
     const auto ende = [&](const Umbenenner::Ergebnis& e) {
         switch (e.art) {
         case Umbenenner::Ergebnis::Art::Nichts:

@@ -125,14 +125,31 @@ Verweise auf Dateien, die es nicht gibt:
         TestSpiel s;
         kaputtesSpiel(s);
         pruefen({s.dir.path()}, "rooms/b.lsd (Lesen bricht", 1);
-        pruefen({s.pfad("rooms")}, "ist kein Spielordner", 2);
+        pruefen({s.pfad("rooms")}, "ist der Ordner „rooms“ eines Spiels", 2);
         pruefen({"--help"}, "Aufruf: tarnholm-check [--] [Spielordner]", 0);
         // After "--", a folder whose name starts with "-".
         QVERIFY(QDir(s.dir.path()).mkpath("-spiel/rooms"));
         pruefen({"-spiel"}, "Unbekannter Aufruf", 2, s.dir.path());
         pruefen({"--", "-spiel"}, "Unbenutzte Bilder:\n  (keine)\n", 0, s.dir.path());
         pruefen({"--", "-spiel", "--help"}, "Unbekannter Aufruf", 2, s.dir.path());
-        QCOMPARE(s.dateien("rooms"), QStringList({"a.lsd", "b.lsd"})); // never deletes
+        // What a killed save left beside a room is set aside first, and said so.
+        QTemporaryDir daten;
+        qputenv("XDG_DATA_HOME", daten.path().toUtf8());
+        QVERIFY(s.datei("rooms/a.lsd.QwErTy", "halb"));
+        pruefen({s.dir.path()},
+                "tarnholm-check: Ein abgebrochenes Speichern hat eine Datei im Spielordner "
+                "hinterlassen: rooms/a.lsd.QwErTy.",
+                1);
+        QCOMPARE(s.dateien("rooms"), QStringList({"a.lsd", "b.lsd"})); // never deletes a room
+        // Lying in no game folder: the current folder, when it is one.
+        QTemporaryDir programm;
+        const QString kopie = programm.filePath("tarnholm-check");
+        QVERIFY(QFile::copy(TARNHOLM_CHECK, kopie));
+        QVERIFY(programmAusgabe(kopie, {}, 1, s.dir.path()).contains("rooms/b.lsd (Lesen bricht"));
+        QCOMPARE(programmAusgabe(kopie, {}, 2, programm.path()),
+                 "tarnholm-check: Der Ordner " + programm.path() +
+                     ", in dem tarnholm-check liegt und aufgerufen wurde, ist kein Spielordner "
+                     "(ein Ordner mit dem Unterordner „rooms“). Geben Sie den Spielordner an.\n");
     }
 };
 

@@ -3,6 +3,7 @@
 #include "check/Namensbuch.h"
 #include "check/Pruefdienst.h"
 #include "check/SkriptPruefer.h"
+#include "check/SpielLeser.h"
 #include "check/Spielpruefung.h"
 #include "roomfile/ItemSkript.h"
 
@@ -64,6 +65,34 @@ QStringList alles(const SkriptPruefer& p, qint32 zeilen)
         for (const SkriptPruefer::Befund& b : p.befunde(i))
             ergebnis << QString("%1 %2 %3").arg(i).arg(b.fehler).arg(b.text);
     return ergebnis;
+}
+
+// What the windows show of a game: every file as read, the faults, the hints, the report.
+QStringList abbild(const Spielpruefung& spiel, const Module1& ordner)
+{
+    QStringList a;
+    for (const auto& d : spiel.dateien())
+        a << QString("%1 %2 %3 %4")
+                 .arg(d->datei)
+                 .arg(d->vollstaendig)
+                 .arg(d->groesse)
+                 .arg(d->inhalt);
+    for (const SkriptFehler& f : spiel.fehler())
+        a << QString("%1:%2 %3").arg(f.stelle.datei).arg(f.stelle.zeile).arg(f.text);
+    for (const SpielHinweis& h : spiel.hinweise())
+        a << QString("%1 %2 %3").arg(h.text, h.datei).arg(h.stellen.size());
+    return a << befundText(befundAus(spiel, ordner));
+}
+
+QStringList alle(const QSignalSpy& spy)
+{
+    QStringList dateien;
+    for (const QList<QVariant>& signal : spy)
+        dateien += signal[0].toStringList();
+    // A file caught while it was written is told again once it is whole.
+    dateien.removeDuplicates();
+    dateien.sort();
+    return dateien;
 }
 
 } // namespace
@@ -274,12 +303,71 @@ private Q_SLOTS:
         QCOMPARE(dienst.relativ(s.pfad("items/Schlüssel0.skp")),
                  QDir::toNativeSeparators("items/Schlüssel0.skp"));
 
-        // Gone while it reads: it neither waits long nor crashes.
+        // Gone while it reads or watches: it neither waits long nor crashes.
         for (int i = 0; i < 5; ++i) {
             auto weg = std::make_unique<Pruefdienst>(s.m);
             weg->lesen();
             QTest::qWait(i);
         }
+    }
+
+    void whatOthersChangeOnDiskIsKnownAsAFreshReadWouldKnowIt()
+    {
+        TestSpiel s;
+        spielSchreiben(s);
+        Pruefdienst dienst(s.m);
+        QSignalSpy bereit(&dienst, &Pruefdienst::bereitGeworden);
+        dienst.lesen();
+        QVERIFY(bereit.wait(10000));
+        QSignalSpy aussen(&dienst, &Pruefdienst::aussenGeaendert);
+        const auto wieFrisch = [&] {
+            return abbild(dienst.spiel(), s.m) == abbild(SpielLeser::spielLesen(s.m), s.m);
+        };
+        const auto nativ = [](QStringList dateien) {
+            for (QString& d : dateien)
+                d = QDir::toNativeSeparators(d);
+            return dateien;
+        };
+
+        // Made, changed in place, renamed, removed.
+        QVERIFY(s.raum("wald.lsd", raumMit(skriptAus({{3, "TruheOfen"}, {4, "keller.lsd"}}))));
+        QVERIFY(s.raum("keller.lsd", raumMit(skriptAus({{0, "Wald"}}))));
+        QVERIFY(QFile::rename(s.pfad("rooms/haus.lsd"), s.pfad("rooms/villa.lsd")));
+        QVERIFY(QFile::remove(s.pfad("items/Schlüssel0.skp")));
+        QTRY_VERIFY(wieFrisch());
+        QTRY_COMPARE(alle(aussen),
+                     nativ({"items/Schlüssel0.skp", "rooms/haus.lsd", "rooms/keller.lsd",
+                            "rooms/villa.lsd", "rooms/wald.lsd"}));
+
+        // What the editor wrote itself is known by its bytes, and not taken in again.
+        aussen.clear();
+        QVERIFY(TextFile::write(s.pfad("rooms/keller.lsd"), s.inhalt("rooms/wald.lsd")));
+        dienst.dateiGeaendert(s.pfad("rooms/keller.lsd"));
+        QVERIFY(s.datei("items/Schlüssel1.skp", ItemSkript::schreiben(skriptAus({{3, "Wald"}}))));
+        QVERIFY(aussen.wait(5000));
+        QCOMPARE(alle(aussen), nativ({"items/Schlüssel1.skp"}));
+        QTRY_VERIFY(wieFrisch());
+
+        // Hundreds at once, rooms whose "Goto" lead into each other; then a folder removed and
+        // made again.
+        for (int i = 0; i < 300; ++i)
+            QVERIFY(s.raum(QString("r%1.lsd").arg(i),
+                           raumMit(skriptAus({{4, QString("r%1.lsd").arg((i + 1) % 300)},
+                                              {3, QString("F%1").arg(i % 7)}}))));
+        for (int i = 0; i < 300; i += 3)
+            QVERIFY(QFile::remove(s.pfad(QString("rooms/r%1.lsd").arg(i))));
+        QTRY_VERIFY(wieFrisch());
+        QVERIFY(QDir(s.pfad("items")).removeRecursively());
+        QTRY_VERIFY(wieFrisch());
+        QVERIFY(QDir(s.pfad("")).mkdir("items"));
+        QVERIFY(s.datei("items/Neu0.skp", ItemSkript::schreiben(skriptAus({{12, "F1"}}))));
+        QTRY_VERIFY(wieFrisch());
+
+        // Pictures and sounds that come or go change what is unused or missing.
+        QSignalSpy geaendert(&dienst, &Pruefdienst::geaendert);
+        QVERIFY(s.datei("graphics/Schwert.gif", "GIF"));
+        QVERIFY(geaendert.wait(5000));
+        QVERIFY(wieFrisch());
     }
 };
 

@@ -44,10 +44,12 @@ private Q_SLOTS:
     void startsEmptyWithEveryControlReadable()
     {
         QCOMPARE(titel(), QString("Editor"));
-        // The laid out area lies right below the menu bar, and the window holds nothing else.
+        // The laid out area lies right below the menu bar, the status line below it, and the
+        // window holds nothing else.
         const QWidget* flaeche = editor->centralWidget();
         QCOMPARE(flaeche->y(), editor->menuBar()->geometry().bottom() + 1);
-        QCOMPARE(editor->size(), QSize(748, flaeche->y() + 484));
+        QCOMPARE(editor->statusBar()->y(), flaeche->y() + 484);
+        QCOMPARE(editor->size(), QSize(748, editor->statusBar()->geometry().bottom() + 1));
         QCOMPARE(editor->minimumSize(), editor->maximumSize());
         // The fixed sizes still hold every caption in the editor's font.
         for (auto* b : editor->findChildren<QPushButton*>())
@@ -226,9 +228,8 @@ private Q_SLOTS:
         const std::tuple<const char*, DesktopResult, QString> faelle[] = {
             {"Command12",
              {Kind::Missing, exe, {}},
-             "Das Spiel „Tarnholm.exe“ liegt nicht im Programmordner " + ordner +
-                 ". Legen Sie das Spiel in diesen Ordner, neben den Editor, und wählen Sie dann "
-                 "erneut „Testen“."},
+             "Das Spiel „Tarnholm.exe“ liegt nicht im Spielordner " + ordner +
+                 ". Legen Sie das Spiel in diesen Ordner und wählen Sie dann erneut „Testen“."},
             {"Command12",
              {Kind::CommandMissing, "wine", {}},
              "„Tarnholm.exe“ ist ein Windows-Programm; unter Linux startet es Wine. Auf diesem "
@@ -242,8 +243,8 @@ private Q_SLOTS:
             {"Command11",
              {Kind::Missing, ordner, {}},
              "Der Ordner " + ordner +
-                 " existiert nicht mehr; er wurde verschoben oder gelöscht. Starten Sie den Editor "
-                 "aus dem Spielordner neu."},
+                 " existiert nicht mehr; er wurde verschoben oder gelöscht. Öffnen Sie den "
+                 "Spielordner mit „Spielordner öffnen…“ neu."},
             {"Command11",
              {Kind::Refused, ordner, {}},
              "Der Ordner " + ordner +

@@ -73,7 +73,9 @@ private Q_SLOTS:
         }
         QCOMPARE(
             menues,
-            QStringList({"&Datei | &Neu Ctrl+N | &Laden… Ctrl+O | &Zuletzt geöffnet | "
+            QStringList({"&Datei | &Neu Ctrl+N | &Laden… Ctrl+O | &Zuletzt geöffnet | - | "
+                         "Spiel&ordner öffnen… "
+                         "| Zuletzt geöffnete S&piele | - | "
                          "&Speichern Ctrl+S | Speichern &unter… Ctrl+Shift+S | - | "
                          "&Beenden Ctrl+Q",
                          "&Bearbeiten | &Rückgängig Ctrl+Z | &Wiederholen Ctrl+Shift+Z; Ctrl+Y",
@@ -224,11 +226,17 @@ private Q_SLOTS:
         zuletzt()->actions()[3]->trigger();
         QCOMPARE(titel(), "Editor - r9.lsd");
         QCOMPARE(zuletztZeigt().first(), "&1 r9.lsd");
-        // A room that is gone is said so and leaves the list, asking nothing else.
-        QVERIFY(QFile::remove(raeume("r8.lsd")));
+        // A room gone on disk shows greyed, and comes back with its file.
+        QVERIFY(QFile::rename(raeume("r8.lsd"), raeume("r8.weg")));
+        QCOMPARE(zuletztZeigt()[4], "&5 r8.lsd (grau)");
+        QVERIFY(QFile::rename(raeume("r8.weg"), raeume("r8.lsd")));
+        QCOMPARE(zuletztZeigt()[4], "&5 r8.lsd");
+        // Gone while the menu is open, it is said so and leaves the list, asking nothing else.
         click("Command3");
+        QAction* r8 = zuletzt()->actions()[4];
+        QVERIFY(QFile::remove(raeume("r8.lsd")));
         desktop->answer(QMessageBox::Ok);
-        zuletzt()->actions()[4]->trigger();
+        r8->trigger();
         QCOMPARE(letzteMeldung(),
                  warnung("Den Raum " + nativ("rooms/r8.lsd") +
                          " gibt es nicht mehr: Er wurde verschoben, umbenannt oder gelöscht. "
@@ -264,7 +272,7 @@ private Q_SLOTS:
         s.setValue(gruppe + "/Raeume", QStringList({"", "relativ.lsd", raeume("a.lsd"),
                                                     raeume("a.lsd"), raeume("b.lsd")}));
         s.sync();
-        QCOMPARE(zuletztZeigt(), QStringList({"&1 a.lsd", "&2 b.lsd"}));
+        QCOMPARE(zuletztZeigt(), QStringList({"&1 a.lsd", "&2 b.lsd (grau)"}));
         // A settings file that cannot be a file: the list lives in memory, and nothing is said.
         QVERIFY(QDir().mkpath(einstellungen.filePath("ordner.ini")));
         editor->zuletztIn(einstellungen.filePath("ordner.ini"));
@@ -331,7 +339,8 @@ private Q_SLOTS:
                  QStringList({"0", "tarnholm-editor " + Aufruf::version() + "\n", ""}));
         for (const char* hilfe : {"--help", "-h"}) {
             const QStringList h = aufruf({"raum.lsd", hilfe});
-            QVERIFY(h[0] == "0" && h[1].startsWith("Aufruf: tarnholm-editor [--] [Raumdatei]\n"));
+            QVERIFY(h[0] == "0" && h[1].startsWith("Aufruf: tarnholm-editor [--spiel ORDNER] [--] "
+                                                   "[Raumdatei | Gegenstandsskript]\n"));
             QVERIFY(h[1].contains("--version") && h[2].isEmpty());
         }
         QCOMPARE(aufruf({"--gibtsnicht"}),
@@ -339,16 +348,23 @@ private Q_SLOTS:
                               "tarnholm-editor: Die Option „--gibtsnicht“ gibt es nicht. Hilfe: "
                               "tarnholm-editor --help\n"}));
         QCOMPARE(aufruf({"a.lsd", "b.lsd"})[2],
-                 "tarnholm-editor: Es kann nur eine Raumdatei angegeben werden. Hilfe: "
+                 "tarnholm-editor: Es kann nur eine Datei angegeben werden. Hilfe: "
                  "tarnholm-editor --help\n");
 
         // The room file, as seen from where the editor was started.
         using Art = Aufruf::Ergebnis::Art;
         const Aufruf::Ergebnis datei = Aufruf::lesen({"rooms/../haus.lsd"}, "/spiel");
-        QVERIFY(datei.art == Art::Starten && datei.raumDatei == QDir::cleanPath("/spiel/haus.lsd"));
-        QCOMPARE(Aufruf::lesen({"--", "-x.lsd"}, "/spiel").raumDatei, "/spiel/-x.lsd");
-        QCOMPARE(Aufruf::lesen({}, "/spiel").raumDatei, QString());
+        QVERIFY(datei.art == Art::Starten && datei.datei == QDir::cleanPath("/spiel/haus.lsd"));
+        QCOMPARE(Aufruf::lesen({"--", "-x.lsd"}, "/spiel").datei, "/spiel/-x.lsd");
+        QCOMPARE(Aufruf::lesen({}, "/spiel").datei, QString());
         QVERIFY(Aufruf::lesen({""}, "/spiel").art == Art::Fehler);
+        // The game folder, given either way; after "--" it is a file.
+        const Aufruf::Ergebnis spiel = Aufruf::lesen({"--spiel", "../b", "x.skp"}, "/a/c");
+        QCOMPARE(QStringList({spiel.spiel, spiel.datei}), QStringList({"/a/b", "/a/c/x.skp"}));
+        QCOMPARE(Aufruf::lesen({"--spiel=/b/"}, "/a").spiel, "/b");
+        QCOMPARE(Aufruf::lesen({"--", "--spiel"}, "/a").datei, "/a/--spiel");
+        for (const QStringList& falsch : {QStringList{"--spiel"}, QStringList{"--spiel="}})
+            QVERIFY(Aufruf::lesen(falsch, "/a").art == Art::Fehler);
     }
 };
 

@@ -1,12 +1,14 @@
 #include "EditorImTest.h"
 #include "check/Pruefdienst.h"
 #include "mainwindow/Spielfenster.h"
+#include "mainwindow/Statuszeile.h"
 #include "script/SkriptEditor.h"
 #include "tools/Umbenennen.h"
 #include "tools/Verwendungen.h"
 
 // The windows of the whole game as the program wires them to the main window: the script
-// editor's keys that follow a line into the game, and a rename the open room takes part in.
+// editor's keys that follow a line into the game, a rename the open room takes part in, and
+// the open room following its file on disk.
 class TestSpielfenster : public QObject, EditorImTest
 {
     Q_OBJECT
@@ -34,6 +36,27 @@ private:
         list()->setCurrentRow(0);
         desktop->driveModal([&](QDialog&) { tun(); });
         click("Command1_1");
+    }
+
+    // What the status line says, with its buttons.
+    QString status()
+    {
+        const Statuszeile& z = editor->statuszeile();
+        return z.text() + (z.angebote().isEmpty() ? "" : " [" + z.angebote().join("] [") + "]");
+    }
+    template <typename... A> void angebot(const QString& text, const A&... antworten)
+    {
+        desktop->answer(antworten...);
+        for (auto* knopf : editor->statuszeile().findChildren<QPushButton*>())
+            if (knopf->text() == text && knopf->isVisible())
+                return QTest::mouseClick(knopf, Qt::LeftButton);
+        QFAIL(qPrintable("no button " + text));
+    }
+    // "a" as somebody else saves it: the window and the door swapped, the door's script new.
+    void aussenSpeichern(const QString& tuer)
+    {
+        QVERIFY(
+            spiel->raum("a.lsd", raumMit({}, {{"Fenster", {}}, {"Tür", skriptAus({{3, tuer}})}})));
     }
 
 private Q_SLOTS:
@@ -144,6 +167,59 @@ private Q_SLOTS:
         QCOMPARE(titel(), "Editor - a.lsd");
         Q_EMIT spielMenue->aboutToShow();
         QVERIFY(!zurueck->isEnabled());
+    }
+
+    void theOpenRoomFollowsItsFileOnDisk()
+    {
+        // Unchanged, it is loaded again with its hotspot still selected, and a fresh history;
+        // no box is shown.
+        clickRow(list(), 0);
+        aussenSpeichern("Neu");
+        QTRY_COMPARE(status(), "a.lsd wurde außerhalb geändert und neu geladen");
+        QCOMPARE(rowTexts(list()), QStringList({"Fenster", "Tür"}));
+        QCOMPARE(list()->currentRow(), 1);
+        QCOMPARE(m->HotSpots[1].Skripte[1], skriptAus({{3, "Neu"}}));
+        QCOMPARE(titel(), "Editor - a.lsd");
+        QVERIFY(!control<QAction>("aktionRueckgaengig", editor.get())->isEnabled());
+        QVERIFY(desktop->messages.isEmpty());
+
+        // Changed: nothing is loaded, the line offers both ways. "Behalten" keeps the room,
+        // and saving asks before it replaces the file.
+        click("Command3");
+        aussenSpeichern("Neuer");
+        QTRY_COMPARE(status(), "a.lsd wurde außerhalb geändert. [Neu laden] [Behalten]");
+        QCOMPARE(m->HotSpotMax, 2);
+        angebot("Behalten");
+        QCOMPARE(status(), "");
+        desktop->answer(QMessageBox::No);
+        QVERIFY(!editor->befehle().speichern());
+        QCOMPARE(letzteMeldung(),
+                 meldung("„a.lsd“ wurde außerhalb des Editors geändert. Überschreiben?",
+                         QMessageBox::Yes | QMessageBox::No, QMessageBox::No,
+                         QMessageBox::Warning));
+        // "Neu laden" asks before the changes go; "Nein" leaves the offer.
+        aussenSpeichern("Neuester");
+        QTRY_COMPARE(status(), "a.lsd wurde außerhalb geändert. [Neu laden] [Behalten]");
+        angebot("Neu laden", QMessageBox::No);
+        QVERIFY(letzteMeldung().startsWith("Die Änderungen an „a.lsd“, die nicht gespeichert "
+                                           "sind, gehen verloren. Trotzdem neu laden?"));
+        QCOMPARE(status(), "a.lsd wurde außerhalb geändert. [Neu laden] [Behalten]");
+        angebot("Neu laden", QMessageBox::Yes);
+        QCOMPARE(m->HotSpotMax, 1);
+        QCOMPARE(m->HotSpots[1].Skripte[1], skriptAus({{3, "Neuester"}}));
+        QCOMPARE(titel(), "Editor - a.lsd");
+
+        // Deleted, the room stays open and changed; saving writes it again without a question.
+        const int meldungen = int(desktop->messages.size());
+        QVERIFY(QFile::remove(raeume("a.lsd")));
+        QTRY_VERIFY(status().startsWith("a.lsd wurde außerhalb gelöscht."));
+        QCOMPARE(titel(), "Editor - a.lsd*");
+        QCOMPARE(rowTexts(list()), QStringList({"Fenster", "Tür"}));
+        QVERIFY(editor->befehle().speichern());
+        QCOMPARE(desktop->messages.size(), meldungen);
+        QCOMPARE(spiel->inhalt("rooms/a.lsd"), RoomFile::schreiben(*m));
+        QCOMPARE(titel(), "Editor - a.lsd");
+        QCOMPARE(status(), "");
     }
 };
 

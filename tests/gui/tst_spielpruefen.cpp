@@ -92,6 +92,24 @@ private Q_SLOTS:
     {
         spielLesen();
         clickWith("Command4", raeume("a.lsd"));
+        // In the hotspot list, a marked row is as high as the others and its name starts in
+        // the same column: where the first dark pixel of the text lies.
+        QCOMPARE(list()->item(1)->toolTip().isEmpty(), false);
+        const QImage bild = list()->viewport()->grab().toImage();
+        QList<int> hoehen, spalten;
+        for (int r = 0; r < 2; ++r) {
+            const QRect reihe = list()->visualItemRect(list()->item(r));
+            hoehen << reihe.height();
+            int x = reihe.left();
+            for (; x < reihe.right(); ++x) {
+                const QColor c = bild.pixelColor(x, reihe.center().y());
+                if (c.value() < 110 && c.saturation() < 40)
+                    break;
+            }
+            spalten << x;
+        }
+        QCOMPARE(hoehen[0], hoehen[1]);
+        QCOMPARE(spalten[0], spalten[1]);
         // In place of the window's "Tue"; the start script sets "Licht".
         m->AktSkript = skriptAus({{0, "Licht"}, {9, ""}, {10, ""}});
         desktop->driveModal([this](QDialog&) { tippen(); });

@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # Installs the built editor twice into a game folder an author already filled, and once into
 # an empty folder: the programs, the missing subfolders and the menu entry come; nothing the
-# author made changes. Usage: tst_install.sh <cmake> <build folder>
+# author made changes. Usage: tst_install.sh <cmake> <build folder> <program>...
 set -euo pipefail
 cmake=$1
 build=$2
+shift 2
+programme=("$@")
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 export XDG_DATA_HOME=$tmp/daten
@@ -22,9 +24,11 @@ vorher=$(cd "$spiel" && find . -type f -exec md5sum {} + | sort)
 for unter in rooms graphics sounds movies cursors items musics; do
     [ -d "$spiel/$unter" ] || fehler "no $unter folder"
 done
-[ -x "$spiel/tarnholm-editor" ] && [ -x "$spiel/tarnholm-check" ] && [ -x "$spiel/tarnholm-umbenennen" ] ||
-    fehler "programs missing"
-[ "$(find "$spiel" -mindepth 1 -maxdepth 1 | wc -l)" -eq 10 ] || fehler "more than programs and folders"
+for p in "${programme[@]}"; do
+    [ -x "$spiel/$p" ] || fehler "$p missing"
+done
+[ "$(find "$spiel" -mindepth 1 -maxdepth 1 | wc -l)" -eq $((7 + ${#programme[@]})) ] ||
+    fehler "more than programs and folders"
 
 eintraege=("$XDG_DATA_HOME"/applications/tarnholm-editor-*.desktop)
 [ ${#eintraege[@]} -eq 1 ] || fehler "one menu entry per game folder, got ${#eintraege[@]}"

@@ -23,7 +23,10 @@ public:
 
     QString chooseFile(QWidget*, const FileRequest& request) override
     {
-        dialogs << QStringList{request.mode == FileRequest::Mode::Save ? "Speichern" : "Öffnen",
+        using Mode = FileRequest::Mode;
+        dialogs << QStringList{request.mode == Mode::Save     ? "Speichern"
+                               : request.mode == Mode::Folder ? "Ordner"
+                                                              : "Öffnen",
                                request.title, request.filter, request.folder, request.preset}
                        .join(" | ");
         return next<QString>("file dialog " + request.title, QString());
@@ -67,6 +70,19 @@ public:
         return !noTrash && Papierkorb::verschieben(path);
     }
     bool noTrash = false;
+    /// The real git, each call recorded; `fehlt` makes it a machine without git.
+    struct AufgezeichnetesGit : GitProgramm
+    {
+        Ergebnis ausfuehren(const QString& ordner, const QStringList& argumente) override
+        {
+            aufrufe << argumente;
+            return fehlt ? Ergebnis() : GitProgramm::ausfuehren(ordner, argumente);
+        }
+        QVector<QStringList> aufrufe;
+        bool fehlt = false;
+    };
+    GitProgramm& git() override { return gitProgramm; }
+    AufgezeichnetesGit gitProgramm;
 
     /// Each file dialog in one line: whether it saves, title, filter, folder and preset.
     QStringList dialogs;

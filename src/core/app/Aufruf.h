@@ -3,9 +3,9 @@
 #include <QString>
 #include <QStringList>
 
-/// The editor's command line, `tarnholm-editor [--help] [--version] [--] [Raumdatei]`. It is
-/// read before the window system is asked for anything, so that help and version need no
-/// display.
+/// The editor's command line, `tarnholm-editor [--spiel ORDNER] [--] [Raumdatei |
+/// Gegenstandsskript]` or `--help` or `--version`. It is read before the window system is
+/// asked for anything, so that help and version need no display.
 namespace Aufruf {
 
 struct Ergebnis
@@ -18,8 +18,11 @@ struct Ergebnis
         Fehler
     };
     Art art = Art::Starten;
-    /// To start with: the room file's absolute path, empty for none.
-    QString raumDatei;
+    /// To start with: the absolute path of a room file or, ending in ".skp", an item script;
+    /// empty for none.
+    QString datei;
+    /// The game folder given with --spiel, absolute; empty for none.
+    QString spiel;
     /// What goes to the terminal: the help or the version line (standard output) or what
     /// is wrong (standard error), ending in a line break.
     QString text;
@@ -28,7 +31,7 @@ struct Ergebnis
     int rueckgabe() const { return art == Art::Fehler ? 2 : 0; }
 };
 
-/// `argumente` without the program's name; a relative room file is taken from `ordner`.
+/// `argumente` without the program's name; relative paths are taken from `ordner`.
 Ergebnis lesen(const QStringList& argumente, const QString& ordner);
 
 /// The project's version, "0.1".

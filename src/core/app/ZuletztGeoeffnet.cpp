@@ -31,6 +31,8 @@ QStringList ohne(QStringList liste, const QString& pfad)
 }
 
 const QString raeumeSchluessel = QStringLiteral("/Raeume");
+/// Beside the groups of the folders, in the file's general part.
+const QString spieleSchluessel = QStringLiteral("Spiele");
 
 } // namespace
 
@@ -45,6 +47,16 @@ ZuletztGeoeffnet::ZuletztGeoeffnet(QString datei, const QString& spielOrdner)
 
 QStringList ZuletztGeoeffnet::raeume() const
 {
+    return lesen(gruppe + raeumeSchluessel, raeumeImSpeicher);
+}
+
+QStringList ZuletztGeoeffnet::spiele() const
+{
+    return lesen(spieleSchluessel, spieleImSpeicher);
+}
+
+QStringList ZuletztGeoeffnet::lesen(const QString& schluessel, const QStringList& imSpeicher) const
+{
     QStringList gelesen;
     if (einstellungen.isEmpty()) {
         gelesen = imSpeicher;
@@ -52,7 +64,7 @@ QStringList ZuletztGeoeffnet::raeume() const
         QSettings s(einstellungen, QSettings::IniFormat);
         if (s.status() != QSettings::NoError)
             return {};
-        const QVariant wert = s.value(gruppe + raeumeSchluessel);
+        const QVariant wert = s.value(schluessel);
         if (!wert.canConvert<QStringList>())
             return {};
         gelesen = wert.toStringList();
@@ -74,7 +86,7 @@ void ZuletztGeoeffnet::hinzufuegen(const QString& pfad)
     const QString neu = sauber(pfad);
     QStringList liste = ohne(raeume(), neu);
     liste.prepend(neu);
-    schreiben(liste.mid(0, Hoechstens));
+    schreiben(gruppe + raeumeSchluessel, liste.mid(0, Hoechstens));
 }
 
 void ZuletztGeoeffnet::entfernen(const QString& pfad)
@@ -82,13 +94,29 @@ void ZuletztGeoeffnet::entfernen(const QString& pfad)
     const QStringList vorher = raeume();
     const QStringList nachher = ohne(ohne(vorher, pfad), sauber(pfad));
     if (nachher.size() != vorher.size())
-        schreiben(nachher);
+        schreiben(gruppe + raeumeSchluessel, nachher);
 }
 
-void ZuletztGeoeffnet::schreiben(const QStringList& raeume)
+void ZuletztGeoeffnet::spielBenutzt(const QString& ordner)
+{
+    const QString neu = sauber(ordner);
+    QStringList liste = ohne(spiele(), neu);
+    liste.prepend(neu);
+    schreiben(spieleSchluessel, liste.mid(0, Hoechstens));
+}
+
+void ZuletztGeoeffnet::spielEntfernen(const QString& ordner)
+{
+    const QStringList vorher = spiele();
+    const QStringList nachher = ohne(ohne(vorher, ordner), sauber(ordner));
+    if (nachher.size() != vorher.size())
+        schreiben(spieleSchluessel, nachher);
+}
+
+void ZuletztGeoeffnet::schreiben(const QString& schluessel, const QStringList& liste)
 {
     if (einstellungen.isEmpty()) {
-        imSpeicher = raeume;
+        (schluessel == spieleSchluessel ? spieleImSpeicher : raeumeImSpeicher) = liste;
         return;
     }
     // QSettings would carry along the pieces of a file it could not parse: such a file holds
@@ -96,7 +124,8 @@ void ZuletztGeoeffnet::schreiben(const QStringList& raeume)
     if (QSettings(einstellungen, QSettings::IniFormat).status() == QSettings::FormatError)
         QFile::remove(einstellungen);
     QSettings s(einstellungen, QSettings::IniFormat);
-    s.setValue(gruppe + QStringLiteral("/Ordner"), ordner);
-    s.setValue(gruppe + raeumeSchluessel, raeume);
+    if (schluessel != spieleSchluessel)
+        s.setValue(gruppe + QStringLiteral("/Ordner"), ordner);
+    s.setValue(schluessel, liste);
     s.sync();
 }

@@ -3,10 +3,11 @@
 #include <QString>
 #include <QStringList>
 
-/// The rooms last opened in one game folder, newest first, at most ten. They are kept in an
-/// INI file that the editors of every game folder share, each folder under a group of its
-/// own, and read afresh on every call, so that two editors see each other's rooms. A missing,
-/// unreadable or broken file is an empty list; nothing here is ever an error for the author.
+/// The rooms last opened in one game folder, newest first, at most ten, and the game folders
+/// last used. They are kept in an INI file that the editors of every game folder share, each
+/// folder's rooms under a group of its own, and read afresh on every call, so that two editors
+/// see each other's rooms. A missing, unreadable or broken file is an empty list; nothing here
+/// is ever an error for the author.
 class ZuletztGeoeffnet
 {
 public:
@@ -22,14 +23,22 @@ public:
     void hinzufuegen(const QString& pfad);
     void entfernen(const QString& pfad);
 
+    /// The game folders used last, absolute, newest first, at most ten.
+    QStringList spiele() const;
+    /// The game folder is used now: it moves to the front.
+    void spielBenutzt(const QString& ordner);
+    void spielEntfernen(const QString& ordner);
+
     const QString& datei() const { return einstellungen; }
 
 private:
-    void schreiben(const QStringList& raeume);
+    QStringList lesen(const QString& schluessel, const QStringList& imSpeicher) const;
+    void schreiben(const QString& schluessel, const QStringList& liste);
 
     QString einstellungen;
     QString ordner;
     /// The game folder's group in the file.
     QString gruppe;
-    QStringList imSpeicher;
+    QStringList raeumeImSpeicher;
+    QStringList spieleImSpeicher;
 };

@@ -62,7 +62,7 @@ private:
         case Referenz::Art::Musik:
             return {m.MusicsPfad, "musics"};
         case Referenz::Art::Raum:
-            return {m.AppPfad + QStringLiteral("rooms/"), "rooms"};
+            return {m.raeumeOrdner() + QLatin1Char('/'), "rooms"};
         case Referenz::Art::Gegenstand:
             return {m.ItemsPfad, "items"};
         case Referenz::Art::Cursor:
@@ -96,11 +96,6 @@ QString ohneSteuerzeichen(QString text)
             c = QLatin1Char('?');
     }
     return text;
-}
-
-bool istSpielordner(const QString& ordner)
-{
-    return QFileInfo(QDir(ordner).filePath(QStringLiteral("rooms"))).isDir();
 }
 
 Befund ordnerPruefen(const Module1& m, Spielpruefung* spiel,
@@ -202,6 +197,9 @@ QString befundText(const Befund& befund)
         };
     };
 
+    if (!befund.konflikte.isEmpty())
+        gruppe(QStringLiteral("Konflikte aus dem Zusammenführen, nicht gelöst:"),
+               befund.konflikte.size(), namen(befund.konflikte));
     gruppe(QStringLiteral("Unbenutzte Bilder:"), befund.unbenutzteBilder.size(),
            namen(befund.unbenutzteBilder));
     gruppe(QStringLiteral("Unbenutzte Klänge:"), befund.unbenutzteKlaenge.size(),

@@ -46,15 +46,16 @@ struct Befund
     };
     QVector<Fehlend> fehlend;
 
-    /// Nothing unreadable, nothing missing; unused files do not count.
+    /// Rooms and item scripts that git holds in conflict from a merge not finished.
+    QStringList konflikte;
+
+    /// Nothing unreadable, nothing missing, no conflict; unused files do not count.
     bool inOrdnung() const
     {
-        return raeume.isEmpty() && itemSkripte.isEmpty() && fehlend.isEmpty();
+        return raeume.isEmpty() && itemSkripte.isEmpty() && fehlend.isEmpty() &&
+               konflikte.isEmpty();
     }
 };
-
-/// A game folder is a folder with a "rooms" subfolder.
-bool istSpielordner(const QString& ordner);
 
 /// Reads the item scripts and the rooms of the game folder whose paths `ordner` holds and
 /// finds what befundAus finds; what was read is handed to `spiel`, when given. `nebenher` is
@@ -70,7 +71,8 @@ Befund ordnerPruefen(const Module1& ordner, Spielpruefung* spiel = nullptr,
 Befund befundAus(const Spielpruefung& spiel, const Module1& ordner, DateiSuche* listen = nullptr,
                  Pruefung* vorbereitet = nullptr);
 
-/// The German report: one group after the other, one path per line, in a fixed order.
+/// The German report: one group after the other, one path per line, in a fixed order; the
+/// conflicts first, only when there are any.
 QString befundText(const Befund& befund);
 
 /// Names come from broken files and any file name: a control character must neither break

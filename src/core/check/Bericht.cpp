@@ -48,13 +48,17 @@ QVector<Eintrag> eintraege(const Befund& befund, const QVector<SkriptFehler>& fe
     QVector<Eintrag> liste;
     const auto eintrag = [&liste](Art art, const QString& datei, int dateiZeile,
                                   const QString& text, const QString& wo = {}) -> Eintrag& {
-        liste.append({art, datei, dateiZeile, text, wo, false, {}});
+        liste.append({art, datei, dateiZeile, text, wo, false, {}, false});
         return liste.last();
     };
     const auto anStelle = [](Eintrag& e, const SkriptStelle& s) {
         e.zeile = true;
         e.stelle = s;
     };
+    for (const QString& datei : befund.konflikte)
+        eintrag(Art::Fehler, datei, 0,
+                QStringLiteral("Konflikt aus dem Zusammenführen nicht gelöst"))
+            .konflikt = true;
     for (const QString& bild : befund.unbenutzteBilder)
         eintrag(Art::Hinweis, bild, 0,
                 QStringLiteral("Kein Raum und kein Gegenstandsskript benutzt dieses Bild"));
@@ -98,12 +102,14 @@ QVector<Gruppe> nachDateien(const QVector<Eintrag>& eintraege)
         }
         gruppen[*p].eintraege.append(e);
     }
-    const auto rang = [](const QString& datei) {
-        const QString ordner = QDir::fromNativeSeparators(datei).section(QLatin1Char('/'), 0, 0);
-        return ordner == QLatin1String("rooms") ? 0 : ordner == QLatin1String("items") ? 1 : 2;
+    const auto rang = [](const Gruppe& g) {
+        if (!g.eintraege.isEmpty() && g.eintraege.first().konflikt)
+            return 0;
+        const QString ordner = QDir::fromNativeSeparators(g.datei).section(QLatin1Char('/'), 0, 0);
+        return ordner == QLatin1String("rooms") ? 1 : ordner == QLatin1String("items") ? 2 : 3;
     };
     std::stable_sort(gruppen.begin(), gruppen.end(), [&rang](const Gruppe& a, const Gruppe& b) {
-        const int ra = rang(a.datei), rb = rang(b.datei);
+        const int ra = rang(a), rb = rang(b);
         if (ra != rb)
             return ra < rb;
         const int c = a.datei.compare(b.datei, Qt::CaseInsensitive);

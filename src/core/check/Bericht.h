@@ -32,6 +32,8 @@ struct Eintrag
     /// A script line it is about: the file, script, line and the line's text.
     bool zeile = false;
     SkriptStelle stelle;
+    /// A conflict git holds from a merge not finished: its file comes first.
+    bool konflikt = false;
 };
 
 /// Every finding in the order gccText prints them.
@@ -44,8 +46,8 @@ struct Gruppe
     QString datei;
     QVector<Eintrag> eintraege;
 };
-/// The findings by file, each file's in the report's order: rooms, item scripts, the other
-/// files, each by name.
+/// The findings by file, each file's in the report's order: files in conflict, rooms, item
+/// scripts, the other files, each by name.
 QVector<Gruppe> nachDateien(const QVector<Eintrag>& eintraege);
 
 /// The groups "Fehler in Skripten" and "Hinweise", each only when it holds something, so

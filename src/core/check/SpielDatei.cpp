@@ -83,6 +83,12 @@ void zellenSetzen(const HotSpot& spot, std::bitset<HotSpot::Spalten * HotSpot::Z
     }
 }
 
+size_t inhaltVon(const QByteArray& bytes)
+{
+    // Any fixed seed but 0, which would keep Qt from its fastest hash.
+    return qHashBits(bytes.constData(), size_t(bytes.size()), 0x5461726e);
+}
+
 } // namespace
 
 std::optional<std::pair<Namensbuch::Art, QString>> SpielDatei::benannt(qint32 befehl,
@@ -112,6 +118,11 @@ std::optional<std::pair<Namensbuch::Art, QString>> SpielDatei::benannt(qint32 be
     }
 }
 
+bool SpielDatei::ausBytes(const QByteArray& bytes) const
+{
+    return geoeffnet && groesse == bytes.size() && inhalt == inhaltVon(bytes);
+}
+
 std::shared_ptr<const SpielDatei> SpielDatei::raumLesen(const QString& datei,
                                                         const QByteArray* bytes)
 {
@@ -120,6 +131,8 @@ std::shared_ptr<const SpielDatei> SpielDatei::raumLesen(const QString& datei,
     if (!bytes)
         return d;
     d->geoeffnet = true;
+    d->groesse = bytes->size();
+    d->inhalt = inhaltVon(*bytes);
     Module1 m;
     RaumReferenzen gelesen = raumReferenzen(*bytes, m);
     d->vollstaendig = gelesen.ergebnis.vollstaendig;
@@ -174,6 +187,8 @@ std::shared_ptr<const SpielDatei> SpielDatei::itemSkriptLesen(const QString& dat
     if (!bytes)
         return d;
     d->geoeffnet = true;
+    d->groesse = bytes->size();
+    d->inhalt = inhaltVon(*bytes);
     ItemSkriptReferenzen gelesen = itemSkriptReferenzen(datei, *bytes);
     d->vollstaendig = gelesen.ergebnis.vollstaendig;
     d->zeile = gelesen.ergebnis.zeile;

@@ -48,6 +48,11 @@ struct SpielDatei
     bool vollstaendig = false;
     /// Where reading stopped, when it did not finish (from 1).
     int zeile = 0;
+    /// The size and a hash of the bytes it was read from: the same bytes found on disk again
+    /// need not be read into it again.
+    qsizetype groesse = -1;
+    size_t inhalt = 0;
+    bool ausBytes(const QByteArray& bytes) const;
 
     /// A room's background picture as stored, its padding included; null when it was not read.
     QString hintergrund;

@@ -22,4 +22,19 @@ std::shared_ptr<const SpielDatei> lesen(const Module1& ordner, const QString& da
 Spielpruefung spielLesen(const Module1& ordner, const std::atomic<bool>* abbrechen = nullptr,
                          int threads = 0, bool nachrangig = false);
 
+/// A file read again: what it holds now; null when it is gone or as it was known.
+struct Nachgelesen
+{
+    QString datei;
+    std::shared_ptr<const SpielDatei> neu;
+    bool wieBekannt = false;
+};
+
+/// Reads the files again (relative to the game folder, each with its version known, or null)
+/// below the window's priority; a file whose bytes are those it was read from is not read
+/// into the game again.
+QVector<Nachgelesen> nachlesen(const Module1& ordner,
+                               const QVector<std::pair<QString, const SpielDatei*>>& dateien,
+                               const std::atomic<bool>* abbrechen = nullptr, int threads = 0);
+
 } // namespace SpielLeser

@@ -10,17 +10,16 @@ void Module1::setHintergrund(const QString& bild)
     hintergrund = bild.left(HintergrundLaenge).leftJustified(HintergrundLaenge, QLatin1Char(' '));
 }
 
-void Module1::setzeOrdner(const QString& programmOrdner)
+void Module1::setzeOrdner(const QString& spielOrdner)
 {
-    AppPfad = programmOrdner;
-    if (!AppPfad.endsWith(QLatin1Char('/')))
-        AppPfad += QLatin1Char('/');
-    SoundsPfad = AppPfad + QStringLiteral("sounds/");
-    GraphicsPfad = AppPfad + QStringLiteral("graphics/");
-    MoviesPfad = AppPfad + QStringLiteral("movies/");
-    CursorsPfad = AppPfad + QStringLiteral("cursors/");
-    ItemsPfad = AppPfad + QStringLiteral("items/");
-    MusicsPfad = AppPfad + QStringLiteral("musics/");
+    unterordner = Unterordner(spielOrdner);
+    AppPfad = unterordner.spielordner();
+    SoundsPfad = pfad(QStringLiteral("sounds/"));
+    GraphicsPfad = pfad(QStringLiteral("graphics/"));
+    MoviesPfad = pfad(QStringLiteral("movies/"));
+    CursorsPfad = pfad(QStringLiteral("cursors/"));
+    ItemsPfad = pfad(QStringLiteral("items/"));
+    MusicsPfad = pfad(QStringLiteral("musics/"));
 }
 
 void Module1::leererRaum()

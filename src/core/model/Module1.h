@@ -2,6 +2,7 @@
 
 #include "HotSpot.h"
 #include "Skript.h"
+#include "Unterordner.h"
 
 #include <QString>
 #include <QStringList>
@@ -16,7 +17,7 @@ public:
 
     Module1();
 
-    /// Program folder, ending in "/".
+    /// The game folder, ending in "/".
     QString AppPfad;
     QString SoundsPfad;
     QString GraphicsPfad;
@@ -44,10 +45,13 @@ public:
     /// Pads a shorter text with spaces, cuts a longer one to its first 100 characters.
     void setHintergrund(const QString& bild);
 
-    /// Sets AppPfad from the program folder and the six subfolder paths from it.
-    void setzeOrdner(const QString& programmOrdner);
+    /// Sets AppPfad to the game folder and the subfolder paths from it, each spelt as on disk.
+    void setzeOrdner(const QString& spielOrdner);
     /// The rooms folder as the room-file dialogs open it (no trailing separator).
-    QString raeumeOrdner() const { return AppPfad + QStringLiteral("rooms"); }
+    QString raeumeOrdner() const { return unterordner.pfad(QStringLiteral("rooms")); }
+    /// A path relative to the game folder ("rooms/haus.lsd", as the game's lists name its
+    /// files) where it lies on disk.
+    QString pfad(const QString& relativ) const { return unterordner.pfad(relativ); }
 
     /// The names of hotspots 0 to HotSpotMax, in order.
     QStringList hotSpotNamen() const;
@@ -61,4 +65,5 @@ public:
 
 private:
     QString hintergrund;
+    Unterordner unterordner;
 };

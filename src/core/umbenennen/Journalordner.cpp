@@ -48,7 +48,8 @@ Journalordner::Dateisystem Journalordner::Dateisystem::echt()
 }
 
 Journalordner::Journalordner(const QString& spielordner, const QString& ordner)
-    : fs(Dateisystem::echt()), spiel(QDir(spielordner).absolutePath()), ordner(ordner)
+    : fs(Dateisystem::echt()), spiel(QDir(spielordner).absolutePath()), unterordner(spiel),
+      ordner(ordner)
 {
 }
 
@@ -56,7 +57,7 @@ Journalordner::~Journalordner() = default;
 
 QString Journalordner::pfad(const QString& relativ) const
 {
-    return spiel + QLatin1Char('/') + relativ;
+    return unterordner.pfad(relativ);
 }
 
 bool Journalordner::sperren(Ergebnis& ergebnis)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Journal.h"
+#include "model/Unterordner.h"
 
 #include <QDateTime>
 #include <QHash>
@@ -113,6 +114,8 @@ private:
                  QStringList& beiseite);
 
     QString spiel;
+    /// The game's subfolders as spelt on disk, which the journal names as the game does.
+    Unterordner unterordner;
     QString ordner;
     std::unique_ptr<QLockFile> sperre;
 };

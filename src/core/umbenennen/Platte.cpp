@@ -1,11 +1,12 @@
 #include "Platte.h"
 
+#include "roomfile/Schreibreste.h"
+
 #include <QDir>
 #include <QElapsedTimer>
-#include <QLockFile>
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
+#include <QLockFile>
 
 #ifdef Q_OS_UNIX
 #include <fcntl.h>
@@ -63,12 +64,12 @@ bool sperren(QLockFile& sperre, int wartezeit)
 
 QFileInfoList halbGeschrieben(const QString& pfad, const QDateTime& seit)
 {
-    static const QRegularExpression zufall(QStringLiteral("^[A-Za-z0-9]{6}$"));
     const QFileInfo info(pfad);
     QFileInfoList reste;
     for (const QFileInfo& rest : info.dir().entryInfoList(
              {info.fileName() + QStringLiteral(".??????")}, QDir::Files | QDir::Hidden)) {
-        if (zufall.match(rest.suffix()).hasMatch() && rest.lastModified() >= seit)
+        if (Schreibreste::istRestVon(rest.fileName(), info.fileName()) &&
+            rest.lastModified() >= seit)
             reste << rest;
     }
     return reste;

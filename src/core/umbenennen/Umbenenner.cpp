@@ -1,12 +1,11 @@
 #include "Umbenenner.h"
 
 #include "Platte.h"
+#include "app/Spielordner.h"
 #include "roomfile/TextFile.h"
 
-#include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
-#include <QStandardPaths>
 #include <atomic>
 #include <thread>
 
@@ -43,16 +42,7 @@ Umbenenner::Umbenenner(const QString& spielordner, const QString& journalOrdner)
 
 QString Umbenenner::journalOrdner(const QString& spielordner)
 {
-    // As the editor keeps its recovery copies: under its application's name, by the folder's
-    // hash, whichever program asks.
-    const QByteArray schluessel =
-        QCryptographicHash::hash(QDir(spielordner).absolutePath().toUtf8(),
-                                 QCryptographicHash::Sha1)
-            .toHex()
-            .left(16);
-    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
-           QStringLiteral("/Tarnholm - Editor/Wiederherstellung/") +
-           QString::fromLatin1(schluessel);
+    return Spielordner::datenOrdner(spielordner);
 }
 
 Ergebnis Umbenenner::aufraeumen()

@@ -4,6 +4,7 @@
 #include "Planer.h"
 #include "check/Namensbuch.h"
 #include "model/BildPfad.h"
+#include "model/Unterordner.h"
 #include "roomfile/TextFile.h"
 #include "script/Befehlstabelle.h"
 
@@ -15,12 +16,12 @@ namespace Umbenennung {
 
 Spielzugriff Spielzugriff::aufPlatte(const QString& spielordner)
 {
-    const QString ordner = QDir(spielordner).absolutePath() + QLatin1Char('/');
+    const Unterordner ordner(QDir(spielordner).absolutePath());
     Spielzugriff z;
-    z.lesen = [ordner](const QString& relativ) { return TextFile::read(ordner + relativ); };
+    z.lesen = [ordner](const QString& relativ) { return TextFile::read(ordner.pfad(relativ)); };
     z.eintraege = [ordner](const QString& unterordner) {
         QVector<Eintrag> eintraege;
-        const QFileInfoList liste = QDir(ordner + unterordner)
+        const QFileInfoList liste = QDir(ordner.pfad(unterordner))
                                         .entryInfoList(QDir::AllEntries | QDir::Hidden |
                                                            QDir::System | QDir::NoDotAndDotDot,
                                                        QDir::Name);

@@ -2,9 +2,12 @@
 
 #include "BildLaden.h"
 #include "EditorMenue.h"
+#include "FehlerzeichenDelegat.h"
 #include "Hauptmenue.h"
 #include "HotSpotPanel.h"
+#include "Nachladen.h"
 #include "RaumBefehle.h"
+#include "Statuszeile.h"
 #include "canvas/Picture1.h"
 #include "check/RaumFehler.h"
 #include "model/Module1.h"
@@ -64,11 +67,24 @@ Editor::Editor(Module1& raum, Desktop& desktop, QWidget* parent)
     };
     // The overview of all hotspots has no button; its key is named where it shows.
     picture1->setToolTip(QStringLiteral("Strg+H: alle HotSpots zeigen oder verbergen"));
+    // Below the area, so that every control keeps its place.
+    zeile = new Statuszeile(this);
+    setStatusBar(zeile);
+    connect(raumBefehle.get(), &RaumBefehle::offeneDateiGeaendert, zeile, &Statuszeile::leeren);
+    nachlader = new Nachladen(*raumBefehle, *raumVerlauf, desktop, *zeile, this);
+    nachlader->auswahlName = [this] {
+        return auswahl() >= 0 ? m.HotSpots[auswahl()].Name : QString();
+    };
+    nachlader->auswahlSetzen = [this](const QString& name) {
+        if (const int i = int(m.hotSpotNamen().indexOf(name)); i >= 0)
+            auswaehlen(i);
+    };
 
     list1 = new QListWidget(flaeche);
     list1->setObjectName(QStringLiteral("List1"));
     list1->setGeometry(640, 0, 105, 173);
     list1->setIconSize(QSize(12, 12));
+    list1->setItemDelegate(new FehlerzeichenDelegat(list1));
     connect(list1, &QListWidget::currentRowChanged, this, &Editor::hotSpotGewaehlt);
 
     frame1 = new HotSpotPanel(flaeche);
@@ -222,7 +238,6 @@ void Editor::bildAufbau()
 void Editor::fehlerZeigen()
 {
     const QIcon zeichen = style()->standardIcon(QStyle::SP_MessageBoxCritical);
-    // Only a marked name moves aside: the list is narrow, and most names have no faults.
     for (int i = 0; i < list1->count() && i < fehler.hotSpots.size(); ++i) {
         const QString text = fehler.hotSpotText(i);
         QListWidgetItem* eintrag = list1->item(i);
@@ -336,7 +351,7 @@ void Editor::skriptBearbeiten(const Stelle& stelle, qint32 zeile)
 
 void Editor::stelleOeffnen(const SkriptStelle& stelle)
 {
-    const QString pfad = m.AppPfad + QDir::fromNativeSeparators(stelle.datei);
+    const QString pfad = m.pfad(stelle.datei);
     if (!QDir::fromNativeSeparators(stelle.datei).startsWith(QStringLiteral("rooms/"))) {
         if (itemSkriptOeffnen)
             itemSkriptOeffnen(pfad, stelle.zeile);

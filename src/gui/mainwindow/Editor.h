@@ -15,13 +15,16 @@ class EditorMenue;
 class Hauptmenue;
 class HotSpotPanel;
 class Module1;
+class Nachladen;
 class Picture1;
 class QListWidget;
 class QPushButton;
 class RaumBefehle;
+class Statuszeile;
 
 /// The main window: below its menu bar, the 748 x 484 area with the hotspot list and panel,
-/// the canvas, the script buttons and, through RaumBefehle, the room commands. Every change to
+/// the canvas, the script buttons and, through RaumBefehle, the room commands; below that, its
+/// status line. Every change to
 /// the room goes through its history (RaumVerlauf): it marks the room changed, keeps the
 /// recovery copy and can be undone.
 class Editor : public QMainWindow
@@ -64,7 +67,12 @@ public:
     /// "Neu", "Laden", "Speichern", "Testen", the room file, the recovery copies.
     RaumBefehle& befehle() { return *raumBefehle; }
     Hauptmenue& menue();
-    /// Keeps the rooms of "Zuletzt geöffnet" in this INI file; without one, in memory only.
+    /// The line below the area: what happened around the room, and what may be done about it.
+    Statuszeile& statuszeile() { return *zeile; }
+    /// The open room following its file on disk.
+    Nachladen& nachladen() { return *nachlader; }
+    /// Keeps the rooms of "Zuletzt geöffnet" and the game folders of "Zuletzt geöffnete
+    /// Spiele" in this INI file, this game folder the newest; without one, in memory only.
     void zuletztIn(const QString& datei);
 
 protected:
@@ -101,6 +109,8 @@ private:
     std::unique_ptr<RaumBefehle> raumBefehle;
     std::unique_ptr<BildLaden> bildLaden;
     EditorMenue* menueLeiste;
+    Statuszeile* zeile;
+    Nachladen* nachlader;
     /// The faults of the room's scripts, as the list and the buttons show them.
     RaumFehler fehler;
     /// Each visit to a text box of the panel is one step of the history.

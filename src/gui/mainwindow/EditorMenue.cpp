@@ -3,6 +3,7 @@
 #include "Editor.h"
 #include "Hauptmenue.h"
 #include "RaumBefehle.h"
+#include "Spielwahl.h"
 #include "Tastenkuerzel.h"
 #include "app/Aufruf.h"
 #include "app/ZuletztGeoeffnet.h"
@@ -35,6 +36,21 @@ EditorMenue::EditorMenue(Editor& editor, Module1& raum, Desktop& desktop, Pictur
     h.raumListe(
         h.datei(), QStringLiteral("menueZuletzt"), QStringLiteral("&Zuletzt geöffnet"),
         [this] { return zuletzt->raeume(); }, [this](const QString& p) { zuletztOeffnen(p); });
+    h.datei()->addSeparator();
+    h.eintrag(h.datei(), QStringLiteral("aktionSpielordner"),
+              QStringLiteral("Spiel&ordner öffnen…"), {}, [this] { spielordnerOeffnen(); });
+    h.raumListe(
+        h.datei(), QStringLiteral("menueSpiele"), QStringLiteral("Zuletzt geöffnete S&piele"),
+        [this] {
+            // The game open here is no game to go to.
+            QStringList spiele = zuletzt->spiele();
+            spiele.removeAll(Spielordner::eindeutig(m.AppPfad));
+            return spiele;
+        },
+        [this](const QString& ordner) { spielOeffnen(ordner); },
+        // A game folder that went is said so when chosen, and leaves the list.
+        QStringLiteral("Noch keine anderen Spiele"), false);
+    h.datei()->addSeparator();
     h.eintrag(h.datei(), QStringLiteral("aktionSpeichern"), QStringLiteral("&Speichern"),
               {taste(Qt::CTRL | Qt::Key_S)}, [b] { b->speichern(); });
     h.eintrag(h.datei(), QStringLiteral("aktionSpeichernUnter"),
@@ -129,6 +145,28 @@ void EditorMenue::zuletztOeffnen(const QString& pfad)
     editor.befehle().oeffnen(pfad);
 }
 
+void EditorMenue::spielordnerOeffnen()
+{
+    if (!editor.befehle().aenderungenSichern())
+        return;
+    const QString ordner = Spielwahl::fragen(desktop, &editor, Spielwahl::neben(m.AppPfad));
+    if (!ordner.isNull())
+        Spielwahl::wechseln(editor, desktop, m, ordner);
+}
+
+void EditorMenue::spielOeffnen(const QString& ordner)
+{
+    // Nothing is asked for a game that cannot come.
+    if (const QString warum = Spielordner::warumNicht(ordner); !warum.isEmpty()) {
+        zuletzt->spielEntfernen(ordner);
+        desktop.warn(&editor, warum + QStringLiteral(" Er wird aus „Zuletzt geöffnete Spiele“ "
+                                                     "entfernt."));
+        return;
+    }
+    if (editor.befehle().aenderungenSichern())
+        Spielwahl::wechseln(editor, desktop, m, ordner);
+}
+
 void EditorMenue::tastenZeigen()
 {
     QVector<Tastenkuerzel::Taste> haupt = hauptmenue->tasten();
@@ -159,5 +197,6 @@ void EditorMenue::ueberZeigen()
 void EditorMenue::zuletztIn(const QString& datei)
 {
     zuletzt = std::make_unique<ZuletztGeoeffnet>(datei, m.AppPfad);
+    zuletzt->spielBenutzt(Spielordner::eindeutig(m.AppPfad));
 }
 EditorMenue::~EditorMenue() = default;

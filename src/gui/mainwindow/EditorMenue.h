@@ -21,11 +21,14 @@ public:
     ~EditorMenue() override;
 
     Hauptmenue& leiste() { return *hauptmenue; }
-    /// Keeps the rooms of "Zuletzt geöffnet" in this INI file; without one, in memory only.
+    /// Keeps the rooms of "Zuletzt geöffnet" and the game folders of "Zuletzt geöffnete
+    /// Spiele" in this INI file, this game folder the newest; without one, in memory only.
     void zuletztIn(const QString& datei);
 
 private:
     void zuletztOeffnen(const QString& pfad);
+    void spielordnerOeffnen();
+    void spielOeffnen(const QString& ordner);
     void tastenZeigen();
     void ueberZeigen();
 

@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QDir>
+#include <QFileInfo>
 #include <QKeySequence>
 #include <QMainWindow>
 #include <QMenuBar>
@@ -66,17 +67,18 @@ QAction* Hauptmenue::eintrag(QMenu* menue, const QString& name, const QString& t
 
 QMenu* Hauptmenue::raumListe(QMenu* menue, const QString& name, const QString& text,
                              std::function<QStringList()> raeume,
-                             std::function<void(const QString&)> oeffnen)
+                             std::function<void(const QString&)> oeffnen, const QString& leer,
+                             bool grau)
 {
     QMenu* liste = menue->addMenu(text);
     liste->setObjectName(name);
     liste->setToolTipsVisible(true);
     // Read when it opens: another editor of the game may have added a room meanwhile.
-    connect(liste, &QMenu::aboutToShow, this, [liste, raeume, oeffnen] {
+    connect(liste, &QMenu::aboutToShow, this, [liste, raeume, oeffnen, leer, grau] {
         liste->clear();
         const QStringList pfade = raeume();
         if (pfade.isEmpty()) {
-            liste->addAction(QStringLiteral("Noch keine Räume"))->setEnabled(false);
+            liste->addAction(leer)->setEnabled(false);
             return;
         }
         QStringList namen;
@@ -90,6 +92,12 @@ QMenu* Hauptmenue::raumListe(QMenu* menue, const QString& name, const QString& t
                 i < 9 ? QStringLiteral("&%1 ").arg(i + 1) : QStringLiteral("1&0 ");
             QAction* a = liste->addAction(kuerzel + ohneKuerzel(name));
             a->setToolTip(QDir::toNativeSeparators(pfade[i]));
+            // Gone on disk (deleted, renamed, not on the branch checked out): greyed, and back
+            // with its file.
+            if (grau && !QFileInfo(pfade[i]).isFile()) {
+                a->setEnabled(false);
+                a->setToolTip(a->toolTip() + QStringLiteral(" (gibt es nicht)"));
+            }
             const QString pfad = pfade[i];
             connect(a, &QAction::triggered, liste, [oeffnen, pfad] { oeffnen(pfad); });
         }

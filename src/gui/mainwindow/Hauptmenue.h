@@ -37,11 +37,13 @@ public:
     /// shown), and what it does.
     QAction* eintrag(QMenu* menue, const QString& name, const QString& text,
                      const QList<QKeySequence>& tasten, std::function<void()> tun);
-    /// Appends a submenu of rooms, filled each time it opens: `raeume` gives the paths,
-    /// newest first; choosing one calls `oeffnen` with its path.
+    /// Appends a submenu of rooms (or folders), filled each time it opens: `raeume` gives the
+    /// paths, newest first; choosing one calls `oeffnen` with its path. Without any, it says
+    /// `leer`. With `grau`, a file that is not on disk shows greyed until it is back.
     QMenu* raumListe(QMenu* menue, const QString& name, const QString& text,
                      std::function<QStringList()> raeume,
-                     std::function<void(const QString&)> oeffnen);
+                     std::function<void(const QString&)> oeffnen,
+                     const QString& leer = QStringLiteral("Noch keine Räume"), bool grau = true);
     /// Lets "Rückgängig" and "Wiederholen" name the step they would take ("Rückgängig:
     /// Strich"), greyed while there is none.
     void verlaufZeigen(QAction* rueckgaengig, QAction* wiederholen, const QUndoStack& schritte);

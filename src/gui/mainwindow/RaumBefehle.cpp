@@ -1,6 +1,7 @@
 #include "RaumBefehle.h"
 
 #include "RaumVerlauf.h"
+#include "git/GitKonflikte.h"
 #include "model/DateiName.h"
 #include "model/Module1.h"
 #include "platform/Desktop.h"
@@ -86,7 +87,8 @@ void RaumBefehle::raumDateiSetzen(const QString& datei, const QByteArray& hash)
 
 bool RaumBefehle::aenderungenSichern()
 {
-    if (!verlauf.geaendert())
+    // The author was asked already, before the window began to close.
+    if (verworfen || !verlauf.geaendert())
         return true;
     MessageRequest frage;
     frage.text =
@@ -148,6 +150,37 @@ bool RaumBefehle::istGeoeffnet(const QString& pfad) const
     return gleicheDatei(pfad, raumDateiPfad);
 }
 
+bool RaumBefehle::wieBekannt(const QByteArray& bytes) const
+{
+    return !bekannt.isEmpty() && Wiederherstellung::hash(bytes) == bekannt;
+}
+
+bool RaumBefehle::dateiGeloescht()
+{
+    if (bekannt.isEmpty())
+        return false;
+    bekannt.clear();
+    verlauf.ungespeichert();
+    return true;
+}
+
+std::optional<Zusammenfuehren::Ergebnis> RaumBefehle::konfliktLesen(const QString& pfad)
+{
+    if (!GitKonflikte::vielleichtImArbeitsbaum(m.AppPfad))
+        return std::nullopt;
+    const QString relativ = QDir(m.AppPfad).relativeFilePath(pfad);
+    if (relativ.startsWith(QStringLiteral("..")) || QDir::isAbsolutePath(relativ))
+        return std::nullopt;
+    const std::optional<GitKonflikte::Stufen> stufen =
+        GitKonflikte::stufen(desktop.git(), m.AppPfad, relativ);
+    if (!stufen)
+        return std::nullopt;
+    // Both sides added the room: an empty room is what they share.
+    const QByteArray basis =
+        stufen->basis.isEmpty() ? RoomFile::schreiben(Module1()) : stufen->basis;
+    return Zusammenfuehren::dateien(Textform::Art::Raum, basis, stufen->unsere, stufen->deren);
+}
+
 bool RaumBefehle::raumLaden(const QString& pfad)
 {
     cd2Datei = pfad;
@@ -158,10 +191,14 @@ bool RaumBefehle::raumLaden(const QString& pfad)
         return false;
     }
     verlauf.offenesAbschliessen();
-    const RoomFile::LeseErgebnis e = RoomFile::lesen(*bytes, m);
+    // A room git holds in conflict opens as its merge makes it, whatever git left in the file.
+    const std::optional<Zusammenfuehren::Ergebnis> konflikt = konfliktLesen(pfad);
+    const RoomFile::LeseErgebnis e = RoomFile::lesen(konflikt ? konflikt->bytes : *bytes, m);
     // A missing picture is no error here: the canvas is then cleared.
     raumZeigen(e.hotSpotsErsetzt, e.hintergrundGelesen);
-    verlauf.neuBeginnen();
+    verlauf.neuBeginnen(konflikt && konflikt->bytes != *bytes);
+    Q_EMIT konflikteGeladen(pfad, konflikt.has_value(),
+                            konflikt ? konflikt->konflikte : QVector<Konflikt>());
     if (!e.vollstaendig) {
         // The title keeps the file it named; the room in memory is no longer that file.
         raumDateiPfad.clear();
@@ -342,9 +379,9 @@ void RaumBefehle::meldeSpielNichtGestartet(const DesktopResult& start)
         return;
     case DesktopResult::Kind::Missing:
         desktop.warn(fenster,
-                     QStringLiteral("Das Spiel „Tarnholm.exe“ liegt nicht im Programmordner %1. "
-                                    "Legen Sie das Spiel in diesen Ordner, neben den Editor, und "
-                                    "wählen Sie dann erneut „Testen“.")
+                     QStringLiteral("Das Spiel „Tarnholm.exe“ liegt nicht im Spielordner %1. "
+                                    "Legen Sie das Spiel in diesen Ordner und wählen Sie dann "
+                                    "erneut „Testen“.")
                          .arg(QDir::toNativeSeparators(QDir::cleanPath(m.AppPfad))));
         return;
     case DesktopResult::Kind::CommandMissing:
@@ -370,10 +407,11 @@ void RaumBefehle::meldeOrdnerNichtGeoeffnet(const DesktopResult& geoeffnet)
 {
     const QString ordner = QDir::toNativeSeparators(QDir::cleanPath(m.AppPfad));
     if (geoeffnet.kind == DesktopResult::Kind::Missing)
-        desktop.warn(fenster,
-                     QStringLiteral("Der Ordner %1 existiert nicht mehr; er wurde verschoben oder "
-                                    "gelöscht. Starten Sie den Editor aus dem Spielordner neu.")
-                         .arg(ordner));
+        desktop.warn(
+            fenster,
+            QStringLiteral("Der Ordner %1 existiert nicht mehr; er wurde verschoben oder "
+                           "gelöscht. Öffnen Sie den Spielordner mit „Spielordner öffnen…“ neu.")
+                .arg(ordner));
     else if (!geoeffnet.done())
         desktop.warn(fenster,
                      QStringLiteral("Der Ordner %1 konnte nicht geöffnet werden: Auf diesem System "

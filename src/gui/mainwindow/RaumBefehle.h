@@ -1,10 +1,13 @@
 #pragma once
 
+#include "git/Zusammenfuehren.h"
+
 #include <QObject>
 #include <QString>
 #include <QTimer>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class Desktop;
 struct DesktopResult;
@@ -47,10 +50,16 @@ public:
     bool neuLaden(const QString& pfad) { return raumLaden(pfad); }
     /// Whether `pfad` is the file the room was loaded from or last saved to.
     bool istGeoeffnet(const QString& pfad) const;
+    /// Whether `bytes` are those last read from or written to that file.
+    bool wieBekannt(const QByteArray& bytes) const;
+    /// That file is gone: the room is no file's as it was, so it is changed, and saving writes
+    /// the file again without asking. False when that was known already.
+    bool dateiGeloescht();
     /// Asks whether the changed room is saved first. True when the action may go on: the room
     /// was not changed, was saved, or the author lets the changes go.
     bool aenderungenSichern();
-    /// The window closes with the author's consent: no copy is left behind.
+    /// The window closes with the author's consent: no copy is left behind, and nothing is
+    /// asked again.
     void geschlossen() { verworfen = true; }
 
     /// The file the room-file dialog remembers and offers next.
@@ -71,10 +80,15 @@ Q_SIGNALS:
     /// The room in memory is now the file at `pfad` (loaded, saved or restored), or no file
     /// (empty).
     void offeneDateiGeaendert(const QString& pfad);
+    /// A room was loaded: `imKonflikt` when git holds it in conflict from an unfinished merge,
+    /// and it was loaded as the merge of its three versions makes it, with these conflicts.
+    void konflikteGeladen(const QString& pfad, bool imKonflikt, const QVector<Konflikt>& konflikte);
 
 private:
     QString raumDialog(bool speichern, const QString& titel);
     bool raumLaden(const QString& pfad);
+    /// The merge of the three versions git holds of `pfad`, when it holds it in conflict.
+    std::optional<Zusammenfuehren::Ergebnis> konfliktLesen(const QString& pfad);
     /// Writes the room to `pfad` after the questions about the file that is there.
     bool schreibenNach(const QString& pfad);
     /// The room in memory is the file `datei` (empty: none), whose bytes had this hash.

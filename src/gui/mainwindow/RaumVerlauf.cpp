@@ -84,6 +84,27 @@ void RaumVerlauf::hotSpotLoeschen(qint32 i)
     push(new HotSpotSchritt(m, *this, false, i, m.HotSpots[i], i));
 }
 
+void RaumVerlauf::hotSpotEinfuegen(qint32 index, const HotSpot& spot)
+{
+    if (anwenden)
+        return;
+    offenesAbschliessen();
+    if (index < 0 || index > m.HotSpotMax + 1)
+        return;
+    push(new HotSpotSchritt(m, *this, true, index, spot, auswahl ? auswahl() : -1));
+}
+
+void RaumVerlauf::gruppe(const QString& name, const std::function<void()>& inhalt)
+{
+    if (anwenden)
+        return;
+    offenesAbschliessen();
+    schritte.beginMacro(name);
+    inhalt();
+    schritte.endMacro();
+    markePruefen();
+}
+
 void RaumVerlauf::rueckgaengig()
 {
     gehen(true);
@@ -121,5 +142,12 @@ void RaumVerlauf::gespeichert()
 {
     schritte.setClean();
     gespeicherterRaum = m;
+    markePruefen();
+}
+
+void RaumVerlauf::ungespeichert()
+{
+    gespeicherterRaum.reset();
+    schritte.resetClean();
     markePruefen();
 }

@@ -59,6 +59,12 @@ public:
     void neuerHotSpot();
     /// Removes hotspot i.
     void hotSpotLoeschen(qint32 i);
+    /// Puts a whole hotspot into the room at `index`.
+    void hotSpotEinfuegen(qint32 index, const HotSpot& spot);
+    /// The changes `inhalt` makes, each through the history, become one step named `name`.
+    void gruppe(const QString& name, const std::function<void()>& inhalt);
+    /// A step of the window's own that belongs to the history (the history takes it over).
+    void schritt(QUndoCommand* schritt) { push(schritt); }
 
     /// Runs `vorher` now: the room is about to be replaced or written.
     void offenesAbschliessen();
@@ -70,6 +76,8 @@ public:
     void neuBeginnen(bool geaendert = false);
     /// The room as it is now is saved.
     void gespeichert();
+    /// The saved room is gone: whatever the room is now, it is changed. The steps stay.
+    void ungespeichert();
     bool geaendert() const { return markiert; }
 
     /// Tells the window; the steps call it.

@@ -1,9 +1,11 @@
 #include "Spielfenster.h"
 
 #include "Editor.h"
+#include "Nachladen.h"
 #include "RaumBefehle.h"
 #include "check/Pruefdienst.h"
 #include "check/Verwendungssuche.h"
+#include "konflikte/Konflikte.h"
 #include "model/Module1.h"
 #include "platform/Desktop.h"
 #include "pruefen/SpielPruefen.h"
@@ -22,6 +24,10 @@ Spielfenster::Spielfenster(Module1& raum, Desktop& desktop, Editor& editor, Prue
     : QObject(&editor), m(raum), desktop(desktop), editor(editor), dienst(dienst)
 {
     connect(&editor.befehle(), &RaumBefehle::gespeichert, &dienst, &Pruefdienst::dateiGeaendert);
+    connect(&dienst, &Pruefdienst::aussenGeaendert, this, [this](const QStringList& dateien) {
+        if (const QString offen = offenerRaum(); !offen.isEmpty() && dateien.contains(offen))
+            this->editor.nachladen().pruefen();
+    });
     editor.skriptEditorZeigen = [this](const SkriptPruefer::Herkunft& herkunft, qint32 zeile) {
         skriptEditor().zeigen(herkunft, zeile);
     };
@@ -44,6 +50,29 @@ Spielfenster::Spielfenster(Module1& raum, Desktop& desktop, Editor& editor, Prue
     editor.umbenennenZeigen = [this] { umbenennen().zeigen(); };
     editor.umbenennenRueckgaengig = [this] { umbenennen().rueckgaengig(); };
     editor.letzteUmbenennung = [this] { return umbenennen().letzteUmbenennung(); };
+    // A room git holds in conflict shows its conflicts beside the editor while it is open.
+    connect(&editor.befehle(), &RaumBefehle::konflikteGeladen, this,
+            [this](const QString& pfad, bool imKonflikt, const QVector<Konflikt>& liste) {
+                if (imKonflikt)
+                    konflikte().zeigen(m.AppPfad, pfad, liste);
+                else if (konflikteFenster && !konflikteFenster->datei().isEmpty())
+                    konflikteFenster->schliessen();
+            });
+    // Another room, a new one, or this one under another name: nothing left to choose.
+    connect(&editor.befehle(), &RaumBefehle::offeneDateiGeaendert, this, [this] {
+        if (konflikteFenster && !konflikteFenster->datei().isEmpty() &&
+            !this->editor.befehle().istGeoeffnet(konflikteFenster->datei()))
+            konflikteFenster->schliessen();
+    });
+}
+
+Konflikte& Spielfenster::konflikte()
+{
+    if (!konflikteFenster) {
+        konflikteFenster = new Konflikte(m, editor.verlauf(), desktop, &editor);
+        konflikteFenster->speichern = [this] { return editor.befehle().speichern(); };
+    }
+    return *konflikteFenster;
 }
 
 SkriptEditor& Spielfenster::skriptEditor()
@@ -82,6 +111,25 @@ SpielPruefen& Spielfenster::spielPruefen()
         // It stays open beside the main window.
         pruefenFenster = new SpielPruefen(dienst, &editor);
         pruefenFenster->stelleOeffnen = [this](const SkriptStelle& stelle) { oeffnen(stelle); };
+        pruefenFenster->konfliktOeffnen = [this](const QString& datei) {
+            const QString pfad = m.pfad(datei);
+            if (konflikteFenster && editor.befehle().istGeoeffnet(pfad) &&
+                !konflikteFenster->datei().isEmpty()) {
+                konflikteFenster->show();
+                konflikteFenster->raise();
+                return;
+            }
+            SkriptStelle stelle;
+            stelle.datei = datei;
+            stelle.zeile = -1;
+            // A room is opened anew, so that its conflicts are seen.
+            nachDemSkriptEditor([this, stelle, pfad] {
+                if (QDir::fromNativeSeparators(stelle.datei).startsWith(QStringLiteral("rooms/")))
+                    editor.befehle().oeffnen(pfad);
+                else
+                    oeffnen(stelle);
+            });
+        };
     }
     return *pruefenFenster;
 }
@@ -164,7 +212,7 @@ void Spielfenster::gotoFolgen(const QString& parameter)
                          .arg(parameter.trimmed()));
         return;
     }
-    const QString pfad = m.AppPfad + QDir::fromNativeSeparators(ziel);
+    const QString pfad = m.pfad(ziel);
     skriptFenster->schliessenUndDann([this, pfad] {
         if (!editor.befehle().istGeoeffnet(pfad))
             editor.befehle().oeffnen(pfad);
@@ -217,5 +265,5 @@ void Spielfenster::nachDemUmbenennen(const QStringList& dateien,
     if (!dateien.contains(offen) && !dateien.contains(jetzt) && jetzt == offen)
         return;
     // Saved or let go before the rename: shown as it is on disk, its history begun afresh.
-    editor.befehle().neuLaden(m.AppPfad + jetzt);
+    editor.befehle().neuLaden(m.pfad(jetzt));
 }

@@ -8,6 +8,7 @@
 class Desktop;
 class Editor;
 class Gegen;
+class Konflikte;
 class Module1;
 class Pruefdienst;
 class Raeume;
@@ -34,6 +35,7 @@ public:
     Raeume& raeume();
     Verwendungen& verwendungen();
     Umbenennen& umbenennen();
+    Konflikte& konflikte();
 
 private:
     /// A place of the game opened in the main window; the script editor, when it is open,
@@ -62,4 +64,5 @@ private:
     Raeume* raeumeFenster = nullptr;
     Verwendungen* verwendungenFenster = nullptr;
     Umbenennen* umbenennenFenster = nullptr;
+    Konflikte* konflikteFenster = nullptr;
 };

@@ -60,6 +60,9 @@ QString QtDesktop::chooseFile(QWidget* parent, const FileRequest& request)
     if (request.mode == FileRequest::Mode::Save) {
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);
+    } else if (request.mode == FileRequest::Mode::Folder) {
+        dialog.setFileMode(QFileDialog::Directory);
+        dialog.setOption(QFileDialog::ShowDirsOnly);
     } else {
         dialog.setFileMode(QFileDialog::ExistingFile);
     }

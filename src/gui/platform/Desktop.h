@@ -1,5 +1,7 @@
 #pragma once
 
+#include "git/GitProgramm.h"
+
 #include <QMessageBox>
 #include <QString>
 #include <QStringList>
@@ -13,7 +15,9 @@ struct FileRequest
     enum class Mode
     {
         Open,
-        Save
+        Save,
+        /// A folder is chosen; the filter and the preset are not used.
+        Folder
     };
     Mode mode = Mode::Open;
     QString title;
@@ -72,7 +76,8 @@ class Desktop
 public:
     virtual ~Desktop() = default;
 
-    /// The chosen file's full path, or the empty text when the dialog was cancelled.
+    /// The chosen file's (or folder's) full path, or the empty text when the dialog was
+    /// cancelled.
     virtual QString chooseFile(QWidget* parent, const FileRequest& request) = 0;
     virtual QMessageBox::StandardButton message(QWidget* parent, const MessageRequest& request) = 0;
     /// The text the author typed, or the null text when the question was cancelled.
@@ -87,6 +92,8 @@ public:
     /// Moves a file into the desktop's trash (the recycle bin on Windows), from where the
     /// author can bring it back. False where the platform has no trash for it.
     virtual bool moveToTrash(const QString& path) = 0;
+    /// The git program, the one outside program whose answers the editor reads.
+    virtual GitProgramm& git() = 0;
 
     /// A warning with an OK button under the application's title.
     void warn(QWidget* parent, const QString& text);
@@ -103,6 +110,10 @@ public:
     DesktopResult startProgram(const QString& program, const QStringList& arguments) override;
     DesktopResult openFolder(const QString& folder) override;
     bool moveToTrash(const QString& path) override;
+    GitProgramm& git() override { return gitProgramm; }
+
+private:
+    GitProgramm gitProgramm;
 };
 
 /// "Description|*.a;*.b" in Qt's form, "Description (*.a *.b)".

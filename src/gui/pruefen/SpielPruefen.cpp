@@ -68,13 +68,16 @@ void SpielPruefen::neuBerechnen()
     // Copies share the files read; the game check may go on changing its own meanwhile.
     const Spielpruefung spiel = dienst.spiel();
     const Module1 ordner = dienst.ordner();
+    const QStringList konflikte = dienst.konflikte();
     const QPointer<SpielPruefen> ziel(this);
-    QThreadPool::globalInstance()->start([ziel, nr, spiel, ordner] {
+    QThreadPool::globalInstance()->start([ziel, nr, spiel, ordner, konflikte] {
         nachrangigArbeiten();
         // The folders are listed and looked through while the hints are worked out.
-        std::future<Befund> befund = std::async(std::launch::async, [&spiel, &ordner] {
+        std::future<Befund> befund = std::async(std::launch::async, [&spiel, &ordner, &konflikte] {
             nachrangigArbeiten();
-            return befundAus(spiel, ordner);
+            Befund b = befundAus(spiel, ordner);
+            b.konflikte = konflikte;
+            return b;
         });
         const QVector<SkriptFehler> fehler = spiel.fehler();
         const QVector<SpielHinweis> hinweise = spiel.hinweise();
@@ -96,6 +99,8 @@ void SpielPruefen::neuBerechnen()
 void SpielPruefen::oeffnen(const QModelIndex& index)
 {
     const Bericht::Eintrag* e = modell->eintrag(index);
-    if (e && e->zeile && stelleOeffnen)
+    if (e && e->konflikt && konfliktOeffnen)
+        konfliktOeffnen(e->datei);
+    else if (e && e->zeile && stelleOeffnen)
         stelleOeffnen(e->stelle);
 }

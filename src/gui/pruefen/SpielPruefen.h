@@ -24,6 +24,8 @@ public:
     void zeigen();
     /// Goes to a script line: Return or a double click on a finding that names one.
     std::function<void(const SkriptStelle&)> stelleOeffnen;
+    /// Opens a room git holds in conflict (relative to the game folder), to resolve it.
+    std::function<void(const QString&)> konfliktOeffnen;
 
     const BefundModell& befunde() const { return *modell; }
 

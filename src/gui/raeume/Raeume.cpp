@@ -6,8 +6,8 @@
 #include "Vorschauen.h"
 #include "check/Pruefdienst.h"
 #include "model/Module1.h"
+#include "platform/Fensterplatz.h"
 
-#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -101,19 +101,8 @@ Raeume::~Raeume() = default;
 
 void Raeume::zeigen()
 {
-    if (!platziert && parentWidget()) {
-        // Beside the main window, as far as the screen allows.
-        const QRect haupt = parentWidget()->window()->frameGeometry();
-        QRect ziel(haupt.topRight() + QPoint(8, 0), size());
-        if (const QScreen* schirm = parentWidget()->screen()) {
-            const QRect frei = schirm->availableGeometry();
-            ziel.moveRight(std::min(ziel.right(), frei.right()));
-            ziel.moveBottom(std::min(ziel.bottom(), frei.bottom()));
-            ziel.moveLeft(std::max(ziel.left(), frei.left()));
-            ziel.moveTop(std::max(ziel.top(), frei.top()));
-        }
-        move(ziel.topLeft());
-    }
+    if (!platziert)
+        nebenHauptfenster(*this);
     platziert = true;
     show();
     raise();
@@ -195,7 +184,7 @@ void Raeume::bildGewaehlt(const QModelIndex& index)
 {
     const QString datei = index.data(RaumBildModell::DateiRolle).toString();
     if (!datei.isEmpty() && oeffnen)
-        oeffnen(pfade->AppPfad + QDir::fromNativeSeparators(datei));
+        oeffnen(pfade->pfad(datei));
 }
 
 void Raeume::knotenGewaehlt(const KartenKnoten& knoten)
@@ -204,7 +193,7 @@ void Raeume::knotenGewaehlt(const KartenKnoten& knoten)
     case KartenKnoten::Art::Raum:
     case KartenKnoten::Art::Unlesbar:
         if (oeffnen)
-            oeffnen(pfade->AppPfad + QDir::fromNativeSeparators(knoten.datei));
+            oeffnen(pfade->pfad(knoten.datei));
         return;
     case KartenKnoten::Art::ItemSkript:
         zeile->setText(QStringLiteral("„%1“ ist das Skript eines Gegenstands; „Gegenstände“ im "

@@ -74,7 +74,7 @@ void PanelStapel::dateiWaehlen(qint32 code)
 {
     const Befehl& b = befehl(code);
     FileRequest r;
-    r.folder = m.AppPfad + b.ordner + QLatin1Char('/');
+    r.folder = m.pfad(b.ordner) + QLatin1Char('/');
     r.filter = b.filter;
     const QString pfad = desktop.chooseFile(&fenster, r);
     if (pfad.isEmpty() || !StorableTextValidator::fileNameAccepted(desktop, &fenster, pfad))

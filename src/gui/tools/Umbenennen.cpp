@@ -282,7 +282,7 @@ void Umbenennen::umbenennen()
 void Umbenennen::weitersagen(const Umbenenner::Ergebnis& e)
 {
     for (const QString& datei : e.dateien)
-        dienst.dateiGeaendert(dienst.ordner().AppPfad + datei);
+        dienst.dateiGeaendert(dienst.ordner().pfad(datei));
     if (!e.dateien.isEmpty() && nachDemUmbenennen)
         nachDemUmbenennen(e.dateien, e.umbenannt);
 }

@@ -1,0 +1,215 @@
+#include "EditorImTest.h"
+#include "check/Pruefdienst.h"
+#include "konflikte/Konflikte.h"
+#include "mainwindow/Spielfenster.h"
+#include "pruefen/BefundModell.h"
+#include "pruefen/SpielPruefen.h"
+
+// A room that git could not merge alone, resolved in the window "Konflikte" through real git:
+// each kind of choice, taken back and made again, then marked resolved.
+class TestKonflikte : public QObject, EditorImTest
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir zuhause;
+    std::unique_ptr<Pruefdienst> dienst;
+    std::unique_ptr<Spielfenster> fenster2;
+
+    int git(const QStringList& argumente)
+    {
+        QProcess p;
+        p.setWorkingDirectory(spiel->dir.path());
+        p.start("git", argumente);
+        p.waitForFinished(30000);
+        return p.exitCode();
+    }
+    QString gitAus(const QStringList& argumente)
+    {
+        QProcess p;
+        p.setWorkingDirectory(spiel->dir.path());
+        p.start("git", argumente);
+        p.waitForFinished(30000);
+        return QString::fromUtf8(p.readAllStandardOutput());
+    }
+    Konflikte* fenster() { return &fenster2->konflikte(); }
+    QTreeWidget* liste() { return control<QTreeWidget>("liste", fenster()); }
+    QStringList zeilen()
+    {
+        QStringList z;
+        for (int i = 0; i < liste()->topLevelItemCount(); ++i)
+            z << liste()->topLevelItem(i)->text(0) + " | " + liste()->topLevelItem(i)->text(1);
+        return z;
+    }
+    int gewaehlt() { return liste()->indexOfTopLevelItem(liste()->currentItem()); }
+    void taste(QKeyCombination k)
+    {
+        fenster()->activateWindow();
+        QTRY_VERIFY(fenster()->isActiveWindow());
+        QTest::keyClick(liste(), k.key(), k.keyboardModifiers());
+    }
+
+    static Module1 basis()
+    {
+        Module1 r;
+        r.setHintergrund("bild.bmp");
+        r.StartSkript = skriptAus({{2, "Willkommen"}});
+        HotSpot& tuer = r.HotSpots[r.neuerHotSpot(0)];
+        tuer.Name = "Tür";
+        tuer.Skripte[1] =
+            skriptAus({{0, "Offen"}, {3, "Tuer"}, {9, ""}, {4, "wald.lsd"}, {10, ""}});
+        HotSpot& truhe = r.HotSpots[r.neuerHotSpot(1)];
+        truhe.Name = "Truhe";
+        truhe.Cursor = "hand.cur";
+        r.HotSpots[r.neuerHotSpot(2)].Name = "Fenster";
+        return r;
+    }
+    // The door's and the chest's values as both branches change them, a line each put at one
+    // place of the start script; they delete the window that we changed.
+    static Module1 unsere()
+    {
+        Module1 r = basis();
+        r.StartSkript = skriptAus({{2, "Willkommen"}, {2, "Hallo"}});
+        r.HotSpots[0].Skripte[1].Parameter[1] = "TuerZu";
+        r.HotSpots[1].Cursor = "fuss.cur";
+        r.HotSpots[2].Aktiv = false;
+        return r;
+    }
+    static Module1 deren()
+    {
+        Module1 r = basis();
+        r.StartSkript = skriptAus({{2, "Willkommen"}, {1, "gong.wav"}});
+        r.HotSpots[0].Skripte[1].Parameter[1] = "TuerAuf";
+        r.HotSpots[1].Cursor = "auge.cur";
+        r.HotSpots[1].Feld[4][4] = true;
+        r.hotSpotEntfernen(2);
+        return r;
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        qputenv("HOME", zuhause.path().toUtf8());
+        qputenv("XDG_DATA_HOME", zuhause.filePath("daten").toUtf8());
+        qputenv("GIT_CONFIG_NOSYSTEM", "1");
+        for (const char* wer : {"GIT_AUTHOR", "GIT_COMMITTER"}) {
+            qputenv(QByteArray(wer) + "_NAME", "Autorin");
+            qputenv(QByteArray(wer) + "_EMAIL", "autorin@example.org");
+        }
+    }
+    void init()
+    {
+        starten();
+        QCOMPARE(git({"init", "-q", "-b", "main"}), 0);
+        QProcess einrichten;
+        einrichten.start(TARNHOLM_GIT, {"einrichten", spiel->dir.path()});
+        QVERIFY(einrichten.waitForFinished() && einrichten.exitCode() == 0);
+        QVERIFY(spiel->raum("haus.lsd", basis()));
+        QCOMPARE(git({"add", "-A"}), 0);
+        QCOMPARE(git({"commit", "-qm", "Haus"}), 0);
+        QCOMPARE(git({"checkout", "-qb", "deren"}), 0);
+        QVERIFY(spiel->raum("haus.lsd", deren()));
+        QCOMPARE(git({"commit", "-qam", "deren"}), 0);
+        QCOMPARE(git({"checkout", "-q", "main"}), 0);
+        QVERIFY(spiel->raum("haus.lsd", unsere()));
+        QCOMPARE(git({"commit", "-qam", "unsere"}), 0);
+        QCOMPARE(git({"merge", "-q", "deren"}), 1);
+        dienst = std::make_unique<Pruefdienst>(*m);
+        fenster2 = std::make_unique<Spielfenster>(*m, *desktop, *editor, *dienst);
+    }
+    void cleanup()
+    {
+        fenster2.reset();
+        dienst.reset();
+        beenden();
+    }
+
+    void eachChoiceIsAStepAndTheResolvedRoomIsSavedAndAdded()
+    {
+        QVERIFY(editor->befehle().oeffnen(raeume("haus.lsd")));
+        QTRY_VERIFY(fenster()->isVisible());
+        QCOMPARE(fenster()->windowTitle(), "Konflikte - haus.lsd");
+        QCOMPARE(zeilen(), QStringList({"Startskript, Zeile 2 | offen",
+                                        "HotSpot „Tür“, Skript „Tue“, Zeile 2 | offen",
+                                        "HotSpot „Truhe“, Cursor | offen",
+                                        "HotSpot „Fenster“: von ihnen gelöscht, von uns "
+                                        "geändert | offen"}));
+        // The merge driver wrote the same room: nothing to save yet.
+        QVERIFY(!geaendert());
+        QCOMPARE(control<QPlainTextEdit>("unsere", fenster())->toPlainText(),
+                 "Zeile 2:\nPrint Hallo");
+        QCOMPARE(control<QPlainTextEdit>("deren", fenster())->toPlainText(),
+                 "Zeile 2:\nPlayWav gong.wav");
+        QVERIFY(!control<QPushButton>("geloest", fenster())->isEnabled());
+
+        click("beide", fenster());
+        QCOMPARE(m->StartSkript, skriptAus({{2, "Willkommen"}, {2, "Hallo"}, {1, "gong.wav"}}));
+        QCOMPARE(gewaehlt(), 1);
+        click("deren", fenster());
+        QCOMPARE(m->HotSpots[0].Skripte[1].Parameter[1], "TuerAuf");
+        QCOMPARE(gewaehlt(), 2);
+        QVERIFY(geaendert());
+        // Ctrl+Z takes the choice back with the line; Ctrl+Y makes both again.
+        taste(Qt::CTRL | Qt::Key_Z);
+        QCOMPARE(m->HotSpots[0].Skripte[1].Parameter[1], "TuerZu");
+        QCOMPARE(zeilen().value(1), "HotSpot „Tür“, Skript „Tue“, Zeile 2 | offen");
+        QCOMPARE(gewaehlt(), 1);
+        taste(Qt::CTRL | Qt::Key_Y);
+        QCOMPARE(m->HotSpots[0].Skripte[1].Parameter[1], "TuerAuf");
+        liste()->setCurrentItem(liste()->topLevelItem(2));
+        QVERIFY(!control<QPushButton>("beide", fenster())->isEnabled());
+        click("unsere", fenster());
+        QCOMPARE(gewaehlt(), 3);
+        click("deren", fenster());
+        QCOMPARE(m->hotSpotNamen(), QStringList({"Tür", "Truhe"}));
+        QCOMPARE(zeilen().last(),
+                 "HotSpot „Fenster“: von ihnen gelöscht, von uns geändert | deren");
+
+        click("geloest", fenster());
+        QVERIFY(!fenster()->isVisible());
+        QVERIFY(!geaendert());
+        QCOMPARE(gitAus({"ls-files", "-u"}), QString());
+        Module1 erwartet = unsere();
+        erwartet.StartSkript = skriptAus({{2, "Willkommen"}, {2, "Hallo"}, {1, "gong.wav"}});
+        erwartet.HotSpots[0].Skripte[1].Parameter[1] = "TuerAuf";
+        erwartet.HotSpots[1].Feld[4][4] = true;
+        erwartet.hotSpotEntfernen(2);
+        QCOMPARE(spiel->inhalt("rooms/haus.lsd"), RoomFile::schreiben(erwartet));
+        QCOMPARE(git({"commit", "-q", "--no-edit"}), 0);
+    }
+
+    // "Spiel prüfen" lists the room first while git holds it in conflict, opens it from there,
+    // and follows git's index when it is resolved; without git the room is saved all the same.
+    void spielPruefenListsTheConflictFirstAndFollowsGit()
+    {
+        dienst->lesen();
+        QTRY_VERIFY(dienst->bereit());
+        SpielPruefen& pruefen = fenster2->spielPruefen();
+        pruefen.zeigen();
+        QTRY_COMPARE(pruefen.befunde().zusammenfassung().isEmpty(), false);
+        auto* baum = control<QTreeView>("Befunde", &pruefen);
+        QTRY_COMPARE(baum->model()->index(1, 0).data().toString(),
+                     "Konflikt aus dem Zusammenführen nicht gelöst");
+        QVERIFY(baum->model()->index(0, 0).data().toString().startsWith("rooms/haus.lsd ("));
+        baum->setCurrentIndex(baum->model()->index(1, 0));
+        QTest::keyClick(baum, Qt::Key_Return);
+        QTRY_VERIFY(fenster()->isVisible());
+        for (int i = 0; i < 4; ++i)
+            click("unsere", fenster());
+        desktop->gitProgramm.fehlt = true;
+        desktop->answer(QMessageBox::Ok);
+        click("geloest", fenster());
+        QVERIFY(desktop->messages.last().text.startsWith("git ist nicht installiert: "));
+        QCOMPARE(spiel->inhalt("rooms/haus.lsd"), RoomFile::schreiben([] {
+                     Module1 r = unsere();
+                     r.HotSpots[1].Feld[4][4] = true;
+                     return r;
+                 }()));
+        QCOMPARE(git({"add", "rooms/haus.lsd"}), 0);
+        QTRY_VERIFY(baum->model()->index(1, 0).data().toString() !=
+                    "Konflikt aus dem Zusammenführen nicht gelöst");
+    }
+};
+
+QTEST_MAIN(TestKonflikte)
+#include "tst_konflikte.moc"

@@ -1,0 +1,179 @@
+#include "EditorImTest.h"
+#include "app/ZuletztGeoeffnet.h"
+#include "check/Pruefdienst.h"
+#include "mainwindow/Spielfenster.h"
+#include "mainwindow/Spielwahl.h"
+#include "roomfile/ItemSkript.h"
+#include "script/SkriptEditor.h"
+
+using Art = Spielordner::Wahl::Art;
+
+// How the editor comes to its game folder: chosen in the dialog, found by the built program
+// from what it is given, and changed while it runs.
+class TestSpielwahl : public QObject, EditorImTest
+{
+    Q_OBJECT
+
+    QTemporaryDir daten;
+    QString ini() const { return daten.filePath("config/Tarnholm - Editor/zuletzt.ini"); }
+    static QString eindeutig(const QString& ordner) { return Spielordner::eindeutig(ordner); }
+
+    /// The built editor, copied into a folder that is no game folder, started as an author
+    /// starts it: "läuft" once `fertig` holds (it is then killed), else how it ended or that
+    /// it is still waiting after 20 s.
+    static QString editorStarten(const QStringList& argumente, const std::function<bool()>& fertig,
+                                 const QString& ordner)
+    {
+        const QString programm = ordner + "/tarnholm-editor";
+        QProcess p;
+        if (QFile::copy(TARNHOLM_EDITOR, programm) || QFile::exists(programm))
+            p.start(programm, argumente);
+        bool erreicht = false;
+        for (QDeadlineTimer frist(20000); p.waitForStarted() && !frist.hasExpired();) {
+            if ((erreicht = fertig()) || p.waitForFinished(50))
+                break;
+        }
+        if (p.state() != QProcess::Running)
+            return QString("beendet %1: ").arg(p.exitCode()) + p.readAllStandardError();
+        p.kill();
+        p.waitForFinished();
+        return erreicht ? "läuft" : "wartet noch";
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        // Recovery copies, journals and the lists of what was opened last, of this test only.
+        qputenv("XDG_DATA_HOME", daten.filePath("daten").toUtf8());
+        qputenv("XDG_CONFIG_HOME", daten.filePath("config").toUtf8());
+    }
+    void init()
+    {
+        QFile::remove(ini());
+        starten();
+    }
+    void cleanup() { beenden(); }
+
+    void theDialogTakesOnlyAGameFolderAndCancelEndsTheStart()
+    {
+        QTemporaryDir leer;
+        const Spielordner::Start nichts{leer.path(), {}, {}, {leer.filePath("weg")}};
+        desktop->answer(QString());
+        QCOMPARE(int(Spielwahl::beimStart(*desktop, nichts).art), int(Art::Fragen));
+        // A folder that is no game, the rooms of one, then the game: each refusal says what
+        // is missing, and the dialog comes back where the author was.
+        const QString rooms = spiel->pfad("rooms");
+        desktop->answer(leer.path(), QMessageBox::Ok, rooms, QMessageBox::Ok, spiel->dir.path());
+        const Spielordner::Wahl wahl = Spielwahl::beimStart(*desktop, nichts);
+        QVERIFY(wahl.art == Art::Gefunden && wahl.ordner == eindeutig(spiel->dir.path()));
+        const QString dialog = "Ordner | Spielordner öffnen |  | %1 | ";
+        QCOMPARE(desktop->dialogs, QStringList({dialog.arg(leer.path()), dialog.arg(leer.path()),
+                                                dialog.arg(leer.path()), dialog.arg(rooms)}));
+        QCOMPARE(letzteMeldung(1), warnung(leer.path() + " ist kein Spielordner: Ihm fehlt der "
+                                                         "Unterordner „rooms“."));
+        QVERIFY(letzteMeldung().contains("ist der Ordner „rooms“ eines Spiels."));
+    }
+
+    void aFileOnTheCommandLineOpensAsLadenOrGegenstaendeOpensIt()
+    {
+        Pruefdienst dienst(*m);
+        Spielfenster fenster2(*m, *desktop, *editor, dienst);
+        QVERIFY(spiel->raum("a.lsd", Module1()));
+        Spielwahl::dateiOeffnen(*editor, *desktop, *m, raeume("a.lsd"));
+        QCOMPARE(titel(), "Editor - a.lsd");
+        // An item script: the script editor on it, written back beside its picture.
+        QVERIFY(spiel->datei("items/Dolch1.skp", ItemSkript::schreiben(skriptAus({{3, "Blut"}}))));
+        desktop->driveModal([&](QDialog& d) {
+            QCOMPARE(rowTexts(control<QAbstractItemView>("List1", &d)), {"SetFlag Blut"});
+            befehlEinfuegen(&d, "DelFlag");
+        });
+        Spielwahl::dateiOeffnen(*editor, *desktop, *m, spiel->pfad("items/Dolch1.skp"));
+        Skript geschrieben;
+        QVERIFY(ItemSkript::lesen(spiel->inhalt("items/Dolch1.skp"), geschrieben).vollstaendig);
+        QCOMPARE(geschrieben.MaxZeile, 1);
+        // One from elsewhere would be saved as this game's: it is refused.
+        QTemporaryDir anderswo;
+        QVERIFY(QFile(anderswo.filePath("Dolch1.skp")).open(QIODevice::WriteOnly));
+        desktop->answer(QMessageBox::Ok);
+        Spielwahl::dateiOeffnen(*editor, *desktop, *m, anderswo.filePath("Dolch1.skp"));
+        QVERIFY(letzteMeldung().startsWith("Das Gegenstandsskript " +
+                                           anderswo.filePath("Dolch1.skp") +
+                                           " liegt nicht im Ordner „items“ des Spielordners"));
+    }
+
+    void anotherGameStartsItsOwnEditorAfterTheRoomIsAskedFor()
+    {
+        TestSpiel anderes;
+        editor->zuletztIn(ini());
+        ZuletztGeoeffnet(ini(), {}).spielBenutzt(anderes.dir.path());
+        auto* spiele = control<QMenu>("menueSpiele", editor.get());
+        const auto angeboten = [&] {
+            Q_EMIT spiele->aboutToShow();
+            return spiele->actions().value(0)->text();
+        };
+        // This game is not offered, the other one by its folder's name.
+        QCOMPARE(angeboten(), "&1 " + QFileInfo(anderes.dir.path()).fileName());
+
+        // The changed room is asked for first; "Abbrechen" there changes nothing.
+        click("Command3");
+        desktop->answer(QMessageBox::Cancel, QMessageBox::Discard, anderes.dir.path());
+        control<QAction>("aktionSpielordner", editor.get())->trigger();
+        QVERIFY(desktop->dialogs.isEmpty() && editor->isVisible());
+        // Let go, then the game chosen beside this one: a new editor starts on it, and this one
+        // closes without asking again.
+        control<QAction>("aktionSpielordner", editor.get())->trigger();
+        QCOMPARE(desktop->dialogs, QStringList("Ordner | Spielordner öffnen |  | " +
+                                               QFileInfo(spiel->dir.path()).path() + " | "));
+        QCOMPARE(desktop->starts,
+                 QVector<QStringList>({{QCoreApplication::applicationFilePath(), "--spiel",
+                                        eindeutig(anderes.dir.path())}}));
+        QVERIFY(!editor->isVisible());
+        QCOMPARE(desktop->messages.size(), 2);
+
+        // A game folder that went away leaves the list, and nothing starts.
+        QVERIFY(anderes.dir.remove());
+        desktop->answer(QMessageBox::Ok);
+        angeboten();
+        spiele->actions().value(0)->trigger();
+        QVERIFY(desktop->messages.last().text.endsWith(
+            " gibt es nicht. Er wird aus „Zuletzt geöffnete Spiele“ "
+            "entfernt."));
+        QCOMPARE(angeboten(), "Noch keine anderen Spiele");
+        QCOMPARE(desktop->starts.size(), 1);
+    }
+
+    void theBuiltEditorFindsItsGameFromWhatItIsGiven()
+    {
+        QTemporaryDir programm;
+        const QString spielOrdner = eindeutig(spiel->dir.path());
+        QVERIFY(spiel->raum("a.lsd", Module1()));
+        const auto spiele = [&] { return ZuletztGeoeffnet(ini(), {}).spiele(); };
+        // A room from the file manager: its game, and the room open in it.
+        const auto raumOffen = [&] {
+            return ZuletztGeoeffnet(ini(), spielOrdner).raeume() ==
+                   QStringList(QDir::cleanPath(raeume("a.lsd")));
+        };
+        QCOMPARE(editorStarten({raeume("a.lsd")}, raumOffen, programm.path()), "läuft");
+        QCOMPARE(spiele(), QStringList({spielOrdner}));
+
+        // --spiel: that game; a folder that is none ends the start with the reason.
+        TestSpiel anderes;
+        const QString anderer = eindeutig(anderes.dir.path());
+        const auto anderesOffen = [&] { return spiele().value(0) == anderer; };
+        QCOMPARE(editorStarten({"--spiel", anderer}, anderesOffen, programm.path()), "läuft");
+        const QString keins = editorStarten(
+            {"--spiel", programm.path()}, [] { return false; }, programm.path());
+        QVERIFY2(keins.startsWith("beendet 2: ") &&
+                     keins.contains("tarnholm-editor: " + programm.path() +
+                                    " ist kein Spielordner: Ihm fehlt der Unterordner „rooms“."),
+                 qPrintable(keins));
+
+        // Nothing given: the newest game used that is still there.
+        QVERIFY(anderes.dir.remove());
+        const auto ersterWieder = [&] { return spiele().value(0) == spielOrdner; };
+        QCOMPARE(editorStarten({}, ersterWieder, programm.path()), "läuft");
+    }
+};
+
+QTEST_MAIN(TestSpielwahl)
+#include "tst_spielwahl.moc"
