@@ -1,8 +1,9 @@
 // Speed of the checks in the windows on the 1,000-room game: a 10,000-line script checked
 // after an edit and after a keystroke, the game read for the hints beside `cat` reading the
 // same files, the longest stall of the window's event loop while it is read, and a saved room
-// known again to the hints and to "Spiel prüfen", a text typed into "Verwendungen"; and the
-// disk changing under the editor: a checkout of every room, one room changed outside.
+// known again to the hints and to "Spiel prüfen", a text typed into "Verwendungen", at once
+// and key by key; and the disk changing under the editor: a checkout of every room, one room
+// changed outside.
 
 #include "FensterBenchmark.h"
 #include "GrossesSpiel.h"
@@ -17,6 +18,7 @@
 #include "script/Befehlstabelle.h"
 #include "tools/Verwendungen.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
@@ -319,31 +321,61 @@ void spielPruefenNach(benchmark::State& state, bool aussen)
     state.counters["laengsteLuecke_ms"] = stillstand.laengste;
 }
 
+/// "Verwendungen" on the game read, searching for a text.
+struct VerwendungenNachText
+{
+    Pruefdienst dienst{spiel->m};
+    StillerDesktop desktop;
+    Verwendungen fenster{dienst, desktop};
+    QLineEdit* name = fenster.findChild<QLineEdit*>(QStringLiteral("Name"));
+
+    explicit VerwendungenNachText(benchmark::State& state)
+    {
+        dienst.lesen();
+        if (!warten(&dienst, &Pruefdienst::bereitGeworden))
+            state.SkipWithError("the game was not read");
+        fenster.show();
+        fenster.findChild<QComboBox*>(QStringLiteral("Art"))
+            ->setCurrentText(QStringLiteral("Text"));
+    }
+};
+
 // A text typed into "Verwendungen", until its places are listed: "alt" stands in 5,000
 // lines, "a" in most lines of the game.
 void verwendungenTippen(benchmark::State& state, const char* text)
 {
-    Pruefdienst dienst(spiel->m);
-    dienst.lesen();
-    if (!warten(&dienst, &Pruefdienst::bereitGeworden))
-        state.SkipWithError("the game was not read");
-    StillerDesktop desktop;
-    Verwendungen fenster(dienst, desktop);
-    fenster.show();
-    fenster.findChild<QComboBox*>(QStringLiteral("Art"))->setCurrentText(QStringLiteral("Text"));
-    auto* name = fenster.findChild<QLineEdit*>(QStringLiteral("Name"));
+    VerwendungenNachText v(state);
     for (auto _ : state) {
-        name->setText(QString::fromUtf8(text));
+        v.name->setText(QString::fromUtf8(text));
         QCoreApplication::processEvents();
         state.PauseTiming();
-        name->clear();
+        v.name->clear();
         QCoreApplication::processEvents();
         state.ResumeTiming();
     }
 }
 
+// Typing into "Verwendungen" key by key and taking the keys back, the list followed and drawn
+// after each: "a" stands in most lines of the game, "al" and "alt" in 5,000. One key a run.
+void verwendungenTaste(benchmark::State& state)
+{
+    VerwendungenNachText v(state);
+    auto* liste = v.fenster.findChild<QAbstractItemView*>(QStringLiteral("Liste"));
+    const QString text = QStringLiteral("alt");
+    qsizetype taste = 0;
+    for (auto _ : state) {
+        const qsizetype k = taste++ % (2 * text.size());
+        if (k < text.size())
+            v.name->insert(text.mid(k, 1));
+        else
+            v.name->backspace();
+        liste->viewport()->repaint();
+    }
+}
+
 } // namespace
 
+BENCHMARK(verwendungenTaste)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(verwendungenTippen, alt, "alt")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(verwendungenTippen, a, "a")->Unit(benchmark::kMillisecond);
 BENCHMARK(langesSkriptNachEinerAenderung)->Unit(benchmark::kMillisecond);

@@ -17,6 +17,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QTextStream>
+#include <QtConcurrent/QtConcurrentRun>
 #include <optional>
 
 namespace {
@@ -185,16 +186,35 @@ int main(int argc, char* argv[])
         aus << NamensAngabe::text(*anfrage, stellen, gcc);
         return stellen.isEmpty() ? 1 : 0;
     }
-    Spielpruefung spiel;
-    Befund befund = ordnerPruefen(m, &spiel);
-    GitProgramm git;
-    befund.konflikte = GitKonflikte::spielDateien(GitKonflikte::dateien(git, ordner));
-    const QVector<SkriptFehler> skriptFehler = spiel.fehler();
-    const QVector<SpielHinweis> hinweise = spiel.hinweise();
-    if (gcc)
-        aus << Bericht::gccText(befund, skriptFehler, hinweise);
-    else
-        aus << befundText(befund) << Bericht::skriptText(skriptFehler, hinweise);
+    // What the report is made of is left to the end of the process, on purpose: giving a
+    // whole game back piece by piece takes longer than writing its report.
+    struct Stand
+    {
+        Spielpruefung spiel;
+        QVector<SkriptFehler> skriptFehler;
+        QVector<SpielHinweis> hinweise;
+        QString skriptTeil;
+        Befund befund;
+    };
+    static Stand* const stand = new Stand;
+    Spielpruefung& spiel = stand->spiel;
+    QVector<SkriptFehler>& skriptFehler = stand->skriptFehler;
+    QVector<SpielHinweis>& hinweise = stand->hinweise;
+    QString& skriptTeil = stand->skriptTeil;
+    // git's index is asked for conflicts while the game is read.
+    QFuture<QStringList> konflikte = QtConcurrent::run([&ordner] {
+        GitProgramm git;
+        return GitKonflikte::spielDateien(GitKonflikte::dateien(git, ordner));
+    });
+    // The scripts' part of the report is made on a second core while the files' part is.
+    Befund& befund = stand->befund = ordnerPruefen(m, &spiel, [&](const Spielpruefung& gelesen) {
+        skriptFehler = gelesen.fehler();
+        hinweise = gelesen.hinweise();
+        skriptTeil = gcc ? Bericht::gccText({}, skriptFehler, hinweise)
+                         : Bericht::skriptText(skriptFehler, hinweise);
+    });
+    befund.konflikte = konflikte.result();
+    aus << (gcc ? Bericht::gccText(befund, {}, {}) : befundText(befund)) << skriptTeil;
     aus.flush();
 
     if (karte) {

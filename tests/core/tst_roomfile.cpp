@@ -9,6 +9,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -203,6 +204,53 @@ private Q_SLOTS:
                 QFAIL(qPrintable(
                     QString::asprintf("cut at %d: line %d of %d ", int(n), e.zeile, letzteZeile) +
                     fehler));
+        }
+    }
+
+    void cellsReadInRunsReadAsTheyDoOneByOne()
+    {
+        // Grids as rooms hold them, some lines spoilt, some files cut: the reader's runs must
+        // give the cells, the place and the line where it stops that reading item by item gives.
+        constexpr int anzahl = HotSpot::Spalten * HotSpot::Zeilen;
+        const QByteArray schaeden[] = {"1",     "256",  " 255",  "255 ",  "0\n",  "255\n",
+                                       "0,255", "00",   "-0",    "+255",  "2555", "",
+                                       "x",     "25\r", "0\r\r", "255\r", "\t0"};
+        QRandomGenerator zufall(27);
+        for (int runde = 0; runde < 400; ++runde) {
+            QByteArray bytes;
+            const int dichte = zufall.bounded(5); // from all clear to all set
+            for (int i = 0; i < anzahl; ++i) {
+                const bool spalteLeer = (i / HotSpot::Zeilen) % 3 == 0 && dichte < 4;
+                bytes += !spalteLeer && int(zufall.bounded(4)) < dichte ? "255\r\n" : "0\r\n";
+            }
+            bytes += "-1\r\n";
+            QList<QByteArray> zeilen = bytes.split('\n');
+            for (int n = int(zufall.bounded(3)); n > 0; --n) {
+                const int zeile = int(zufall.bounded(anzahl));
+                const QByteArray& schaden = schaeden[zufall.bounded(int(std::size(schaeden)))];
+                zeilen[zeile] = schaden.endsWith('\n') ? schaden.chopped(1) : schaden + '\r';
+            }
+            bytes = zeilen.join('\n');
+            if (runde % 4 == 1)
+                bytes.truncate(zufall.bounded(int(bytes.size())));
+
+            std::array<bool, anzahl> schnell{}, einzeln{};
+            ItemReader a(bytes), b(bytes);
+            const bool ganzA = a.readCells(schnell.data(), anzahl);
+            bool ganzB = true;
+            int gelesen = 0;
+            for (int wert = 0; gelesen < anzahl; ++gelesen) {
+                if (!(ganzB = b.readByte(wert)))
+                    break;
+                einzeln[std::size_t(gelesen)] = wert == 255;
+            }
+            for (int i = gelesen; i < anzahl; ++i)
+                schnell[std::size_t(i)] = false; // not read: not compared
+            if (ganzA != ganzB || schnell != einzeln || a.line() != b.line() ||
+                a.remaining() != b.remaining())
+                QFAIL(qPrintable(QString::asprintf("round %d: %d/%d, line %d/%d, rest %lld/%lld",
+                                                   runde, ganzA, ganzB, a.line(), b.line(),
+                                                   a.remaining(), b.remaining())));
         }
     }
 

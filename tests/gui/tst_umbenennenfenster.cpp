@@ -25,6 +25,31 @@ QStringList zeilen(const QTreeWidget* baum)
     return texte;
 }
 
+// The rows of "Verwendungen": a file, then its places indented, as the tree of the preview.
+QStringList zeilen(const QTreeView* liste)
+{
+    QStringList texte;
+    const QAbstractItemModel* m = liste->model();
+    for (int r = 0; r < m->rowCount(); ++r) {
+        const auto text = [&](int spalte) { return m->index(r, spalte).data().toString(); };
+        if (m->flags(m->index(r, 0)) & Qt::ItemIsSelectable)
+            texte << QString("  %1 | %2 | %3").arg(text(0), text(1), text(2));
+        else
+            texte << text(0);
+    }
+    return texte;
+}
+
+// What the name box offers for what it holds, as its list of suggestions shows it.
+QStringList angeboten(QLineEdit* feld)
+{
+    QStringList namen;
+    QCompleter* c = feld->completer();
+    for (int i = 0; c->setCurrentRow(i); ++i)
+        namen << c->currentCompletion();
+    return namen;
+}
+
 void tippen(QLineEdit* feld, const QString& text)
 {
     feld->selectAll();
@@ -86,7 +111,7 @@ private Q_SLOTS:
                              .arg(ort.aktion)
                              .arg(zeile);
         };
-        auto* liste = teil<QTreeWidget>(fenster, "Liste");
+        auto* liste = teil<QTreeView>(fenster, "Liste");
         desktop->driveModal([&](QDialog&) {
             QCOMPARE(
                 zeilen(liste),
@@ -97,7 +122,7 @@ private Q_SLOTS:
             auto* art = teil<QComboBox>(fenster, "Art");
             QTest::keyClick(art, Qt::Key_Home);
             tippen(teil<QLineEdit>(fenster, "Name"), "DelFlag");
-            QCOMPARE(liste->topLevelItemCount(), 0);
+            QCOMPARE(liste->model()->rowCount(), 0);
             QCOMPARE(teil<QLabel>(fenster, "Anzahl")->text(),
                      QString("0 Verwendungen in 0 Dateien"));
             tippen(teil<QLineEdit>(fenster, "Name"), "TruheOffen");
@@ -105,7 +130,8 @@ private Q_SLOTS:
                      QString("8 Verwendungen in 4 Dateien"));
             // Return on the hotspot's line opens it, and the window closes.
             liste->setFocus();
-            liste->setCurrentItem(liste->topLevelItem(1)->child(1));
+            liste->setCurrentIndex(liste->model()->index(
+                int(zeilen(liste).indexOf("  HotSpot \"Tür\", Tue | 1 | IF TruheOffen")), 0));
             QTest::keyClick(liste, Qt::Key_Return);
             QVERIFY(!fenster.isVisible());
         });
@@ -121,9 +147,9 @@ private Q_SLOTS:
             QTest::mouseClick(bereich, Qt::LeftButton);
             QCOMPARE(zeilen(liste).size(), 8); // the house's hotspot and its uses too
             QTest::mouseClick(bereich, Qt::LeftButton);
-            const QTreeWidgetItem* name = liste->topLevelItem(1)->child(0);
-            QCOMPARE(name->text(2), QString("   HSdeaktivieren Tür"));
-            const QRect r = liste->visualItemRect(liste->topLevelItem(0)->child(0));
+            QCOMPARE(liste->model()->index(3, 2).data().toString(),
+                     QString("   HSdeaktivieren Tür"));
+            const QRect r = liste->visualRect(liste->model()->index(1, 0));
             QTest::mouseClick(liste->viewport(), Qt::LeftButton, {}, r.center());
             QTest::mouseDClick(liste->viewport(), Qt::LeftButton, {}, r.center());
         });
@@ -223,6 +249,116 @@ private Q_SLOTS:
         desktop->answer(QMessageBox::Ok);
         fenster.rueckgaengig();
         QVERIFY(desktop->messages.last().text.contains("keine Umbenennung"));
+    }
+
+    void namesAreOfferedAndTakenWithTheKeys()
+    {
+        // "Tru", Down and Return: the flag is taken, and its uses are listed.
+        Verwendungen suche(*dienst, *desktop);
+        auto* name = teil<QLineEdit>(suche, "Name");
+        desktop->driveModal([&](QDialog&) {
+            QTest::keyClicks(name, "Tru");
+            QTRY_VERIFY(name->completer()->popup()->isVisible());
+            QCOMPARE(angeboten(name), QStringList({"TruheOffen", "truheoffen"}));
+            QCOMPARE(teil<QTreeView>(suche, "Liste")->model()->rowCount(), 0);
+            QTest::keyClick(name->completer()->popup(), Qt::Key_Down);
+            QTest::keyClick(name->completer()->popup(), Qt::Key_Return);
+            QVERIFY(!name->completer()->popup()->isVisible());
+            QCOMPARE(name->text(), QString("TruheOffen"));
+            QCOMPARE(teil<QLabel>(suche, "Anzahl")->text(), QString("8 Verwendungen in 4 Dateien"));
+            // The names follow the kind and the game.
+            teil<QComboBox>(suche, "Art")->setCurrentIndex(2);
+            tippen(name, "l");
+            QCOMPARE(angeboten(name), QStringList({"hand.lsd", "haus.lsd", "keller.lsd"}));
+            QVERIFY(spiel->raum("gewoelbe.lsd", raumMit(skriptAus({{3, "TruheZu"}}))));
+            dienst->dateiGeaendert(spiel->pfad("rooms/gewoelbe.lsd"));
+            tippen(name, "l");
+            QCOMPARE(angeboten(name),
+                     QStringList({"gewoelbe.lsd", "hand.lsd", "haus.lsd", "keller.lsd"}));
+        });
+        suche.zeigen();
+
+        // "Umbenennen" opens on the first box to fill; Escape closes it, nothing renamed.
+        Umbenennen fenster(*dienst, *desktop);
+        fenster.journalOrdnerSetzen(journale.filePath("j"));
+        fenster.vorDemUmbenennen = [] { return true; };
+        auto* alt = teil<QLineEdit>(fenster, "Alt");
+        auto* neu = teil<QLineEdit>(fenster, "Neu");
+        const OrdnerStand vorher = ordnerStand(spiel->dir.path());
+        desktop->driveModal([&](QDialog& d) {
+            QCOMPARE(d.focusWidget(), alt);
+            QTest::keyClick(alt, Qt::Key_Escape);
+            QVERIFY(!d.isVisible());
+        });
+        fenster.zeigen(NamensArt::Flag);
+        // A hotspot is offered from the room chosen; Return renames what the preview shows,
+        // once it shows it, from either box.
+        desktop->driveModal([&](QDialog& d) {
+            QTest::keyClicks(alt, "t");
+            QCOMPARE(angeboten(alt), QStringList({"Treppe"}));
+            teil<QComboBox>(fenster, "Raum")->setCurrentText("rooms/haus.lsd");
+            tippen(alt, "t");
+            QCOMPARE(angeboten(alt), QStringList({"Truhe", "Tür"}));
+            QTest::keyClick(alt->completer()->popup(), Qt::Key_Down);
+            QTest::keyClick(alt->completer()->popup(), Qt::Key_Down);
+            QTest::keyClick(alt->completer()->popup(), Qt::Key_Return);
+            fenster.planen();
+            QCOMPARE(teil<QLabel>(fenster, "Grund")->text(), QString()); // no new name begun
+            QTest::keyClicks(neu, "Kiste");
+            QTest::keyClick(neu, Qt::Key_Return);
+            QVERIFY(d.isVisible()); // the preview is still being made
+            QTRY_COMPARE(teil<QTreeWidget>(fenster, "Vorschau")->topLevelItemCount(), 2);
+            QTest::keyClick(alt, Qt::Key_Return);
+            QVERIFY(!d.isVisible());
+        });
+        fenster.zeigen(NamensArt::HotSpot, {}, "rooms/keller.lsd");
+        QCOMPARE(dienst->spiel().datei("rooms/haus.lsd")->hotSpots[0].name, QString("Kiste"));
+        QVERIFY(ordnerStand(spiel->dir.path()) != vorher);
+
+        // From F2 the old name is given: the new box has it, selected; a name refused is not
+        // renamed to on Return.
+        desktop->driveModal([&](QDialog& d) {
+            QCOMPARE(d.focusWidget(), neu);
+            QCOMPARE(neu->selectedText(), QString("TruheOffen"));
+            QTest::keyClicks(neu, "HausBesucht");
+            QTRY_VERIFY(teil<QLabel>(fenster, "Grund")->text().contains("gibt es schon"));
+            QTest::keyClick(neu, Qt::Key_Return);
+            QVERIFY(d.isVisible());
+        });
+        fenster.zeigen(NamensArt::Flag, "TruheOffen");
+    }
+
+    void usesFollowTheGameRowByRow()
+    {
+        // A file read anew changes its own rows only: the place chosen in another stays.
+        Verwendungen fenster(*dienst, *desktop);
+        desktop->driveModal([&](QDialog&) {
+            auto* liste = teil<QTreeView>(fenster, "Liste");
+            QAbstractItemModel* m = liste->model();
+            const int keller = int(zeilen(liste).indexOf("rooms/keller.lsd"));
+            liste->setCurrentIndex(m->index(keller + 1, 0));
+            QStringList aenderungen;
+            connect(m, &QAbstractItemModel::rowsRemoved, &fenster,
+                    [&](const QModelIndex&, int a, int b) {
+                        aenderungen << QString("-%1..%2").arg(a).arg(b);
+                    });
+            connect(m, &QAbstractItemModel::rowsInserted, &fenster,
+                    [&](const QModelIndex&, int a, int b) {
+                        aenderungen << QString("+%1..%2").arg(a).arg(b);
+                    });
+            connect(m, &QAbstractItemModel::modelReset, &fenster, [&] { aenderungen << "reset"; });
+            // hand.lsd uses the flag twice; now only once, one line further down.
+            QVERIFY(spiel->raum("hand.lsd", raumMit(skriptAus({{2, "x"}, {3, "TruheOffen"}}))));
+            dienst->dateiGeaendert(spiel->pfad("rooms/hand.lsd"));
+            QCOMPARE(aenderungen, QStringList({"-1..1", "+1..1", "-2..2"}));
+            QCOMPARE(zeilen(liste).mid(0, 3),
+                     QStringList({"rooms/hand.lsd", "  Startskript | 2 | SetFlag TruheOffen",
+                                  "rooms/haus.lsd"}));
+            QCOMPARE(liste->currentIndex().row(), keller);
+            QCOMPARE(m->index(liste->currentIndex().row(), 2).data().toString(),
+                     QString("DelFlag TruheOffen"));
+        });
+        fenster.zeigen(NamensArt::Flag, "TruheOffen");
     }
 
     void anInterruptedRenameIsTakenBackAtTheStart()

@@ -13,6 +13,8 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QSet>
+#include <QtConcurrent/QtConcurrentRun>
 
 namespace {
 
@@ -30,7 +32,7 @@ QString zitat(const QString& wert)
 class Suche
 {
 public:
-    explicit Suche(const Module1& m) : m(m) {}
+    Suche(const Module1& m, DateiSuche& suche) : m(m), suche(suche) {}
 
     /// The path where the file was looked for last when it does not exist, else empty.
     QString fehlt(const Referenz& r)
@@ -41,7 +43,7 @@ public:
         if (r.wert.contains(QChar(0)))
             return relativ(unter, name);
         const bool da = r.art == Referenz::Art::Hintergrund
-                            ? QFileInfo(bildPfad(ohneLeerzeichen(r.wert), m, &suche)).isFile()
+                            ? !bildFinden(ohneLeerzeichen(r.wert), m, &suche).isEmpty()
                             : !suche.finde(ordner, name).isEmpty();
         return da ? QString() : relativ(unter, name);
     }
@@ -70,7 +72,7 @@ private:
     }
 
     const Module1& m;
-    DateiSuche suche;
+    DateiSuche& suche;
 };
 
 /// "<script>, Zeile n: <command> "<value>"", or the background or cursor.
@@ -96,29 +98,60 @@ QString ohneSteuerzeichen(QString text)
     return text;
 }
 
-Befund ordnerPruefen(const Module1& m, Spielpruefung* spiel)
+Befund ordnerPruefen(const Module1& m, Spielpruefung* spiel,
+                     const std::function<void(const Spielpruefung&)>& nebenher)
 {
+    // The pictures and sounds that may go unused are listed, sorted and indexed while the
+    // rooms are read.
+    DateiSuche ordner;
+    std::optional<Pruefung> pruefung;
+    QFuture<void> listen = QtConcurrent::run([&ordner, &m, &pruefung] {
+        pruefung.emplace(dateiListe(m.GraphicsPfad, bildMuster, &ordner),
+                         dateiListe(m.SoundsPfad, klangMuster, &ordner));
+    });
     Spielpruefung gelesen = SpielLeser::spielLesen(m);
-    Befund befund = befundAus(gelesen, m);
+    listen.waitForFinished();
+    QFuture<void> daneben;
+    if (nebenher)
+        daneben = QtConcurrent::run([&nebenher, &gelesen] { nebenher(gelesen); });
+    Befund befund = befundAus(gelesen, m, &ordner, &*pruefung);
+    daneben.waitForFinished();
     if (spiel)
         *spiel = std::move(gelesen);
     return befund;
 }
 
-Befund befundAus(const Spielpruefung& spiel, const Module1& m)
+Befund befundAus(const Spielpruefung& spiel, const Module1& m, DateiSuche* listen,
+                 Pruefung* vorbereitet)
 {
     Befund befund;
-    Pruefung pruefung(dateiListe(m.GraphicsPfad, bildMuster),
-                      dateiListe(m.SoundsPfad, klangMuster));
-    Suche suche(m);
+    // Each folder is listed once, for the unused files and the missing ones alike.
+    DateiSuche eigene;
+    DateiSuche& ordner = listen ? *listen : eigene;
+    std::optional<Pruefung> eigenePruefung;
+    if (!vorbereitet)
+        eigenePruefung.emplace(dateiListe(m.GraphicsPfad, bildMuster, &ordner),
+                               dateiListe(m.SoundsPfad, klangMuster, &ordner));
+    Pruefung& pruefung = vorbereitet ? *vorbereitet : *eigenePruefung;
+    Suche suche(m, ordner);
+    const QVector<std::shared_ptr<const SpielDatei>> dateien = spiel.dateien();
+    // A room the game has read is there: a "Goto" to it needs no listing of the rooms folder.
+    QSet<QString> raeume;
+    for (const std::shared_ptr<const SpielDatei>& d : dateien) {
+        if (d->raum)
+            raeume.insert(dateiSchluessel(d->datei));
+    }
     QVector<Befund::Fehlend> inItemSkripten;
-    for (const std::shared_ptr<const SpielDatei>& d : spiel.dateien()) {
-        pruefung.zaehlen(d->referenzen);
+    for (const std::shared_ptr<const SpielDatei>& d : dateien) {
         if (!d->vollstaendig)
             (d->raum ? befund.raeume : befund.itemSkripte).append({d->datei, d->zeile});
         // The report names rooms first.
         QVector<Befund::Fehlend>& ziel = d->raum ? befund.fehlend : inItemSkripten;
         for (const Referenz& r : d->referenzen) {
+            // A picture or sound of the lists is there; only what they do not hold is looked for.
+            if (pruefung.zaehlen(r) ||
+                (r.art == Referenz::Art::Raum && raeume.contains(dateiSchluessel(r.wert))))
+                continue;
             const QString pfad = suche.fehlt(r);
             if (pfad.isEmpty())
                 continue;
@@ -143,35 +176,43 @@ Befund befundAus(const Spielpruefung& spiel, const Module1& m)
 QString befundText(const Befund& befund)
 {
     QString text;
-    const auto gruppe = [&text](const QString& titel, const QStringList& zeilen) {
+    const auto gruppe = [&text](const QString& titel, qsizetype anzahl, const auto& zeile) {
         text += titel + QLatin1Char('\n');
-        if (zeilen.isEmpty())
+        if (anzahl == 0)
             text += QStringLiteral("  (keine)\n");
-        for (const QString& zeile : zeilen)
-            text += QStringLiteral("  ") + ohneSteuerzeichen(zeile) + QLatin1Char('\n');
+        for (qsizetype i = 0; i < anzahl; ++i)
+            zeile(i);
     };
-    const auto unlesbar = [](const QVector<Befund::Unlesbar>& dateien) {
-        QStringList zeilen;
-        for (const Befund::Unlesbar& d : dateien) {
-            zeilen << d.datei +
-                          (d.zeile == 0
+    const auto namen = [&text](const QStringList& liste) {
+        return
+            [&text, &liste](qsizetype i) { zeileAnhaengen(text, QLatin1String("  "), liste[i]); };
+    };
+    const auto unlesbar = [&text](const QVector<Befund::Unlesbar>& dateien) {
+        return [&text, &dateien](qsizetype i) {
+            const Befund::Unlesbar& d = dateien[i];
+            zeileAnhaengen(text, QLatin1String("  "), d.datei,
+                           d.zeile == 0
                                ? QStringLiteral(" (kann nicht geöffnet werden)")
                                : QStringLiteral(" (Lesen bricht in Zeile %1 ab)").arg(d.zeile));
-        }
-        return zeilen;
+        };
     };
-    QStringList fehlend;
-    for (const Befund::Fehlend& f : befund.fehlend)
-        fehlend << f.pfad + QStringLiteral(" (") + f.wo + QLatin1Char(')');
 
     if (!befund.konflikte.isEmpty())
-        gruppe(QStringLiteral("Konflikte aus dem Zusammenführen, nicht gelöst:"), befund.konflikte);
-    gruppe(QStringLiteral("Unbenutzte Bilder:"), befund.unbenutzteBilder);
-    gruppe(QStringLiteral("Unbenutzte Klänge:"), befund.unbenutzteKlaenge);
-    gruppe(QStringLiteral("Raumdateien, die nicht gelesen werden können:"),
+        gruppe(QStringLiteral("Konflikte aus dem Zusammenführen, nicht gelöst:"),
+               befund.konflikte.size(), namen(befund.konflikte));
+    gruppe(QStringLiteral("Unbenutzte Bilder:"), befund.unbenutzteBilder.size(),
+           namen(befund.unbenutzteBilder));
+    gruppe(QStringLiteral("Unbenutzte Klänge:"), befund.unbenutzteKlaenge.size(),
+           namen(befund.unbenutzteKlaenge));
+    gruppe(QStringLiteral("Raumdateien, die nicht gelesen werden können:"), befund.raeume.size(),
            unlesbar(befund.raeume));
     gruppe(QStringLiteral("Gegenstandsskripte, die nicht gelesen werden können:"),
-           unlesbar(befund.itemSkripte));
-    gruppe(QStringLiteral("Verweise auf Dateien, die es nicht gibt:"), fehlend);
+           befund.itemSkripte.size(), unlesbar(befund.itemSkripte));
+    gruppe(QStringLiteral("Verweise auf Dateien, die es nicht gibt:"), befund.fehlend.size(),
+           [&](qsizetype i) {
+               const Befund::Fehlend& f = befund.fehlend[i];
+               zeileAnhaengen(text, QLatin1String("  "), f.pfad, QLatin1String(" ("), f.wo,
+                              QLatin1String(")"));
+           });
     return text;
 }

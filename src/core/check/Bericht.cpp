@@ -11,18 +11,8 @@ namespace {
 QString wo(const SkriptStelle& s)
 {
     return (s.skript.isEmpty() ? QString() : s.skript + QStringLiteral(", ")) +
-           QStringLiteral("Zeile %1: \"").arg(s.zeile + 1) + s.zeilenText + QLatin1Char('"');
-}
-
-QString zeile(const QString& text)
-{
-    return ohneSteuerzeichen(text) + QLatin1Char('\n');
-}
-
-QString gcc(const QString& datei, int dateiZeile, const char* art, const QString& text)
-{
-    return zeile(datei + (dateiZeile > 0 ? QStringLiteral(":%1").arg(dateiZeile) : QString()) +
-                 QStringLiteral(": ") + QLatin1String(art) + QStringLiteral(": ") + text);
+           QStringLiteral("Zeile ") + QString::number(s.zeile + 1) + QStringLiteral(": \"") +
+           s.zeilenText + QLatin1Char('"');
 }
 
 } // namespace
@@ -32,21 +22,20 @@ QString skriptText(const QVector<SkriptFehler>& fehler, const QVector<SpielHinwe
     QString text;
     if (!fehler.isEmpty()) {
         text += QStringLiteral("Fehler in Skripten:\n");
-        for (const SkriptFehler& f : fehler) {
-            text += zeile(QStringLiteral("  ") + f.text + QStringLiteral(" (") + f.stelle.datei +
-                          QStringLiteral(", ") + wo(f.stelle) + QLatin1Char(')'));
-        }
+        for (const SkriptFehler& f : fehler)
+            zeileAnhaengen(text, QStringLiteral("  "), f.text, QStringLiteral(" ("), f.stelle.datei,
+                           QStringLiteral(", "), wo(f.stelle), QStringLiteral(")"));
     }
     if (!hinweise.isEmpty()) {
         text += QStringLiteral("Hinweise:\n");
         for (const SpielHinweis& h : hinweise) {
             if (h.stellen.isEmpty()) {
-                text += zeile(QStringLiteral("  ") + h.datei + QStringLiteral(": ") + h.text);
+                zeileAnhaengen(text, QStringLiteral("  "), h.datei, QStringLiteral(": "), h.text);
                 continue;
             }
-            text += zeile(QStringLiteral("  ") + h.text + QLatin1Char(':'));
+            zeileAnhaengen(text, QStringLiteral("  "), h.text, QStringLiteral(":"));
             for (const SkriptStelle& s : h.stellen)
-                text += zeile(QStringLiteral("    ") + s.datei + QStringLiteral(", ") + wo(s));
+                zeileAnhaengen(text, QStringLiteral("    "), s.datei, QStringLiteral(", "), wo(s));
         }
     }
     return text;
@@ -132,12 +121,20 @@ QVector<Gruppe> nachDateien(const QVector<Eintrag>& eintraege)
 QString gccText(const Befund& befund, const QVector<SkriptFehler>& fehler,
                 const QVector<SpielHinweis>& hinweise)
 {
-    static const char* const arten[] = {"Fehler", "Warnung", "Hinweis"};
+    static const QLatin1String arten[] = {QLatin1String("Fehler"), QLatin1String("Warnung"),
+                                          QLatin1String("Hinweis")};
     QString text;
-    for (const Eintrag& e : eintraege(befund, fehler, hinweise))
-        text +=
-            gcc(e.datei, e.dateiZeile, arten[int(e.art)],
-                e.wo.isEmpty() ? e.text : e.text + QStringLiteral(" (") + e.wo + QLatin1Char(')'));
+    for (const Eintrag& e : eintraege(befund, fehler, hinweise)) {
+        const QString nummer =
+            e.dateiZeile > 0 ? QLatin1Char(':') + QString::number(e.dateiZeile) : QString();
+        if (e.wo.isEmpty())
+            zeileAnhaengen(text, e.datei, nummer, QLatin1String(": "), arten[int(e.art)],
+                           QLatin1String(": "), e.text);
+        else
+            zeileAnhaengen(text, e.datei, nummer, QLatin1String(": "), arten[int(e.art)],
+                           QLatin1String(": "), e.text, QLatin1String(" ("), e.wo,
+                           QLatin1String(")"));
+    }
     return text;
 }
 

@@ -3,6 +3,7 @@
 #include "model/BildPfad.h"
 
 #include <QVarLengthArray>
+#include <utility>
 
 namespace {
 
@@ -22,12 +23,26 @@ int stelle(Namensbuch::Art art)
 /// The spelling of a name, made without allocating for names of common length.
 using Gefaltet = QVarLengthArray<QChar, 64>;
 
-void falten(const QString& name, Gefaltet& ziel)
+/// The name without the spaces around it, its case folded letter by letter as
+/// QString::toCaseFolded folds it, a pair of surrogates as one letter.
+void falten(QStringView name, Gefaltet& ziel)
 {
-    const QStringView ohne = ohneLeerzeichen(QStringView(name));
+    const QStringView ohne = ohneLeerzeichen(name);
     ziel.resize(ohne.size());
-    for (qsizetype i = 0; i < ohne.size(); ++i)
-        ziel[i] = ohne[i].toCaseFolded();
+    for (qsizetype i = 0; i < ohne.size(); ++i) {
+        const char16_t c = ohne[i].unicode();
+        if (c < 0x80) {
+            ziel[i] = QChar(c >= u'A' && c <= u'Z' ? char16_t(c + 32) : c);
+        } else if (QChar::isHighSurrogate(c) && i + 1 < ohne.size() &&
+                   ohne[i + 1].isLowSurrogate()) {
+            const char32_t f =
+                QChar::toCaseFolded(QChar::surrogateToUcs4(c, ohne[i + 1].unicode()));
+            ziel[i] = QChar(QChar::highSurrogate(f));
+            ziel[++i] = QChar(QChar::lowSurrogate(f));
+        } else {
+            ziel[i] = QChar(char16_t(QChar::toCaseFolded(char32_t(c))));
+        }
+    }
 }
 
 QStringView ansicht(const Gefaltet& g)
@@ -53,7 +68,9 @@ quint64 schreibHash(QStringView s, qsizetype ohne = -1)
 
 QString Namensbuch::schluessel(const QString& name)
 {
-    return ohneLeerzeichen(name).toCaseFolded();
+    Gefaltet s;
+    falten(name, s);
+    return ansicht(s).toString();
 }
 
 bool Namensbuch::vertippt(QStringView a, QStringView b)
@@ -76,91 +93,167 @@ bool Namensbuch::vertippt(QStringView a, QStringView b)
     return ra == 2 && rb == 2 && a[anfang] == b[anfang + 1] && a[anfang + 1] == b[anfang];
 }
 
-bool Namensbuch::kennt(bool flag, const QString& name) const
+bool Namensbuch::gelernt(bool flag, int k, const QString& name) const
 {
-    return namen(flag).zaehler.contains(name) || (basis && basis->kennt(flag, name));
+    const Namen& n = namen(flag);
+    const auto eintrag = n.index.constFind(name);
+    return (eintrag != n.index.cend() && n.eintraege[*eintrag].gelernt[std::size_t(k)]) ||
+           (basis && basis->gelernt(flag, k, name));
 }
 
 void Namensbuch::zaehlen(Art art, const QString& name, int anzahl)
 {
     const bool flag = istFlag(art);
+    const int k = stelle(art);
     Namen& n = flag ? flags : gegenstaende;
-    auto eintrag = n.zaehler.find(name);
-    if (eintrag == n.zaehler.end()) {
-        // Spellings are learnt once per name and never forgotten: a name used nowhere any
-        // more has no uses left and so is never named.
-        const bool neu = !basis || !basis->kennt(flag, name);
-        eintrag = n.zaehler.insert(name, {});
-        if (neu) {
-            const QString s = schluessel(name);
-            const quint64 h = schreibHash(s);
-            n.gleich.insert(h, name);
-            if (s.size() >= kuerzesterVertippter) {
-                n.ohneEinen.insert(h, name);
-                for (qsizetype i = 0; i < s.size(); ++i) {
-                    // Two like letters give one key once.
-                    if (i > 0 && s[i] == s[i - 1])
-                        continue;
-                    n.ohneEinen.insert(schreibHash(s, i), name);
-                }
-            }
+    auto i = n.index.constFind(name);
+    if (i == n.index.cend()) {
+        i = n.index.insert(name, n.eintraege.size());
+        n.eintraege.append({name, {}, {}});
+    }
+    Eintrag& e = n.eintraege[*i];
+    e.anzahl[std::size_t(k)] += anzahl;
+    if (e.gelernt[std::size_t(k)] || e.anzahl[std::size_t(k)] <= 0)
+        return;
+    // A spelling is learnt once per name and use and never forgotten: a name used so nowhere
+    // any more has no uses left and so is never named. What the basis knows is not learnt twice.
+    e.gelernt[std::size_t(k)] = true;
+    if (basis && basis->gelernt(flag, k, name))
+        return;
+    Schreibweisen& sw = n.schreibweisen[std::size_t(k)];
+    Gefaltet gefaltet;
+    falten(name, gefaltet);
+    const QStringView s = ansicht(gefaltet);
+    const quint64 h = schreibHash(s);
+    sw.gleich.hinzu(h, *i);
+    if (s.size() >= kuerzesterVertippter) {
+        sw.ohneEinen.hinzu(h, *i);
+        for (qsizetype j = 0; j < s.size(); ++j) {
+            // Two like letters give one key once.
+            if (j > 0 && s[j] == s[j - 1])
+                continue;
+            sw.ohneEinen.hinzu(schreibHash(s, j), *i);
         }
     }
-    eintrag->anzahl[stelle(art)] += anzahl;
+}
+
+std::array<int, 3> Namensbuch::anzahlen(bool flag, const QString& name) const
+{
+    const Namen& n = namen(flag);
+    const auto eintrag = n.index.constFind(name);
+    std::array<int, 3> summe =
+        eintrag == n.index.cend() ? std::array<int, 3>{} : n.eintraege[*eintrag].anzahl;
+    if (basis) {
+        const std::array<int, 3> dort = basis->anzahlen(flag, name);
+        for (std::size_t k = 0; k < summe.size(); ++k)
+            summe[k] += dort[k];
+    }
+    return summe;
 }
 
 int Namensbuch::anzahl(Art art, const QString& name) const
 {
-    const Namen& n = namen(istFlag(art));
-    const auto eintrag = n.zaehler.constFind(name);
-    const int hier = eintrag == n.zaehler.cend() ? 0 : eintrag->anzahl[stelle(art)];
-    return hier + (basis ? basis->anzahl(art, name) : 0);
+    return anzahlen(istFlag(art), name)[std::size_t(stelle(art))];
 }
 
-void Namensbuch::kandidaten(bool flag, QStringView s,
-                            const std::function<void(bool, const QString&)>& sehen) const
+quint32 Namensbuch::Verweise::teil(quint64 hash)
+{
+    // The spellings' hashes of names alike differ little in their low bits: mixed first.
+    return quint32((hash * 0x9E3779B97F4A7C15ull) >> 32);
+}
+
+qsizetype Namensbuch::Verweise::platz(quint32 t) const
+{
+    // Open addressing: the next place along holds a hash that met an occupied one.
+    const qsizetype maske = plaetze.size() - 1;
+    qsizetype i = qsizetype(t) & maske;
+    while (plaetze[i].second != 0 && plaetze[i].first != t)
+        i = (i + 1) & maske;
+    return i;
+}
+
+void Namensbuch::Verweise::hinzu(quint64 hash, qsizetype eintrag)
+{
+    // At most half full, so that a hash is found a place or two along.
+    if (2 * (belegt + 1) > plaetze.size()) {
+        const QVector<std::pair<quint32, qint32>> alt = std::exchange(
+            plaetze,
+            QVector<std::pair<quint32, qint32>>(std::max<qsizetype>(64, 2 * plaetze.size())));
+        for (const auto& p : alt) {
+            if (p.second != 0)
+                plaetze[platz(p.first)] = p;
+        }
+    }
+    const quint32 t = teil(hash);
+    auto& p = plaetze[platz(t)];
+    if (p.second == 0) {
+        p.first = t;
+        ++belegt;
+    }
+    kette.append({qint32(eintrag), p.second - 1});
+    p.second = qint32(kette.size());
+}
+
+template <typename Sehen> void Namensbuch::Verweise::jeder(quint64 hash, const Sehen& sehen) const
+{
+    if (plaetze.isEmpty())
+        return;
+    for (qint32 k = plaetze[platz(teil(hash))].second - 1; k >= 0; k = kette[k].second)
+        sehen(qsizetype(kette[k].first));
+}
+
+template <typename Sehen>
+void Namensbuch::kandidaten(bool flag, int k, QStringView s, const Sehen& sehen) const
 {
     const Namen& n = namen(flag);
-    const auto alle = [&sehen](const QMultiHash<quint64, QString>& namen, quint64 h, bool gleich) {
-        const auto [anfang, ende] = namen.equal_range(h);
-        for (auto it = anfang; it != ende; ++it)
-            sehen(gleich, *it);
+    const Schreibweisen& sw = n.schreibweisen[std::size_t(k)];
+    const auto alle = [&](const Verweise& verweise, quint64 h, bool gleich) {
+        verweise.jeder(h, [&](qsizetype i) { sehen(gleich, this, n.eintraege[i]); });
     };
     const quint64 h = schreibHash(s);
-    alle(n.gleich, h, true);
+    alle(sw.gleich, h, true);
     if (s.size() >= kuerzesterVertippter) {
-        alle(n.ohneEinen, h, false);
+        alle(sw.ohneEinen, h, false);
         for (qsizetype i = 0; i < s.size(); ++i)
-            alle(n.ohneEinen, schreibHash(s, i), false);
+            alle(sw.ohneEinen, schreibHash(s, i), false);
     }
     if (basis)
-        basis->kandidaten(flag, s, sehen);
+        basis->kandidaten(flag, k, s, sehen);
 }
 
 QString Namensbuch::aehnlich(Art art, const QString& name, bool& gleicheSchreibweise) const
 {
-    const QString s = schluessel(name);
+    Gefaltet gefaltet;
+    falten(name, gefaltet);
+    const QStringView s = ansicht(gefaltet);
+    const int k = stelle(art);
     // The first in code order of each sort; another case or spaces wins over a slip.
     QString gleich, vertippter;
     Gefaltet sn;
-    kandidaten(istFlag(art), s, [&](bool gleichGeschrieben, const QString& n) {
-        QString& treffer = gleichGeschrieben ? gleich : vertippter;
-        if (n == name || (!treffer.isNull() && !(n < treffer)) || anzahl(art, n) <= 0)
-            return;
-        // Hashes that collide bring names of other spellings.
-        falten(n, sn);
-        if (gleichGeschrieben ? ansicht(sn) != QStringView(s) : !vertippt(s, ansicht(sn)))
-            return;
-        treffer = n;
-    });
+    kandidaten(
+        istFlag(art), k, s, [&](bool gleichGeschrieben, const Namensbuch* buch, const Eintrag& e) {
+            // A name once used so may be no more: its count is asked first, straight from the
+            // entry when no other book adds to it.
+            if ((buch == this && !basis ? e.anzahl[std::size_t(k)] : anzahl(art, e.name)) <= 0)
+                return;
+            QString& treffer = gleichGeschrieben ? gleich : vertippter;
+            if (e.name == name || (!treffer.isNull() && !(e.name < treffer)))
+                return;
+            // Hashes that collide bring names of other spellings.
+            falten(e.name, sn);
+            if (gleichGeschrieben ? ansicht(sn) != QStringView(s) : !vertippt(s, ansicht(sn)))
+                return;
+            treffer = e.name;
+        });
     gleicheSchreibweise = !gleich.isNull();
     return gleicheSchreibweise ? gleich : vertippter;
 }
 
 QString Namensbuch::hinweis(bool flag, const QString& name) const
 {
-    const auto hat = [&](Art art) { return anzahl(art, name) > 0; };
-    const auto was = [&](Art a, const char* textA, Art b, const char* textB) {
+    const std::array<int, 3> zahlen = anzahlen(flag, name);
+    const auto hat = [&](Art art) { return zahlen[std::size_t(stelle(art))] > 0; };
+    const auto was = [&](Art a, const char* textA, Art b, const char* textB) -> QString {
         if (hat(a) && hat(b))
             return QLatin1String(textA) + QStringLiteral(" und ") + QLatin1String(textB);
         return hat(a) ? QString::fromUtf8(textA) : QString::fromUtf8(textB);

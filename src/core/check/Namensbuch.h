@@ -1,11 +1,9 @@
 #pragma once
 
 #include <QHash>
-#include <QMultiHash>
 #include <QString>
 #include <QVector>
 #include <array>
-#include <functional>
 
 /// How the scripts of a game use each flag and each item: how often a name is tested, set,
 /// deleted, required, removed and given, and every spelling, so that a hint can name the
@@ -48,30 +46,65 @@ public:
     static bool vertippt(QStringView a, QStringView b);
 
 private:
-    struct Zaehler
+    struct Eintrag
     {
+        QString name;
         std::array<int, 3> anzahl{};
+        /// Whether its spelling was learnt for each use, here or in the basis.
+        std::array<bool, 3> gelernt{};
     };
-    /// The names of one kind, flags or items.
-    struct Namen
+    /// Entries by a hash of their spelling, many to a hash: a chain through `kette` from the
+    /// newest. Tens of thousands of these are made for a game and looked up for its hints: the
+    /// keys are hashes already, so they are placed by their own bits, each next to the other in
+    /// one array, and adding one allocates nothing of its own.
+    struct Verweise
     {
-        QHash<QString, Zaehler> zaehler;
+        void hinzu(quint64 hash, qsizetype eintrag);
+        template <typename Sehen> void jeder(quint64 hash, const Sehen& sehen) const;
+
+        /// 32 bits of a hash, mixed, and where in `kette` its newest entry stands, plus one; 0
+        /// for a free place. Hashes that share those bits share a chain: a candidate is checked.
+        QVector<std::pair<quint32, qint32>> plaetze;
+        qsizetype belegt = 0;
+        /// The entry, and the place in `kette` of the one before it under that hash (-1: none).
+        QVector<std::pair<qint32, qint32>> kette;
+
+    private:
+        static quint32 teil(quint64 hash);
+        qsizetype platz(quint32 teil) const;
+    };
+    /// The spellings of the names used one way (tested, set, ...): a hint looks for a name
+    /// used the way its own is not, so only those are looked through.
+    struct Schreibweisen
+    {
         /// By the hash of their spelling. Hashes may collide: a candidate found is checked.
-        QMultiHash<quint64, QString> gleich;
+        Verweise gleich;
         /// By the hash of their spelling, and of each spelling with one letter left out: two
         /// spellings one slip apart share one of these.
-        QMultiHash<quint64, QString> ohneEinen;
+        Verweise ohneEinen;
+    };
+    /// The names of one kind, flags or items. Names are never forgotten, so an entry keeps its
+    /// index: the spellings find entries by index, with no second lookup by name.
+    struct Namen
+    {
+        QVector<Eintrag> eintraege;
+        QHash<QString, qsizetype> index;
+        std::array<Schreibweisen, 3> schreibweisen;
     };
 
     const Namen& namen(bool flag) const { return flag ? flags : gegenstaende; }
-    bool kennt(bool flag, const QString& name) const;
+    /// Whether the spelling of `name` was learnt for the use `stelle` here or in the basis.
+    bool gelernt(bool flag, int stelle, const QString& name) const;
+    /// The uses of `name` of each art of its kind, the basis included.
+    std::array<int, 3> anzahlen(bool flag, const QString& name) const;
     /// The first name in code order, other than `name` and used as `art`, that differs from
     /// it only in case and spaces (`gleicheSchreibweise`), else by one slip; null when none.
     QString aehnlich(Art art, const QString& name, bool& gleicheSchreibweise) const;
-    /// Calls `sehen` with each name of a kind that may be spelt `schluessel` (`gleich`) or one
-    /// slip from it: hashes may collide, so each must still be checked.
-    void kandidaten(bool flag, QStringView schluessel,
-                    const std::function<void(bool gleich, const QString& name)>& sehen) const;
+    /// Calls `sehen(gleich, buch, eintrag)` with each name of a kind ever used as `stelle`, in
+    /// this book or a basis, that may be spelt `schluessel` (`gleich`) or one slip from it:
+    /// hashes may collide, so each must still be checked.
+    template <typename Sehen>
+    void kandidaten(bool flag, int stelle, QStringView schluessel, const Sehen& sehen) const;
 
     const Namensbuch* basis;
     Namen flags;

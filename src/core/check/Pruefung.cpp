@@ -28,16 +28,20 @@ Pruefung::Liste::Liste(const QStringList& namen) : namen(namen), benutzt(namen.s
         index.emplace(gefaltetHash(namen[i]), i);
 }
 
-void Pruefung::Liste::benutzen(const QString& wert, QVector<int>& zeilen)
+bool Pruefung::Liste::benutzen(const QString& wert, QVector<int>* zeilen)
 {
     const QStringView schluessel = dateiSchluesselTeil(wert);
     const auto [anfang, ende] = index.equal_range(gefaltetHash(schluessel));
+    bool gefunden = false;
     for (auto it = anfang; it != ende; ++it) {
         if (schluessel.compare(namen[it->second], Qt::CaseInsensitive) == 0) {
             benutzt[it->second] = true;
-            zeilen.append(it->second);
+            gefunden = true;
+            if (zeilen)
+                zeilen->append(it->second);
         }
     }
+    return gefunden;
 }
 
 QStringList Pruefung::Liste::unbenutzt() const
@@ -62,14 +66,27 @@ Pruefung::Treffer Pruefung::zaehlen(const QVector<Referenz>& referenzen)
         switch (r.art) {
         case Referenz::Art::Hintergrund:
         case Referenz::Art::Bild:
-            bilder.benutzen(r.wert, treffer.bilder);
+            bilder.benutzen(r.wert, &treffer.bilder);
             break;
         case Referenz::Art::Klang:
-            klaenge.benutzen(r.wert, treffer.klaenge);
+            klaenge.benutzen(r.wert, &treffer.klaenge);
             break;
         default:
             break;
         }
     }
     return treffer;
+}
+
+bool Pruefung::zaehlen(const Referenz& r)
+{
+    switch (r.art) {
+    case Referenz::Art::Hintergrund:
+    case Referenz::Art::Bild:
+        return bilder.benutzen(r.wert, nullptr);
+    case Referenz::Art::Klang:
+        return klaenge.benutzen(r.wert, nullptr);
+    default:
+        return false;
+    }
 }

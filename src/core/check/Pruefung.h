@@ -24,6 +24,8 @@ public:
     /// Counts the references that can name a picture or a sound (the background, "LoadPic",
     /// "PlayWav") as uses of it; returns the rows they name.
     Treffer zaehlen(const QVector<Referenz>& referenzen);
+    /// The same for one reference; whether it names a listed picture or sound.
+    bool zaehlen(const Referenz& referenz);
 
     /// The entries no reference counted so far names, in list order.
     QStringList unbenutzteBilder() const { return bilder.unbenutzt(); }
@@ -33,7 +35,8 @@ private:
     struct Liste
     {
         explicit Liste(const QStringList& namen);
-        void benutzen(const QString& wert, QVector<int>& zeilen);
+        /// Whether the value names an entry; each it names is counted and added to `zeilen`.
+        bool benutzen(const QString& wert, QVector<int>* zeilen);
         QStringList unbenutzt() const;
 
         QStringList namen;

@@ -38,6 +38,11 @@ public:
         ort = neu;
         zeilen = &ziel.dateiZeilen.von(ort);
     }
+    void zeilenAngelegt(qint32 anzahl) override
+    {
+        zeilen->datei.reserve(anzahl);
+        zeilen->parameter.reserve(anzahl);
+    }
     void zeileGelesen(qint32 zeile, qint32 befehl, const QString& parameter, int dateiZeile,
                       TextBereich bereich) override
     {
@@ -78,6 +83,11 @@ class ItemSammler : public ScriptBlock::Beobachter
 public:
     explicit ItemSammler(ItemSkriptReferenzen& ziel) : ziel(ziel) {}
 
+    void zeilenAngelegt(qint32 anzahl) override
+    {
+        ziel.dateiZeilen.datei.reserve(anzahl);
+        ziel.dateiZeilen.parameter.reserve(anzahl);
+    }
     void zeileGelesen(qint32 zeile, qint32 befehl, const QString& parameter, int dateiZeile,
                       TextBereich bereich) override
     {
@@ -140,12 +150,18 @@ QString skriptName(const RoomFile::SkriptOrt& ort, const QHash<qint32, QString>&
     case RoomFile::SkriptOrt::Art::HotSpot:
         break;
     }
+    // Every script of a room is named so: the text is made in one piece.
     const auto name = namen.constFind(ort.hotSpot);
-    QString text = name != namen.cend()
-                       ? QStringLiteral("HotSpot \"") + ohneLeerzeichen(*name) + QLatin1Char('"')
-                       : QStringLiteral("HotSpot Nr. %1").arg(ort.hotSpot + 1);
+    QString text;
+    if (name != namen.cend()) {
+        const QStringView ohne = ohneLeerzeichen(QStringView(*name));
+        text.reserve(ohne.size() + 24);
+        text.append(QLatin1String("HotSpot \"")).append(ohne).append(QLatin1Char('"'));
+    } else {
+        text = QStringLiteral("HotSpot Nr. %1").arg(ort.hotSpot + 1);
+    }
     if (ort.aktion >= 0)
-        text += QStringLiteral(", ") + QLatin1String(aktionen[ort.aktion]);
+        text.append(QLatin1String(", ")).append(QLatin1String(aktionen[ort.aktion]));
     return text;
 }
 

@@ -88,11 +88,13 @@ private:
         while (k >= 0 && offen[k].bedingung() != bedingung)
             --k;
         if (k < 0) {
-            melde(i, wort(code) +
-                         (code == Case ? QStringLiteral(" steht außerhalb von ") + wort(SelectCase)
-                          : bedingung  ? QStringLiteral(" ohne offenes ") + wort(If) +
-                                            QStringLiteral(" oder ") + wort(IfItem)
-                                      : QStringLiteral(" ohne offenes ") + wort(SelectCase)));
+            QString wo = QStringLiteral(" ohne offenes ") + wort(SelectCase);
+            if (code == Case)
+                wo = QStringLiteral(" steht außerhalb von ") + wort(SelectCase);
+            else if (bedingung)
+                wo = QStringLiteral(" ohne offenes ") + wort(If) + QStringLiteral(" oder ") +
+                     wort(IfItem);
+            melde(i, wort(code) + wo);
             return false;
         }
         while (offen.size() - 1 > k)
@@ -304,8 +306,10 @@ QVector<Verstoss> mehrzeilig(const Skript& skript)
                                     QStringLiteral(", die es in diesem Skript nicht gibt") +
                                     aehnlich(ziel, marken.keys(), QStringLiteral("die Marke "))});
     }
-    std::stable_sort(ergebnis.begin(), ergebnis.end(),
-                     [](const Verstoss& a, const Verstoss& b) { return a.zeile < b.zeile; });
+    // Sorting would make room even for none: most scripts have none.
+    if (ergebnis.size() > 1)
+        std::stable_sort(ergebnis.begin(), ergebnis.end(),
+                         [](const Verstoss& a, const Verstoss& b) { return a.zeile < b.zeile; });
     return ergebnis;
 }
 
@@ -316,7 +320,8 @@ QVector<Verstoss> pruefen(const Skript& skript, const QStringList* hotSpots)
     // block before its number.
     qsizetype k = 0;
     QVector<Verstoss> gemischt;
-    gemischt.reserve(ergebnis.size());
+    if (!ergebnis.isEmpty())
+        gemischt.reserve(ergebnis.size());
     for (qint32 i = 0; i <= skript.MaxZeile; ++i) {
         while (k < ergebnis.size() && ergebnis[k].zeile <= i)
             gemischt.append(std::move(ergebnis[k++]));

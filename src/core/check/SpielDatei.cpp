@@ -8,6 +8,8 @@
 #include "script/Befehlstabelle.h"
 #include "script/Zeilen.h"
 
+#include <cstdint>
+#include <cstring>
 #include <optional>
 
 namespace {
@@ -32,8 +34,9 @@ void auswerten(SpielDatei& d)
         if (s.MaxZeile < 0)
             continue;
         if (d.vollstaendig) {
-            for (const SkriptRegeln::Verstoss& v :
-                 SkriptRegeln::pruefen(s, d.raum ? &hotSpots : nullptr))
+            const QVector<SkriptRegeln::Verstoss> verstoesse =
+                SkriptRegeln::pruefen(s, d.raum ? &hotSpots : nullptr);
+            for (const SkriptRegeln::Verstoss& v : verstoesse)
                 d.fehler.append({d.stelle(j, v.zeile), v.text});
         }
         for (qint32 i = 0; i <= s.MaxZeile; ++i) {
@@ -46,6 +49,36 @@ void auswerten(SpielDatei& d)
             } else if (d.vollstaendig && !d.raum && SkriptRegeln::nenntHotSpot(code)) {
                 d.hotSpotZeilen.append(i);
             }
+        }
+    }
+}
+
+/// The indents of a script's lines; none where no line opens a block, as in most scripts.
+QVector<int> einzuege(const Skript& s)
+{
+    for (qint32 i = 0; i <= s.MaxZeile; ++i) {
+        const qint32 code = s.Befehl[i];
+        if (code == If || code == IfItem || code == SelectCase || code == Else || code == Case)
+            return Zeilen::einzuege(s);
+    }
+    return {};
+}
+
+/// The grid of a hotspot as bits, column by column. Most of it is clear: eight cells are
+/// looked at together and passed over when none is set.
+void zellenSetzen(const HotSpot& spot, std::bitset<HotSpot::Spalten * HotSpot::Zeilen>& zellen)
+{
+    const bool* feld = spot.Feld[0].data();
+    constexpr std::size_t anzahl = sizeof(spot.Feld);
+    static_assert(anzahl == HotSpot::Spalten * HotSpot::Zeilen && anzahl % 8 == 0);
+    for (std::size_t i = 0; i < anzahl; i += 8) {
+        std::uint64_t acht;
+        std::memcpy(&acht, feld + i, sizeof acht);
+        if (acht == 0)
+            continue;
+        for (std::size_t k = i; k < i + 8; ++k) {
+            if (feld[k])
+                zellen.set(k);
         }
     }
 }
@@ -115,8 +148,9 @@ std::shared_ptr<const SpielDatei> SpielDatei::raumLesen(const QString& datei,
     const auto skript = [&](const Ort& ort, const Skript& s) {
         const SkriptZeilen::Zeilen* stellen = gelesen.dateiZeilen.bei(ort);
         d->skripte.append({ort, skriptName(ort, d->hotSpotNamen), s,
-                           stellen ? *stellen : SkriptZeilen::Zeilen(), Zeilen::einzuege(s)});
+                           stellen ? *stellen : SkriptZeilen::Zeilen(), einzuege(s)});
     };
+    d->skripte.reserve(2 + (m.HotSpotMax + 1) * HotSpot::Aktionen);
     skript({Ort::Art::Start}, m.StartSkript);
     d->hotSpots.reserve(m.HotSpotMax + 1);
     for (qint32 h = 0; h <= m.HotSpotMax; ++h) {
@@ -125,10 +159,7 @@ std::shared_ptr<const SpielDatei> SpielDatei::raumLesen(const QString& datei,
         f.name = spot.Name;
         f.cursor = spot.Cursor;
         f.aktiv = spot.Aktiv;
-        for (int x = 0; x < HotSpot::Spalten; ++x)
-            for (int y = 0; y < HotSpot::Zeilen; ++y)
-                if (spot.Feld[x][y])
-                    f.zellen.set(std::size_t(x * HotSpot::Zeilen + y));
+        zellenSetzen(spot, f.zellen);
         f.stellen = gelesen.hotSpotStellen.value(h);
         d->hotSpots.append(std::move(f));
         for (int k = 0; k < HotSpot::Aktionen; ++k)
@@ -163,7 +194,7 @@ std::shared_ptr<const SpielDatei> SpielDatei::itemSkriptLesen(const QString& dat
     d->zeile = gelesen.ergebnis.zeile;
     d->referenzen = std::move(gelesen.referenzen);
     d->skripte.append(
-        {{}, QString(), gelesen.skript, gelesen.dateiZeilen, Zeilen::einzuege(gelesen.skript)});
+        {{}, QString(), gelesen.skript, gelesen.dateiZeilen, einzuege(gelesen.skript)});
     auswerten(*d);
     return d;
 }
@@ -182,8 +213,8 @@ SkriptStelle SpielDatei::stelle(int skript, qint32 zeile, bool mitText) const
     const SkriptDaten& s = skripte[skript];
     SkriptStelle st{datei, s.name, zeile, s.stellen.datei.value(zeile), QString(), s.ort};
     if (mitText)
-        st.zeilenText =
-            Zeilen::text(s.einzuege[zeile], s.skript.Befehl[zeile], s.skript.Parameter[zeile]);
+        st.zeilenText = Zeilen::text(s.einzuege.value(zeile), s.skript.Befehl[zeile],
+                                     s.skript.Parameter[zeile]);
     return st;
 }
 

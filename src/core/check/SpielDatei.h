@@ -80,7 +80,7 @@ struct SpielDatei
         QString name;
         Skript skript;
         SkriptZeilen::Zeilen stellen;
-        /// The leading spaces of each line in the script editor.
+        /// The leading spaces of each line in the script editor; empty when none has any.
         QVector<int> einzuege;
     };
     QVector<SkriptDaten> skripte;

@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QThread>
+#include <memory>
 #include <thread>
 
 namespace SpielLeser {
@@ -29,13 +30,14 @@ std::shared_ptr<const SpielDatei> lesen(const Module1& ordner, const QString& da
 }
 
 /// Runs `arbeit(i, puffer)` for every i below n, on `threads` threads (0: one per core), until
-/// `abbrechen` becomes true.
-template <typename F>
+/// `abbrechen` becomes true. This thread works too, and calls `zwischendurch()` after each of
+/// its own.
+template <typename F, typename G>
 void verteilt(qsizetype n, int threads, bool nachrangig, const std::atomic<bool>* abbrechen,
-              F arbeit)
+              F arbeit, G zwischendurch)
 {
     std::atomic<qsizetype> naechste{0};
-    const auto arbeiten = [&] {
+    const auto arbeiten = [&](auto danach) {
         if (nachrangig)
             nachrangigArbeiten();
         QByteArray puffer;
@@ -43,6 +45,7 @@ void verteilt(qsizetype n, int threads, bool nachrangig, const std::atomic<bool>
             if (abbrechen && *abbrechen)
                 return;
             arbeit(i, puffer);
+            danach();
         }
     };
     // Parsing a room costs about what reading it from the page cache does: a second thread
@@ -51,8 +54,8 @@ void verteilt(qsizetype n, int threads, bool nachrangig, const std::atomic<bool>
         std::min<qsizetype>(threads > 0 ? threads : QThread::idealThreadCount(), n) - 1;
     std::vector<std::thread> mitleser;
     for (int t = 0; t < helfer; ++t)
-        mitleser.emplace_back(arbeiten);
-    arbeiten();
+        mitleser.emplace_back([&arbeiten] { arbeiten([] {}); });
+    arbeiten(zwischendurch);
     for (std::thread& t : mitleser)
         t.join();
 }
@@ -79,16 +82,30 @@ Spielpruefung spielLesen(const Module1& ordner, const std::atomic<bool>* abbrech
                          bool nachrangig)
 {
     const QStringList liste = dateien(ordner);
-    QVector<std::shared_ptr<const SpielDatei>> gelesen(liste.size());
-    verteilt(liste.size(), threads, nachrangig, abbrechen, [&](qsizetype i, QByteArray& puffer) {
-        gelesen[i] = lesen(ordner, liste[i], puffer);
-    });
-
+    const qsizetype n = liste.size();
+    QVector<std::shared_ptr<const SpielDatei>> gelesen(n);
+    const std::unique_ptr<std::atomic<bool>[]> fertig(new std::atomic<bool>[std::size_t(n)]());
+    // Each file is taken in, in the order of the lists, as soon as it and all before it are
+    // read: little is left to take in once the last one is.
     Spielpruefung spiel;
-    for (std::shared_ptr<const SpielDatei>& d : gelesen) {
-        if (d)
-            spiel.setzen(std::move(d));
-    }
+    qsizetype eingetragen = 0;
+    const auto eintragen = [&](bool alle) {
+        for (; eingetragen < n &&
+               (alle || fertig[std::size_t(eingetragen)].load(std::memory_order_acquire));
+             ++eingetragen) {
+            if (gelesen[eingetragen])
+                spiel.setzen(std::move(gelesen[eingetragen]));
+        }
+    };
+    verteilt(
+        n, threads, nachrangig, abbrechen,
+        [&](qsizetype i, QByteArray& puffer) {
+            gelesen[i] = lesen(ordner, liste[i], puffer);
+            fertig[std::size_t(i)].store(true, std::memory_order_release);
+        },
+        [&] { eintragen(false); });
+    // Every reader is done; files left unread when stopped have no version.
+    eintragen(true);
     return spiel;
 }
 
@@ -97,20 +114,23 @@ QVector<Nachgelesen> nachlesen(const Module1& ordner,
                                const std::atomic<bool>* abbrechen, int threads)
 {
     QVector<Nachgelesen> ergebnis(dateien.size());
-    verteilt(dateien.size(), threads, true, abbrechen, [&](qsizetype i, QByteArray& puffer) {
-        const auto& [datei, bekannt] = dateien[i];
-        Nachgelesen& e = ergebnis[i];
-        e.datei = datei;
-        const QString pfad = ordner.pfad(datei);
-        if (!QFileInfo(pfad).isFile())
-            return;
-        const bool gelesen = TextFile::read(pfad, puffer);
-        // Bytes known already, such as the editor's own save, are not taken in again.
-        if (gelesen && bekannt && bekannt->ausBytes(puffer))
-            e.wieBekannt = true;
-        else
-            e.neu = auswerten(datei, gelesen ? &puffer : nullptr);
-    });
+    verteilt(
+        dateien.size(), threads, true, abbrechen,
+        [&](qsizetype i, QByteArray& puffer) {
+            const auto& [datei, bekannt] = dateien[i];
+            Nachgelesen& e = ergebnis[i];
+            e.datei = datei;
+            const QString pfad = ordner.pfad(datei);
+            if (!QFileInfo(pfad).isFile())
+                return;
+            const bool gelesen = TextFile::read(pfad, puffer);
+            // Bytes known already, such as the editor's own save, are not taken in again.
+            if (gelesen && bekannt && bekannt->ausBytes(puffer))
+                e.wieBekannt = true;
+            else
+                e.neu = auswerten(datei, gelesen ? &puffer : nullptr);
+        },
+        [] {});
     return ergebnis;
 }
 

@@ -1,6 +1,7 @@
 #include "Spielpruefung.h"
 
 #include "SkriptRegeln.h"
+#include "ZweiHaelften.h"
 #include "model/BildPfad.h"
 #include "model/DateiName.h"
 #include "model/Module1.h"
@@ -185,18 +186,29 @@ QVector<SpielHinweis> Spielpruefung::hinweise() const
         return liste;
     };
 
-    QVector<SpielHinweis> ergebnis;
+    QVector<std::pair<bool, const Name*>> namen;
     for (const bool flag : {true, false}) {
-        for (const Name* n : ordnen(flag ? flags : gegenstaende)) {
-            SpielHinweis h;
+        for (const Name* n : ordnen(flag ? flags : gegenstaende))
+            namen.append({flag, n});
+    }
+    // Each name's hint on its own, thousands of them in two halves at once.
+    QVector<SpielHinweis> jeName(namen.size());
+    inZweiHaelften(namen.size(), 1000, [&](qsizetype von, qsizetype bis) {
+        for (qsizetype i = von; i < bis; ++i) {
+            const auto [flag, n] = namen[i];
+            SpielHinweis& h = jeName[i];
             h.text = buch.hinweis(flag, n->name);
             if (h.text.isNull())
                 continue;
             h.stellen.reserve(n->stellen.size());
             for (const auto& [d, v] : n->stellen)
                 h.stellen.append(d->stelle(v->skript, v->zeile));
-            ergebnis.append(std::move(h));
         }
+    });
+    QVector<SpielHinweis> ergebnis;
+    for (SpielHinweis& h : jeName) {
+        if (!h.text.isNull())
+            ergebnis.append(std::move(h));
     }
     for (const auto& d : alle) {
         if (d->raum && !erreicht.contains(d->datei))

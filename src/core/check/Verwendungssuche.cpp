@@ -1,13 +1,14 @@
 #include "Verwendungssuche.h"
 
+#include "DateiListe.h"
 #include "SkriptRegeln.h"
 #include "Spielpruefung.h"
+#include "ZweiHaelften.h"
 #include "model/BildPfad.h"
 #include "model/DateiName.h"
 #include "script/Befehlstabelle.h"
 
-#include <QThread>
-#include <QtConcurrent/QtConcurrentRun>
+#include <QSet>
 #include <algorithm>
 #include <array>
 
@@ -73,9 +74,7 @@ private:
 /// A query made ready once for every line it looks at.
 struct Suche
 {
-    explicit Suche(const Anfrage& a) : a(a), dateiTeil(dateiSchluesselTeil(a.name)), text(a.name)
-    {
-    }
+    explicit Suche(const Anfrage& a) : a(a), dateiTeil(dateiSchluesselTeil(a.name)), text(a.name) {}
     const Anfrage& a;
     QStringView dateiTeil;
     TextSuche text;
@@ -175,8 +174,12 @@ void suchenIn(const SpielDatei& d, const Suche& suche, QVector<Verwendung>& alle
         const Teil teil = dateiTeil(d.hintergrund);
         Verwendung v;
         v.teil = Verwendung::Teil::Hintergrund;
-        v.stelle = {d.datei, QString(), -1, 1,
-                    QStringLiteral("Hintergrund ") + ohneLeerzeichen(d.hintergrund), {}};
+        v.stelle = {d.datei,
+                    QString(),
+                    -1,
+                    1,
+                    QStringLiteral("Hintergrund ") + ohneLeerzeichen(d.hintergrund),
+                    {}};
         v.bereich = innen(d.hintergrundBereich, teil);
         v.wert = d.hintergrund.mid(teil.first, teil.second);
         alle.append(std::move(v));
@@ -189,8 +192,12 @@ void suchenIn(const SpielDatei& d, const Suche& suche, QVector<Verwendung>& alle
             Verwendung v;
             v.teil = Verwendung::Teil::HotSpotName;
             v.ort = {RoomFile::SkriptOrt::Art::HotSpot, h, -1};
-            v.stelle = {d.datei, skriptName(v.ort, d.hotSpotNamen), -1, f.stellen.nameZeile,
-                        QStringLiteral("Name ") + f.name, v.ort};
+            v.stelle = {d.datei,
+                        skriptName(v.ort, d.hotSpotNamen),
+                        -1,
+                        f.stellen.nameZeile,
+                        QStringLiteral("Name ") + f.name,
+                        v.ort};
             v.bereich = f.stellen.name;
             v.wert = f.name;
             alle.append(std::move(v));
@@ -207,7 +214,7 @@ void suchenIn(const SpielDatei& d, const Suche& suche, QVector<Verwendung>& alle
             if (!teil)
                 continue;
             Verwendung v;
-            v.stelle = d.stelle(j, i);
+            v.stelle = d.stelle(j, i, a.mitZeilenText);
             v.ort = s.ort;
             v.skript = j;
             v.befehl = befehl;
@@ -233,27 +240,95 @@ QVector<Verwendung> suchen(const SpielDatei& d, const Anfrage& anfrage)
     return ergebnis;
 }
 
-QVector<Verwendung> suchen(const Spielpruefung& spiel, const Anfrage& anfrage)
+QVector<QVector<Verwendung>> suchen(const QVector<std::shared_ptr<const SpielDatei>>& dateien,
+                                    const Anfrage& anfrage)
 {
     const Suche suche(anfrage);
-    const QVector<std::shared_ptr<const SpielDatei>> dateien = spiel.dateien();
-    const auto teil = [&](qsizetype von, qsizetype bis) {
-        QVector<Verwendung> ergebnis;
+    QVector<QVector<Verwendung>> ergebnis(dateien.size());
+    // A large game is searched in two halves at once.
+    inZweiHaelften(dateien.size(), 200, [&](qsizetype von, qsizetype bis) {
         for (qsizetype i = von; i < bis; ++i)
-            suchenIn(*dateien[i], suche, ergebnis);
-        return ergebnis;
-    };
-    // A large game is searched in two halves at once: the time goes into fetching its lines
-    // from memory, which a second core halves. A busy pool costs nothing: waiting for a task
-    // not yet started runs it here.
-    constexpr qsizetype genugFuerZwei = 200;
-    if (dateien.size() < genugFuerZwei || QThread::idealThreadCount() < 2)
-        return teil(0, dateien.size());
-    const qsizetype mitte = dateien.size() / 2;
-    QFuture<QVector<Verwendung>> zweite = QtConcurrent::run(teil, mitte, dateien.size());
-    QVector<Verwendung> ergebnis = teil(0, mitte);
-    ergebnis += zweite.takeResult();
+            suchenIn(*dateien[i], suche, ergebnis[i]);
+    });
     return ergebnis;
+}
+
+QVector<Verwendung> suchen(const Spielpruefung& spiel, const Anfrage& anfrage)
+{
+    QVector<Verwendung> alle;
+    for (QVector<Verwendung>& inDatei : suchen(spiel.dateien(), anfrage))
+        alle += std::move(inDatei);
+    return alle;
+}
+
+QString zeilenText(const SpielDatei& d, const Verwendung& v)
+{
+    if (v.teil != Verwendung::Teil::Parameter || !v.stelle.zeilenText.isEmpty() || v.skript < 0 ||
+        v.skript >= d.skripte.size() || v.stelle.zeile > d.skripte[v.skript].skript.MaxZeile)
+        return v.stelle.zeilenText;
+    return d.stelle(v.skript, v.stelle.zeile).zeilenText;
+}
+
+QStringList namen(const Spielpruefung& spiel, NamensArt art, const QString& datei)
+{
+    QStringList liste;
+    // Files are one file in any case: the first spelling met stands for it.
+    QSet<QString> dateien;
+    const auto dateiName = [&](QStringView wert) {
+        const QStringView name = dateiSchluesselTeil(wert);
+        if (!name.isEmpty() && !dateien.contains(name.toString().toCaseFolded())) {
+            dateien.insert(name.toString().toCaseFolded());
+            liste.append(name.toString());
+        }
+    };
+    for (const std::shared_ptr<const SpielDatei>& d : spiel.dateien()) {
+        switch (art) {
+        case NamensArt::Flag:
+        case NamensArt::Gegenstand:
+            for (const SpielDatei::Vorkommen& v : d->vorkommen) {
+                if (Namensbuch::istFlag(v.art) == (art == NamensArt::Flag))
+                    liste.append(v.name);
+            }
+            break;
+        case NamensArt::Raum:
+            if (d->raum)
+                dateiName(d->datei);
+            for (const SpielDatei::Sprung& s : d->spruenge)
+                dateiName(s.parameter);
+            break;
+        case NamensArt::Bild:
+        case NamensArt::Ton:
+            for (const Referenz& r : d->referenzen) {
+                const bool bild =
+                    r.art == Referenz::Art::Hintergrund || r.art == Referenz::Art::Bild;
+                const bool ton = r.art == Referenz::Art::Klang || r.art == Referenz::Art::Film ||
+                                 r.art == Referenz::Art::Musik;
+                if (art == NamensArt::Bild ? bild : ton)
+                    dateiName(r.wert);
+            }
+            break;
+        case NamensArt::HotSpot:
+            if (datei.isEmpty() || d->datei == datei)
+                liste += d->hotSpotListe();
+            break;
+        case NamensArt::Label:
+            if (!datei.isEmpty() && d->datei != datei)
+                break;
+            for (const SpielDatei::SkriptDaten& s : d->skripte) {
+                for (qint32 i = 0; i <= s.skript.MaxZeile; ++i) {
+                    if (s.skript.Befehl[i] == Label)
+                        liste.append(s.skript.Parameter[i]);
+                }
+            }
+            break;
+        case NamensArt::Text:
+            return {};
+        }
+    }
+    liste.removeDuplicates();
+    liste.removeAll(QString());
+    namenSortieren(liste);
+    return liste;
 }
 
 QVector<qint32> markenZeilen(const Skript& skript, const QString& name)

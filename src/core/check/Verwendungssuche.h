@@ -45,6 +45,9 @@ struct Anfrage
     QString datei;
     /// For a label: the script of `datei` (its index in SpielDatei::skripte). -1: every one.
     int skript = -1;
+    /// Each place with the line as the script editor shows it; a window that shows a few of
+    /// many places asks zeilenText() for the lines it shows.
+    bool mitZeilenText = true;
 };
 
 struct Verwendung
@@ -75,6 +78,18 @@ struct Verwendung
 QVector<Verwendung> suchen(const Spielpruefung& spiel, const Anfrage& anfrage);
 /// The uses within one file.
 QVector<Verwendung> suchen(const SpielDatei& datei, const Anfrage& anfrage);
+/// The uses within each of `dateien`, file by file.
+QVector<QVector<Verwendung>> suchen(const QVector<std::shared_ptr<const SpielDatei>>& dateien,
+                                    const Anfrage& anfrage);
+/// The line a place of `datei` stands on as the script editor shows it, also when it was
+/// found without it.
+QString zeilenText(const SpielDatei& datei, const Verwendung& verwendung);
+
+/// The names of a kind the game uses, to offer while one is typed: flags and items as the
+/// scripts spell them, rooms, pictures and sounds by file name (one spelling of a file, case
+/// aside), hotspots of the rooms, labels of the scripts; only those of the file `datei` for
+/// hotspots and labels when it is given. Sorted without regard to case; no text for Text.
+QStringList namen(const Spielpruefung& spiel, NamensArt art, const QString& datei = {});
 
 /// The lines of a script that define or jump to the label `name`.
 QVector<qint32> markenZeilen(const Skript& skript, const QString& name);

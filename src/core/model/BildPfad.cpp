@@ -24,14 +24,18 @@ QString ohneLeerzeichen(const QString& text)
     return ohne.size() == text.size() ? text : ohne.toString();
 }
 
-QString bildPfad(const QString& bild, const Module1& raum, DateiSuche* suche)
+QString bildFinden(const QString& bild, const Module1& raum, DateiSuche* suche)
 {
     // The program folder is the current directory only by convention; ask it by name.
     const QString wie = QDir::isAbsolutePath(bild) ? bild : raum.AppPfad + bild;
     if (QFileInfo(wie).isFile())
         return wie;
     const QString name = DateiName(bild);
-    const QString gefunden =
-        suche ? suche->finde(raum.GraphicsPfad, name) : findeDatei(raum.GraphicsPfad, name);
-    return gefunden.isEmpty() ? raum.GraphicsPfad + name : gefunden;
+    return suche ? suche->finde(raum.GraphicsPfad, name) : findeDatei(raum.GraphicsPfad, name);
+}
+
+QString bildPfad(const QString& bild, const Module1& raum, DateiSuche* suche)
+{
+    const QString gefunden = bildFinden(bild, raum, suche);
+    return gefunden.isEmpty() ? raum.GraphicsPfad + DateiName(bild) : gefunden;
 }

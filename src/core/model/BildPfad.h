@@ -16,3 +16,5 @@ QStringView ohneLeerzeichen(QStringView text);
 /// folder path, so that loading fails there. Many look-ups share the folder listing of a
 /// `suche`.
 QString bildPfad(const QString& bild, const Module1& raum, DateiSuche* suche = nullptr);
+/// The same, but empty when the picture is nowhere.
+QString bildFinden(const QString& bild, const Module1& raum, DateiSuche* suche = nullptr);

@@ -1,6 +1,7 @@
 #include "FindeDatei.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFileInfo>
 
 namespace {
@@ -30,23 +31,45 @@ QStringList dateien(const QString& ordner)
 
 } // namespace
 
+DateiSuche::Liste& DateiSuche::liste(const QString& ordner)
+{
+    auto liste = listen.find(ordner);
+    if (liste == listen.end()) {
+        liste = listen.insert(ordner, {});
+        // One pass over the folder serves both the lists of the game's files and the
+        // look-ups; QDirIterator makes no list of QFileInfo first.
+        QDirIterator it(ordner, QDir::Files | QDir::Hidden);
+        while (it.hasNext()) {
+            it.next();
+            const QFileInfo info = it.fileInfo();
+            liste->eintraege.append({info.fileName(), info.isHidden()});
+        }
+    }
+    return *liste;
+}
+
+const QVector<DateiSuche::Eintrag>& DateiSuche::eintraege(const QString& ordner)
+{
+    return liste(ordner).eintraege;
+}
+
 QString DateiSuche::finde(const QString& ordner, const QString& name)
 {
     if (!gueltig(name))
         return QString();
-    auto liste = listen.find(ordner);
-    if (liste == listen.end()) {
-        liste = listen.insert(ordner, {});
-        for (const QString& eintrag : dateien(ordner)) {
-            liste->namen.insert(eintrag);
-            QString& erster = liste->gefaltet[eintrag.toCaseFolded()];
-            if (erster.isEmpty() || eintrag < erster)
-                erster = eintrag;
+    Liste& l = liste(ordner);
+    if (!l.nachgeschlagen) {
+        l.nachgeschlagen = true;
+        for (const Eintrag& eintrag : std::as_const(l.eintraege)) {
+            l.namen.insert(eintrag.name);
+            QString& erster = l.gefaltet[eintrag.name.toCaseFolded()];
+            if (erster.isEmpty() || eintrag.name < erster)
+                erster = eintrag.name;
         }
     }
-    if (liste->namen.contains(name))
+    if (l.namen.contains(name))
         return ordner + name;
-    const QString gefunden = liste->gefaltet.value(name.toCaseFolded());
+    const QString gefunden = l.gefaltet.value(name.toCaseFolded());
     return gefunden.isEmpty() ? QString() : ordner + gefunden;
 }
 

@@ -3,6 +3,7 @@
 #include <QHash>
 #include <QSet>
 #include <QString>
+#include <QVector>
 
 /// The full path of the ordinary file `name` in `ordner` (which ends in a separator), or the
 /// empty text. The exact name wins; otherwise a name that differs only in letter case is
@@ -18,12 +19,24 @@ class DateiSuche
 public:
     QString finde(const QString& ordner, const QString& name);
 
+    /// A file of a folder's listing: hidden files are listed too, and said so.
+    struct Eintrag
+    {
+        QString name;
+        bool versteckt = false;
+    };
+    /// The ordinary files of `ordner`, in the order the file system gives them; listed once.
+    const QVector<Eintrag>& eintraege(const QString& ordner);
+
 private:
     struct Liste
     {
+        QVector<Eintrag> eintraege;
         QSet<QString> namen;
         /// Case-folded name to the first file name of that spelling in byte order.
         QHash<QString, QString> gefaltet;
+        bool nachgeschlagen = false;
     };
+    Liste& liste(const QString& ordner);
     QHash<QString, Liste> listen;
 };

@@ -3,6 +3,7 @@
 #include "Cp1252.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 
 ItemReader::ItemReader(const QByteArray& bytes)
@@ -90,32 +91,88 @@ bool ItemReader::readByte(int& value)
     return true;
 }
 
+namespace {
+
+// A run of cells in the form we write, eight at a time: eight "0" lines fill 24 bytes, eight
+// "255" lines 40, so a run is compared as whole machine words.
+using Wort = std::uint64_t;
+
+Wort wort(const char* p)
+{
+    Wort w;
+    std::memcpy(&w, p, sizeof w);
+    return w;
+}
+
+template <std::size_t N> struct Achtzeilen
+{
+    explicit Achtzeilen(const char* zeile)
+    {
+        const QByteArray acht = QByteArray(zeile).repeated(8);
+        static_assert(N * sizeof(Wort) <= 40);
+        for (std::size_t k = 0; k < N; ++k)
+            w[k] = wort(acht.constData() + k * sizeof(Wort));
+    }
+    bool bei(const char* p) const
+    {
+        for (std::size_t k = 0; k < N; ++k) {
+            if (wort(p + k * sizeof(Wort)) != w[k])
+                return false;
+        }
+        return true;
+    }
+    static constexpr qint64 laenge = N * sizeof(Wort);
+    Wort w[N];
+};
+
+} // namespace
+
 bool ItemReader::readCells(bool* cells, int count)
 {
-    // The plain "0" and "255" lines, one per cell, are the bulk of a room file. Regions are
-    // small, so most cells are clear: a whole column of them, or sixteen, compared at once.
-    static const QByteArray spalte = QByteArray("0\r\n").repeated(48);
-    const char* const nullen = spalte.constData();
+    // The "0" and "255" lines, one per cell, are the bulk of a room file: runs of them are
+    // compared at once, single ones at the runs' ends. Anything else (blanks, a comma, a line
+    // end without CR, another number, the file's end) is read item by item from there.
+    static const Achtzeilen<3> nullen("0\r\n");
+    static const Achtzeilen<5> volle("255\r\n");
+    // Regions are small, so most of the grid's columns of 48 cells are clear: tried as one
+    // block where a column begins.
+    constexpr int spalte = 48;
+    static const QByteArray leereSpalte = QByteArray("0\r\n").repeated(spalte);
     int i = 0;
     while (i < count) {
         const char* p = pos;
         const int anfang = i;
-        while (i < count) {
+        while (i < count && p < ende) {
             const qint64 rest = ende - p;
-            if (count - i >= 48 && rest >= 144 && std::memcmp(p, nullen, 144) == 0) {
-                std::memset(cells + i, 0, 48);
-                p += 144;
-                i += 48;
-            } else if (count - i >= 16 && rest >= 48 && std::memcmp(p, nullen, 48) == 0) {
-                std::memset(cells + i, 0, 16);
-                p += 48;
-                i += 16;
-            } else if (rest >= 3 && p[0] == '0' && p[1] == '\r' && p[2] == '\n') {
-                p += 3;
-                cells[i++] = false;
-            } else if (rest >= 5 && std::memcmp(p, "255\r\n", 5) == 0) {
-                p += 5;
-                cells[i++] = true;
+            // Runs of eight stay within a column, so that the next column begins a block.
+            const int inSpalte = std::min(spalte - i % spalte, count - i);
+            if (*p == '0') {
+                if (inSpalte == spalte && rest >= leereSpalte.size() &&
+                    std::memcmp(p, leereSpalte.constData(), leereSpalte.size()) == 0) {
+                    std::memset(cells + i, 0, spalte);
+                    p += leereSpalte.size();
+                    i += spalte;
+                } else if (inSpalte >= 8 && rest >= nullen.laenge && nullen.bei(p)) {
+                    std::memset(cells + i, 0, 8);
+                    p += nullen.laenge;
+                    i += 8;
+                } else if (rest >= 3 && p[1] == '\r' && p[2] == '\n') {
+                    p += 3;
+                    cells[i++] = false;
+                } else {
+                    break;
+                }
+            } else if (*p == '2') {
+                if (inSpalte >= 8 && rest >= volle.laenge && volle.bei(p)) {
+                    std::fill_n(cells + i, 8, true);
+                    p += volle.laenge;
+                    i += 8;
+                } else if (rest >= 5 && std::memcmp(p, "255\r\n", 5) == 0) {
+                    p += 5;
+                    cells[i++] = true;
+                } else {
+                    break;
+                }
             } else {
                 break;
             }

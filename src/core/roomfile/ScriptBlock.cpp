@@ -26,6 +26,8 @@ bool read(ItemReader& reader, Skript& skript, Beobachter* beobachter)
     // before its end is kept.
     const qint64 platz = reader.remaining() / kleinsteZeile + 1;
     skript.zeilenAnlegen(qint32(std::min(qint64(maxZeile) + 1, platz)));
+    if (beobachter)
+        beobachter->zeilenAngelegt(skript.MaxZeile + 1);
     for (qint32 i = 0; i <= maxZeile; ++i) {
         const bool code = i < skript.Befehl.size() && reader.readLong(skript.Befehl[i]);
         const int dateiZeile = reader.line();

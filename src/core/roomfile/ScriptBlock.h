@@ -17,6 +17,8 @@ public:
     virtual ~Beobachter() = default;
     virtual void zeileGelesen(qint32 zeile, qint32 befehl, const QString& parameter, int dateiZeile,
                               TextBereich bereich) = 0;
+    /// Before the lines: how many the block makes room for, at most as many as it holds.
+    virtual void zeilenAngelegt(qint32 anzahl) { Q_UNUSED(anzahl); }
 };
 
 /// Reads a block into `skript`, replacing it. A count below -1 fails. The count is never

@@ -1,8 +1,8 @@
 #include "TextFile.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QSaveFile>
+#include <algorithm>
 
 #ifdef Q_OS_UNIX
 #include <sys/file.h>
@@ -11,10 +11,44 @@
 
 namespace TextFile {
 
+namespace {
+
+/// Reads on from `fertig` to the file's end as it is then, so a file that grew since its size
+/// was taken is read whole all the same; `puffer` grows when it must.
+bool bisZumEnde(QFile& datei, QByteArray& puffer, qsizetype fertig)
+{
+    for (;;) {
+        if (fertig == puffer.size()) {
+            // Full: whether more follows is asked without making room for it first.
+            char mehr[4096];
+            const qint64 n = datei.read(mehr, sizeof mehr);
+            if (n <= 0)
+                return n == 0;
+            puffer.append(mehr, qsizetype(n));
+            fertig += qsizetype(n);
+            continue;
+        }
+        const qint64 n = datei.read(puffer.data() + fertig, puffer.size() - fertig);
+        if (n < 0)
+            return false;
+        if (n == 0)
+            break;
+        fertig += qsizetype(n);
+    }
+    puffer.resize(fertig);
+    return true;
+}
+
+} // namespace
+
 std::optional<QByteArray> read(const QString& pfad)
 {
-    QByteArray bytes;
-    if (!read(pfad, bytes))
+    // Qt refuses to open a folder. Unbuffered, the bytes go straight where they are wanted.
+    QFile datei(pfad);
+    if (!datei.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+        return std::nullopt;
+    QByteArray bytes(qsizetype(datei.size()), Qt::Uninitialized);
+    if (!bisZumEnde(datei, bytes, 0))
         return std::nullopt;
     return bytes;
 }
@@ -22,17 +56,11 @@ std::optional<QByteArray> read(const QString& pfad)
 bool read(const QString& pfad, QByteArray& puffer)
 {
     QFile datei(pfad);
-    if (QFileInfo(pfad).isDir() || !datei.open(QIODevice::ReadOnly))
+    if (!datei.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
         return false;
-    puffer.resize(datei.size());
-    const qint64 gelesen = datei.read(puffer.data(), puffer.size());
-    if (gelesen < 0)
-        return false;
-    puffer.resize(gelesen);
-    // A file that grew since its size was taken is read to its end all the same.
-    if (!datei.atEnd())
-        puffer += datei.readAll();
-    return datei.error() == QFileDevice::NoError;
+    // Without asking for the size: a buffer reused from file to file mostly holds the next.
+    puffer.resize(std::max<qsizetype>(puffer.capacity(), 64 * 1024));
+    return bisZumEnde(datei, puffer, 0);
 }
 
 bool write(const QString& pfad, const QByteArray& bytes)

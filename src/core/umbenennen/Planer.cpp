@@ -343,8 +343,8 @@ QString Planer::ersetzen(const SpielDatei& d, const Verwendung& v, Datei& datei)
         const TextBereich ganz = d.hintergrundBereich;
         const QString alt = gespeichert(ganz);
         const qsizetype anfang = v.bereich.anfang - ganz.anfang;
-        QString neu =
-            alt.left(anfang) + Namensregeln::mitEndungWie(v.wert, a.neu) + alt.mid(anfang + v.bereich.laenge);
+        QString neu = alt.left(anfang) + Namensregeln::mitEndungWie(v.wert, a.neu) +
+                      alt.mid(anfang + v.bereich.laenge);
         while (neu.size() > Module1::HintergrundLaenge && neu.endsWith(QLatin1Char(' ')))
             neu.chop(1);
         if (neu.size() > Module1::HintergrundLaenge)
@@ -369,7 +369,7 @@ QString Planer::ersetzen(const SpielDatei& d, const Verwendung& v, Datei& datei)
         const qsizetype innen = v.bereich.anfang - s.stellen.parameter[z].anfang;
         QString parameter = s.skript.Parameter[z];
         parameter.replace(innen, v.bereich.laenge, wert);
-        zeile.neu = Zeilen::text(s.einzuege[z], s.skript.Befehl[z], parameter);
+        zeile.neu = Zeilen::text(s.einzuege.value(z), s.skript.Befehl[z], parameter);
         break;
     }
     }

@@ -1,5 +1,6 @@
 #include "Umbenennen.h"
 
+#include "Namensvorschlaege.h"
 #include "check/Pruefdienst.h"
 #include "platform/Desktop.h"
 
@@ -99,16 +100,24 @@ Umbenennen::Umbenennen(Pruefdienst& dienst, Desktop& desktop, QWidget* parent)
     connect(ok, &QPushButton::clicked, this, &Umbenennen::umbenennen);
     connect(abbrechen, &QPushButton::clicked, this, &QDialog::reject);
 
+    vorschlaege = new Namensvorschlaege(dienst, alt);
+    connect(alt, &QLineEdit::returnPressed, this, &Umbenennen::eingabe);
+    connect(neu, &QLineEdit::returnPressed, this, &Umbenennen::eingabe);
+
     takt.setSingleShot(true);
     takt.setInterval(150);
     connect(&takt, &QTimer::timeout, this, &Umbenennen::vorausplanen);
     const auto spaeter = [this] { takt.start(); };
     connect(alt, &QLineEdit::textChanged, this, spaeter);
     connect(neu, &QLineEdit::textChanged, this, spaeter);
-    connect(raum, &QComboBox::currentIndexChanged, this, spaeter);
+    connect(raum, &QComboBox::currentIndexChanged, this, [this, spaeter] {
+        vorschlagen();
+        spaeter();
+    });
     connect(art, &QComboBox::currentIndexChanged, this, [this, raumText, spaeter] {
         raum->setVisible(gewaehlt() == NamensArt::HotSpot);
         raumText->setVisible(!raum->isHidden());
+        vorschlagen();
         spaeter();
     });
     connect(&dienst, &Pruefdienst::geaendert, this, [this, spaeter] {
@@ -134,12 +143,32 @@ void Umbenennen::zeigen(NamensArt a, const QString& altName, const QString& raum
     const int stelle = int(std::find(std::begin(arten), std::end(arten), a) - std::begin(arten));
     art->setCurrentIndex(std::min(stelle, int(std::size(arten)) - 1));
     raum->setCurrentIndex(std::max(0, raum->findData(raumDatei)));
+    vorschlagen();
     alt->setText(altName);
     neu->setText(altName);
-    neu->selectAll();
-    neu->setFocus();
+    // The first box to fill has the focus; a name given is renamed from itself, selected.
+    if (altName.isEmpty()) {
+        alt->setFocus();
+    } else {
+        neu->selectAll();
+        neu->setFocus();
+    }
     vorausplanen();
     desktop.showModal(*this);
+}
+
+void Umbenennen::vorschlagen()
+{
+    vorschlaege->anbieten(
+        gewaehlt(), gewaehlt() == NamensArt::HotSpot ? raum->currentData().toString() : QString());
+}
+
+void Umbenennen::eingabe()
+{
+    // Only what the preview shows may be written: not while it is being made anew.
+    if (takt.isActive() || gezeigt != planNummer || !plan.moeglich())
+        return;
+    umbenennen();
 }
 
 Umbenennung::Anfrage Umbenennen::anfrage() const
@@ -159,8 +188,10 @@ void Umbenennen::planen()
     }
     const Umbenennung::Anfrage a = anfrage();
     planZeigen(Umbenennung::planen(dienst.spiel(),
-                                   Umbenennung::Spielzugriff::aufPlatte(dienst.ordner().AppPfad), a),
+                                   Umbenennung::Spielzugriff::aufPlatte(dienst.ordner().AppPfad),
+                                   a),
                a);
+    gezeigt = planNummer;
 }
 
 void Umbenennen::vorausplanen()
@@ -176,21 +207,23 @@ void Umbenennen::vorausplanen()
     auto* beobachter = new QFutureWatcher<Umbenennung::Plan>(this);
     connect(beobachter, &QFutureWatcherBase::finished, this, [this, beobachter, nummer, a] {
         beobachter->deleteLater();
-        if (nummer == planNummer)
+        if (nummer == planNummer) {
             planZeigen(beobachter->result(), a);
+            gezeigt = nummer;
+        }
     });
-    beobachter->setFuture(QtConcurrent::run(
-        [spiel = dienst.spiel(),
-         zugriff = Umbenennung::Spielzugriff::aufPlatte(dienst.ordner().AppPfad), a] {
-            return Umbenennung::planen(spiel, zugriff, a);
-        }));
+    beobachter->setFuture(
+        QtConcurrent::run([spiel = dienst.spiel(),
+                           zugriff = Umbenennung::Spielzugriff::aufPlatte(dienst.ordner().AppPfad),
+                           a] { return Umbenennung::planen(spiel, zugriff, a); }));
 }
 
 void Umbenennen::planZeigen(Umbenennung::Plan gemacht, const Umbenennung::Anfrage& a)
 {
     plan = std::move(gemacht);
-    // The old name typed again is no mistake yet, only nothing to do.
-    grund->setText(plan.moeglich() || a.neu == a.alt ? QString() : plan.fehler);
+    // The old name typed again is no mistake yet, only nothing to do; nor is a new name not
+    // yet begun while the old one is typed.
+    grund->setText(plan.moeglich() || a.neu == a.alt || a.neu.isEmpty() ? QString() : plan.fehler);
     vorschauZeigen();
 }
 

@@ -9,6 +9,7 @@
 #include <functional>
 
 class Desktop;
+class Namensvorschlaege;
 class Pruefdienst;
 class QComboBox;
 class QLabel;
@@ -18,8 +19,9 @@ class QTreeWidget;
 
 /// "Umbenennen": a flag, item, room, picture, sound or hotspot renamed across the whole game.
 /// While the author types, a preview lists every file and line that will change, or why the
-/// new name is refused; "Umbenennen" writes exactly that, all or nothing. Also the undo of the
-/// last rename and the recovery at the editor's start.
+/// new name is refused; "Umbenennen", or Return in a name box once that preview is shown, writes
+/// exactly that, all or nothing. The game's names of the kind are offered for the old name.
+/// Also the undo of the last rename and the recovery at the editor's start.
 class Umbenennen : public QDialog
 {
     Q_OBJECT
@@ -36,7 +38,8 @@ public:
         nachDemUmbenennen;
 
     /// Fills kind and old name in and shows the window modally; a hotspot's room is the room
-    /// file as the service names it.
+    /// file as the service names it. The first box still empty has the focus: with the old name
+    /// given, the new one, filled with the old and selected.
     void zeigen(NamensArt art = NamensArt::Flag, const QString& alt = QString(),
                 const QString& raum = QString());
 
@@ -62,6 +65,10 @@ private:
     void vorausplanen();
     void planZeigen(Umbenennung::Plan gemacht, const Umbenennung::Anfrage& anfrage);
     void umbenennen();
+    /// Return in a name box: renames when the preview shown is that of the boxes and allowed.
+    void eingabe();
+    /// The names offered follow the kind and the room chosen.
+    void vorschlagen();
     /// Tells the service and the editor which files changed.
     void weitersagen(const Umbenenner::Ergebnis& ergebnis);
     void vorschauZeigen();
@@ -79,6 +86,9 @@ private:
     QTimer takt;
     /// Counts the plans begun; a plan that is not the newest when it is done is dropped.
     quint64 planNummer = 0;
+    /// The number of the plan the preview shows.
+    quint64 gezeigt = 0;
+    Namensvorschlaege* vorschlaege;
     /// What the preview shows.
     Umbenennung::Plan plan;
     QString journale;

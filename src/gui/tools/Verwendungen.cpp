@@ -1,5 +1,7 @@
 #include "Verwendungen.h"
 
+#include "Namensvorschlaege.h"
+#include "VerwendungenModell.h"
 #include "check/Pruefdienst.h"
 #include "platform/Desktop.h"
 
@@ -9,7 +11,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QTreeWidget>
+#include <QTreeView>
 
 namespace {
 
@@ -48,33 +50,54 @@ Verwendungen::Verwendungen(Pruefdienst& dienst, Desktop& desktop, QWidget* paren
     bereich->setGeometry(420, 8, 172, 20);
     bereich->hide();
 
-    liste = new QTreeWidget(this);
+    modell = new VerwendungenModell(this);
+    liste = new QTreeView(this);
     liste->setObjectName(QStringLiteral("Liste"));
     liste->setGeometry(8, 36, 584, 314);
-    liste->setHeaderLabels(
-        {QStringLiteral("Datei, Skript"), QStringLiteral("Zeile"), QStringLiteral("Inhalt")});
-    liste->setColumnWidth(0, 210);
-    liste->setColumnWidth(1, 40);
+    liste->setModel(modell);
+    // A row per file and one per place below it, as "Spiel prüfen" lists its findings: a tree
+    // of thousands of places would be laid out anew with every key.
+    liste->setRootIsDecorated(false);
+    liste->setItemsExpandable(false);
     liste->setUniformRowHeights(true);
-    liste->setRootIsDecorated(true);
+    liste->setAllColumnsShowFocus(true);
+    liste->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    liste->header()->resizeSection(VerwendungenModell::Wo, 210);
+    liste->header()->resizeSection(VerwendungenModell::Zeile, 40);
     anzahl = new QLabel(this);
     anzahl->setObjectName(QStringLiteral("Anzahl"));
     anzahl->setGeometry(8, 356, 584, 16);
+    vorschlaege = new Namensvorschlaege(dienst, name);
 
     connect(name, &QLineEdit::textChanged, this, &Verwendungen::suchen);
     connect(art, &QComboBox::currentIndexChanged, this, [this] {
         // Narrowed to one room or script only as asked.
-        bereich->setVisible(!datei.isEmpty() && (arten[art->currentIndex()] == NamensArt::HotSpot ||
-                                                 arten[art->currentIndex()] == NamensArt::Label));
+        bereich->setVisible(!datei.isEmpty() &&
+                            (gewaehlt() == NamensArt::HotSpot || gewaehlt() == NamensArt::Label));
+        vorschlagen();
         suchen();
     });
-    connect(bereich, &QCheckBox::toggled, this, &Verwendungen::suchen);
-    connect(liste, &QTreeWidget::itemActivated, this, &Verwendungen::aktiviert);
-    // The list follows the game as it is read and saved.
+    connect(bereich, &QCheckBox::toggled, this, [this] {
+        vorschlagen();
+        suchen();
+    });
+    connect(liste, &QTreeView::activated, this, &Verwendungen::aktiviert);
+    // The list follows the game as it is read and saved, file by file.
     connect(&dienst, &Pruefdienst::geaendert, this, [this] {
         if (isVisible())
             suchen();
     });
+}
+
+NamensArt Verwendungen::gewaehlt() const
+{
+    return arten[std::max(0, art->currentIndex())];
+}
+
+void Verwendungen::vorschlagen()
+{
+    const bool nurDort = !bereich->isHidden() && bereich->isChecked();
+    vorschlaege->anbieten(gewaehlt(), nurDort ? datei : QString());
 }
 
 void Verwendungen::zeigen(NamensArt a, const QString& n, const QString& d, int s)
@@ -82,16 +105,18 @@ void Verwendungen::zeigen(NamensArt a, const QString& n, const QString& d, int s
     datei = d;
     skript = s;
     bereich->setText(QStringLiteral("nur in ") + QDir::fromNativeSeparators(d));
-    bereich->setChecked(true);
     {
-        // One search for both, below.
+        // One search for all of them, below.
         const QSignalBlocker sperreName(name);
         const QSignalBlocker sperreArt(art);
+        const QSignalBlocker sperreBereich(bereich);
+        bereich->setChecked(true);
         name->setText(n);
         art->setCurrentIndex(
             int(std::find(std::begin(arten), std::end(arten), a) - std::begin(arten)));
     }
     bereich->setVisible(!d.isEmpty() && (a == NamensArt::HotSpot || a == NamensArt::Label));
+    vorschlagen();
     suchen();
     name->setFocus();
     desktop.showModal(*this);
@@ -99,53 +124,32 @@ void Verwendungen::zeigen(NamensArt a, const QString& n, const QString& d, int s
 
 void Verwendungen::suchen()
 {
-    Verwendungssuche::Anfrage a{arten[art->currentIndex()], name->text(), {}, -1};
+    Verwendungssuche::Anfrage a{gewaehlt(), name->text(), {}, -1};
     if (!bereich->isHidden() && bereich->isChecked()) {
         a.datei = datei;
         a.skript = a.art == NamensArt::Label ? skript : -1;
     }
-    gefunden = Verwendungssuche::suchen(dienst.spiel(), a);
-    liste->clear();
-    QTreeWidgetItem* dateiZeile = nullptr;
-    int dateien = 0;
-    QList<QTreeWidgetItem*> oben;
-    for (int i = 0; i < gefunden.size(); ++i) {
-        const SkriptStelle& s = gefunden[i].stelle;
-        if (!dateiZeile || (i > 0 && gefunden[i - 1].stelle.datei != s.datei)) {
-            dateiZeile = new QTreeWidgetItem({QDir::fromNativeSeparators(s.datei)});
-            dateiZeile->setData(0, Qt::UserRole, s.datei);
-            dateiZeile->setFlags(Qt::ItemIsEnabled);
-            oben << dateiZeile;
-            ++dateien;
-        }
-        const QString wo = s.zeile >= 0
-                               ? (s.skript.isEmpty() ? QStringLiteral("Skript") : s.skript)
-                               : (s.skript.isEmpty() ? QStringLiteral("Hintergrund") : s.skript);
-        auto* zeile = new QTreeWidgetItem(
-            dateiZeile,
-            {wo, s.zeile >= 0 ? QString::number(s.zeile + 1) : QString(), s.zeilenText});
-        zeile->setData(0, Qt::UserRole + 1, i);
-    }
-    liste->addTopLevelItems(oben);
-    liste->expandAll();
-    if (!oben.isEmpty())
-        liste->setCurrentItem(oben.first()->child(0));
+    modell->suchen(dienst.spiel(), a);
+    // The place chosen stays chosen while it is listed; else the first place is.
+    if (!modell->verwendung(liste->currentIndex()) && modell->rowCount() > 1)
+        liste->setCurrentIndex(modell->index(1, 0));
     if (!dienst.bereit())
         anzahl->setText(QStringLiteral("Das Spiel wird noch gelesen …"));
     else if (name->text().isEmpty())
         anzahl->setText(QString());
     else
-        anzahl->setText(anzahlText(gefunden.size(), "Verwendung", "Verwendungen") +
-                        QStringLiteral(" in ") + anzahlText(dateien, "Datei", "Dateien"));
+        anzahl->setText(anzahlText(modell->anzahl(), "Verwendung", "Verwendungen") +
+                        QStringLiteral(" in ") + anzahlText(modell->dateien(), "Datei", "Dateien"));
 }
 
-void Verwendungen::aktiviert(QTreeWidgetItem* zeile)
+void Verwendungen::aktiviert(const QModelIndex& index)
 {
-    const QVariant i = zeile ? zeile->data(0, Qt::UserRole + 1) : QVariant();
-    if (!i.isValid())
+    const Verwendungssuche::Verwendung* v = modell->verwendung(index);
+    if (!v)
         return;
-    const Verwendungssuche::Verwendung v = gefunden.value(i.toInt());
+    // Closing the window may change what the model holds.
+    const Verwendungssuche::Verwendung gewaehlt = *v;
     accept();
     if (oeffnen)
-        oeffnen(v.stelle.datei, v.ort, v.stelle.zeile);
+        oeffnen(gewaehlt.stelle.datei, gewaehlt.ort, gewaehlt.stelle.zeile);
 }

@@ -6,17 +6,19 @@
 #include <functional>
 
 class Desktop;
+class Namensvorschlaege;
 class Pruefdienst;
 class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
-class QTreeWidget;
-class QTreeWidgetItem;
+class QTreeView;
+class VerwendungenModell;
 
 /// "Verwendungen": every place of the game that uses a name, grouped by file, as the checking
 /// service knows the game. The list follows the name and kind as they are typed and chosen,
-/// and the game as it changes. Double-click or Return on a place opens it.
+/// and the game as it changes, row by row. The game's names of the kind are offered while a
+/// name is typed. Double-click or Return on a place opens it.
 class Verwendungen : public QDialog
 {
     Q_OBJECT
@@ -39,17 +41,21 @@ public:
     void suchen();
 
 private:
-    void aktiviert(QTreeWidgetItem* zeile);
+    void aktiviert(const QModelIndex& index);
+    NamensArt gewaehlt() const;
+    /// The names offered follow the kind chosen and the narrowing to one file.
+    void vorschlagen();
 
     Pruefdienst& dienst;
     Desktop& desktop;
     QLineEdit* name;
     QComboBox* art;
     QCheckBox* bereich;
-    QTreeWidget* liste;
+    QTreeView* liste;
+    VerwendungenModell* modell;
+    Namensvorschlaege* vorschlaege;
     QLabel* anzahl;
     /// The narrowing zeigen() was asked for.
     QString datei;
     int skript = -1;
-    QVector<Verwendungssuche::Verwendung> gefunden;
 };
