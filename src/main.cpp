@@ -7,15 +7,18 @@
 #include "mainwindow/Spielwahl.h"
 #include "model/Module1.h"
 #include "platform/Desktop.h"
+#include "platform/ErstesBild.h"
 #include "platform/Look.h"
 #include "roomfile/Schreibreste.h"
 #include "tools/Umbenennen.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QFontDatabase>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QStandardPaths>
+#include <QThreadPool>
 #include <QTranslator>
 #include <cstdio>
 
@@ -34,6 +37,9 @@ int main(int argc, char* argv[])
     }
     int qtArgc = 1;
     QApplication app(qtArgc, argv);
+    // The font database is filled while the window is made: on another thread, where it takes
+    // about as long as the rest of the start; the window's first text waits for it there.
+    QThreadPool::globalInstance()->start([] { QFontDatabase::families(); });
     // Windows hands Qt the whole command line in its own characters, which say a file name
     // better than the local 8-bit form.
     if (const QStringList echte = QCoreApplication::arguments(); echte.size() > 1)
@@ -78,23 +84,31 @@ int main(int argc, char* argv[])
     // What the windows know of the whole game: read once off the window's thread, then each
     // file again when it is written.
     Pruefdienst dienst(raum);
-    // The rooms of "Zuletzt geöffnet" and the games last used, for every game folder in one file.
-    editor.zuletztIn(zuletzt);
     // The script editor, the item manager, the checker and the windows of the whole game,
     // each made on first use.
     Spielfenster fenster(raum, desktop, editor, dienst);
     editor.show();
     // A rename the editor was killed in is put back before anything reads the game.
     Umbenennen::aufraeumen(desktop, spielOrdner, &editor);
-    // So is what a save killed midway left beside its file.
-    if (const Schreibreste::Ergebnis reste = Schreibreste::aufraeumen(spielOrdner);
-        !reste.text.isEmpty())
-        desktop.message(
-            &editor, {reste.text, QStringLiteral("Tarnholm - Editor"),
-                      reste.geblieben.isEmpty() ? QMessageBox::Information : QMessageBox::Warning});
-    dienst.lesen();
-    editor.befehle().wiederherstellen();
-    if (!aufruf.datei.isEmpty())
+    // The room given is in the first frame; an item script opens in its window after it.
+    const bool itemSkript = Spielwahl::istItemSkript(aufruf.datei);
+    if (!aufruf.datei.isEmpty() && !itemSkript)
         Spielwahl::dateiOeffnen(editor, desktop, raum, aufruf.datei);
+    // Nothing of this shows in the first frame, so it waits for it.
+    ErstesBild::danach(editor, [&] {
+        // The rooms of "Zuletzt geöffnet" and the games last used, for every game folder in
+        // one file.
+        editor.zuletztIn(zuletzt);
+        // What a save killed midway left beside its file.
+        if (const Schreibreste::Ergebnis reste = Schreibreste::aufraeumen(spielOrdner);
+            !reste.text.isEmpty())
+            desktop.message(&editor, {reste.text, QStringLiteral("Tarnholm - Editor"),
+                                      reste.geblieben.isEmpty() ? QMessageBox::Information
+                                                                : QMessageBox::Warning});
+        dienst.lesen();
+        editor.befehle().wiederherstellen();
+        if (itemSkript)
+            Spielwahl::dateiOeffnen(editor, desktop, raum, aufruf.datei);
+    });
     return QApplication::exec();
 }

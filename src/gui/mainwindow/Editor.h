@@ -5,6 +5,7 @@
 #include "check/SkriptPruefer.h"
 #include "check/SpielDatei.h"
 
+#include <QIcon>
 #include <QMainWindow>
 #include <functional>
 #include <memory>
@@ -73,6 +74,7 @@ public:
     Nachladen& nachladen() { return *nachlader; }
     /// Keeps the rooms of "Zuletzt geöffnet" and the game folders of "Zuletzt geöffnete
     /// Spiele" in this INI file, this game folder the newest; without one, in memory only.
+    /// The rooms kept in memory until then go into the file, newest first.
     void zuletztIn(const QString& datei);
 
 protected:
@@ -113,6 +115,8 @@ private:
     Nachladen* nachlader;
     /// The faults of the room's scripts, as the list and the buttons show them.
     RaumFehler fehler;
+    /// Their mark, looked up when first needed.
+    QIcon fehlerzeichen;
     /// Each visit to a text box of the panel is one step of the history.
     int besuch = 0;
 };
