@@ -164,7 +164,10 @@ double median(std::vector<double> werte)
 /// the editor's ratios. With `raum` 1, the demo's house is given on the command line.
 void start(benchmark::State& state)
 {
-    const QString editor = QStringLiteral(TARNHOLM_EDITOR);
+    // Another build's editor, to compare: TARNHOLM_EDITOR=.../tarnholm-editor bench_start
+    const QString editor = qEnvironmentVariableIsEmpty("TARNHOLM_EDITOR")
+                               ? QStringLiteral(TARNHOLM_EDITOR)
+                               : qEnvironmentVariable("TARNHOLM_EDITOR");
     const QString leer = QStringLiteral(LEERES_FENSTER);
     // One connection for the whole run.
     static Anzeige anzeige;

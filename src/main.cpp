@@ -5,20 +5,20 @@
 #include "mainwindow/RaumBefehle.h"
 #include "mainwindow/Spielfenster.h"
 #include "mainwindow/Spielwahl.h"
+#include "mainwindow/Startvorlauf.h"
 #include "model/Module1.h"
 #include "platform/Desktop.h"
 #include "platform/ErstesBild.h"
 #include "platform/Look.h"
+#include "platform/Schriftvorlauf.h"
 #include "roomfile/Schreibreste.h"
 #include "tools/Umbenennen.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QFontDatabase>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QStandardPaths>
-#include <QThreadPool>
 #include <QTranslator>
 #include <cstdio>
 
@@ -35,11 +35,11 @@ int main(int argc, char* argv[])
                    aufruf.art == Aufruf::Ergebnis::Art::Fehler ? stderr : stdout);
         return aufruf.rueckgabe();
     }
+    // While the window system is connected and the window made.
+    Schriftvorlauf schriften;
     int qtArgc = 1;
     QApplication app(qtArgc, argv);
-    // The font database is filled while the window is made: on another thread, where it takes
-    // about as long as the rest of the start; the window's first text waits for it there.
-    QThreadPool::globalInstance()->start([] { QFontDatabase::families(); });
+    schriften.datenbank();
     // Windows hands Qt the whole command line in its own characters, which say a file name
     // better than the local 8-bit form.
     if (const QStringList echte = QCoreApplication::arguments(); echte.size() > 1)
@@ -76,6 +76,11 @@ int main(int argc, char* argv[])
     Module1 raum;
     raum.setzeOrdner(spielOrdner);
     QDir::setCurrent(spielOrdner);
+    // The room given is in the first frame; an item script opens in its window after it.
+    const bool itemSkript = Spielwahl::istItemSkript(aufruf.datei);
+    // What the first frame needs from disk is read while the window is made, once a rename the
+    // editor was killed in is put back: nothing reads the game before.
+    Startvorlauf vorlauf(spielOrdner, desktop.git(), itemSkript ? QString() : aufruf.datei);
 
     Editor editor(raum, desktop);
     // Recovery copies lie in the user's data, apart for each game folder: a copy names its
@@ -88,12 +93,13 @@ int main(int argc, char* argv[])
     // each made on first use.
     Spielfenster fenster(raum, desktop, editor, dienst);
     editor.show();
-    // A rename the editor was killed in is put back before anything reads the game.
-    Umbenennen::aufraeumen(desktop, spielOrdner, &editor);
-    // The room given is in the first frame; an item script opens in its window after it.
-    const bool itemSkript = Spielwahl::istItemSkript(aufruf.datei);
-    if (!aufruf.datei.isEmpty() && !itemSkript)
-        Spielwahl::dateiOeffnen(editor, desktop, raum, aufruf.datei);
+    const Startvorlauf::Ergebnis& vorab = vorlauf.ergebnis();
+    Umbenennen::aufgeraeumt(desktop, vorab.umbenennung, &editor);
+    if (vorab.raum) {
+        if (vorab.bild)
+            editor.bildVorgeben(*vorab.bild);
+        editor.befehle().oeffnen(*vorab.raum);
+    }
     // Nothing of this shows in the first frame, so it waits for it.
     ErstesBild::danach(editor, [&] {
         // The rooms of "Zuletzt geöffnet" and the games last used, for every game folder in

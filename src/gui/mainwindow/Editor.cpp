@@ -157,6 +157,11 @@ void Editor::zuletztIn(const QString& datei)
     menueLeiste->zuletztIn(datei);
 }
 
+void Editor::bildVorgeben(Picture2::Dekodiert bild)
+{
+    picture1->bildVorgeben(std::move(bild));
+}
+
 Hauptmenue& Editor::menue()
 {
     return menueLeiste->leiste();

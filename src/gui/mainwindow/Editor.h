@@ -1,6 +1,7 @@
 #pragma once
 
 #include "RaumVerlauf.h"
+#include "canvas/Picture2.h"
 #include "check/RaumFehler.h"
 #include "check/SkriptPruefer.h"
 #include "check/SpielDatei.h"
@@ -72,6 +73,8 @@ public:
     Statuszeile& statuszeile() { return *zeile; }
     /// The open room following its file on disk.
     Nachladen& nachladen() { return *nachlader; }
+    /// Holds a picture decoded before, for the room that names it.
+    void bildVorgeben(Picture2::Dekodiert bild);
     /// Keeps the rooms of "Zuletzt geöffnet" and the game folders of "Zuletzt geöffnete
     /// Spiele" in this INI file, this game folder the newest; without one, in memory only.
     /// The rooms kept in memory until then go into the file, newest first.

@@ -1,0 +1,24 @@
+#include "Schriftvorlauf.h"
+
+#include <QFontDatabase>
+#include <QStringList>
+
+#ifdef TARNHOLM_FONTCONFIG
+#include <fontconfig/fontconfig.h>
+#endif
+
+Schriftvorlauf::Schriftvorlauf()
+{
+#ifdef TARNHOLM_FONTCONFIG
+    // Qt's own call to FcInit() then finds it done.
+    einrichtung = std::async(std::launch::async, [] { FcInit(); });
+#endif
+}
+
+Schriftvorlauf::~Schriftvorlauf() = default;
+
+void Schriftvorlauf::datenbank()
+{
+    // Every function of QFontDatabase may be called from any thread.
+    fuellen = std::async(std::launch::async, [] { QFontDatabase::families(); });
+}
