@@ -105,13 +105,14 @@ int main(int argc, char* argv[])
         // The rooms of "Zuletzt geöffnet" and the games last used, for every game folder in
         // one file.
         editor.zuletztIn(zuletzt);
-        // What a save killed midway left beside its file.
-        if (const Schreibreste::Ergebnis reste = Schreibreste::aufraeumen(spielOrdner);
-            !reste.text.isEmpty())
+        // What a save killed midway left beside its file goes before the game is read; the
+        // message about it while the game is read.
+        const Schreibreste::Ergebnis reste = Schreibreste::aufraeumen(spielOrdner);
+        dienst.lesen();
+        if (!reste.text.isEmpty())
             desktop.message(&editor, {reste.text, QStringLiteral("Tarnholm - Editor"),
                                       reste.geblieben.isEmpty() ? QMessageBox::Information
                                                                 : QMessageBox::Warning});
-        dienst.lesen();
         editor.befehle().wiederherstellen();
         if (itemSkript)
             Spielwahl::dateiOeffnen(editor, desktop, raum, aufruf.datei);
