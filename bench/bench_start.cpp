@@ -3,6 +3,8 @@
 // on the X display (the first MapNotify), and to its first frame drawn into it (the first
 // damage). Run under X without a window manager, for instance in xvfb-run.
 
+#include "BenchmarksLaufen.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -227,10 +229,5 @@ BENCHMARK(start)
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return benchmarksLaufen(argc, argv);
 }

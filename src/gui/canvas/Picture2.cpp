@@ -13,8 +13,9 @@ bool Picture2::haelt(const QFileInfo& info) const
 {
     // The change time too: a copy that keeps the modification time (cp -p, unzip) still
     // sets it.
-    return !nativ.isNull() && info.absoluteFilePath() == pfad && info.size() == groesse &&
-           info.lastModified() == geaendert && info.metadataChangeTime() == metadatenGeaendert;
+    const Dekodiert& g = gehalten;
+    return !g.nativ.isNull() && info.absoluteFilePath() == g.pfad && info.size() == g.groesse &&
+           info.lastModified() == g.geaendert && info.metadataChangeTime() == g.metadatenGeaendert;
 }
 
 bool Picture2::laden(const QString& datei)
@@ -37,6 +38,7 @@ std::optional<Picture2::Dekodiert> Picture2::dekodieren(const QString& datei)
     const QFileInfo info(datei);
     if (!info.isFile())
         return std::nullopt;
+    // The file as it was before it was read: changed meanwhile, it is read again.
     Dekodiert d{info.absoluteFilePath(), info.size(),
                 info.lastModified(),     info.metadataChangeTime(),
                 BildDatei::laden(datei), QImage()};
@@ -52,14 +54,4 @@ std::optional<Picture2::Dekodiert> Picture2::dekodieren(const QString& datei)
             d.nativ.scaled(d.leinwand.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
     }
     return d;
-}
-
-void Picture2::uebernehmen(Dekodiert bild)
-{
-    nativ = std::move(bild.nativ);
-    leinwand = std::move(bild.leinwand);
-    pfad = bild.pfad;
-    groesse = bild.groesse;
-    geaendert = bild.geaendert;
-    metadatenGeaendert = bild.metadatenGeaendert;
 }

@@ -32,14 +32,14 @@ public:
     static std::optional<Dekodiert> dekodieren(const QString& pfad);
     /// Holds a picture decoded before: laden() of its file takes it while the file is as it
     /// was then.
-    void uebernehmen(Dekodiert bild);
+    void uebernehmen(Dekodiert bild) { gehalten = std::move(bild); }
 
     /// The picture at its native size.
-    const QImage& bild() const { return nativ; }
-    QSize size() const { return nativ.size(); }
+    const QImage& bild() const { return gehalten.nativ; }
+    QSize size() const { return gehalten.nativ.size(); }
     /// The picture stretched to 640 x 480 over the canvas's background colour, smoothly
     /// filtered: what the canvas shows without marks.
-    const QImage& gestreckt() const { return leinwand; }
+    const QImage& gestreckt() const { return gehalten.leinwand; }
 
     /// How many times a file was decoded.
     int dekodierungen() const { return dekodiert; }
@@ -51,11 +51,6 @@ private:
     /// Whether the file at `info` is the one held, unchanged.
     bool haelt(const QFileInfo& info) const;
 
-    QString pfad;
-    qint64 groesse = -1;
-    QDateTime geaendert;
-    QDateTime metadatenGeaendert;
-    QImage nativ;
-    QImage leinwand;
+    Dekodiert gehalten;
     int dekodiert = 0;
 };
