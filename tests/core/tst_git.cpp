@@ -4,9 +4,12 @@
 #include "roomfile/TextFile.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QProcess>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
 
 namespace {
 
@@ -258,6 +261,52 @@ private Q_SLOTS:
         QCOMPARE(r.git({"cat-file", "blob", "HEAD:rooms/haus.lsd"}, klon).roh,
                  RoomFile::schreiben(m));
         QVERIFY(RoomFile::schreiben(m).contains("\"Hallo\"\r\n"));
+    }
+
+    // The driver writes as a save does: killed at any moment, ours is the old file or the merged
+    // one, never half of it.
+    void aMergeDriverKilledLeavesOursOldOrMerged()
+    {
+        QTemporaryDir dir;
+        Module1 basis;
+        for (int h = 0; h < 200; ++h) {
+            HotSpot& spot = basis.HotSpots[basis.neuerHotSpot(h)];
+            spot.Skripte[1] = skriptAus({{2, QString("Zeile %1").arg(h)}});
+            for (int x = 0; x < HotSpot::Spalten; x += 2)
+                spot.Feld[x][h % HotSpot::Zeilen] = true;
+        }
+        Module1 unsere = basis;
+        Module1 deren = basis;
+        for (int h = 0; h < 200; h += 2) {
+            unsere.HotSpots[h].Feld[1][1] = true;
+            deren.HotSpots[h + 1].Cursor = "hand.cur";
+        }
+        const QString b = dir.filePath("basis"), o = dir.filePath("unsere"),
+                      t = dir.filePath("deren");
+        QVERIFY(TextFile::write(b, RoomFile::schreiben(basis)) &&
+                TextFile::write(t, RoomFile::schreiben(deren)));
+        const QByteArray alt = RoomFile::schreiben(unsere);
+        QVERIFY(TextFile::write(o, alt));
+        QElapsedTimer uhr;
+        uhr.start();
+        QCOMPARE(QProcess::execute(TARNHOLM_GIT, {"zusammenfuehren", b, o, t, "rooms/a.lsd"}), 0);
+        const qint64 dauer = std::max<qint64>(uhr.elapsed(), 5);
+        const QByteArray neu = TextFile::read(o).value_or("");
+        QVERIFY(neu != alt);
+        int mitten = 0;
+        for (int runde = 0; runde < 40; ++runde) {
+            QVERIFY(TextFile::write(o, alt));
+            QProcess p;
+            p.start(TARNHOLM_GIT, {"zusammenfuehren", b, o, t, "rooms/a.lsd"});
+            QVERIFY(p.waitForStarted());
+            QThread::msleep(QRandomGenerator::global()->bounded(dauer + 1));
+            p.kill();
+            p.waitForFinished();
+            const QByteArray jetzt = TextFile::read(o).value_or("");
+            QVERIFY2(jetzt == alt || jetzt == neu, qPrintable(QString("Runde %1").arg(runde)));
+            mitten += p.exitStatus() == QProcess::CrashExit ? 1 : 0;
+        }
+        QVERIFY(mitten > 0);
     }
 
     void textReadsStandardInputAndSaysWhatCannotBeOpened()

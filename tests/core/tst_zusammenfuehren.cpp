@@ -314,6 +314,24 @@ void anwenden(Module1& raum, const QVector<Konfliktloesung::Aenderung>& aenderun
     }
 }
 
+// A random base and two sides' edits of it: of different things, or competing.
+struct Fall
+{
+    Stand basis;
+    QVector<Aenderung> a;
+    QVector<Aenderung> b;
+
+    explicit Fall(quint32 saat, bool gegeneinander = false)
+    {
+        Zufall z(saat);
+        basis = z.basis();
+        if (gegeneinander)
+            z.gegeneinander(basis, a, b);
+        else
+            z.aenderungen(basis, a, b);
+    }
+};
+
 Module1 gelesen(const QByteArray& bytes)
 {
     Module1 m;
@@ -333,11 +351,7 @@ private Q_SLOTS:
     void editsOfDifferentThingsMergeCleanlyAsIfMadeInTurn()
     {
         for (quint32 saat = 1; saat <= 400; ++saat) {
-            Zufall z(saat);
-            const Stand basis = z.basis();
-            QVector<Aenderung> a;
-            QVector<Aenderung> b;
-            z.aenderungen(basis, a, b);
+            const auto [basis, a, b] = Fall(saat);
             const Stand unsere = anwenden(basis, a);
             const Stand deren = anwenden(basis, b);
             for (const bool umgekehrt : {false, true}) {
@@ -363,11 +377,7 @@ private Q_SLOTS:
     void aMergeWithOneSideUnchangedIsTheOtherSide()
     {
         for (quint32 saat = 1; saat <= 100; ++saat) {
-            Zufall z(saat);
-            const Stand basis = z.basis();
-            QVector<Aenderung> a;
-            QVector<Aenderung> b;
-            z.aenderungen(basis, a, b);
+            const auto [basis, a, b] = Fall(saat);
             const QByteArray geaendert = anwenden(basis, a + b).bytes();
             QCOMPARE(Zusammenfuehren::dateien(Textform::Art::Raum, basis.bytes(), geaendert,
                                               basis.bytes())
@@ -397,11 +407,7 @@ private Q_SLOTS:
     {
         int konflikte = 0;
         for (quint32 saat = 1; saat <= 300; ++saat) {
-            Zufall z(saat);
-            const Stand basis = z.basis();
-            QVector<Aenderung> a;
-            QVector<Aenderung> b;
-            z.gegeneinander(basis, a, b);
+            const auto [basis, a, b] = Fall(saat, true);
             const Module1 unsere = anwenden(basis, a).raum();
             const Module1 deren = anwenden(basis, b).raum();
             Module1 raum;

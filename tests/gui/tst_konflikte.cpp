@@ -42,7 +42,7 @@ private:
         return z;
     }
     int gewaehlt() { return liste()->indexOfTopLevelItem(liste()->currentItem()); }
-    void taste(QKeyCombination k)
+    void tasteImFenster(QKeyCombination k)
     {
         fenster()->activateWindow();
         QTRY_VERIFY(fenster()->isActiveWindow());
@@ -150,11 +150,11 @@ private Q_SLOTS:
         QCOMPARE(gewaehlt(), 2);
         QVERIFY(geaendert());
         // Ctrl+Z takes the choice back with the line; Ctrl+Y makes both again.
-        taste(Qt::CTRL | Qt::Key_Z);
+        tasteImFenster(Qt::CTRL | Qt::Key_Z);
         QCOMPARE(m->HotSpots[0].Skripte[1].Parameter[1], "TuerZu");
         QCOMPARE(zeilen().value(1), "HotSpot „Tür“, Skript „Tue“, Zeile 2 | offen");
         QCOMPARE(gewaehlt(), 1);
-        taste(Qt::CTRL | Qt::Key_Y);
+        tasteImFenster(Qt::CTRL | Qt::Key_Y);
         QCOMPARE(m->HotSpots[0].Skripte[1].Parameter[1], "TuerAuf");
         liste()->setCurrentItem(liste()->topLevelItem(2));
         QVERIFY(!control<QPushButton>("beide", fenster())->isEnabled());
@@ -165,6 +165,14 @@ private Q_SLOTS:
         QCOMPARE(zeilen().last(),
                  "HotSpot „Fenster“: von ihnen gelöscht, von uns geändert | deren");
 
+        // Saved but not yet marked resolved (the editor killed, say): opened again, the room is
+        // what was saved, with nothing left to choose.
+        taste(Qt::CTRL | Qt::Key_S);
+        QVERIFY(!geaendert());
+        QVERIFY(editor->befehle().oeffnen(raeume("haus.lsd")));
+        QCOMPARE(zeilen(), QStringList());
+        QVERIFY(fenster()->isVisible());
+        QCOMPARE(m->hotSpotNamen(), QStringList({"Tür", "Truhe"}));
         click("geloest", fenster());
         QVERIFY(!fenster()->isVisible());
         QVERIFY(!geaendert());

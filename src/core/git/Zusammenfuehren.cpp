@@ -230,6 +230,25 @@ qint32 platzNach(const QVector<Eintrag>& liste, qint32 deren)
     return 0;
 }
 
+// Reads base, ours and theirs; a conflict for each that cannot be read to its end.
+template <typename Modell, typename Lesen>
+bool dreiLesen(const std::array<const QByteArray*, 3>& fassungen, std::array<Modell, 3>& modelle,
+               Lesen lesen, QVector<Konflikt>& konflikte)
+{
+    static const char* const namen[] = {"BASIS", "UNSERE", "DEREN"};
+    for (size_t i = 0; i < fassungen.size(); ++i) {
+        const auto gelesen = lesen(*fassungen[i], modelle[i]);
+        if (gelesen.vollstaendig)
+            continue;
+        Konflikt k;
+        k.art = Konflikt::Art::Datei;
+        k.datei = QLatin1String(namen[i]);
+        k.zeile = gelesen.zeile;
+        konflikte.append(k);
+    }
+    return konflikte.isEmpty();
+}
+
 } // namespace
 
 QVector<Konflikt> raeume(const Module1& basis, const Module1& unsere, const Module1& deren,
@@ -374,22 +393,13 @@ Ergebnis dateien(Textform::Art art, const QByteArray& basis, const QByteArray& u
         return e;
     }
     e.bytes = unsere;
-    const std::array<std::pair<const QByteArray*, const char*>, 3> seiten = {
-        {{&basis, "BASIS"}, {&unsere, "UNSERE"}, {&deren, "DEREN"}}};
+    const std::array<const QByteArray*, 3> fassungen = {&basis, &unsere, &deren};
     if (art == Textform::Art::ItemSkript) {
         std::array<Skript, 3> skripte;
-        for (size_t i = 0; i < seiten.size(); ++i) {
-            const ItemSkript::LeseErgebnis gelesen =
-                ItemSkript::lesen(*seiten[i].first, skripte[i]);
-            if (!gelesen.vollstaendig) {
-                Konflikt k;
-                k.art = Konflikt::Art::Datei;
-                k.datei = QLatin1String(seiten[i].second);
-                k.zeile = gelesen.zeile;
-                e.konflikte.append(k);
-            }
-        }
-        if (!e.konflikte.isEmpty())
+        const auto skriptLesen = [](const QByteArray& bytes, Skript& skript) {
+            return ItemSkript::lesen(bytes, skript);
+        };
+        if (!dreiLesen(fassungen, skripte, skriptLesen, e.konflikte))
             return e;
         Merger m;
         Konflikt vorlage;
@@ -401,17 +411,10 @@ Ergebnis dateien(Textform::Art art, const QByteArray& basis, const QByteArray& u
         return e;
     }
     std::array<Module1, 3> raeumeGelesen;
-    for (size_t i = 0; i < seiten.size(); ++i) {
-        const RoomFile::LeseErgebnis gelesen = RoomFile::lesen(*seiten[i].first, raeumeGelesen[i]);
-        if (!gelesen.vollstaendig) {
-            Konflikt k;
-            k.art = Konflikt::Art::Datei;
-            k.datei = QLatin1String(seiten[i].second);
-            k.zeile = gelesen.zeile;
-            e.konflikte.append(k);
-        }
-    }
-    if (!e.konflikte.isEmpty())
+    const auto raumLesen = [](const QByteArray& bytes, Module1& raum) {
+        return RoomFile::lesen(bytes, raum);
+    };
+    if (!dreiLesen(fassungen, raeumeGelesen, raumLesen, e.konflikte))
         return e;
     Module1 raum;
     e.konflikte = raeume(raeumeGelesen[0], raeumeGelesen[1], raeumeGelesen[2], raum);

@@ -143,12 +143,7 @@ void Konflikte::zeigen(const QString& spielordner, const QString& datei,
         liste->setCurrentItem(liste->topLevelItem(0));
     zaehlen();
     auswahlZeigen();
-    if (!platziert)
-        nebenHauptfenster(*this);
-    platziert = true;
-    show();
-    raise();
-    activateWindow();
+    nebenHauptfensterZeigen(*this, platziert);
 }
 
 void Konflikte::vergessen()
@@ -180,6 +175,11 @@ void Konflikte::zaehlen()
     const int offen = stand->offene();
     if (raumDatei.isEmpty())
         zusammenfassung->setText(QStringLiteral("Kein Raum mit Konflikten ist geöffnet."));
+    else if (n == 0)
+        zusammenfassung->setText(
+            QStringLiteral("%1 ist gespeichert, wie es gelöst wurde, git hält es aber noch für "
+                           "einen Konflikt. „Als gelöst markieren“ meldet es git als gelöst.")
+                .arg(QFileInfo(raumDatei).fileName()));
     else if (offen == 0)
         zusammenfassung->setText(
             QStringLiteral("%1: %2 entschieden. „Als gelöst markieren“ speichert den Raum und "

@@ -188,6 +188,12 @@ RaumBefehle::Gelesen RaumBefehle::lesen(GitProgramm& git, const QString& spielor
         stufen->basis.isEmpty() ? RoomFile::schreiben(Module1()) : stufen->basis;
     gelesen.konflikt =
         Zusammenfuehren::dateien(Textform::Art::Raum, basis, stufen->unsere, stufen->deren);
+    // Saved since, choices made, but not yet marked resolved (git missing, the editor killed
+    // before "git add"): the room as saved, nothing left to choose.
+    const QByteArray& datei = *gelesen.bytes;
+    Module1 gespeichert;
+    if (gelesen.konflikt->bytes != datei && RoomFile::lesen(datei, gespeichert).vollstaendig)
+        gelesen.konflikt = Zusammenfuehren::Ergebnis{datei, {}};
     return gelesen;
 }
 

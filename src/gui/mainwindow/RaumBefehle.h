@@ -45,7 +45,8 @@ public:
     void testen();
     void explorer();
     /// A room file as read from disk: its bytes (nothing when it could not be read), and
-    /// what the merge of its three versions makes of it when git holds it in conflict.
+    /// what the merge of its three versions makes of it when git holds it in conflict (what
+    /// the file holds, without conflicts, when it was saved resolved since).
     struct Gelesen
     {
         QString pfad;

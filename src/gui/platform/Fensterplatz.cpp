@@ -4,6 +4,8 @@
 #include <QWidget>
 #include <algorithm>
 
+namespace {
+
 void nebenHauptfenster(QWidget& fenster)
 {
     if (!fenster.parentWidget())
@@ -18,4 +20,16 @@ void nebenHauptfenster(QWidget& fenster)
         ziel.moveTop(std::max(ziel.top(), frei.top()));
     }
     fenster.move(ziel.topLeft());
+}
+
+} // namespace
+
+void nebenHauptfensterZeigen(QWidget& fenster, bool& platziert)
+{
+    if (!platziert)
+        nebenHauptfenster(fenster);
+    platziert = true;
+    fenster.show();
+    fenster.raise();
+    fenster.activateWindow();
 }

@@ -2,6 +2,7 @@
 
 class QWidget;
 
-/// Moves a window that works beside the main window (its parent's window) to the right of it,
-/// as far as the screen allows, so that both stay in sight.
-void nebenHauptfenster(QWidget& fenster);
+/// Shows a window that works beside the main window (its parent's window) in front; the first
+/// time (`platziert` false) it is moved to the right of the main window, as far as the screen
+/// allows, so that both stay in sight.
+void nebenHauptfensterZeigen(QWidget& fenster, bool& platziert);

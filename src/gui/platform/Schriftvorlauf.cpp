@@ -15,10 +15,8 @@ Schriftvorlauf::Schriftvorlauf()
 #endif
 }
 
-Schriftvorlauf::~Schriftvorlauf() = default;
-
-void Schriftvorlauf::datenbank()
+std::future<void> Schriftvorlauf::datenbank()
 {
     // Every function of QFontDatabase may be called from any thread.
-    fuellen = std::async(std::launch::async, [] { QFontDatabase::families(); });
+    return std::async(std::launch::async, [] { QFontDatabase::families(); });
 }

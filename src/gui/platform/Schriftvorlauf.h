@@ -10,15 +10,13 @@ class Schriftvorlauf
 {
 public:
     /// Begins with fontconfig's set-up, where Qt uses fontconfig; before the application object
-    /// is made.
+    /// is made. Waits for it when destroyed.
     Schriftvorlauf();
-    /// Waits for what was begun.
-    ~Schriftvorlauf();
 
-    /// Fills Qt's font database; once the application object exists.
-    void datenbank();
+    /// Fills Qt's font database on another thread; once the application object exists. The
+    /// future waits for it when destroyed, which must be before the application object goes.
+    [[nodiscard]] static std::future<void> datenbank();
 
 private:
     std::future<void> einrichtung;
-    std::future<void> fuellen;
 };

@@ -101,12 +101,7 @@ Raeume::~Raeume() = default;
 
 void Raeume::zeigen()
 {
-    if (!platziert)
-        nebenHauptfenster(*this);
-    platziert = true;
-    show();
-    raise();
-    activateWindow();
+    nebenHauptfensterZeigen(*this, platziert);
 }
 
 void Raeume::showEvent(QShowEvent* event)
