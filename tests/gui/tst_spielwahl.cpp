@@ -133,6 +133,12 @@ private Q_SLOTS:
         Picture2 gelesen;
         QVERIFY(gelesen.laden(u.pfad("graphics/keller.gif")));
         QCOMPARE(canvas->bild(), gelesen.gestreckt());
+        // Changed since it was decoded, the picture is decoded again.
+        bild.fill(Qt::red);
+        QVERIFY(bild.save(u.pfad("graphics/keller.gif"), "BMP"));
+        QVERIFY(fenster.befehle().oeffnen(u.pfad("rooms/keller.lsd")));
+        QCOMPARE(canvas->picture2().dekodierungen(), 1);
+        QCOMPARE(canvas->bild().pixel(0, 0), qRgb(255, 0, 0));
     }
 
     void anotherGameStartsItsOwnEditorAfterTheRoomIsAskedFor()
@@ -182,10 +188,13 @@ private Q_SLOTS:
         const QString spielOrdner = eindeutig(spiel->dir.path());
         QVERIFY(spiel->raum("a.lsd", Module1()));
         const auto spiele = [&] { return ZuletztGeoeffnet(ini(), {}).spiele(); };
-        // A room from the file manager: its game, and the room open in it.
+        // A room from the file manager: its game, and the room open in it; after its first
+        // frame, what a killed save left beside it is set aside.
+        QVERIFY(spiel->datei("rooms/a.lsd.AbCdEf", RoomFile::schreiben(Module1())));
         const auto raumOffen = [&] {
             return ZuletztGeoeffnet(ini(), spielOrdner).raeume() ==
-                   QStringList(QDir::cleanPath(raeume("a.lsd")));
+                       QStringList(QDir::cleanPath(raeume("a.lsd"))) &&
+                   !QFile::exists(raeume("a.lsd.AbCdEf"));
         };
         QCOMPARE(editorStarten({raeume("a.lsd")}, raumOffen, programm.path()), "läuft");
         QCOMPARE(spiele(), QStringList({spielOrdner}));
