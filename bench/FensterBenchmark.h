@@ -3,6 +3,7 @@
 // What the benchmarks of windows share: a desktop that never waits, and an offscreen
 // application with the editor's look.
 
+#include "BenchmarksLaufen.h"
 #include "platform/Desktop.h"
 #include "platform/Look.h"
 
@@ -55,15 +56,7 @@ public:
     FensterBenchmark(int& argc, char** argv) : app(argc, argv) { applyEditorLook(); }
 
     /// Runs the registered benchmarks.
-    int laufen(int argc, char** argv)
-    {
-        benchmark::Initialize(&argc, argv);
-        if (benchmark::ReportUnrecognizedArguments(argc, argv))
-            return 1;
-        benchmark::RunSpecifiedBenchmarks();
-        benchmark::Shutdown();
-        return 0;
-    }
+    int laufen(int argc, char** argv) { return benchmarksLaufen(argc, argv); }
 
 private:
     QApplication app;

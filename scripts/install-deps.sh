@@ -2,6 +2,7 @@
 # Installs from Debian's packages whatever the build and the tests need and is missing.
 set -euo pipefail
 packages=(build-essential cmake ninja-build qt6-base-dev qt6-translations-l10n libbenchmark-dev
+          libfontconfig-dev pkg-config libxcb-damage0-dev
           desktop-file-utils graphviz git dpkg-dev appstream lintian)
 missing=()
 for p in "${packages[@]}"; do

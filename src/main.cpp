@@ -5,9 +5,12 @@
 #include "mainwindow/RaumBefehle.h"
 #include "mainwindow/Spielfenster.h"
 #include "mainwindow/Spielwahl.h"
+#include "mainwindow/Startvorlauf.h"
 #include "model/Module1.h"
 #include "platform/Desktop.h"
+#include "platform/ErstesBild.h"
 #include "platform/Look.h"
+#include "platform/Schriftvorlauf.h"
 #include "roomfile/Schreibreste.h"
 #include "tools/Umbenennen.h"
 
@@ -32,8 +35,11 @@ int main(int argc, char* argv[])
                    aufruf.art == Aufruf::Ergebnis::Art::Fehler ? stderr : stdout);
         return aufruf.rueckgabe();
     }
+    // While the window system is connected and the window made.
+    Schriftvorlauf schriften;
     int qtArgc = 1;
     QApplication app(qtArgc, argv);
+    const std::future<void> schriftdatenbank = Schriftvorlauf::datenbank();
     // Windows hands Qt the whole command line in its own characters, which say a file name
     // better than the local 8-bit form.
     if (const QStringList echte = QCoreApplication::arguments(); echte.size() > 1)
@@ -70,6 +76,11 @@ int main(int argc, char* argv[])
     Module1 raum;
     raum.setzeOrdner(spielOrdner);
     QDir::setCurrent(spielOrdner);
+    // The room given is in the first frame; an item script opens in its window after it.
+    const bool itemSkript = Spielwahl::istItemSkript(aufruf.datei);
+    // What the first frame needs from disk is read while the window is made, once a rename the
+    // editor was killed in is put back: nothing reads the game before.
+    Startvorlauf vorlauf(spielOrdner, desktop.git(), itemSkript ? QString() : aufruf.datei);
 
     Editor editor(raum, desktop);
     // Recovery copies lie in the user's data, apart for each game folder: a copy names its
@@ -78,23 +89,33 @@ int main(int argc, char* argv[])
     // What the windows know of the whole game: read once off the window's thread, then each
     // file again when it is written.
     Pruefdienst dienst(raum);
-    // The rooms of "Zuletzt geöffnet" and the games last used, for every game folder in one file.
-    editor.zuletztIn(zuletzt);
     // The script editor, the item manager, the checker and the windows of the whole game,
     // each made on first use.
     Spielfenster fenster(raum, desktop, editor, dienst);
     editor.show();
-    // A rename the editor was killed in is put back before anything reads the game.
-    Umbenennen::aufraeumen(desktop, spielOrdner, &editor);
-    // So is what a save killed midway left beside its file.
-    if (const Schreibreste::Ergebnis reste = Schreibreste::aufraeumen(spielOrdner);
-        !reste.text.isEmpty())
-        desktop.message(
-            &editor, {reste.text, QStringLiteral("Tarnholm - Editor"),
-                      reste.geblieben.isEmpty() ? QMessageBox::Information : QMessageBox::Warning});
-    dienst.lesen();
-    editor.befehle().wiederherstellen();
-    if (!aufruf.datei.isEmpty())
-        Spielwahl::dateiOeffnen(editor, desktop, raum, aufruf.datei);
+    const Startvorlauf::Ergebnis& vorab = vorlauf.ergebnis();
+    Umbenennen::aufgeraeumt(desktop, vorab.umbenennung, &editor);
+    if (vorab.raum) {
+        if (vorab.bild)
+            editor.bildVorgeben(*vorab.bild);
+        editor.befehle().oeffnen(*vorab.raum);
+    }
+    // Nothing of this shows in the first frame, so it waits for it.
+    ErstesBild::danach(editor, [&] {
+        // The rooms of "Zuletzt geöffnet" and the games last used, for every game folder in
+        // one file.
+        editor.zuletztIn(zuletzt);
+        // What a save killed midway left beside its file goes before the game is read; the
+        // message about it while the game is read.
+        const Schreibreste::Ergebnis reste = Schreibreste::aufraeumen(spielOrdner);
+        dienst.lesen();
+        if (!reste.text.isEmpty())
+            desktop.message(&editor, {reste.text, QStringLiteral("Tarnholm - Editor"),
+                                      reste.geblieben.isEmpty() ? QMessageBox::Information
+                                                                : QMessageBox::Warning});
+        editor.befehle().wiederherstellen();
+        if (itemSkript)
+            Spielwahl::dateiOeffnen(editor, desktop, raum, aufruf.datei);
+    });
     return QApplication::exec();
 }

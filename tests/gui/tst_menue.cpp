@@ -28,15 +28,18 @@ private:
             texte << a->text() + (a->isEnabled() ? "" : " (grau)");
         return texte;
     }
-    // Another start of the editor in the same game folder, on the same settings.
-    void neuStarten()
+    // Another start of the editor in the same game folder, on the same settings; as the start
+    // does, the room given opens before the window knows the settings file.
+    void neuStarten(const QString& raum = QString())
     {
         editor.reset();
         editor = std::make_unique<Editor>(*m, *desktop);
-        editor->zuletztIn(ini());
         fenster = editor.get();
         editor->show();
         QVERIFY(QTest::qWaitForWindowExposed(editor.get()));
+        if (!raum.isEmpty())
+            QVERIFY(editor->befehle().oeffnen(raum));
+        editor->zuletztIn(ini());
     }
     QString verlaufZeigt()
     {
@@ -245,6 +248,8 @@ private Q_SLOTS:
         QVERIFY(geaendert());
         desktop->answer(QMessageBox::Discard);
         editor->close();
+        neuStarten(raeume("r3.lsd"));
+        QCOMPARE(zuletztZeigt().mid(0, 3), QStringList({"&1 r3.lsd", "&2 r9.lsd", "&3 r5.lsd"}));
 
         // Another game folder has a list of its own in the same file.
         ZuletztGeoeffnet anderes(ini(), spiel->dir.path() + "/anderes");

@@ -1,5 +1,6 @@
 #include "EditorImTest.h"
 #include "platform/BildDatei.h"
+#include "platform/ErstesBild.h"
 #include "platform/GameLauncher.h"
 #include "platform/StorableTextValidator.h"
 
@@ -61,6 +62,14 @@ private Q_SLOTS:
         QVERIFY(klein.save(dir.filePath("r@2x.bmp")));
         const QImage r = BildDatei::laden(dir.filePath("r@2x.bmp"));
         QVERIFY(r.size() == QSize(100, 80) && r.devicePixelRatio() == 1.0);
+        // The content decides, whatever the name says.
+        for (const char* format : {"PNG", "JPEG", "GIF"}) {
+            const QString falsch = dir.filePath(QStringLiteral("%1.bmp").arg(format));
+            if (!klein.save(falsch, format))
+                continue;
+            QCOMPARE(BildDatei::laden(falsch).size(), QSize(100, 80));
+            QCOMPARE(BildDatei::vorschau(falsch, {50, 40}).size(), QSize(50, 40));
+        }
 
         // A header for 6000 x 6000 pixels of 24 bits: 144 MB decoded, above Qt's own limit.
         QFile gross(dir.filePath("gross.bmp"));
@@ -73,6 +82,30 @@ private Q_SLOTS:
         QString fehler;
         QCOMPARE(BildDatei::laden(gross.fileName(), &fehler).size(), QSize(6000, 6000));
         QVERIFY2(fehler.isEmpty(), qPrintable(fehler));
+    }
+
+    void workAfterTheFirstFrameWaitsForThatFrame()
+    {
+        struct Fenster : QWidget
+        {
+            int bilder = 0;
+            void paintEvent(QPaintEvent*) override { ++bilder; }
+        } fenster;
+        fenster.resize(200, 100);
+        int bilderDavor = -1;
+        fenster.show();
+        ErstesBild::danach(fenster, [&] { bilderDavor = fenster.bilder; });
+        QCOMPARE(bilderDavor, -1);
+        QTRY_VERIFY(bilderDavor != -1);
+        QVERIFY(bilderDavor > 0);
+        // Drawn already, or never shown: nothing to wait for, but never inside the call.
+        QWidget nieGezeigt;
+        for (QWidget* w : {static_cast<QWidget*>(&fenster), &nieGezeigt}) {
+            bool gelaufen = false;
+            ErstesBild::danach(*w, [&] { gelaufen = true; });
+            QVERIFY(!gelaufen);
+            QTRY_VERIFY(gelaufen);
+        }
     }
 
     void storableTextRefusesWhatAFileCannotHold()

@@ -1,8 +1,10 @@
 #include "EditorImTest.h"
+#include "UmbenennSpiel.h"
 #include "app/ZuletztGeoeffnet.h"
 #include "check/Pruefdienst.h"
 #include "mainwindow/Spielfenster.h"
 #include "mainwindow/Spielwahl.h"
+#include "mainwindow/Startvorlauf.h"
 #include "roomfile/ItemSkript.h"
 #include "script/SkriptEditor.h"
 
@@ -101,6 +103,44 @@ private Q_SLOTS:
                                            " liegt nicht im Ordner „items“ des Spielordners"));
     }
 
+    void theRoomGivenIsReadWhileTheWindowIsMadeAfterAKilledRenameIsPutBack()
+    {
+        // Killed renaming haus.lsd to hof.lsd: the room under its new name is gone again
+        // before it is read.
+        UmbenennSpiel u;
+        QVERIFY(u.unterbrochenUmbenennen());
+        QVERIFY(QFile::exists(u.pfad("rooms/hof.lsd")));
+        {
+            Startvorlauf vorlauf(u.dir.path(), desktop->git(), u.pfad("rooms/hof.lsd"));
+            QVERIFY(vorlauf.ergebnis().umbenennung.text.contains("zurückgenommen"));
+            QVERIFY(!vorlauf.ergebnis().raum->bytes);
+        }
+        QImage bild(320, 240, QImage::Format_RGB32);
+        bild.fill(Qt::darkGreen);
+        QVERIFY(bild.save(u.pfad("graphics/keller.gif"), "BMP"));
+        Startvorlauf vorlauf(u.dir.path(), desktop->git(), u.pfad("rooms/keller.lsd"));
+        const Startvorlauf::Ergebnis& e = vorlauf.ergebnis();
+        QCOMPARE(e.raum->bytes.value_or(""), u.inhalt("rooms/keller.lsd"));
+        // The window shows it as "Laden" shows it, without decoding its picture again.
+        Editor fenster(u.m, *desktop);
+        fenster.show();
+        QVERIFY(e.bild);
+        fenster.bildVorgeben(*e.bild);
+        QVERIFY(fenster.befehle().oeffnen(*e.raum));
+        QCOMPARE(fenster.windowTitle(), "Editor - keller.lsd[*]");
+        const auto* canvas = fenster.findChild<Picture1*>("Picture1");
+        QCOMPARE(canvas->picture2().dekodierungen(), 0);
+        Picture2 gelesen;
+        QVERIFY(gelesen.laden(u.pfad("graphics/keller.gif")));
+        QCOMPARE(canvas->bild(), gelesen.gestreckt());
+        // Changed since it was decoded, the picture is decoded again.
+        bild.fill(Qt::red);
+        QVERIFY(bild.save(u.pfad("graphics/keller.gif"), "BMP"));
+        QVERIFY(fenster.befehle().oeffnen(u.pfad("rooms/keller.lsd")));
+        QCOMPARE(canvas->picture2().dekodierungen(), 1);
+        QCOMPARE(canvas->bild().pixel(0, 0), qRgb(255, 0, 0));
+    }
+
     void anotherGameStartsItsOwnEditorAfterTheRoomIsAskedFor()
     {
         TestSpiel anderes;
@@ -148,10 +188,13 @@ private Q_SLOTS:
         const QString spielOrdner = eindeutig(spiel->dir.path());
         QVERIFY(spiel->raum("a.lsd", Module1()));
         const auto spiele = [&] { return ZuletztGeoeffnet(ini(), {}).spiele(); };
-        // A room from the file manager: its game, and the room open in it.
+        // A room from the file manager: its game, and the room open in it; after its first
+        // frame, what a killed save left beside it is set aside.
+        QVERIFY(spiel->datei("rooms/a.lsd.AbCdEf", RoomFile::schreiben(Module1())));
         const auto raumOffen = [&] {
             return ZuletztGeoeffnet(ini(), spielOrdner).raeume() ==
-                   QStringList(QDir::cleanPath(raeume("a.lsd")));
+                       QStringList(QDir::cleanPath(raeume("a.lsd"))) &&
+                   !QFile::exists(raeume("a.lsd.AbCdEf"));
         };
         QCOMPARE(editorStarten({raeume("a.lsd")}, raumOffen, programm.path()), "läuft");
         QCOMPARE(spiele(), QStringList({spielOrdner}));

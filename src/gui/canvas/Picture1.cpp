@@ -63,6 +63,12 @@ bool Picture1::BildLaden(QString& Bild)
     return true;
 }
 
+QString Picture1::bildDatei(const Module1& raum)
+{
+    const QString bild = ohneLeerzeichen(raum.Hintergrund());
+    return bild.isEmpty() ? QString() : bildPfad(bild, raum);
+}
+
 bool Picture1::BildAufbau()
 {
     QString bild = m.Hintergrund();

@@ -35,6 +35,10 @@ public:
     /// stretched over the cleared canvas. False, with canvas and holder as they were, when the
     /// picture cannot be loaded.
     bool BildLaden(QString& Bild);
+    /// The file BildLaden() loads for the room's background; empty for none.
+    static QString bildDatei(const Module1& raum);
+    /// Holds a picture decoded before (Picture2::dekodieren()) for BildLaden().
+    void bildVorgeben(Picture2::Dekodiert bild) { holder.uebernehmen(std::move(bild)); }
     /// Paints the room's picture and inverts the selected hotspot's cells over it. False,
     /// with nothing drawn, when the picture cannot be loaded.
     bool BildAufbau();

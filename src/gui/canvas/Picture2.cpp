@@ -9,35 +9,49 @@
 // Black, so that the inverted cell marks stand out white before any picture is loaded.
 const QColor Picture2::leer(Qt::black);
 
+bool Picture2::haelt(const QFileInfo& info) const
+{
+    // The change time too: a copy that keeps the modification time (cp -p, unzip) still
+    // sets it.
+    const Dekodiert& g = gehalten;
+    return !g.nativ.isNull() && info.absoluteFilePath() == g.pfad && info.size() == g.groesse &&
+           info.lastModified() == g.geaendert && info.metadataChangeTime() == g.metadatenGeaendert;
+}
+
 bool Picture2::laden(const QString& datei)
 {
     const QFileInfo info(datei);
     if (!info.isFile())
         return false;
-    const QString schluessel = info.absoluteFilePath();
-    // The change time too: a copy that keeps the modification time (cp -p, unzip) still
-    // sets it.
-    if (!nativ.isNull() && schluessel == pfad && info.size() == groesse &&
-        info.lastModified() == geaendert && info.metadataChangeTime() == metadatenGeaendert)
+    if (haelt(info))
         return true;
-
     ++dekodiert;
-    const QImage neu = BildDatei::laden(datei);
-    if (neu.isNull())
+    std::optional<Dekodiert> neu = dekodieren(datei);
+    if (!neu)
         return false;
-    QImage gemalt(Picture1::Breite, Picture1::Hoehe, QImage::Format_RGB32);
-    gemalt.fill(leer);
+    uebernehmen(std::move(*neu));
+    return true;
+}
+
+std::optional<Picture2::Dekodiert> Picture2::dekodieren(const QString& datei)
+{
+    const QFileInfo info(datei);
+    if (!info.isFile())
+        return std::nullopt;
+    // The file as it was before it was read: changed meanwhile, it is read again.
+    Dekodiert d{info.absoluteFilePath(), info.size(),
+                info.lastModified(),     info.metadataChangeTime(),
+                BildDatei::laden(datei), QImage()};
+    if (d.nativ.isNull())
+        return std::nullopt;
+    d.leinwand = QImage(Picture1::Breite, Picture1::Hoehe, QImage::Format_RGB32);
+    d.leinwand.fill(leer);
     {
         // scaled() averages when it shrinks, where the painter's filter would only sample.
-        QPainter painter(&gemalt);
+        QPainter painter(&d.leinwand);
         painter.drawImage(
-            0, 0, neu.scaled(gemalt.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+            0, 0,
+            d.nativ.scaled(d.leinwand.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
     }
-    nativ = neu;
-    leinwand = gemalt;
-    pfad = schluessel;
-    groesse = info.size();
-    geaendert = info.lastModified();
-    metadatenGeaendert = info.metadataChangeTime();
-    return true;
+    return d;
 }

@@ -157,6 +157,11 @@ void Editor::zuletztIn(const QString& datei)
     menueLeiste->zuletztIn(datei);
 }
 
+void Editor::bildVorgeben(Picture2::Dekodiert bild)
+{
+    picture1->bildVorgeben(std::move(bild));
+}
+
 Hauptmenue& Editor::menue()
 {
     return menueLeiste->leiste();
@@ -237,13 +242,19 @@ void Editor::bildAufbau()
 
 void Editor::fehlerZeigen()
 {
-    const QIcon zeichen = style()->standardIcon(QStyle::SP_MessageBoxCritical);
+    // The style looks for the icon in the desktop's icon themes, which takes longer than the
+    // rest of the window: only when a script has faults.
+    const auto zeichen = [this] {
+        if (fehlerzeichen.isNull())
+            fehlerzeichen = style()->standardIcon(QStyle::SP_MessageBoxCritical);
+        return fehlerzeichen;
+    };
     for (int i = 0; i < list1->count() && i < fehler.hotSpots.size(); ++i) {
         const QString text = fehler.hotSpotText(i);
         QListWidgetItem* eintrag = list1->item(i);
         if (eintrag->toolTip() == text)
             continue;
-        eintrag->setIcon(text.isEmpty() ? QIcon() : zeichen);
+        eintrag->setIcon(text.isEmpty() ? QIcon() : zeichen());
         eintrag->setToolTip(text);
     }
     const std::pair<const char*, std::pair<int, const char*>> knoepfe[] = {
@@ -253,7 +264,7 @@ void Editor::fehlerZeigen()
         const QString text = RaumFehler::skriptText(wie.first, QLatin1String(wie.second));
         if (knopf->toolTip() == text)
             continue;
-        knopf->setIcon(wie.first > 0 ? zeichen : QIcon());
+        knopf->setIcon(wie.first > 0 ? zeichen() : QIcon());
         knopf->setIconSize(QSize(10, 10));
         knopf->setToolTip(text);
     }

@@ -1,10 +1,12 @@
 #pragma once
 
 #include "RaumVerlauf.h"
+#include "canvas/Picture2.h"
 #include "check/RaumFehler.h"
 #include "check/SkriptPruefer.h"
 #include "check/SpielDatei.h"
 
+#include <QIcon>
 #include <QMainWindow>
 #include <functional>
 #include <memory>
@@ -71,8 +73,11 @@ public:
     Statuszeile& statuszeile() { return *zeile; }
     /// The open room following its file on disk.
     Nachladen& nachladen() { return *nachlader; }
+    /// Holds a picture decoded before, for the room that names it.
+    void bildVorgeben(Picture2::Dekodiert bild);
     /// Keeps the rooms of "Zuletzt geöffnet" and the game folders of "Zuletzt geöffnete
     /// Spiele" in this INI file, this game folder the newest; without one, in memory only.
+    /// The rooms kept in memory until then go into the file, newest first.
     void zuletztIn(const QString& datei);
 
 protected:
@@ -113,6 +118,8 @@ private:
     Nachladen* nachlader;
     /// The faults of the room's scripts, as the list and the buttons show them.
     RaumFehler fehler;
+    /// Their mark, looked up when first needed.
+    QIcon fehlerzeichen;
     /// Each visit to a text box of the panel is one step of the history.
     int besuch = 0;
 };

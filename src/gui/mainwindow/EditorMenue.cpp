@@ -196,7 +196,11 @@ void EditorMenue::ueberZeigen()
 
 void EditorMenue::zuletztIn(const QString& datei)
 {
+    const QStringList bisher = zuletzt->raeume();
     zuletzt = std::make_unique<ZuletztGeoeffnet>(datei, m.AppPfad);
     zuletzt->spielBenutzt(Spielordner::eindeutig(m.AppPfad));
+    // Rooms opened before, the one given at the start among them, go there too.
+    for (auto raum = bisher.crbegin(); raum != bisher.crend(); ++raum)
+        zuletzt->hinzufuegen(*raum);
 }
 EditorMenue::~EditorMenue() = default;

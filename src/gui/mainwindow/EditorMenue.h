@@ -23,6 +23,7 @@ public:
     Hauptmenue& leiste() { return *hauptmenue; }
     /// Keeps the rooms of "Zuletzt geöffnet" and the game folders of "Zuletzt geöffnete
     /// Spiele" in this INI file, this game folder the newest; without one, in memory only.
+    /// The rooms kept in memory until then go into the file, newest first.
     void zuletztIn(const QString& datei);
 
 private:

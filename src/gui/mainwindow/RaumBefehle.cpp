@@ -145,6 +145,11 @@ bool RaumBefehle::oeffnen(const QString& pfad)
     return aenderungenSichern() && raumLaden(pfad);
 }
 
+bool RaumBefehle::oeffnen(Gelesen gelesen)
+{
+    return aenderungenSichern() && raumLaden(std::move(gelesen));
+}
+
 bool RaumBefehle::istGeoeffnet(const QString& pfad) const
 {
     return gleicheDatei(pfad, raumDateiPfad);
@@ -164,43 +169,51 @@ bool RaumBefehle::dateiGeloescht()
     return true;
 }
 
-std::optional<Zusammenfuehren::Ergebnis> RaumBefehle::konfliktLesen(const QString& pfad,
-                                                                    const QByteArray& datei)
+RaumBefehle::Gelesen RaumBefehle::lesen(GitProgramm& git, const QString& spielordner,
+                                        const QString& pfad)
 {
-    if (!GitKonflikte::vielleichtImArbeitsbaum(m.AppPfad))
-        return std::nullopt;
-    const QString relativ = QDir(m.AppPfad).relativeFilePath(pfad);
+    Gelesen gelesen{pfad, TextFile::read(pfad), std::nullopt};
+    // A room git holds in conflict opens as its merge makes it, whatever git left in the file.
+    if (!gelesen.bytes || !GitKonflikte::vielleichtImArbeitsbaum(spielordner))
+        return gelesen;
+    const QString relativ = QDir(spielordner).relativeFilePath(pfad);
     if (relativ.startsWith(QStringLiteral("..")) || QDir::isAbsolutePath(relativ))
-        return std::nullopt;
+        return gelesen;
     const std::optional<GitKonflikte::Stufen> stufen =
-        GitKonflikte::stufen(desktop.git(), m.AppPfad, relativ);
+        GitKonflikte::stufen(git, spielordner, relativ);
     if (!stufen)
-        return std::nullopt;
+        return gelesen;
     // Both sides added the room: an empty room is what they share.
     const QByteArray basis =
         stufen->basis.isEmpty() ? RoomFile::schreiben(Module1()) : stufen->basis;
-    Zusammenfuehren::Ergebnis e =
+    gelesen.konflikt =
         Zusammenfuehren::dateien(Textform::Art::Raum, basis, stufen->unsere, stufen->deren);
     // Saved since, choices made, but not yet marked resolved (git missing, the editor killed
     // before "git add"): the room as saved, nothing left to choose.
+    const QByteArray& datei = *gelesen.bytes;
     Module1 gespeichert;
-    if (e.bytes != datei && RoomFile::lesen(datei, gespeichert).vollstaendig)
-        return Zusammenfuehren::Ergebnis{datei, {}};
-    return e;
+    if (gelesen.konflikt->bytes != datei && RoomFile::lesen(datei, gespeichert).vollstaendig)
+        gelesen.konflikt = Zusammenfuehren::Ergebnis{datei, {}};
+    return gelesen;
 }
 
 bool RaumBefehle::raumLaden(const QString& pfad)
 {
+    return raumLaden(lesen(desktop.git(), m.AppPfad, pfad));
+}
+
+bool RaumBefehle::raumLaden(Gelesen gelesen)
+{
+    const QString& pfad = gelesen.pfad;
     cd2Datei = pfad;
-    const std::optional<QByteArray> bytes = TextFile::read(pfad);
+    const std::optional<QByteArray>& bytes = gelesen.bytes;
     if (!bytes) {
         desktop.warn(fenster, QStringLiteral("Die Datei %1 kann nicht geöffnet werden.")
                                   .arg(QDir::toNativeSeparators(pfad)));
         return false;
     }
     verlauf.offenesAbschliessen();
-    // A room git holds in conflict opens as its merge makes it, whatever git left in the file.
-    const std::optional<Zusammenfuehren::Ergebnis> konflikt = konfliktLesen(pfad, *bytes);
+    const std::optional<Zusammenfuehren::Ergebnis>& konflikt = gelesen.konflikt;
     const RoomFile::LeseErgebnis e = RoomFile::lesen(konflikt ? konflikt->bytes : *bytes, m);
     // A missing picture is no error here: the canvas is then cleared.
     raumZeigen(e.hotSpotsErsetzt, e.hintergrundGelesen);

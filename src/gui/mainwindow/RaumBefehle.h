@@ -11,6 +11,7 @@
 
 class Desktop;
 struct DesktopResult;
+class GitProgramm;
 class Module1;
 class QWidget;
 class RaumVerlauf;
@@ -43,9 +44,23 @@ public:
     bool speichernUnter();
     void testen();
     void explorer();
+    /// A room file as read from disk: its bytes (nothing when it could not be read), and
+    /// what the merge of its three versions makes of it when git holds it in conflict (what
+    /// the file holds, without conflicts, when it was saved resolved since).
+    struct Gelesen
+    {
+        QString pfad;
+        std::optional<QByteArray> bytes;
+        std::optional<Zusammenfuehren::Ergebnis> konflikt;
+    };
+    /// Reads the room file at `pfad` of the game folder `spielordner`, on any thread.
+    static Gelesen lesen(GitProgramm& git, const QString& spielordner, const QString& pfad);
+
     /// Loads a room file as "Laden" does after its dialog, asking first when the room has
     /// changes nobody saved. True when it was loaded.
     bool oeffnen(const QString& pfad);
+    /// The same with the file read before (at the start, while the window was made).
+    bool oeffnen(Gelesen gelesen);
     /// Loads a room file without asking: the room was saved or let go already.
     bool neuLaden(const QString& pfad) { return raumLaden(pfad); }
     /// Whether `pfad` is the file the room was loaded from or last saved to.
@@ -87,10 +102,7 @@ Q_SIGNALS:
 private:
     QString raumDialog(bool speichern, const QString& titel);
     bool raumLaden(const QString& pfad);
-    /// The merge of the three versions git holds of `pfad`, when it holds it in conflict; what
-    /// the file holds (`datei`) when it was saved resolved since.
-    std::optional<Zusammenfuehren::Ergebnis> konfliktLesen(const QString& pfad,
-                                                           const QByteArray& datei);
+    bool raumLaden(Gelesen gelesen);
     /// Writes the room to `pfad` after the questions about the file that is there.
     bool schreibenNach(const QString& pfad);
     /// The room in memory is the file `datei` (empty: none), whose bytes had this hash.

@@ -28,6 +28,9 @@ Spielfenster::Spielfenster(Module1& raum, Desktop& desktop, Editor& editor, Prue
         if (const QString offen = offenerRaum(); !offen.isEmpty() && dateien.contains(offen))
             this->editor.nachladen().pruefen();
     });
+    // The folder is watched from the first read on: the open room may have changed before.
+    connect(&dienst, &Pruefdienst::bereitGeworden, this,
+            [this] { this->editor.nachladen().pruefen(); });
     editor.skriptEditorZeigen = [this](const SkriptPruefer::Herkunft& herkunft, qint32 zeile) {
         skriptEditor().zeigen(herkunft, zeile);
     };

@@ -48,9 +48,14 @@ Spielordner::Wahl beimStart(Desktop& desktop, const Spielordner::Start& start)
     return wahl;
 }
 
+bool istItemSkript(const QString& datei)
+{
+    return datei.endsWith(QLatin1String(".skp"), Qt::CaseInsensitive);
+}
+
 void dateiOeffnen(Editor& editor, Desktop& desktop, const Module1& raum, const QString& datei)
 {
-    if (!datei.endsWith(QLatin1String(".skp"), Qt::CaseInsensitive)) {
+    if (!istItemSkript(datei)) {
         editor.befehle().oeffnen(datei);
         return;
     }

@@ -26,6 +26,9 @@ QString fragen(Desktop& desktop, QWidget* parent, const QString& ordner);
 /// author is asked, and Art::Fragen then means that the author cancelled.
 Spielordner::Wahl beimStart(Desktop& desktop, const Spielordner::Start& start);
 
+/// Whether a file named on the command line is an item script; anything else opens as a room.
+bool istItemSkript(const QString& datei);
+
 /// Opens a file named on the command line: a room as "Laden" opens it, an item script of the
 /// game as "Gegenstände" opens it, on its action.
 void dateiOeffnen(Editor& editor, Desktop& desktop, const Module1& raum, const QString& datei);

@@ -5,6 +5,7 @@
 #include <QBuffer>
 #include <QImageReader>
 #include <QImageWriter>
+#include <memory>
 
 namespace BildDatei {
 
@@ -20,16 +21,29 @@ void grenzeSetzen()
     Q_UNUSED(grenzeGesetzt);
 }
 
+/// A reader of the picture at `pfad` that goes by its content, whatever its name says. Asked
+/// without a format, Qt loads every image plugin to ask it; a BMP, the editor's own format, is
+/// known by its first bytes to Qt's own handler, which is asked first.
+std::unique_ptr<QImageReader> leser(const QString& pfad)
+{
+    grenzeSetzen();
+    auto bmp = std::make_unique<QImageReader>(pfad, QByteArrayLiteral("bmp"));
+    bmp->setAutoDetectImageFormat(false);
+    if (bmp->canRead())
+        return bmp;
+    auto reader = std::make_unique<QImageReader>(pfad);
+    reader->setDecideFormatFromContent(true);
+    return reader;
+}
+
 } // namespace
 
 QImage laden(const QString& pfad, QString* fehler)
 {
-    grenzeSetzen();
-    QImageReader reader(pfad);
-    reader.setDecideFormatFromContent(true);
-    QImage bild = reader.read();
+    const std::unique_ptr<QImageReader> reader = leser(pfad);
+    QImage bild = reader->read();
     if (bild.isNull() && fehler)
-        *fehler = reader.errorString();
+        *fehler = reader->errorString();
     // A name ending in "@2x" would make the picture half as large on the screen.
     bild.setDevicePixelRatio(1);
     return bild;
@@ -37,11 +51,9 @@ QImage laden(const QString& pfad, QString* fehler)
 
 QImage vorschau(const QString& pfad, QSize groesse)
 {
-    grenzeSetzen();
-    QImageReader reader(pfad);
-    reader.setDecideFormatFromContent(true);
-    reader.setScaledSize(groesse);
-    QImage bild = reader.read();
+    const std::unique_ptr<QImageReader> reader = leser(pfad);
+    reader->setScaledSize(groesse);
+    QImage bild = reader->read();
     // The JPEG reader stops at a whole fraction of the size; the rest is smoothed here.
     if (!bild.isNull() && bild.size() != groesse)
         bild = bild.scaled(groesse, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);

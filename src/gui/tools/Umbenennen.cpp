@@ -310,8 +310,13 @@ void Umbenennen::rueckgaengig()
 
 bool Umbenennen::aufraeumen(Desktop& desktop, const QString& spielordner, QWidget* parent)
 {
-    const Umbenenner::Ergebnis e =
-        Umbenenner(spielordner, Umbenenner::journalOrdner(spielordner)).aufraeumen();
+    return aufgeraeumt(
+        desktop, Umbenenner(spielordner, Umbenenner::journalOrdner(spielordner)).aufraeumen(),
+        parent);
+}
+
+bool Umbenennen::aufgeraeumt(Desktop& desktop, const Umbenenner::Ergebnis& e, QWidget* parent)
+{
     if (!e.text.isEmpty()) {
         MessageRequest r;
         r.text = e.text;

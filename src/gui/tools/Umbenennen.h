@@ -54,6 +54,10 @@ public:
     /// To be called at the editor's start, before the game is read: puts back a rename that
     /// was interrupted and tells the author. False when that failed.
     static bool aufraeumen(Desktop& desktop, const QString& spielordner, QWidget* parent);
+    /// The same when the rename was put back already (Umbenenner::aufraeumen(), on any
+    /// thread): tells the author what that did.
+    static bool aufgeraeumt(Desktop& desktop, const Umbenenner::Ergebnis& ergebnis,
+                            QWidget* parent);
 
     /// Plans with what the controls hold and shows the preview, at once.
     void planen();
