@@ -1,7 +1,7 @@
-// The editor's start beside a bare Qt Widgets window of the same size (leeres_fenster), both
-// started as processes in one run, by turns: from the start of the process to its window mapped
-// on the X display (the first MapNotify), and to its first frame drawn into it (the first
-// damage). Run under X without a window manager, for instance in xvfb-run.
+// The editor's start beside a bare Qt Widgets window of the same size (leeres_fenster), bare
+// and showing one line of text, all started as processes in one run, by turns: from the start of
+// the process to its window mapped on the X display (the first MapNotify), and to its first frame
+// drawn into it (the first damage). Run under X without a window manager, for instance in xvfb-run.
 
 #include "BenchmarksLaufen.h"
 
@@ -161,9 +161,10 @@ double median(std::vector<double> werte)
     return werte.empty() ? 0 : werte[werte.size() / 2];
 }
 
-/// Each iteration starts the bare window and the editor once, in turns, so that both meet
-/// the same machine. Counters: the medians of both, to the map and to the first frame, and
-/// the editor's ratios. With `raum` 1, the demo's house is given on the command line.
+/// Each iteration starts the bare window, the one with a text and the editor once, in turns, so
+/// that all meet the same machine. Counters: the medians of each, to the map and to the first
+/// frame, and the editor's ratios to both. With `raum` 1, the demo's house is given on the command
+/// line.
 void start(benchmark::State& state)
 {
     // Another build's editor, to compare: TARNHOLM_EDITOR=.../tarnholm-editor bench_start
@@ -189,16 +190,20 @@ void start(benchmark::State& state)
     const QStringList masse{QString::number(probe.groesse.width()),
                             QString::number(probe.groesse.height())};
     starten(anzeige, leer, masse);
-    std::vector<double> leerMap, leerBild, editorMap, editorBild;
+    const QStringList mitText = masse + QStringList{QStringLiteral("Tür")};
+    std::vector<double> leerMap, leerBild, textMap, textBild, editorMap, editorBild;
     for (auto _ : state) {
         const Start l = starten(anzeige, leer, masse);
+        const Start t = starten(anzeige, leer, mitText);
         const Start e = starten(anzeige, editor, argumente);
-        if (l.gezeichnet < 0 || e.gezeichnet < 0) {
+        if (l.gezeichnet < 0 || t.gezeichnet < 0 || e.gezeichnet < 0) {
             state.SkipWithError("a window was not drawn");
             return;
         }
         leerMap.push_back(l.gemappt);
         leerBild.push_back(l.gezeichnet);
+        textMap.push_back(t.gemappt);
+        textBild.push_back(t.gezeichnet);
         editorMap.push_back(e.gemappt);
         editorBild.push_back(e.gezeichnet);
         state.SetIterationTime(e.gemappt / 1000);
@@ -209,6 +214,11 @@ void start(benchmark::State& state)
     state.counters["bare_frame_ms"] = median(leerBild);
     state.counters["editor_frame_ms"] = median(editorBild);
     state.counters["frame_ratio"] = median(editorBild) / median(leerBild);
+    // Beside the bare window showing one line of text: the editor's own share of its start.
+    state.counters["text_map_ms"] = median(textMap);
+    state.counters["text_frame_ms"] = median(textBild);
+    state.counters["map_ratio_text"] = median(editorMap) / median(textMap);
+    state.counters["frame_ratio_text"] = median(editorBild) / median(textBild);
 }
 
 } // namespace

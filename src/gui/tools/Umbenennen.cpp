@@ -310,9 +310,9 @@ void Umbenennen::rueckgaengig()
 
 bool Umbenennen::aufraeumen(Desktop& desktop, const QString& spielordner, QWidget* parent)
 {
-    return aufgeraeumt(
-        desktop, Umbenenner(spielordner, Umbenenner::journalOrdner(spielordner)).aufraeumen(),
-        parent);
+    return aufgeraeumt(desktop,
+                       Umbenenner(spielordner, Umbenenner::journalOrdner(spielordner)).aufraeumen(),
+                       parent);
 }
 
 bool Umbenennen::aufgeraeumt(Desktop& desktop, const Umbenenner::Ergebnis& e, QWidget* parent)
