@@ -147,10 +147,13 @@ private Q_SLOTS:
         QCOMPARE(spiel->inhalt("rooms/b.lsd"), b);
         QCOMPARE(titel(), "Editor - a.lsd*");
 
-        // Saved, renamed, and shown under its new name with a history of its own; the "Goto"
-        // in "b" keeps its folder and the case of its ending.
+        // Saved, renamed, and shown under its new name with a history of its own and the same
+        // hotspot selected; the "Goto" in "b" keeps its folder and the case of its ending.
+        auto* liste = control<QListWidget>("List1", editor.get());
+        liste->setCurrentRow(1);
         umbenennenMit("haus.lsd", QMessageBox::Save);
         QCOMPARE(titel(), "Editor - haus.lsd");
+        QCOMPARE(liste->currentRow(), 1);
         QVERIFY(!control<QAction>("aktionRueckgaengig", editor.get())->isEnabled());
         QVERIFY(QFile::exists(raeume("haus.lsd")) && !QFile::exists(raeume("a.lsd")));
         QVERIFY(datei("rooms/b.lsd").contains("\"rooms\\haus.LSD\""));

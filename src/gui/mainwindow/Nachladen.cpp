@@ -78,12 +78,12 @@ void Nachladen::pruefen()
                         {QStringLiteral("Behalten"), [] {}}});
 }
 
-void Nachladen::neuLaden()
+bool Nachladen::neuLaden(const QString& pfad)
 {
     const QString gewaehlt = auswahlName ? auswahlName() : QString();
-    const QString pfad = befehle.geoeffneteDatei();
-    if (!befehle.neuLaden(pfad))
-        return;
+    if (!befehle.neuLaden(pfad.isEmpty() ? befehle.geoeffneteDatei() : pfad))
+        return false;
     if (!gewaehlt.isNull() && auswahlSetzen)
         auswahlSetzen(gewaehlt);
+    return true;
 }

@@ -32,9 +32,11 @@ public:
     /// written there, and followed.
     void pruefen();
 
-private:
-    void neuLaden();
+    /// Loads the room from `pfad` (its own file when empty), the selected hotspot kept by its
+    /// name; false when it could not be read.
+    bool neuLaden(const QString& pfad = {});
 
+private:
     RaumBefehle& befehle;
     RaumVerlauf& verlauf;
     Desktop& desktop;

@@ -267,6 +267,7 @@ void Spielfenster::nachDemUmbenennen(const QStringList& dateien,
     const QString jetzt = umbenannt.value(offen, offen);
     if (!dateien.contains(offen) && !dateien.contains(jetzt) && jetzt == offen)
         return;
-    // Saved or let go before the rename: shown as it is on disk, its history begun afresh.
-    editor.befehle().neuLaden(m.pfad(jetzt));
+    // Saved or let go before the rename: shown as it is on disk, its history begun afresh, the
+    // hotspot selected kept when its name is still there.
+    editor.nachladen().neuLaden(m.pfad(jetzt));
 }
