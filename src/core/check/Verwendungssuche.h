@@ -85,12 +85,6 @@ QVector<QVector<Verwendung>> suchen(const QVector<std::shared_ptr<const SpielDat
 /// found without it.
 QString zeilenText(const SpielDatei& datei, const Verwendung& verwendung);
 
-/// The names of a kind the game uses, to offer while one is typed: flags and items as the
-/// scripts spell them, rooms, pictures and sounds by file name (one spelling of a file, case
-/// aside), hotspots of the rooms, labels of the scripts; only those of the file `datei` for
-/// hotspots and labels when it is given. Sorted without regard to case; no text for Text.
-QStringList namen(const Spielpruefung& spiel, NamensArt art, const QString& datei = {});
-
 /// The lines of a script that define or jump to the label `name`.
 QVector<qint32> markenZeilen(const Skript& skript, const QString& name);
 

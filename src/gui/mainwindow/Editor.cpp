@@ -2,6 +2,7 @@
 
 #include "BildLaden.h"
 #include "EditorMenue.h"
+#include "Fehlermarken.h"
 #include "FehlerzeichenDelegat.h"
 #include "Hauptmenue.h"
 #include "HotSpotPanel.h"
@@ -139,6 +140,9 @@ Editor::Editor(Module1& raum, Desktop& desktop, QWidget* parent)
     connect(entf, &QShortcut::activated, findChild<QPushButton*>(QStringLiteral("Command10")),
             &QPushButton::click);
     menueLeiste = new EditorMenue(*this, m, desktop, *picture1);
+    marken =
+        std::make_unique<Fehlermarken>(*list1, *findChild<QPushButton*>(QStringLiteral("Command2")),
+                                       *findChild<QPushButton*>(QStringLiteral("Command13")));
 
     m.leererRaum();
     raumVerlauf->neuBeginnen();
@@ -242,32 +246,7 @@ void Editor::bildAufbau()
 
 void Editor::fehlerZeigen()
 {
-    // The style looks for the icon in the desktop's icon themes, which takes longer than the
-    // rest of the window: only when a script has faults.
-    const auto zeichen = [this] {
-        if (fehlerzeichen.isNull())
-            fehlerzeichen = style()->standardIcon(QStyle::SP_MessageBoxCritical);
-        return fehlerzeichen;
-    };
-    for (int i = 0; i < list1->count() && i < fehler.hotSpots.size(); ++i) {
-        const QString text = fehler.hotSpotText(i);
-        QListWidgetItem* eintrag = list1->item(i);
-        if (eintrag->toolTip() == text)
-            continue;
-        eintrag->setIcon(text.isEmpty() ? QIcon() : zeichen());
-        eintrag->setToolTip(text);
-    }
-    const std::pair<const char*, std::pair<int, const char*>> knoepfe[] = {
-        {"Command2", {fehler.start, "Startskript"}}, {"Command13", {fehler.timer, "Timerskript"}}};
-    for (const auto& [name, wie] : knoepfe) {
-        auto* knopf = flaeche->findChild<QPushButton*>(QLatin1String(name));
-        const QString text = RaumFehler::skriptText(wie.first, QLatin1String(wie.second));
-        if (knopf->toolTip() == text)
-            continue;
-        knopf->setIcon(wie.first > 0 ? zeichen() : QIcon());
-        knopf->setIconSize(QSize(10, 10));
-        knopf->setToolTip(text);
-    }
+    marken->zeigen(fehler);
 }
 
 void Editor::angewendet(const RaumVerlauf::Meldung& meldung)

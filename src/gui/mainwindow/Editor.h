@@ -6,7 +6,6 @@
 #include "check/SkriptPruefer.h"
 #include "check/SpielDatei.h"
 
-#include <QIcon>
 #include <QMainWindow>
 #include <functional>
 #include <memory>
@@ -17,6 +16,7 @@ class EditorMenue;
 class Hauptmenue;
 class HotSpotPanel;
 class Module1;
+class Fehlermarken;
 class Nachladen;
 class Picture1;
 class QListWidget;
@@ -118,8 +118,8 @@ private:
     Nachladen* nachlader;
     /// The faults of the room's scripts, as the list and the buttons show them.
     RaumFehler fehler;
-    /// Their mark, looked up when first needed.
-    QIcon fehlerzeichen;
+    /// Their marks on the list and the buttons.
+    std::unique_ptr<Fehlermarken> marken;
     /// Each visit to a text box of the panel is one step of the history.
     int besuch = 0;
 };

@@ -1,7 +1,7 @@
 #include "RaumBefehle.h"
 
+#include "DesktopMeldungen.h"
 #include "RaumVerlauf.h"
-#include "git/GitKonflikte.h"
 #include "model/DateiName.h"
 #include "model/Module1.h"
 #include "platform/Desktop.h"
@@ -169,37 +169,9 @@ bool RaumBefehle::dateiGeloescht()
     return true;
 }
 
-RaumBefehle::Gelesen RaumBefehle::lesen(GitProgramm& git, const QString& spielordner,
-                                        const QString& pfad)
-{
-    Gelesen gelesen{pfad, TextFile::read(pfad), std::nullopt};
-    // A room git holds in conflict opens as its merge makes it, whatever git left in the file.
-    if (!gelesen.bytes || !GitKonflikte::vielleichtImArbeitsbaum(spielordner))
-        return gelesen;
-    const QString relativ = QDir(spielordner).relativeFilePath(pfad);
-    if (relativ.startsWith(QStringLiteral("..")) || QDir::isAbsolutePath(relativ))
-        return gelesen;
-    const std::optional<GitKonflikte::Stufen> stufen =
-        GitKonflikte::stufen(git, spielordner, relativ);
-    if (!stufen)
-        return gelesen;
-    // Both sides added the room: an empty room is what they share.
-    const QByteArray basis =
-        stufen->basis.isEmpty() ? RoomFile::schreiben(Module1()) : stufen->basis;
-    gelesen.konflikt =
-        Zusammenfuehren::dateien(Textform::Art::Raum, basis, stufen->unsere, stufen->deren);
-    // Saved since, choices made, but not yet marked resolved (git missing, the editor killed
-    // before "git add"): the room as saved, nothing left to choose.
-    const QByteArray& datei = *gelesen.bytes;
-    Module1 gespeichert;
-    if (gelesen.konflikt->bytes != datei && RoomFile::lesen(datei, gespeichert).vollstaendig)
-        gelesen.konflikt = Zusammenfuehren::Ergebnis{datei, {}};
-    return gelesen;
-}
-
 bool RaumBefehle::raumLaden(const QString& pfad)
 {
-    return raumLaden(lesen(desktop.git(), m.AppPfad, pfad));
+    return raumLaden(RaumMitKonflikt::lesen(desktop.git(), m.AppPfad, pfad));
 }
 
 bool RaumBefehle::raumLaden(Gelesen gelesen)
@@ -328,7 +300,8 @@ void RaumBefehle::testen()
     if (!pfad.isEmpty()) {
         const GameCommand spiel =
             GameLauncher::command(m.AppPfad + QStringLiteral("Tarnholm.exe"), pfad);
-        meldeSpielNichtGestartet(desktop.startProgram(spiel.program, spiel.arguments));
+        warnen(DesktopMeldungen::spielNichtGestartet(
+            desktop.startProgram(spiel.program, spiel.arguments), m.AppPfad));
     }
     // A save asked for here chose the file "Speichern" offers next.
     if (speicherungen == vorher)
@@ -340,7 +313,13 @@ void RaumBefehle::explorer()
     QString ordner = m.AppPfad;
     if (ordner.size() > 1 && ordner.endsWith(QLatin1Char('/')))
         ordner.chop(1);
-    meldeOrdnerNichtGeoeffnet(desktop.openFolder(ordner));
+    warnen(DesktopMeldungen::ordnerNichtGeoeffnet(desktop.openFolder(ordner), m.AppPfad));
+}
+
+void RaumBefehle::warnen(const QString& text)
+{
+    if (!text.isEmpty())
+        desktop.warn(fenster, text);
 }
 
 void RaumBefehle::kopieSchreiben()
@@ -391,52 +370,4 @@ bool RaumBefehle::wiederherstellen()
         return true;
     }
     return false;
-}
-
-void RaumBefehle::meldeSpielNichtGestartet(const DesktopResult& start)
-{
-    switch (start.kind) {
-    case DesktopResult::Kind::Done:
-        return;
-    case DesktopResult::Kind::Missing:
-        desktop.warn(fenster,
-                     QStringLiteral("Das Spiel „Tarnholm.exe“ liegt nicht im Spielordner %1. "
-                                    "Legen Sie das Spiel in diesen Ordner und wählen Sie dann "
-                                    "erneut „Testen“.")
-                         .arg(QDir::toNativeSeparators(QDir::cleanPath(m.AppPfad))));
-        return;
-    case DesktopResult::Kind::CommandMissing:
-        // The game is started by name only through wine.
-        desktop.warn(fenster, QStringLiteral(
-                                  "„Tarnholm.exe“ ist ein Windows-Programm; unter Linux startet "
-                                  "es Wine. Auf diesem System fehlt der Befehl „%1“. Installieren "
-                                  "Sie Wine und wählen Sie dann erneut „Testen“.")
-                                  .arg(start.subject));
-        return;
-    case DesktopResult::Kind::Refused:
-        desktop.warn(
-            fenster,
-            QStringLiteral("Das Spiel %1 konnte nicht gestartet werden: %2. Prüfen Sie, ob "
-                           "die Datei das Spiel ist und ausgeführt werden darf.")
-                .arg(QDir::toNativeSeparators(m.AppPfad + QStringLiteral("Tarnholm.exe")),
-                     start.reason));
-        return;
-    }
-}
-
-void RaumBefehle::meldeOrdnerNichtGeoeffnet(const DesktopResult& geoeffnet)
-{
-    const QString ordner = QDir::toNativeSeparators(QDir::cleanPath(m.AppPfad));
-    if (geoeffnet.kind == DesktopResult::Kind::Missing)
-        desktop.warn(
-            fenster,
-            QStringLiteral("Der Ordner %1 existiert nicht mehr; er wurde verschoben oder "
-                           "gelöscht. Öffnen Sie den Spielordner mit „Spielordner öffnen…“ neu.")
-                .arg(ordner));
-    else if (!geoeffnet.done())
-        desktop.warn(fenster,
-                     QStringLiteral("Der Ordner %1 konnte nicht geöffnet werden: Auf diesem System "
-                                    "ist kein Dateimanager dafür eingerichtet. Richten Sie einen "
-                                    "Dateimanager ein oder öffnen Sie den Ordner von Hand.")
-                         .arg(ordner));
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "git/Zusammenfuehren.h"
+#include "git/RaumMitKonflikt.h"
 
 #include <QObject>
 #include <QString>
@@ -10,8 +10,6 @@
 #include <optional>
 
 class Desktop;
-struct DesktopResult;
-class GitProgramm;
 class Module1;
 class QWidget;
 class RaumVerlauf;
@@ -44,17 +42,8 @@ public:
     bool speichernUnter();
     void testen();
     void explorer();
-    /// A room file as read from disk: its bytes (nothing when it could not be read), and
-    /// what the merge of its three versions makes of it when git holds it in conflict (what
-    /// the file holds, without conflicts, when it was saved resolved since).
-    struct Gelesen
-    {
-        QString pfad;
-        std::optional<QByteArray> bytes;
-        std::optional<Zusammenfuehren::Ergebnis> konflikt;
-    };
-    /// Reads the room file at `pfad` of the game folder `spielordner`, on any thread.
-    static Gelesen lesen(GitProgramm& git, const QString& spielordner, const QString& pfad);
+    /// A room file as read from disk, with git's merge of it when git holds it in conflict.
+    using Gelesen = RaumMitKonflikt;
 
     /// Loads a room file as "Laden" does after its dialog, asking first when the room has
     /// changes nobody saved. True when it was loaded.
@@ -113,8 +102,8 @@ private:
     void markeGesetzt(bool geaendert);
     void kopieSchreiben();
     /// Tells the author why "Testen" or "Explorer" started nothing, and what helps.
-    void meldeSpielNichtGestartet(const DesktopResult& start);
-    void meldeOrdnerNichtGeoeffnet(const DesktopResult& geoeffnet);
+    /// A warning, when there is one.
+    void warnen(const QString& text);
 
     Module1& m;
     Desktop& desktop;

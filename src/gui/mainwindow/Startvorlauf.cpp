@@ -14,7 +14,7 @@ Startvorlauf::Startvorlauf(const QString& spielordner, GitProgramm& git, const Q
             Umbenenner(spielordner, Umbenenner::journalOrdner(spielordner)).aufraeumen();
         if (raumDatei.isEmpty())
             return e;
-        e.raum = RaumBefehle::lesen(git, spielordner, raumDatei);
+        e.raum = RaumMitKonflikt::lesen(git, spielordner, raumDatei);
         if (!e.raum->bytes)
             return e;
         // The picture as the room in the window will name it.

@@ -1,6 +1,7 @@
 #include "Namensvorschlaege.h"
 
 #include "check/Pruefdienst.h"
+#include "check/Spielnamen.h"
 
 #include <QLineEdit>
 #include <QStringListModel>
@@ -33,5 +34,5 @@ void Namensvorschlaege::anbieten(NamensArt neueArt, const QString& neueDatei)
 void Namensvorschlaege::auffrischen()
 {
     veraltet = false;
-    namen->setStringList(Verwendungssuche::namen(dienst.spiel(), art, datei));
+    namen->setStringList(Spielnamen::namen(dienst.spiel(), art, datei));
 }
