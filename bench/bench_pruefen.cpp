@@ -12,6 +12,7 @@
 #include "check/Pruefdienst.h"
 #include "check/SkriptPruefer.h"
 #include "check/SpielLeser.h"
+#include "check/Spielnamen.h"
 #include "pruefen/SpielPruefen.h"
 #include "roomfile/RoomFile.h"
 #include "roomfile/TextFile.h"
@@ -373,8 +374,22 @@ void verwendungenTaste(benchmark::State& state)
     }
 }
 
+// The names offered while a name is typed, made anew on the window's thread when the kind is
+// chosen or the game changes: every name of one kind in the 1,000-room game.
+void namenAngebot(benchmark::State& state)
+{
+    Pruefdienst dienst(spiel->m);
+    dienst.lesen();
+    if (!warten(&dienst, &Pruefdienst::bereitGeworden))
+        state.SkipWithError("the game was not read");
+    const auto art = NamensArt(state.range(0));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(Spielnamen::namen(dienst.spiel(), art));
+}
+
 } // namespace
 
+BENCHMARK(namenAngebot)->ArgName("art")->DenseRange(0, 6)->Unit(benchmark::kMillisecond);
 BENCHMARK(verwendungenTaste)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(verwendungenTippen, alt, "alt")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(verwendungenTippen, a, "a")->Unit(benchmark::kMillisecond);
