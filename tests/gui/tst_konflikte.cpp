@@ -1,5 +1,6 @@
 #include "EditorImTest.h"
 #include "check/Pruefdienst.h"
+#include "git/RaumMitKonflikt.h"
 #include "konflikte/Konflikte.h"
 #include "mainwindow/Spielfenster.h"
 #include "pruefen/BefundModell.h"
@@ -184,6 +185,57 @@ private Q_SLOTS:
         erwartet.hotSpotEntfernen(2);
         QCOMPARE(spiel->inhalt("rooms/haus.lsd"), RoomFile::schreiben(erwartet));
         QCOMPARE(git({"commit", "-q", "--no-edit"}), 0);
+    }
+
+    // A team whose attributes say binary gets git's own merge: the file is ours byte for byte.
+    // It opens as our merge makes it, so theirs is neither lost nor taken unseen: both clean
+    // changes arrive, and theirs at the conflict when chosen.
+    void aRoomGitLeftAsOursOpensAsTheMerge()
+    {
+        QCOMPARE(git({"merge", "--abort"}), 0);
+        QVERIFY(spiel->datei(".gitattributes",
+                             spiel->inhalt(".gitattributes") + "*.lsd merge=binary\n"));
+        QCOMPARE(git({"commit", "-qam", "binaer"}), 0);
+        QCOMPARE(git({"checkout", "-qb", "binaer"}), 0);
+        Module1 ihre = unsere();
+        ihre.HotSpots[1].Feld[10][10] = true;
+        ihre.HotSpots[0].Skripte[1].Parameter[1] = "TuerAuf";
+        QVERIFY(spiel->raum("haus.lsd", ihre));
+        QCOMPARE(git({"commit", "-qam", "deren"}), 0);
+        QCOMPARE(git({"checkout", "-q", "main"}), 0);
+        Module1 wir = unsere();
+        wir.HotSpots[2].Cursor = "auge.cur";
+        wir.HotSpots[0].Skripte[1].Parameter[1] = "TuerOffen";
+        QVERIFY(spiel->raum("haus.lsd", wir));
+        QCOMPARE(git({"commit", "-qam", "unsere"}), 0);
+        QCOMPARE(git({"merge", "-q", "binaer"}), 1);
+        QCOMPARE(spiel->inhalt("rooms/haus.lsd"), RoomFile::schreiben(wir));
+
+        dienst->lesen();
+        QTRY_VERIFY(dienst->bereit());
+        QTRY_COMPARE(dienst->konflikte().size(), 1);
+        QProcess pruefen;
+        pruefen.start(TARNHOLM_CHECK, {spiel->dir.path()});
+        QVERIFY(pruefen.waitForFinished());
+        QCOMPARE(pruefen.exitCode(), 1);
+        QVERIFY(pruefen.readAllStandardOutput().contains("Konflikte aus dem Zusammenführen"));
+        QVERIFY(editor->befehle().oeffnen(raeume("haus.lsd")));
+        QTRY_VERIFY(fenster()->isVisible());
+        QCOMPARE(zeilen(), QStringList({"HotSpot „Tür“, Skript „Tue“, Zeile 2 | offen"}));
+        // Their clean change is in the room already: the file on disk is not the room shown.
+        QVERIFY(m->HotSpots[1].Feld[10][10]);
+        click("deren", fenster());
+        click("geloest", fenster());
+        QCOMPARE(gitAus({"ls-files", "-u"}), QString());
+        Module1 erwartet = wir;
+        erwartet.HotSpots[1].Feld[10][10] = true;
+        erwartet.HotSpots[0].Skripte[1].Parameter[1] = "TuerAuf";
+        QCOMPARE(spiel->inhalt("rooms/haus.lsd"), RoomFile::schreiben(erwartet));
+
+        // Git's text merge, where the driver is not set up: its markers never pass for a save.
+        QVERIFY(RaumMitKonflikt::hatKonfliktMarken("<<<<<<< HEAD\r\n"));
+        QVERIFY(RaumMitKonflikt::hatKonfliktMarken("\"a\"\r\n>>>>>>> deren\r\n"));
+        QVERIFY(!RaumMitKonflikt::hatKonfliktMarken(RoomFile::schreiben(erwartet)));
     }
 
     // "Spiel prüfen" lists the room first while git holds it in conflict, opens it from there,

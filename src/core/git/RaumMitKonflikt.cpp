@@ -27,10 +27,25 @@ RaumMitKonflikt RaumMitKonflikt::lesen(GitProgramm& git, const QString& spielord
     gelesen.konflikt =
         Zusammenfuehren::dateien(Textform::Art::Raum, basis, stufen->unsere, stufen->deren);
     // Saved since, choices made, but not yet marked resolved (git missing, the editor killed
-    // before "git add"): the room as saved, nothing left to choose.
+    // before "git add"): the room as saved, nothing left to choose. What git itself leaves is
+    // never taken for that: ours byte for byte (its binary merge, where the attributes say
+    // binary or the driver is missing) would drop every change of theirs unseen.
     const QByteArray& datei = *gelesen.bytes;
+    if (datei == gelesen.konflikt->bytes || datei == stufen->unsere || hatKonfliktMarken(datei))
+        return gelesen;
     Module1 gespeichert;
-    if (gelesen.konflikt->bytes != datei && RoomFile::lesen(datei, gespeichert).vollstaendig)
+    if (RoomFile::lesen(datei, gespeichert).vollstaendig)
         gelesen.konflikt = Zusammenfuehren::Ergebnis{datei, {}};
     return gelesen;
+}
+
+bool RaumMitKonflikt::hatKonfliktMarken(const QByteArray& bytes)
+{
+    // No line of a room starts with "<" or ">": each is a quoted text, a number or a flag.
+    for (const char* marke : {"<<<<<<<", ">>>>>>>"}) {
+        const QByteArray m(marke);
+        if (bytes.startsWith(m) || bytes.contains(QByteArray("\n" + m)))
+            return true;
+    }
+    return false;
 }

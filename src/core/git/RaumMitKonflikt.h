@@ -9,8 +9,9 @@
 class GitProgramm;
 
 /// A room file as read from disk: its bytes (nothing when it could not be read), and what the
-/// merge of its three versions makes of it when git holds it in conflict (what the file holds,
-/// without conflicts, when it was saved resolved since).
+/// merge of its three versions makes of it when git holds it in conflict. Only a file that is
+/// neither ours nor that merge nor holds git's markers was saved resolved since: then what it
+/// holds, without conflicts.
 struct RaumMitKonflikt
 {
     QString pfad;
@@ -19,4 +20,7 @@ struct RaumMitKonflikt
 
     /// Reads the room file at `pfad` of the game folder `spielordner`, on any thread.
     static RaumMitKonflikt lesen(GitProgramm& git, const QString& spielordner, const QString& pfad);
+
+    /// Whether the bytes hold a line of git's conflict markers, as its text merge leaves them.
+    static bool hatKonfliktMarken(const QByteArray& bytes);
 };

@@ -128,10 +128,11 @@ Konflikte::Konflikte(Module1& raum, RaumVerlauf& verlauf, Desktop& desktop, QWid
 Konflikte::~Konflikte() = default;
 
 void Konflikte::zeigen(const QString& spielordner, const QString& datei,
-                       QVector<Konflikt> konflikte)
+                       QVector<Konflikt> konflikte, bool zusammengefuehrt)
 {
     ordner = spielordner;
     raumDatei = datei;
+    nichtGespeichert = zusammengefuehrt;
     stand = std::make_unique<Konfliktloesung>(std::move(konflikte));
     setWindowTitle(QStringLiteral("Konflikte - ") + QFileInfo(datei).fileName());
     liste->clear();
@@ -149,6 +150,7 @@ void Konflikte::zeigen(const QString& spielordner, const QString& datei,
 void Konflikte::vergessen()
 {
     raumDatei.clear();
+    nichtGespeichert = false;
     stand = std::make_unique<Konfliktloesung>();
     liste->clear();
     unsere->clear();
@@ -175,6 +177,12 @@ void Konflikte::zaehlen()
     const int offen = stand->offene();
     if (raumDatei.isEmpty())
         zusammenfassung->setText(QStringLiteral("Kein Raum mit Konflikten ist geöffnet."));
+    else if (n == 0 && nichtGespeichert)
+        zusammenfassung->setText(
+            QStringLiteral("%1 lässt sich ohne Konflikt zusammenführen; die Datei hält aber noch, "
+                           "was git dort ließ. „Als gelöst markieren“ speichert den Raum und "
+                           "meldet ihn git als gelöst.")
+                .arg(QFileInfo(raumDatei).fileName()));
     else if (n == 0)
         zusammenfassung->setText(
             QStringLiteral("%1 ist gespeichert, wie es gelöst wurde, git hält es aber noch für "

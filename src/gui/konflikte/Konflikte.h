@@ -28,7 +28,9 @@ public:
 
     /// Shows the conflicts of the room just opened from `datei` (the game folder's `spielordner`)
     /// and brings the window to the front.
-    void zeigen(const QString& spielordner, const QString& datei, QVector<Konflikt> konflikte);
+    /// `zusammengefuehrt`: the editor shows the merge, which the file does not hold yet.
+    void zeigen(const QString& spielordner, const QString& datei, QVector<Konflikt> konflikte,
+                bool zusammengefuehrt = false);
     /// The room is another one now: there is nothing to choose any more.
     void vergessen();
     /// vergessen(), and the window goes.
@@ -59,6 +61,7 @@ private:
     std::unique_ptr<Konfliktloesung> stand;
     QString ordner;
     QString raumDatei;
+    bool nichtGespeichert = false;
     QLabel* zusammenfassung;
     QTreeWidget* liste;
     QPlainTextEdit* unsere;

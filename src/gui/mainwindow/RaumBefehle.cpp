@@ -189,9 +189,10 @@ bool RaumBefehle::raumLaden(Gelesen gelesen)
     const RoomFile::LeseErgebnis e = RoomFile::lesen(konflikt ? konflikt->bytes : *bytes, m);
     // A missing picture is no error here: the canvas is then cleared.
     raumZeigen(e.hotSpotsErsetzt, e.hintergrundGelesen);
-    verlauf.neuBeginnen(konflikt && konflikt->bytes != *bytes);
+    const bool zusammengefuehrt = konflikt && konflikt->bytes != *bytes;
+    verlauf.neuBeginnen(zusammengefuehrt);
     Q_EMIT konflikteGeladen(pfad, konflikt.has_value(),
-                            konflikt ? konflikt->konflikte : QVector<Konflikt>());
+                            konflikt ? konflikt->konflikte : QVector<Konflikt>(), zusammengefuehrt);
     if (!e.vollstaendig) {
         // The title keeps the file it named; the room in memory is no longer that file.
         raumDateiPfad.clear();

@@ -86,7 +86,9 @@ Q_SIGNALS:
     void offeneDateiGeaendert(const QString& pfad);
     /// A room was loaded: `imKonflikt` when git holds it in conflict from an unfinished merge,
     /// and it was loaded as the merge of its three versions makes it, with these conflicts.
-    void konflikteGeladen(const QString& pfad, bool imKonflikt, const QVector<Konflikt>& konflikte);
+    /// `zusammengefuehrt`: the room shown is the merge, not what the file holds.
+    void konflikteGeladen(const QString& pfad, bool imKonflikt, const QVector<Konflikt>& konflikte,
+                          bool zusammengefuehrt);
 
 private:
     QString raumDialog(bool speichern, const QString& titel);

@@ -55,9 +55,10 @@ Spielfenster::Spielfenster(Module1& raum, Desktop& desktop, Editor& editor, Prue
     editor.letzteUmbenennung = [this] { return umbenennen().letzteUmbenennung(); };
     // A room git holds in conflict shows its conflicts beside the editor while it is open.
     connect(&editor.befehle(), &RaumBefehle::konflikteGeladen, this,
-            [this](const QString& pfad, bool imKonflikt, const QVector<Konflikt>& liste) {
+            [this](const QString& pfad, bool imKonflikt, const QVector<Konflikt>& liste,
+                   bool zusammengefuehrt) {
                 if (imKonflikt)
-                    konflikte().zeigen(m.AppPfad, pfad, liste);
+                    konflikte().zeigen(m.AppPfad, pfad, liste, zusammengefuehrt);
                 else if (konflikteFenster && !konflikteFenster->datei().isEmpty())
                     konflikteFenster->schliessen();
             });
