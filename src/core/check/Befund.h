@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SpielDatei.h"
+#include "spiel/SpielDatei.h"
 
 #include <functional>
 #include <optional>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "Befund.h"
-#include "Spielpruefung.h"
+#include "spiel/Spielpruefung.h"
 
 #include <QString>
 #include <QVector>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Spielpruefung.h"
+#include "spiel/Spielpruefung.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,8 +1,8 @@
 #include "NamensAngabe.h"
 
 #include "Befund.h"
-#include "Spielpruefung.h"
 #include "model/DateiName.h"
+#include "spiel/Spielpruefung.h"
 
 #include <QDir>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Verwendungssuche.h"
+#include "namen/Verwendungssuche.h"
 
 #include <QString>
 #include <optional>

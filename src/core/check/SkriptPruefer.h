@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Namensbuch.h"
 #include "model/Skript.h"
+#include "regeln/Namensbuch.h"
 #include "roomfile/RoomFile.h"
 
 #include <QHash>

@@ -1,7 +1,7 @@
 #include "RaumEintrag.h"
 
-#include "check/Spielpruefung.h"
 #include "model/DateiName.h"
+#include "spiel/Spielpruefung.h"
 
 QVector<RaumEintrag> RaumEintrag::alle(const Spielpruefung& spiel)
 {

@@ -1,7 +1,7 @@
 #include "VorschauSchluessel.h"
 
-#include "check/SpielDatei.h"
 #include "model/BildPfad.h"
+#include "spiel/SpielDatei.h"
 
 #include <QFileInfo>
 #include <functional>

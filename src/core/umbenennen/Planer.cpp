@@ -1,14 +1,14 @@
 #include "Planer.h"
 
 #include "Namensregeln.h"
-#include "check/Namensbuch.h"
-#include "check/Spielpruefung.h"
 #include "model/BildPfad.h"
 #include "model/DateiName.h"
+#include "regeln/Namensbuch.h"
 #include "roomfile/Cp1252.h"
 #include "roomfile/ItemSkript.h"
 #include "script/Befehlstabelle.h"
 #include "script/Zeilen.h"
+#include "spiel/Spielpruefung.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -2,9 +2,9 @@
 
 #include "Namensregeln.h"
 #include "Planer.h"
-#include "check/Namensbuch.h"
 #include "model/BildPfad.h"
 #include "model/Unterordner.h"
+#include "regeln/Namensbuch.h"
 #include "roomfile/TextFile.h"
 #include "script/Befehlstabelle.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Namensbuch.h"
-#include "Referenzen.h"
+#include "regeln/Namensbuch.h"
+#include "regeln/Referenzen.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,7 +1,7 @@
 #include "Ordnerwache.h"
 
-#include "DateiListe.h"
 #include "model/Unterordner.h"
+#include "regeln/DateiListe.h"
 
 #include <QDir>
 #include <QElapsedTimer>

@@ -1,8 +1,8 @@
 #include "SpielLeser.h"
 
-#include "DateiListe.h"
 #include "app/Nachrangig.h"
 #include "model/Module1.h"
+#include "regeln/DateiListe.h"
 #include "roomfile/TextFile.h"
 
 #include <QDir>

@@ -1,9 +1,9 @@
 #include "Spielnamen.h"
 
-#include "DateiListe.h"
-#include "Spielpruefung.h"
 #include "model/DateiName.h"
+#include "regeln/DateiListe.h"
 #include "script/Befehlstabelle.h"
+#include "spiel/Spielpruefung.h"
 
 #include <QSet>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Namensbuch.h"
 #include "SpielDatei.h"
+#include "regeln/Namensbuch.h"
 
 #include <QMap>
 #include <QString>
