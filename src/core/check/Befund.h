@@ -1,3 +1,4 @@
+// What tarnholm-check finds in a game folder, and its German report.
 #pragma once
 
 #include "spiel/SpielDatei.h"

@@ -1,3 +1,4 @@
+// Names as the command line gives them, and their uses as it prints them.
 #pragma once
 
 #include "namen/Verwendungssuche.h"

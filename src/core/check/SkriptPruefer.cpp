@@ -1,3 +1,4 @@
+// The marks on the lines of one script while it is edited.
 #include "SkriptPruefer.h"
 
 #include "model/Module1.h"

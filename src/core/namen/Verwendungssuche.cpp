@@ -1,3 +1,4 @@
+// Every use of a name across the game, for the search and the rename.
 #include "Verwendungssuche.h"
 
 #include "model/BildPfad.h"

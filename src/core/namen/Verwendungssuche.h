@@ -1,3 +1,4 @@
+// Every use of a name across the game, for the search and the rename.
 #pragma once
 
 #include "spiel/SpielDatei.h"

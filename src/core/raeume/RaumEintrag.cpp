@@ -1,3 +1,4 @@
+// A room of the game as the rooms window lists it.
 #include "RaumEintrag.h"
 
 #include "model/DateiName.h"

@@ -1,3 +1,4 @@
+// A room of the game as the rooms window lists it.
 #pragma once
 
 #include "spiel/SpielDatei.h"

@@ -1,3 +1,4 @@
+// The watcher of a game folder, on a thread of its own.
 #include "Ordnerwache.h"
 
 #include "model/Unterordner.h"

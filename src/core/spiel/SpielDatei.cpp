@@ -1,3 +1,4 @@
+// What the game knows of one room or item script file, read once.
 #include "SpielDatei.h"
 
 #include "model/BildPfad.h"

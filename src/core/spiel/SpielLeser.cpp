@@ -1,3 +1,4 @@
+// Reads a whole game, every file with the one reader, on all cores.
 #include "SpielLeser.h"
 
 #include "app/Nachrangig.h"

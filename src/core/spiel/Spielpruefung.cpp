@@ -1,3 +1,4 @@
+// The game's files together and the checks only the whole game shows.
 #include "Spielpruefung.h"
 
 #include "model/BildPfad.h"

@@ -1,3 +1,4 @@
+// The game's files together and the checks only the whole game shows.
 #pragma once
 
 #include "SpielDatei.h"

@@ -1,3 +1,4 @@
+// A rename across the game, planned before anything is written.
 #pragma once
 
 #include "namen/Verwendungssuche.h"
