@@ -9,14 +9,14 @@
 #include "GrossesSpiel.h"
 #include "check/Befund.h"
 #include "check/Bericht.h"
-#include "check/Pruefdienst.h"
 #include "check/SkriptPruefer.h"
-#include "check/SpielLeser.h"
-#include "check/Spielnamen.h"
+#include "namen/Spielnamen.h"
 #include "pruefen/SpielPruefen.h"
 #include "roomfile/RoomFile.h"
 #include "roomfile/TextFile.h"
 #include "script/Befehlstabelle.h"
+#include "spiel/Pruefdienst.h"
+#include "spiel/SpielLeser.h"
 #include "tools/Verwendungen.h"
 
 #include <QAbstractItemView>

@@ -5,11 +5,11 @@
 
 #include "FensterBenchmark.h"
 #include "GrossesSpiel.h"
-#include "check/Pruefdienst.h"
 #include "raeume/KartenAnsicht.h"
 #include "raeume/KartenSeite.h"
 #include "raeume/Raeume.h"
 #include "raeume/Vorschauen.h"
+#include "spiel/Pruefdienst.h"
 
 #include <QBuffer>
 #include <QElapsedTimer>

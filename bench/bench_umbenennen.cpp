@@ -6,11 +6,11 @@
 
 #include "FensterBenchmark.h"
 #include "GrossesSpiel.h"
-#include "check/Pruefdienst.h"
-#include "check/SpielLeser.h"
-#include "check/Verwendungssuche.h"
-#include "umbenennen/Umbenenner.h"
+#include "namen/Verwendungssuche.h"
+#include "spiel/Pruefdienst.h"
+#include "spiel/SpielLeser.h"
 #include "tools/Umbenennen.h"
+#include "umbenennen/Umbenenner.h"
 #include "umbenennen/Umbenennung.h"
 
 #include <QComboBox>

@@ -2,7 +2,7 @@
 // Before it returns it reads back what it wrote, so a broken file fails the build.
 
 #include "Demo.h"
-#include "check/SkriptRegeln.h"
+#include "regeln/SkriptRegeln.h"
 #include "roomfile/ItemReader.h"
 #include "roomfile/RoomFile.h"
 #include "roomfile/ScriptBlock.h"

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "check/Referenzen.h"
 #include "model/Module1.h"
+#include "regeln/Referenzen.h"
 
 #include <QPair>
 #include <QVector>

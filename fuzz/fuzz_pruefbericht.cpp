@@ -9,11 +9,11 @@
 #include "check/Befund.h"
 #include "check/Bericht.h"
 #include "check/Karte.h"
-#include "check/Spielpruefung.h"
 #include "model/Module1.h"
 #include "roomfile/ItemSkript.h"
 #include "roomfile/RoomFile.h"
 #include "script/Befehlstabelle.h"
+#include "spiel/Spielpruefung.h"
 
 #include <QDir>
 #include <QDirIterator>

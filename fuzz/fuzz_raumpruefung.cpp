@@ -4,8 +4,8 @@
 // fuzzer reaches matches as well as misses.
 #include "ModellWerte.h"
 #include "RaumRegeln.h"
-#include "check/Pruefung.h"
-#include "check/Referenzen.h"
+#include "regeln/Pruefung.h"
+#include "regeln/Referenzen.h"
 #include "roomfile/RoomFile.h"
 
 #include <QSet>

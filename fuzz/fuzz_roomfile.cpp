@@ -3,8 +3,8 @@
 // editor reads and, for a whole room, is told every file the model names.
 #include "ModellWerte.h"
 #include "RaumRegeln.h"
-#include "check/Referenzen.h"
 #include "model/BildPfad.h"
+#include "regeln/Referenzen.h"
 #include "roomfile/RoomFile.h"
 
 #include <algorithm>

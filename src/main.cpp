@@ -1,6 +1,5 @@
 #include "app/Aufruf.h"
 #include "app/ZuletztGeoeffnet.h"
-#include "check/Pruefdienst.h"
 #include "mainwindow/Editor.h"
 #include "mainwindow/RaumBefehle.h"
 #include "mainwindow/Spielfenster.h"
@@ -12,6 +11,7 @@
 #include "platform/Look.h"
 #include "platform/Schriftvorlauf.h"
 #include "roomfile/Schreibreste.h"
+#include "spiel/Pruefdienst.h"
 #include "tools/Umbenennen.h"
 
 #include <QApplication>

@@ -6,12 +6,12 @@
 #include "check/Bericht.h"
 #include "check/Karte.h"
 #include "check/NamensAngabe.h"
-#include "check/SpielLeser.h"
-#include "check/Spielpruefung.h"
 #include "git/GitKonflikte.h"
 #include "git/GitProgramm.h"
 #include "model/Module1.h"
 #include "roomfile/Schreibreste.h"
+#include "spiel/SpielLeser.h"
+#include "spiel/Spielpruefung.h"
 #include "umbenennen/Umbenenner.h"
 
 #include <QCoreApplication>

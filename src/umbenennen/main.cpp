@@ -3,10 +3,10 @@
 
 #include "app/Spielordner.h"
 #include "check/NamensAngabe.h"
-#include "check/SpielLeser.h"
-#include "check/Spielpruefung.h"
 #include "model/Module1.h"
 #include "roomfile/Schreibreste.h"
+#include "spiel/SpielLeser.h"
+#include "spiel/Spielpruefung.h"
 #include "umbenennen/Umbenenner.h"
 #include "umbenennen/Umbenennung.h"
 

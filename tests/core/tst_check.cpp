@@ -1,8 +1,8 @@
 #include "Programm.h"
 #include "TestSpiel.h"
 #include "check/Befund.h"
-#include "check/DateiListe.h"
-#include "check/Referenzen.h"
+#include "regeln/DateiListe.h"
+#include "regeln/Referenzen.h"
 #include "roomfile/ItemSkript.h"
 
 #include <QTest>

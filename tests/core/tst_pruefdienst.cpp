@@ -1,11 +1,11 @@
 #include "TestSpiel.h"
 #include "check/Befund.h"
-#include "check/Namensbuch.h"
-#include "check/Pruefdienst.h"
 #include "check/SkriptPruefer.h"
-#include "check/SpielLeser.h"
-#include "check/Spielpruefung.h"
+#include "regeln/Namensbuch.h"
 #include "roomfile/ItemSkript.h"
+#include "spiel/Pruefdienst.h"
+#include "spiel/SpielLeser.h"
+#include "spiel/Spielpruefung.h"
 
 #include <QRandomGenerator>
 #include <QSignalSpy>

@@ -3,10 +3,10 @@
 #include "check/Befund.h"
 #include "check/Bericht.h"
 #include "check/Karte.h"
-#include "check/SkriptRegeln.h"
-#include "check/Spielpruefung.h"
+#include "regeln/SkriptRegeln.h"
 #include "roomfile/ItemSkript.h"
 #include "script/Befehlstabelle.h"
+#include "spiel/Spielpruefung.h"
 
 #include <QStandardPaths>
 #include <QTest>

@@ -1,7 +1,7 @@
 #include "app/Spielordner.h"
-#include "check/Pruefdienst.h"
-#include "check/SpielLeser.h"
 #include "roomfile/RoomFile.h"
+#include "spiel/Pruefdienst.h"
+#include "spiel/SpielLeser.h"
 
 #include <QDir>
 #include <QFile>

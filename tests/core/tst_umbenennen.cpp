@@ -1,7 +1,7 @@
 #include "OrdnerStand.h"
 #include "Programm.h"
 #include "UmbenennSpiel.h"
-#include "check/Verwendungssuche.h"
+#include "namen/Verwendungssuche.h"
 #include "roomfile/Cp1252.h"
 #include "roomfile/ItemSkript.h"
 #include "umbenennen/Umbenenner.h"

@@ -2,9 +2,9 @@
 // tarnholm-umbenennen do, starting each time with the recovery every program runs at its
 // start: until it is killed. With "aufraeumen", only that recovery, once. Says "los" once it
 // has begun.
-#include "check/SpielLeser.h"
-#include "check/Verwendungssuche.h"
 #include "model/Module1.h"
+#include "namen/Verwendungssuche.h"
+#include "spiel/SpielLeser.h"
 #include "umbenennen/Umbenenner.h"
 
 #include <QCoreApplication>

@@ -1,10 +1,10 @@
 #include "EditorImTest.h"
-#include "check/Pruefdienst.h"
 #include "git/RaumMitKonflikt.h"
 #include "konflikte/Konflikte.h"
 #include "mainwindow/Spielfenster.h"
 #include "pruefen/BefundModell.h"
 #include "pruefen/SpielPruefen.h"
+#include "spiel/Pruefdienst.h"
 
 // A room that git could not merge alone, resolved in the window "Konflikte" through real git:
 // each kind of choice, taken back and made again, then marked resolved.

@@ -1,7 +1,6 @@
 #include "EditorImTest.h"
 #include "check/Befund.h"
 #include "check/Karte.h"
-#include "check/Pruefdienst.h"
 #include "raeume/KantenItem.h"
 #include "raeume/KartenAnsicht.h"
 #include "raeume/KartenSeite.h"
@@ -10,6 +9,7 @@
 #include "raeume/RaumBildModell.h"
 #include "raeume/Vorschauen.h"
 #include "roomfile/ItemSkript.h"
+#include "spiel/Pruefdienst.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 #include "EditorImTest.h"
-#include "check/Pruefdienst.h"
 #include "mainwindow/Spielfenster.h"
 #include "mainwindow/Statuszeile.h"
 #include "script/SkriptEditor.h"
+#include "spiel/Pruefdienst.h"
 #include "tools/Umbenennen.h"
 #include "tools/Verwendungen.h"
 

@@ -1,10 +1,10 @@
 #include "EditorImTest.h"
-#include "check/Pruefdienst.h"
 #include "mainwindow/Spielfenster.h"
 #include "pruefen/BefundModell.h"
 #include "pruefen/SpielPruefen.h"
 #include "roomfile/ItemSkript.h"
 #include "script/SkriptEditor.h"
+#include "spiel/Pruefdienst.h"
 
 // Mistakes shown where they are made: the script editor's marks as lines change, and "Spiel
 // prüfen" leading to the room, hotspot, script and line of a finding, as the program wires them.

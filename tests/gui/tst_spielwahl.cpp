@@ -1,12 +1,12 @@
 #include "EditorImTest.h"
 #include "UmbenennSpiel.h"
 #include "app/ZuletztGeoeffnet.h"
-#include "check/Pruefdienst.h"
 #include "mainwindow/Spielfenster.h"
 #include "mainwindow/Spielwahl.h"
 #include "mainwindow/Startvorlauf.h"
 #include "roomfile/ItemSkript.h"
 #include "script/SkriptEditor.h"
+#include "spiel/Pruefdienst.h"
 
 using Art = Spielordner::Wahl::Art;
 

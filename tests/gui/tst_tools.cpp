@@ -1,6 +1,6 @@
 #include "EditorImTest.h"
 #include "OrdnerStand.h"
-#include "check/Referenzen.h"
+#include "regeln/Referenzen.h"
 #include "roomfile/ItemSkript.h"
 #include "script/Befehlstabelle.h"
 #include "tools/Gegen.h"

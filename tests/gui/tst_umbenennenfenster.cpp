@@ -1,8 +1,8 @@
 #include "OrdnerStand.h"
 #include "ScriptedDesktop.h"
 #include "UmbenennSpiel.h"
-#include "check/Pruefdienst.h"
 #include "platform/Look.h"
+#include "spiel/Pruefdienst.h"
 #include "tools/Umbenennen.h"
 #include "tools/Verwendungen.h"
 

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "TestSpiel.h"
-#include "check/SpielLeser.h"
 #include "roomfile/ItemSkript.h"
 #include "script/Befehlstabelle.h"
+#include "spiel/SpielLeser.h"
 #include "umbenennen/Umbenenner.h"
 #include "umbenennen/Umbenennung.h"
 

@@ -1,3 +1,4 @@
+// The editor's command line: what it asks for, its help and its version.
 #include "Aufruf.h"
 
 #include <QDir>

@@ -1,3 +1,4 @@
+// Work the author does not wait for, run below the window's priority.
 #include "Nachrangig.h"
 
 #include <QtGlobal>

@@ -1,3 +1,4 @@
+// Work the author does not wait for, run below the window's priority.
 #pragma once
 
 /// Lowers the calling thread's priority below the window's: work the author does not wait for

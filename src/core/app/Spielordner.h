@@ -1,3 +1,4 @@
+// Which game folder the editor and the programs beside it work in.
 #pragma once
 
 #include <QString>

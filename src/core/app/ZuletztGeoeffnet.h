@@ -1,3 +1,4 @@
+// The rooms and game folders last opened.
 #pragma once
 
 #include <QString>

@@ -1,3 +1,4 @@
+// The patches of hotspot cells as the overview of all hotspots shows them.
 #pragma once
 
 #include "model/HotSpot.h"

@@ -1,3 +1,4 @@
+// The cells a stroke of the mouse inverts on the canvas.
 #include "Strich.h"
 
 #include <algorithm>

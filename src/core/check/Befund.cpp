@@ -1,15 +1,16 @@
+// What tarnholm-check finds in a game folder, and its German report.
 #include "Befund.h"
 
-#include "DateiListe.h"
-#include "Pruefung.h"
-#include "Referenzen.h"
-#include "SpielLeser.h"
-#include "Spielpruefung.h"
 #include "model/BildPfad.h"
 #include "model/DateiName.h"
 #include "model/FindeDatei.h"
 #include "model/Module1.h"
+#include "regeln/DateiListe.h"
+#include "regeln/Pruefung.h"
+#include "regeln/Referenzen.h"
 #include "script/Befehlstabelle.h"
+#include "spiel/SpielLeser.h"
+#include "spiel/Spielpruefung.h"
 
 #include <QDir>
 #include <QFileInfo>

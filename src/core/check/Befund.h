@@ -1,6 +1,7 @@
+// What tarnholm-check finds in a game folder, and its German report.
 #pragma once
 
-#include "SpielDatei.h"
+#include "spiel/SpielDatei.h"
 
 #include <functional>
 #include <optional>

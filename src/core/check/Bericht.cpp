@@ -1,3 +1,4 @@
+// What tarnholm-check prints beyond the findings, and the report in the form compilers use.
 #include "Bericht.h"
 
 #include <QDir>

@@ -1,7 +1,8 @@
+// What tarnholm-check prints beyond the findings, and the report in the form compilers use.
 #pragma once
 
 #include "Befund.h"
-#include "Spielpruefung.h"
+#include "spiel/Spielpruefung.h"
 
 #include <QString>
 #include <QVector>

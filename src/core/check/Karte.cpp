@@ -1,3 +1,4 @@
+// The map of a game: rooms, their "Goto" links and items, as Graphviz source.
 #include "Karte.h"
 
 #include "Befund.h"

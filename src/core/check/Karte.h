@@ -1,6 +1,7 @@
+// The map of a game: rooms, their "Goto" links and items, as Graphviz source.
 #pragma once
 
-#include "Spielpruefung.h"
+#include "spiel/Spielpruefung.h"
 
 #include <QString>
 #include <QStringList>

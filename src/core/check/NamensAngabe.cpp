@@ -1,8 +1,9 @@
+// Names as the command line gives them, and their uses as it prints them.
 #include "NamensAngabe.h"
 
 #include "Befund.h"
-#include "Spielpruefung.h"
 #include "model/DateiName.h"
+#include "spiel/Spielpruefung.h"
 
 #include <QDir>
 

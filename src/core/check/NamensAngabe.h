@@ -1,6 +1,7 @@
+// Names as the command line gives them, and their uses as it prints them.
 #pragma once
 
-#include "Verwendungssuche.h"
+#include "namen/Verwendungssuche.h"
 
 #include <QString>
 #include <optional>

@@ -1,10 +1,11 @@
+// The marks on the lines of one script while it is edited.
 #include "SkriptPruefer.h"
 
-#include "SkriptRegeln.h"
-#include "SpielDatei.h"
-#include "Spielpruefung.h"
 #include "model/Module1.h"
+#include "regeln/SkriptRegeln.h"
 #include "script/Befehlstabelle.h"
+#include "spiel/SpielDatei.h"
+#include "spiel/Spielpruefung.h"
 
 #include <QSet>
 

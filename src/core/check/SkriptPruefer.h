@@ -1,7 +1,8 @@
+// The marks on the lines of one script while it is edited.
 #pragma once
 
-#include "Namensbuch.h"
 #include "model/Skript.h"
+#include "regeln/Namensbuch.h"
 #include "roomfile/RoomFile.h"
 
 #include <QHash>

@@ -1,3 +1,4 @@
+// Sets a game folder in a git work tree up for the text form and the merge of rooms.
 #pragma once
 
 #include <QByteArray>

@@ -1,3 +1,4 @@
+// What git's index says of a merge that is not finished.
 #include "GitKonflikte.h"
 
 #include "GitProgramm.h"

@@ -1,3 +1,4 @@
+// The `git` program, asked for what this system needs of a repository.
 #include "GitProgramm.h"
 
 #include <QProcess>

@@ -1,3 +1,4 @@
+// Which hotspot of one side of a merge continues which hotspot of the base.
 #include "HotSpotZuordnung.h"
 
 #include "model/Module1.h"

@@ -1,3 +1,4 @@
+// A place where both sides of a merge changed the same thing differently.
 #include "Konflikt.h"
 
 #include "Textform.h"

@@ -1,3 +1,4 @@
+// A place where both sides of a merge changed the same thing differently.
 #pragma once
 
 #include "model/HotSpot.h"

@@ -1,3 +1,4 @@
+// The author's choices at the conflicts of a merged room, and the edits each makes.
 #include "Konfliktloesung.h"
 
 #include "SkriptZusammenfuehrung.h"

@@ -1,3 +1,4 @@
+// A room file as read from disk, with git's conflict markers where a merge left them.
 #pragma once
 
 #include "Zusammenfuehren.h"

@@ -1,3 +1,4 @@
+// The three-way merge of a script's lines.
 #include "SkriptZusammenfuehrung.h"
 
 #include <QHash>

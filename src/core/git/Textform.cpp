@@ -1,3 +1,4 @@
+// Rooms and item scripts as text that a person reads and `git diff` compares.
 #include "Textform.h"
 
 #include "model/Module1.h"

@@ -1,3 +1,4 @@
+// Rooms and item scripts as text that a person reads and `git diff` compares.
 #pragma once
 
 #include "model/HotSpot.h"

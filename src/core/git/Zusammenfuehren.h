@@ -1,3 +1,4 @@
+// The three-way merge of rooms and item scripts by what the editor edits.
 #pragma once
 
 #include "Konflikt.h"

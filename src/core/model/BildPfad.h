@@ -1,3 +1,4 @@
+// Picture names and paths as the room file and the game compare them.
 #pragma once
 
 #include <QString>

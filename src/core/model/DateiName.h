@@ -1,3 +1,4 @@
+// The bare file name of a path, and the key under which "Goto" finds a file.
 #pragma once
 
 #include <QString>

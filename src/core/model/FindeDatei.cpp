@@ -1,3 +1,4 @@
+// Finds an ordinary file in a folder whatever the letter case of its name.
 #include "FindeDatei.h"
 
 #include <QDir>

@@ -1,3 +1,4 @@
+// One named region of the room with its three actions.
 #include "HotSpot.h"
 
 HotSpot HotSpot::neu(const QString& name)

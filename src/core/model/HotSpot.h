@@ -1,3 +1,4 @@
+// One named region of the room with its three actions.
 #pragma once
 
 #include "Skript.h"

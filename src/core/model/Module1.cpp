@@ -1,3 +1,4 @@
+// The editor's shared state: the room being edited and the game folder's paths.
 #include "Module1.h"
 
 Module1::Module1()

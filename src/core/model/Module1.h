@@ -1,3 +1,4 @@
+// The editor's shared state: the room being edited and the game folder's paths.
 #pragma once
 
 #include "HotSpot.h"

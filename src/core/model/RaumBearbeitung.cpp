@@ -1,3 +1,4 @@
+// The edits an author makes to a room.
 #include "RaumBearbeitung.h"
 
 namespace RaumBearbeitung {

@@ -1,3 +1,4 @@
+// The edits an author makes to a room.
 #pragma once
 
 #include "Module1.h"

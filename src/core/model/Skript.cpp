@@ -1,3 +1,4 @@
+// One script: a command code and a parameter per line.
 #include "Skript.h"
 
 void Skript::leeren()

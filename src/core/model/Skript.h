@@ -1,3 +1,4 @@
+// One script: a command code and a parameter per line.
 #pragma once
 
 #include <QString>

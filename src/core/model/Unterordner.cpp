@@ -1,3 +1,4 @@
+// The subfolders of a game folder as they are spelt on disk.
 #include "Unterordner.h"
 
 #include <QDir>

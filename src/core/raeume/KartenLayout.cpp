@@ -1,3 +1,4 @@
+// Where Graphviz's `dot` puts the nodes and edges of a graph.
 #include "KartenLayout.h"
 
 #include <QHash>

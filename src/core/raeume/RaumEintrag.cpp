@@ -1,7 +1,8 @@
+// A room of the game as the rooms window lists it.
 #include "RaumEintrag.h"
 
-#include "check/Spielpruefung.h"
 #include "model/DateiName.h"
+#include "spiel/Spielpruefung.h"
 
 QVector<RaumEintrag> RaumEintrag::alle(const Spielpruefung& spiel)
 {

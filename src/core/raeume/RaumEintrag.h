@@ -1,6 +1,7 @@
+// A room of the game as the rooms window lists it.
 #pragma once
 
-#include "check/SpielDatei.h"
+#include "spiel/SpielDatei.h"
 
 #include <QString>
 #include <QVector>

@@ -1,3 +1,4 @@
+// The outline of a hotspot's cells.
 #include "Umriss.h"
 
 namespace Umriss {

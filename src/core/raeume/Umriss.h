@@ -1,3 +1,4 @@
+// The outline of a hotspot's cells.
 #pragma once
 
 #include "model/HotSpot.h"

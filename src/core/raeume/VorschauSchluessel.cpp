@@ -1,7 +1,8 @@
+// What a room's thumbnail is made of, so that it is made again only when that changes.
 #include "VorschauSchluessel.h"
 
-#include "check/SpielDatei.h"
 #include "model/BildPfad.h"
+#include "spiel/SpielDatei.h"
 
 #include <QFileInfo>
 #include <functional>

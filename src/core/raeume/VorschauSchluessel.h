@@ -1,3 +1,4 @@
+// What a room's thumbnail is made of, so that it is made again only when that changes.
 #pragma once
 
 #include <QDateTime>

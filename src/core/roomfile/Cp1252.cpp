@@ -1,3 +1,4 @@
+// Windows-1252, the code page of every file the game reads.
 #include "Cp1252.h"
 
 #include <algorithm>

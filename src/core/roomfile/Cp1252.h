@@ -1,3 +1,4 @@
+// Windows-1252, the code page of every file the game reads.
 #pragma once
 
 #include <QByteArray>

@@ -1,3 +1,4 @@
+// What a room file stores for a background picture the author chose.
 #include "HintergrundWahl.h"
 
 #include "Cp1252.h"

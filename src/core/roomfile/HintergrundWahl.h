@@ -1,3 +1,4 @@
+// What a room file stores for a background picture the author chose.
 #pragma once
 
 #include <QString>

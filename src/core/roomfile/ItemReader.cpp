@@ -1,3 +1,4 @@
+// Reads the items of a room or item script file, one value a line.
 #include "ItemReader.h"
 
 #include "Cp1252.h"

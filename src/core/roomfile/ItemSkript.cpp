@@ -1,3 +1,4 @@
+// The script files of the items: their names, reading and writing.
 #include "ItemSkript.h"
 
 #include "ItemReader.h"

@@ -1,3 +1,4 @@
+// The script files of the items: their names, reading and writing.
 #pragma once
 
 #include "ScriptBlock.h"

@@ -1,3 +1,4 @@
+// Writes items the way the game reads them.
 #include "ItemWriter.h"
 
 #include "Cp1252.h"

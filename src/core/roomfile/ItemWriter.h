@@ -1,3 +1,4 @@
+// Writes items the way the game reads them.
 #pragma once
 
 #include <QByteArray>

@@ -1,3 +1,4 @@
+// The room file: reading and writing a room.
 #pragma once
 
 #include "ScriptBlock.h"

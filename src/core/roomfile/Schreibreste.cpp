@@ -1,3 +1,4 @@
+// What the safe writer leaves when it is killed midway, found and cleared.
 #include "Schreibreste.h"
 
 #include "umbenennen/Umbenenner.h"

@@ -1,3 +1,4 @@
+// The script block that room files and item script files share.
 #include "ScriptBlock.h"
 
 #include "ItemReader.h"

@@ -1,3 +1,4 @@
+// Whole-file reads and the one safe writer of the editor's files.
 #include "TextFile.h"
 
 #include <QFile>

@@ -1,3 +1,4 @@
+// The recovery copy of the room that one editor window edits.
 #include "Wiederherstellung.h"
 
 #include "RoomFile.h"

@@ -1,3 +1,4 @@
+// The game's command language: the 33 commands and their input panels.
 #include "Befehlstabelle.h"
 
 #include <array>

@@ -1,3 +1,4 @@
+// The game's command language: the 33 commands and their input panels.
 #pragma once
 
 #include <QString>

@@ -1,3 +1,4 @@
+// The edits the script editor makes on a script.
 #include "SkriptBearbeitung.h"
 
 #include "Befehlstabelle.h"

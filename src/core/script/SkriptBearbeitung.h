@@ -1,3 +1,4 @@
+// The edits the script editor makes on a script.
 #pragma once
 
 #include "model/Skript.h"

@@ -1,3 +1,4 @@
+// Script lines as text, so that they travel through the clipboard.
 #include "SkriptText.h"
 
 #include "Befehlstabelle.h"

@@ -1,3 +1,4 @@
+// Script lines as text, so that they travel through the clipboard.
 #pragma once
 
 #include "model/Skript.h"

@@ -1,3 +1,4 @@
+// How the script editor shows script lines: their text and indentation.
 #include "Zeilen.h"
 
 #include "Befehlstabelle.h"

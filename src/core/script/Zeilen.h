@@ -1,3 +1,4 @@
+// How the script editor shows script lines: their text and indentation.
 #pragma once
 
 #include "model/Skript.h"

@@ -1,3 +1,4 @@
+// The record of a change to many files, written before the first of them changes.
 #pragma once
 
 #include "Umbenennung.h"

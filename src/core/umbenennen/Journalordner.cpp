@@ -1,3 +1,4 @@
+// The journals of one game folder's renames, and the rollback of one not finished.
 #include "Journalordner.h"
 
 #include "Platte.h"

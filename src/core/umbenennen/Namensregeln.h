@@ -1,3 +1,4 @@
+// What a new name must be so that the files can hold it and Windows accepts it.
 #pragma once
 
 #include <QString>

@@ -1,14 +1,15 @@
+// Works one rename out over the game as a list of file edits.
 #include "Planer.h"
 
 #include "Namensregeln.h"
-#include "check/Namensbuch.h"
-#include "check/Spielpruefung.h"
 #include "model/BildPfad.h"
 #include "model/DateiName.h"
+#include "regeln/Namensbuch.h"
 #include "roomfile/Cp1252.h"
 #include "roomfile/ItemSkript.h"
 #include "script/Befehlstabelle.h"
 #include "script/Zeilen.h"
+#include "spiel/Spielpruefung.h"
 
 #include <QDir>
 #include <QFileInfo>

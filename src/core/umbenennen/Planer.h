@@ -1,3 +1,4 @@
+// Works one rename out over the game as a list of file edits.
 #pragma once
 
 #include "Umbenennung.h"

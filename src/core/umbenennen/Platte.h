@@ -1,3 +1,4 @@
+// What the journal of a rename needs of the disk beyond the safe writer.
 #pragma once
 
 #include <QDateTime>

@@ -1,3 +1,4 @@
+// Carries out renames on a game folder, all or nothing, even when killed.
 #include "Umbenenner.h"
 
 #include "Platte.h"

@@ -1,3 +1,4 @@
+// Carries out renames on a game folder, all or nothing, even when killed.
 #pragma once
 
 #include "Journalordner.h"

@@ -1,10 +1,11 @@
+// A rename across the game, planned before anything is written.
 #include "Umbenennung.h"
 
 #include "Namensregeln.h"
 #include "Planer.h"
-#include "check/Namensbuch.h"
 #include "model/BildPfad.h"
 #include "model/Unterordner.h"
+#include "regeln/Namensbuch.h"
 #include "roomfile/TextFile.h"
 #include "script/Befehlstabelle.h"
 

@@ -1,6 +1,7 @@
+// A rename across the game, planned before anything is written.
 #pragma once
 
-#include "check/Verwendungssuche.h"
+#include "namen/Verwendungssuche.h"
 
 #include <QByteArray>
 #include <QString>

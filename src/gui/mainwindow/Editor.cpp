@@ -10,10 +10,10 @@
 #include "RaumBefehle.h"
 #include "Statuszeile.h"
 #include "canvas/Picture1.h"
-#include "check/RaumFehler.h"
 #include "model/Module1.h"
 #include "platform/Desktop.h"
 #include "platform/StorableTextValidator.h"
+#include "regeln/RaumFehler.h"
 
 #include <QAction>
 #include <QCloseEvent>

@@ -2,9 +2,9 @@
 
 #include "RaumVerlauf.h"
 #include "canvas/Picture2.h"
-#include "check/RaumFehler.h"
 #include "check/SkriptPruefer.h"
-#include "check/SpielDatei.h"
+#include "regeln/RaumFehler.h"
+#include "spiel/SpielDatei.h"
 
 #include <QMainWindow>
 #include <functional>

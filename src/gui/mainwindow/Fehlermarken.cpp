@@ -1,6 +1,6 @@
 #include "Fehlermarken.h"
 
-#include "check/RaumFehler.h"
+#include "regeln/RaumFehler.h"
 
 #include <QListWidget>
 #include <QPushButton>

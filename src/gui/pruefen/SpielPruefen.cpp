@@ -3,7 +3,7 @@
 #include "BefundModell.h"
 #include "app/Nachrangig.h"
 #include "check/Befund.h"
-#include "check/Pruefdienst.h"
+#include "spiel/Pruefdienst.h"
 
 #include <QApplication>
 #include <QHeaderView>

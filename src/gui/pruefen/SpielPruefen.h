@@ -1,6 +1,6 @@
 #pragma once
 
-#include "check/SpielDatei.h"
+#include "spiel/SpielDatei.h"
 
 #include <QDialog>
 #include <functional>

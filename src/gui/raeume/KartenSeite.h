@@ -1,8 +1,8 @@
 #pragma once
 
 #include "check/Karte.h"
-#include "check/Spielpruefung.h"
 #include "raeume/KartenLayout.h"
+#include "spiel/Spielpruefung.h"
 
 #include <QFuture>
 #include <QHash>

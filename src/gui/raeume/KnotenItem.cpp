@@ -2,7 +2,7 @@
 
 #include "RaumBildDelegat.h"
 #include "Vorschauen.h"
-#include "check/SpielDatei.h"
+#include "spiel/SpielDatei.h"
 
 #include <QApplication>
 #include <QPainter>

@@ -4,9 +4,9 @@
 #include "RaumBildDelegat.h"
 #include "RaumBildModell.h"
 #include "Vorschauen.h"
-#include "check/Pruefdienst.h"
 #include "model/Module1.h"
 #include "platform/Fensterplatz.h"
+#include "spiel/Pruefdienst.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -1,10 +1,10 @@
 #include "Vorschauen.h"
 
-#include "check/SpielDatei.h"
 #include "model/FindeDatei.h"
 #include "model/Module1.h"
 #include "platform/BildDatei.h"
 #include "raeume/Umriss.h"
+#include "spiel/SpielDatei.h"
 
 #include <QMutex>
 #include <QPainter>

@@ -1,7 +1,7 @@
 #include "SkriptBefunde.h"
 
-#include "check/Pruefdienst.h"
 #include "model/Module1.h"
+#include "spiel/Pruefdienst.h"
 
 #include <QLabel>
 #include <QStyle>

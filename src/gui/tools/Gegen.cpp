@@ -1,10 +1,10 @@
 #include "Gegen.h"
 
-#include "check/DateiListe.h"
 #include "model/DateiName.h"
 #include "model/FindeDatei.h"
 #include "model/Module1.h"
 #include "platform/Desktop.h"
+#include "regeln/DateiListe.h"
 #include "roomfile/ItemSkript.h"
 #include "roomfile/TextFile.h"
 

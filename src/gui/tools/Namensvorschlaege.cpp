@@ -1,7 +1,7 @@
 #include "Namensvorschlaege.h"
 
-#include "check/Pruefdienst.h"
-#include "check/Spielnamen.h"
+#include "namen/Spielnamen.h"
+#include "spiel/Pruefdienst.h"
 
 #include <QLineEdit>
 #include <QStringListModel>

@@ -1,11 +1,11 @@
 #include "Tool.h"
 
-#include "check/DateiListe.h"
-#include "check/Pruefung.h"
-#include "check/Referenzen.h"
 #include "model/Module1.h"
 #include "platform/Desktop.h"
 #include "platform/Papierkorb.h"
+#include "regeln/DateiListe.h"
+#include "regeln/Pruefung.h"
+#include "regeln/Referenzen.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>

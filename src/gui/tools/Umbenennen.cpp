@@ -1,8 +1,8 @@
 #include "Umbenennen.h"
 
 #include "Namensvorschlaege.h"
-#include "check/Pruefdienst.h"
 #include "platform/Desktop.h"
+#include "spiel/Pruefdienst.h"
 
 #include <QComboBox>
 #include <QDir>

@@ -2,8 +2,8 @@
 
 #include "Namensvorschlaege.h"
 #include "VerwendungenModell.h"
-#include "check/Pruefdienst.h"
 #include "platform/Desktop.h"
+#include "spiel/Pruefdienst.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,6 +1,6 @@
 #include "VerwendungenModell.h"
 
-#include "check/Spielpruefung.h"
+#include "spiel/Spielpruefung.h"
 
 #include <QDir>
 #include <QFont>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "check/Verwendungssuche.h"
+#include "namen/Verwendungssuche.h"
 
 #include <QAbstractTableModel>
 

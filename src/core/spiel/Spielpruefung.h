@@ -1,7 +1,8 @@
+// The game's files together and the checks only the whole game shows.
 #pragma once
 
-#include "Namensbuch.h"
 #include "SpielDatei.h"
+#include "regeln/Namensbuch.h"
 
 #include <QMap>
 #include <QString>

@@ -1,7 +1,8 @@
+// The watcher of a game folder, on a thread of its own.
 #include "Ordnerwache.h"
 
-#include "DateiListe.h"
 #include "model/Unterordner.h"
+#include "regeln/DateiListe.h"
 
 #include <QDir>
 #include <QElapsedTimer>

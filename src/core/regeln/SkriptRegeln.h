@@ -1,3 +1,4 @@
+// The checks of one script on its own: blocks, labels, hotspot names, parameter forms.
 #pragma once
 
 #include "model/Skript.h"

@@ -1,3 +1,4 @@
+// The checking service: what the editor knows of its game, kept up to date.
 #include "Pruefdienst.h"
 
 #include "Ordnerwache.h"

@@ -1,3 +1,4 @@
+// How the scripts of a game use each flag and each item.
 #include "Namensbuch.h"
 
 #include "model/BildPfad.h"

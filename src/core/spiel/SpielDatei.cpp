@@ -1,9 +1,10 @@
+// What the game knows of one room or item script file, read once.
 #include "SpielDatei.h"
 
-#include "SkriptRegeln.h"
 #include "model/BildPfad.h"
 #include "model/DateiName.h"
 #include "model/Module1.h"
+#include "regeln/SkriptRegeln.h"
 #include "roomfile/RoomFile.h"
 #include "script/Befehlstabelle.h"
 #include "script/Zeilen.h"

@@ -1,8 +1,9 @@
+// Reads a whole game, every file with the one reader, on all cores.
 #include "SpielLeser.h"
 
-#include "DateiListe.h"
 #include "app/Nachrangig.h"
 #include "model/Module1.h"
+#include "regeln/DateiListe.h"
 #include "roomfile/TextFile.h"
 
 #include <QDir>

@@ -1,6 +1,7 @@
+// Every use of a name across the game, for the search and the rename.
 #pragma once
 
-#include "SpielDatei.h"
+#include "spiel/SpielDatei.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,9 +1,10 @@
+// The names of a kind the game uses, offered while one is typed.
 #include "Spielnamen.h"
 
-#include "DateiListe.h"
-#include "Spielpruefung.h"
 #include "model/DateiName.h"
+#include "regeln/DateiListe.h"
 #include "script/Befehlstabelle.h"
+#include "spiel/Spielpruefung.h"
 
 #include <QSet>
 

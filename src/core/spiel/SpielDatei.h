@@ -1,7 +1,8 @@
+// What the game knows of one room or item script file, read once.
 #pragma once
 
-#include "Namensbuch.h"
-#include "Referenzen.h"
+#include "regeln/Namensbuch.h"
+#include "regeln/Referenzen.h"
 
 #include <QString>
 #include <QStringList>

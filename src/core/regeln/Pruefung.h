@@ -1,3 +1,4 @@
+// The pictures and sounds of a game folder and which of them a reference names.
 #pragma once
 
 #include "Referenzen.h"

@@ -1,3 +1,4 @@
+// The files of a folder that match a list of patterns.
 #include "DateiListe.h"
 
 #include "model/FindeDatei.h"

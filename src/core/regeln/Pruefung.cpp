@@ -1,3 +1,4 @@
+// The pictures and sounds of a game folder and which of them a reference names.
 #include "Pruefung.h"
 
 #include "model/DateiName.h"

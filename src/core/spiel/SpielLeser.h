@@ -1,3 +1,4 @@
+// Reads a whole game, every file with the one reader, on all cores.
 #pragma once
 
 #include "Spielpruefung.h"

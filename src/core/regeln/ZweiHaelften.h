@@ -1,3 +1,4 @@
+// Work over many indexes done in two halves at once.
 #pragma once
 
 #include <QThread>

@@ -1,3 +1,4 @@
+// The files a room or item script names, and where.
 #include "Referenzen.h"
 
 #include "DateiListe.h"

@@ -1,3 +1,4 @@
+// The checking service: what the editor knows of its game, kept up to date.
 #pragma once
 
 #include "SpielLeser.h"

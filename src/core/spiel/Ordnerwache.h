@@ -1,3 +1,4 @@
+// The watcher of a game folder, on a thread of its own.
 #pragma once
 
 #include <QObject>

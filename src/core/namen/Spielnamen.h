@@ -1,3 +1,4 @@
+// The names of a kind the game uses, offered while one is typed.
 #pragma once
 
 #include "Verwendungssuche.h"

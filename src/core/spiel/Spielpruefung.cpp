@@ -1,10 +1,11 @@
+// The game's files together and the checks only the whole game shows.
 #include "Spielpruefung.h"
 
-#include "SkriptRegeln.h"
-#include "ZweiHaelften.h"
 #include "model/BildPfad.h"
 #include "model/DateiName.h"
 #include "model/Module1.h"
+#include "regeln/SkriptRegeln.h"
+#include "regeln/ZweiHaelften.h"
 
 #include <QDir>
 #include <QHash>

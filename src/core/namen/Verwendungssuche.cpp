@@ -1,11 +1,12 @@
+// Every use of a name across the game, for the search and the rename.
 #include "Verwendungssuche.h"
 
-#include "SkriptRegeln.h"
-#include "Spielpruefung.h"
-#include "ZweiHaelften.h"
 #include "model/BildPfad.h"
 #include "model/DateiName.h"
+#include "regeln/SkriptRegeln.h"
+#include "regeln/ZweiHaelften.h"
 #include "script/Befehlstabelle.h"
+#include "spiel/Spielpruefung.h"
 
 #include <algorithm>
 #include <array>

@@ -1,3 +1,4 @@
+// How the scripts of a game use each flag and each item.
 #pragma once
 
 #include <QHash>

@@ -1,3 +1,4 @@
+// How many faults the game check finds in each script of a room in memory.
 #include "RaumFehler.h"
 
 #include "SkriptRegeln.h"
