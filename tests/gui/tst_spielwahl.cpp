@@ -139,7 +139,7 @@ private Q_SLOTS:
                                          "neuen oder leeren Ordner angelegt"));
         const QString dialog = "Ordner | Ordner für das neue Spiel |  | %1 | ";
         QCOMPARE(desktop->dialogs,
-                 QStringList({dialog.arg(QDir::homePath()), dialog.arg(ort.filePath("arbeit"))}));
+                 QStringList({dialog.arg(QDir::homePath()), dialog.arg(ort.path())}));
     }
 
     void theExampleIsCopiedByteForByteWithoutTheProgramsAndOpensOnItsHouse()

@@ -57,8 +57,8 @@ QString neuerOrdner(Desktop& desktop, QWidget* parent, const QString& titel, con
         if (warum.isEmpty())
             return Spielordner::eindeutig(gewaehlt);
         desktop.warn(parent, warum);
-        // Asked again beside the folder refused, which may not be there.
-        r.folder = QFileInfo(gewaehlt).isDir() ? gewaehlt : neben(gewaehlt);
+        // Asked again where the author chose it, to make another folder there.
+        r.folder = neben(gewaehlt);
     }
 }
 

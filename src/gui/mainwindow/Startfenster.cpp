@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 Startfenster::Startfenster(QWidget* parent) : QDialog(parent)
 {
@@ -15,7 +16,11 @@ Startfenster::Startfenster(QWidget* parent) : QDialog(parent)
     auto* kopf = new QLabel(QStringLiteral("Willkommen beim Raumeditor von Tarnholm"), this);
     QFont gross = kopf->font();
     gross.setBold(true);
-    gross.setPointSizeF(gross.pointSizeF() * 1.25);
+    // The editor's look may give its font in pixels.
+    if (gross.pointSizeF() > 0)
+        gross.setPointSizeF(gross.pointSizeF() * 1.25);
+    else
+        gross.setPixelSize(gross.pixelSize() * 5 / 4);
     kopf->setFont(gross);
     auto* einleitung = new QLabel(
         QStringLiteral("Es ist noch kein Spielordner gewählt. Ein Spielordner hält die Räume, "
@@ -41,15 +46,23 @@ Startfenster::Startfenster(QWidget* parent) : QDialog(parent)
         });
         return k;
     };
-    knopf("knopfOeffnen", QStringLiteral("Spiel ö&ffnen…"),
-          QStringLiteral("Einen Spielordner öffnen, der schon da ist."), Wahl::Oeffnen)
-        ->setDefault(true);
-    knopf("knopfNeu", QStringLiteral("&Neues Spiel…"),
-          QStringLiteral("Ein leeres Spiel in einem neuen oder leeren Ordner anlegen."), Wahl::Neu);
-    knopf("knopfBeispiel", QStringLiteral("&Beispielspiel…"),
-          QStringLiteral("Das Beispielspiel in einen neuen oder leeren Ordner kopieren und "
-                         "ausprobieren."),
-          Wahl::Beispiel);
+    const QList<QPushButton*> knoepfe{
+        knopf("knopfOeffnen", QStringLiteral("Spiel ö&ffnen…"),
+              QStringLiteral("Einen Spielordner öffnen, der schon da ist."), Wahl::Oeffnen),
+        knopf("knopfNeu", QStringLiteral("&Neues Spiel…"),
+              QStringLiteral("Ein leeres Spiel in einem neuen oder leeren Ordner anlegen."),
+              Wahl::Neu),
+        knopf("knopfBeispiel", QStringLiteral("&Beispielspiel…"),
+              QStringLiteral("Das Beispielspiel in einen neuen oder leeren Ordner kopieren und "
+                             "ausprobieren."),
+              Wahl::Beispiel)};
+    knoepfe[0]->setDefault(true);
+    // One width for the three, so that they read as one column of choices.
+    int breite = 0;
+    for (const QPushButton* k : knoepfe)
+        breite = std::max(breite, k->sizeHint().width());
+    for (QPushButton* k : knoepfe)
+        k->setMinimumWidth(breite);
     wahlen->setColumnStretch(1, 1);
 
     auto* unten = new QDialogButtonBox(this);
@@ -65,5 +78,5 @@ Startfenster::Startfenster(QWidget* parent) : QDialog(parent)
     aufbau->addLayout(wahlen);
     aufbau->addStretch();
     aufbau->addWidget(unten);
-    resize(520, sizeHint().height());
+    resize(560, sizeHint().height());
 }
