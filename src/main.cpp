@@ -58,13 +58,15 @@ int main(int argc, char* argv[])
                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(&qtDeutsch);
 
-    // The game folder: given, the one the editor lies in, the file's, the last one, or asked.
+    // The game folder: given, the one the editor lies in, the file's, the last one, or chosen
+    // in the start window, perhaps made there.
     QtDesktop desktop;
     const QString zuletzt = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) +
                             QStringLiteral("/zuletzt.ini");
-    const Spielordner::Wahl wahl =
+    const Spielwahl::Beginn beginn =
         Spielwahl::beimStart(desktop, {programmOrdner, aufruf.datei, aufruf.spiel,
                                        ZuletztGeoeffnet(zuletzt, QString()).spiele()});
+    const Spielordner::Wahl& wahl = beginn.wahl;
     if (wahl.art == Spielordner::Wahl::Art::Fehler) {
         std::fputs(QStringLiteral("tarnholm-editor: %1\n").arg(wahl.fehler).toLocal8Bit(), stderr);
         return 2;
@@ -72,6 +74,9 @@ int main(int argc, char* argv[])
     if (wahl.art != Spielordner::Wahl::Art::Gefunden)
         return 0;
     const QString& spielOrdner = wahl.ordner;
+    // The example game opens on its house.
+    if (!beginn.raum.isEmpty())
+        aufruf.datei = beginn.raum;
 
     Module1 raum;
     raum.setzeOrdner(spielOrdner);

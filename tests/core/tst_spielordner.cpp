@@ -1,9 +1,12 @@
+#include "FileSizeLimit.h"
+#include "app/Spielanlage.h"
 #include "app/Spielordner.h"
 #include "roomfile/RoomFile.h"
 #include "spiel/Pruefdienst.h"
 #include "spiel/SpielLeser.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -22,6 +25,24 @@ class TestSpielordner : public QObject
     QString name(const QString& pfad) const
     {
         return pfad.isEmpty() ? QString() : QDir(basis).relativeFilePath(pfad);
+    }
+
+    /// Everything in `ordner`, hidden entries too, relative and sorted.
+    static QStringList alles(const QString& ordner)
+    {
+        QStringList namen;
+        QDirIterator it(ordner, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
+                        QDirIterator::Subdirectories);
+        while (it.hasNext())
+            namen << QDir(ordner).relativeFilePath(it.next());
+        namen.sort();
+        return namen;
+    }
+    static bool schreiben(const QString& pfad, const QByteArray& bytes)
+    {
+        QDir().mkpath(QFileInfo(pfad).path());
+        QFile f(pfad);
+        return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
     }
 
 private Q_SLOTS:
@@ -90,6 +111,99 @@ private Q_SLOTS:
             QCOMPARE(name(w.ordner), f.ordner);
             QCOMPARE(w.fehler.isEmpty(), f.art != Art::Fehler);
         }
+    }
+
+    void aNewGameIsMadeOnlyInANewOrEmptyFolderWithTheSevenSubfolders()
+    {
+        const QStringList sieben{"cursors", "graphics", "items", "movies",
+                                 "musics",  "rooms",    "sounds"};
+        QVERIFY(QDir(basis).mkpath("neu/leer"));
+        for (const char* ordner : {"neu/leer", "neu/tief/unten/spiel"}) {
+            QCOMPARE(Spielanlage::neuesSpiel(p(ordner)), QString());
+            QCOMPARE(alles(p(ordner)), sieben);
+            QVERIFY(Spielordner::istSpielordner(p(ordner)));
+        }
+        // Whatever lies there may be someone's work: refused with the reason, nothing written.
+        QVERIFY(QDir(basis).mkpath("neu/versteckt/.git"));
+        QVERIFY(QFile(p("neu/datei")).open(QIODevice::WriteOnly));
+        const std::pair<const char*, const char*> refused[] = {
+            {"leer", " ist nicht leer. Ein neues Spiel wird nur in einem neuen oder leeren Ordner "
+                     "angelegt: Was darin liegt, ist vielleicht jemandes Arbeit"},
+            {"neu/versteckt", " ist nicht leer."},
+            {"spiel", " ist schon ein Spielordner."},
+            {"neu/datei", " ist eine Datei, kein Ordner."},
+            {"neu/datei/spiel", " kann nicht angelegt werden: "},
+            {"", "Es ist kein Ordner angegeben."},
+        };
+        for (const auto& [ordner, warum] : refused) {
+            const QStringList vorher = alles(basis);
+            const QString text = Spielanlage::neuesSpiel(p(ordner));
+            QVERIFY2(text.contains(warum), qPrintable(text));
+            QCOMPARE(alles(basis), vorher);
+        }
+    }
+
+    void theExampleBesideTheProgramIsCopiedWholeByteForByteOrNotAtAll()
+    {
+        // As the package lays it out: the program in bin, the example in share; "movies" is
+        // missing, "musics" empty, and a program lies in the example's own folder.
+        const QString beispiel = p("usr/share/tarnholm-editor/beispiel");
+        QByteArray gross(200000, '\0');
+        for (int i = 0; i < gross.size(); ++i)
+            gross[i] = char(i * 7);
+        const QMap<QString, QByteArray> dateien{
+            {"rooms/haus.lsd", RoomFile::schreiben({})},
+            {"graphics/haus.bmp", gross},
+            {"items/Alt/Dolch0.skp", "a\r\nb\n\0\xff"},
+            {"sounds/.versteckt", ""},
+        };
+        for (const char* d : {"usr/bin", "usr/share/tarnholm-editor/beispiel/musics"})
+            QVERIFY(QDir(basis).mkpath(d));
+        for (auto [datei, bytes] : dateien.asKeyValueRange())
+            QVERIFY(schreiben(beispiel + '/' + datei, bytes));
+        QVERIFY(schreiben(beispiel + "/tarnholm-editor", "ELF"));
+        QCOMPARE(Spielanlage::beispiel(p("usr/bin")), beispiel);
+        // In a build the demo game the programs lie in, known by the build's stamp; an
+        // author's game with an editor in it is none.
+        QCOMPARE(Spielanlage::beispiel(p("spiel")), QString());
+        QVERIFY(schreiben(p("gross/.demo-erzeugt"), ""));
+        QCOMPARE(Spielanlage::beispiel(p("gross")), p("gross"));
+        QCOMPARE(Spielanlage::beispiel(p("leer")), QString());
+
+        QCOMPARE(Spielanlage::beispielKopieren(beispiel, p("kopie")), QString());
+        QCOMPARE(alles(p("kopie")),
+                 QStringList({"cursors", "graphics", "graphics/haus.bmp", "items", "items/Alt",
+                              "items/Alt/Dolch0.skp", "movies", "musics", "rooms", "rooms/haus.lsd",
+                              "sounds", "sounds/.versteckt"}));
+        for (auto [datei, bytes] : dateien.asKeyValueRange()) {
+            QFile f(p("kopie/") + datei);
+            QVERIFY(f.open(QIODevice::ReadOnly));
+            QCOMPARE(f.readAll(), bytes);
+        }
+        QCOMPARE(Spielanlage::hausRaum(p("kopie")), p("kopie/rooms/haus.lsd"));
+        QCOMPARE(Spielanlage::hausRaum(p("spiel")), QString());
+
+        // Never into anything there, nor into the example itself.
+        const QStringList vorher = alles(basis);
+        QVERIFY(Spielanlage::beispielKopieren(beispiel, p("leer")).contains(" ist nicht leer."));
+        QVERIFY(Spielanlage::beispielKopieren(beispiel, beispiel + "/musics")
+                    .contains(" liegt im Beispielspiel, das bleibt, wie es ist."));
+        QCOMPARE(alles(basis), vorher);
+#ifdef Q_OS_UNIX
+        // A disk that fills up midway: what was made goes again, the empty folder chosen stays.
+        QVERIFY(QDir(basis).mkpath("voll"));
+        QString text;
+        {
+            const FileSizeLimit knapp(100000);
+            QVERIFY(knapp.active());
+            text = Spielanlage::beispielKopieren(beispiel, p("voll/neu"));
+        }
+        QVERIFY2(text.contains(QDir::toNativeSeparators(p("voll/neu/graphics/haus.bmp")) +
+                               " kann nicht geschrieben werden") &&
+                     text.endsWith("Was schon angelegt war, ist wieder entfernt."),
+                 qPrintable(text));
+        QCOMPARE(alles(p("voll")), QStringList());
+#endif
     }
 
     void subfoldersSpeltOtherwiseAreTheGamesOwn()

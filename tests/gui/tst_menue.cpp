@@ -77,7 +77,7 @@ private Q_SLOTS:
         QCOMPARE(
             menues,
             QStringList({"&Datei | &Neu Ctrl+N | &Laden… Ctrl+O | &Zuletzt geöffnet | - | "
-                         "Spiel&ordner öffnen… "
+                         "Spiel&ordner öffnen… | N&eues Spiel… | Be&ispielspiel… "
                          "| Zuletzt geöffnete S&piele | - | "
                          "&Speichern Ctrl+S | Speichern &unter… Ctrl+Shift+S | - | "
                          "&Beenden Ctrl+Q",
@@ -87,6 +87,15 @@ private Q_SLOTS:
                          "| &Unbenutzte Dateien… | - | &Räume… Ctrl+R | &Verwendungen suchen… "
                          "Ctrl+Shift+F | Umbe&nennen… | Umbenennen rüc&kgängig",
                          "&Hilfe | &Tastenkürzel F1 | Ü&ber den Editor"}));
+        // No letter is underlined twice in a menu: Alt and the letter would only go to the first.
+        for (const QAction* menue : editor->menuBar()->actions()) {
+            QStringList buchstaben;
+            for (const QAction* a : menue->menu()->actions()) {
+                if (const qsizetype i = a->text().indexOf('&'); i >= 0)
+                    buchstaben << a->text().mid(i + 1, 1).toLower();
+            }
+            QCOMPARE(QSet<QString>(buchstaben.begin(), buchstaben.end()).size(), buchstaben.size());
+        }
         // No key is taken twice: Qt would then do neither.
         QStringList tasten;
         for (const QAction* a : editor->findChildren<QAction*>())

@@ -4,6 +4,7 @@
 #include "mainwindow/Spielfenster.h"
 #include "mainwindow/Spielwahl.h"
 #include "mainwindow/Startvorlauf.h"
+#include "model/Unterordner.h"
 #include "roomfile/ItemSkript.h"
 #include "script/SkriptEditor.h"
 #include "spiel/Pruefdienst.h"
@@ -42,9 +43,35 @@ class TestSpielwahl : public QObject, EditorImTest
         return erreicht ? "läuft" : "wartet noch";
     }
 
+    /// The next start window, its choice made with a click on `knopf`.
+    void imStartfenster(const QString& knopf)
+    {
+        desktop->driveModal([this, knopf](QDialog& d) { click(knopf, &d); });
+    }
+    /// Everything in `ordner`, relative and sorted; without `dateien` its folders only.
+    static QStringList alles(const QString& ordner, bool dateien = true)
+    {
+        QStringList namen;
+        QDirIterator it(ordner, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
+                        QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QString pfad = it.next();
+            if (dateien || it.fileInfo().isDir())
+                namen << QDir(ordner).relativeFilePath(pfad);
+        }
+        namen.sort();
+        return namen;
+    }
+    /// The build's demo game lies where the package puts the example, relative to this
+    /// test program as to the editor.
+    static QString programmOrdner() { return QCoreApplication::applicationDirPath(); }
+
 private Q_SLOTS:
     void initTestCase()
     {
+        const QString beispiel = programmOrdner() + "/../share/tarnholm-editor/beispiel";
+        QVERIFY(QDir().mkpath(QFileInfo(beispiel).path()));
+        QVERIFY(QFileInfo::exists(beispiel) || QFile::link(TARNHOLM_DEMO_DIR, beispiel));
         // Recovery copies, journals and the lists of what was opened last, of this test only.
         qputenv("XDG_DATA_HOME", daten.filePath("daten").toUtf8());
         qputenv("XDG_CONFIG_HOME", daten.filePath("config").toUtf8());
@@ -56,24 +83,94 @@ private Q_SLOTS:
     }
     void cleanup() { beenden(); }
 
-    void theDialogTakesOnlyAGameFolderAndCancelEndsTheStart()
+    void theStartWindowComesFirstAndOnlyAbbrechenEndsTheStart()
     {
         QTemporaryDir leer;
         const Spielordner::Start nichts{leer.path(), {}, {}, {leer.filePath("weg")}};
-        desktop->answer(QString());
-        QCOMPARE(int(Spielwahl::beimStart(*desktop, nichts).art), int(Art::Fragen));
-        // A folder that is no game, the rooms of one, then the game: each refusal says what
-        // is missing, and the dialog comes back where the author was.
+        desktop->driveModal([this](QDialog& d) {
+            QCOMPARE(d.windowTitle(), "Willkommen bei Tarnholm");
+            QStringList knoepfe;
+            for (const QPushButton* k : d.findChildren<QPushButton*>())
+                knoepfe << k->text();
+            QCOMPARE(knoepfe, QStringList({"Spiel ö&ffnen…", "&Neues Spiel…", "&Beispielspiel…",
+                                           "Abbrechen"}));
+            click("knopfAbbrechen", &d);
+        });
+        QCOMPARE(int(Spielwahl::beimStart(*desktop, nichts).wahl.art), int(Art::Fragen));
+        QVERIFY(desktop->dialogs.isEmpty());
+        // "Spiel öffnen": a folder dialog cancelled goes back to the start window. Then a folder
+        // that is no game, the rooms of one, then the game: each refusal says what is missing,
+        // and the dialog comes back where the author was.
         const QString rooms = spiel->pfad("rooms");
+        imStartfenster("knopfOeffnen");
+        desktop->answer(QString());
+        imStartfenster("knopfOeffnen");
         desktop->answer(leer.path(), QMessageBox::Ok, rooms, QMessageBox::Ok, spiel->dir.path());
-        const Spielordner::Wahl wahl = Spielwahl::beimStart(*desktop, nichts);
-        QVERIFY(wahl.art == Art::Gefunden && wahl.ordner == eindeutig(spiel->dir.path()));
+        const Spielwahl::Beginn beginn = Spielwahl::beimStart(*desktop, nichts);
+        QVERIFY(beginn.wahl.art == Art::Gefunden &&
+                beginn.wahl.ordner == eindeutig(spiel->dir.path()) && beginn.raum.isEmpty());
         const QString dialog = "Ordner | Spielordner öffnen |  | %1 | ";
         QCOMPARE(desktop->dialogs, QStringList({dialog.arg(leer.path()), dialog.arg(leer.path()),
                                                 dialog.arg(leer.path()), dialog.arg(rooms)}));
         QCOMPARE(letzteMeldung(1), warnung(leer.path() + " ist kein Spielordner: Ihm fehlt der "
                                                          "Unterordner „rooms“."));
         QVERIFY(letzteMeldung().contains("ist der Ordner „rooms“ eines Spiels."));
+    }
+
+    void aNewGameFromTheStartWindowGetsTheSevenSubfoldersOnlyInAnEmptyFolder()
+    {
+        QTemporaryDir ort;
+        const Spielordner::Start nichts{programmOrdner(), {}, {}, {}};
+        // Someone's work in the folder first: refused, and left exactly as it was.
+        QVERIFY(QDir(ort.path()).mkpath("arbeit/text"));
+        QVERIFY(QFile(ort.filePath("arbeit/text/brief.txt")).open(QIODevice::WriteOnly));
+        const QStringList arbeit = alles(ort.filePath("arbeit"));
+        imStartfenster("knopfNeu");
+        desktop->answer(ort.filePath("arbeit"), QMessageBox::Ok, ort.filePath("neu"));
+        const Spielwahl::Beginn beginn = Spielwahl::beimStart(*desktop, nichts);
+        QVERIFY(beginn.wahl.art == Art::Gefunden &&
+                beginn.wahl.ordner == eindeutig(ort.filePath("neu")) && beginn.raum.isEmpty());
+        QCOMPARE(alles(ort.filePath("neu")), QStringList({"cursors", "graphics", "items", "movies",
+                                                          "musics", "rooms", "sounds"}));
+        QCOMPARE(alles(ort.filePath("arbeit")), arbeit);
+        QVERIFY(letzteMeldung().contains("arbeit ist nicht leer. Ein neues Spiel wird nur in einem "
+                                         "neuen oder leeren Ordner angelegt"));
+        const QString dialog = "Ordner | Ordner für das neue Spiel |  | %1 | ";
+        QCOMPARE(desktop->dialogs,
+                 QStringList({dialog.arg(QDir::homePath()), dialog.arg(ort.path())}));
+    }
+
+    void theExampleIsCopiedByteForByteWithoutTheProgramsAndOpensOnItsHouse()
+    {
+        QTemporaryDir ort;
+        const QString kopie = eindeutig(ort.filePath("beispiel"));
+        const Spielordner::Start nichts{programmOrdner(), {}, {}, {}};
+        imStartfenster("knopfBeispiel");
+        desktop->answer(kopie);
+        const Spielwahl::Beginn beginn = Spielwahl::beimStart(*desktop, nichts);
+        QVERIFY(beginn.wahl.art == Art::Gefunden && beginn.wahl.ordner == kopie);
+        QCOMPARE(beginn.raum, kopie + "/rooms/haus.lsd");
+        // The demo's seven subfolders and nothing else: no program, no build stamp.
+        const QDir demo(TARNHOLM_DEMO_DIR);
+        QStringList erwartet;
+        for (const QString& name : alles(demo.path()))
+            if (Unterordner::namen().contains(name.section('/', 0, 0)))
+                erwartet << name;
+        QCOMPARE(alles(kopie), erwartet);
+        QVERIFY(erwartet.size() > 20 && erwartet.contains("rooms/haus.lsd"));
+        for (const QString& name : erwartet)
+            if (QFileInfo(demo.filePath(name)).isFile())
+                QVERIFY2(TextFile::read(demo.filePath(name)) == TextFile::read(kopie + '/' + name),
+                         qPrintable(name));
+        // The editor opens it as an editor started on it does.
+        Module1 raum;
+        raum.setzeOrdner(kopie);
+        Startvorlauf vorlauf(kopie, desktop->git(), beginn.raum);
+        Editor fenster(raum, *desktop);
+        fenster.show();
+        QVERIFY(fenster.befehle().oeffnen(*vorlauf.ergebnis().raum));
+        QCOMPARE(fenster.windowTitle(), "Editor - haus.lsd[*]");
+        QVERIFY(raum.HotSpotMax >= 0);
     }
 
     void aFileOnTheCommandLineOpensAsLadenOrGegenstaendeOpensIt()
@@ -180,6 +277,38 @@ private Q_SLOTS:
             "entfernt."));
         QCOMPARE(angeboten(), "Noch keine anderen Spiele");
         QCOMPARE(desktop->starts.size(), 1);
+    }
+
+    void newGamesFromTheMenuGoOnInAnEditorOfTheirOwn()
+    {
+        QTemporaryDir ort;
+        const QString neu = eindeutig(ort.filePath("neu"));
+        // The changed room is asked for first; a folder dialog cancelled changes nothing.
+        click("Command3");
+        desktop->answer(QMessageBox::Discard, QString());
+        control<QAction>("aktionNeuesSpiel", editor.get())->trigger();
+        QVERIFY(desktop->starts.isEmpty() && editor->isVisible());
+        desktop->answer(QMessageBox::Discard, neu);
+        control<QAction>("aktionNeuesSpiel", editor.get())->trigger();
+        QCOMPARE(desktop->messages.size(), 2);
+        QCOMPARE(desktop->dialogs.last(), "Ordner | Ordner für das neue Spiel |  | " +
+                                              QFileInfo(spiel->dir.path()).path() + " | ");
+        QCOMPARE(desktop->starts,
+                 QVector<QStringList>({{QCoreApplication::applicationFilePath(), "--spiel", neu}}));
+        QVERIFY(Spielordner::istSpielordner(neu) && !editor->isVisible());
+
+        // The example: copied, and the new editor opens its house.
+        beenden();
+        starten();
+        const QString kopie = eindeutig(ort.filePath("beispiel"));
+        desktop->answer(kopie);
+        control<QAction>("aktionBeispielspiel", editor.get())->trigger();
+        QCOMPARE(desktop->starts,
+                 QVector<QStringList>({{QCoreApplication::applicationFilePath(), "--spiel", kopie,
+                                        "--", kopie + "/rooms/haus.lsd"}}));
+        QVERIFY(!editor->isVisible());
+        QCOMPARE(alles(kopie, false), QStringList({"cursors", "graphics", "items", "movies",
+                                                   "musics", "rooms", "sounds"}));
     }
 
     void theBuiltEditorFindsItsGameFromWhatItIsGiven()

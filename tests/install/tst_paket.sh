@@ -34,6 +34,12 @@ erwartet=(usr/share/applications/"$id".desktop usr/share/metainfo/"$id".metainfo
 for p in "${programme[@]}"; do
     erwartet+=(usr/bin/"$p" usr/share/man/man1/"$p".1.gz)
 done
+# The example game: the demo's seven subfolders, file for file, and nothing else of the demo.
+beispiel=usr/share/tarnholm-editor/beispiel
+sieben=(rooms graphics sounds movies cursors items musics)
+while IFS= read -r datei; do
+    erwartet+=("$beispiel/$datei")
+done < <(cd "$build/demo-game" && find "${sieben[@]}" -type f)
 diff <(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ {print $6}' | sed 's|^\./||' | sort) \
      <(printf '%s\n' "${erwartet[@]}" | sort) || fehler "the package's files differ (< found, > expected)"
 
@@ -46,6 +52,10 @@ diff <(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ {print $6}' | sed 's|^\./||' | sort)
 dpkg-deb -x "$deb" "$tmp/baum"
 [[ $("$tmp/baum/usr/bin/tarnholm-editor" --version) = "tarnholm-editor $(feld Version)" ]] ||
     fehler "tarnholm-editor --version"
+for ordner in "${sieben[@]}"; do
+    diff -r "$build/demo-game/$ordner" "$tmp/baum/$beispiel/$ordner" ||
+        fehler "the example's $ordner differs from the demo game's"
+done
 eintrag=$tmp/baum/usr/share/applications/$id.desktop
 grep -qx 'Exec=tarnholm-editor %f' "$eintrag" || fehler "Exec"
 for typ in $(sed -n 's/^MimeType=//p' "$eintrag" | tr ';' ' '); do

@@ -6,6 +6,7 @@
 #include "Spielwahl.h"
 #include "Tastenkuerzel.h"
 #include "app/Aufruf.h"
+#include "app/Spielanlage.h"
 #include "app/ZuletztGeoeffnet.h"
 #include "canvas/Picture1.h"
 #include "model/Module1.h"
@@ -13,6 +14,7 @@
 #include "script/SkriptTasten.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QMenu>
@@ -39,6 +41,10 @@ EditorMenue::EditorMenue(Editor& editor, Module1& raum, Desktop& desktop, Pictur
     h.datei()->addSeparator();
     h.eintrag(h.datei(), QStringLiteral("aktionSpielordner"),
               QStringLiteral("Spiel&ordner öffnen…"), {}, [this] { spielordnerOeffnen(); });
+    h.eintrag(h.datei(), QStringLiteral("aktionNeuesSpiel"), QStringLiteral("N&eues Spiel…"), {},
+              [this] { spielAnlegen(false); });
+    h.eintrag(h.datei(), QStringLiteral("aktionBeispielspiel"), QStringLiteral("Be&ispielspiel…"),
+              {}, [this] { spielAnlegen(true); });
     h.raumListe(
         h.datei(), QStringLiteral("menueSpiele"), QStringLiteral("Zuletzt geöffnete S&piele"),
         [this] {
@@ -152,6 +158,20 @@ void EditorMenue::spielordnerOeffnen()
     const QString ordner = Spielwahl::fragen(desktop, &editor, Spielwahl::neben(m.AppPfad));
     if (!ordner.isNull())
         Spielwahl::wechseln(editor, desktop, m, ordner);
+}
+
+void EditorMenue::spielAnlegen(bool beispiel)
+{
+    if (!editor.befehle().aenderungenSichern())
+        return;
+    const QString neben = Spielwahl::neben(m.AppPfad);
+    const QString ordner = beispiel
+                               ? Spielwahl::beispielspiel(desktop, &editor, neben,
+                                                          QCoreApplication::applicationDirPath())
+                               : Spielwahl::neuesSpiel(desktop, &editor, neben);
+    if (!ordner.isNull())
+        Spielwahl::wechseln(editor, desktop, m, ordner,
+                            beispiel ? Spielanlage::hausRaum(ordner) : QString());
 }
 
 void EditorMenue::spielOeffnen(const QString& ordner)

@@ -30,6 +30,9 @@ private:
     void zuletztOeffnen(const QString& pfad);
     void spielordnerOeffnen();
     void spielOeffnen(const QString& ordner);
+    /// "Neues Spiel" or "Beispielspiel": the game made goes on in an editor of its own, as
+    /// another game opened does.
+    void spielAnlegen(bool beispiel);
     void tastenZeigen();
     void ueberZeigen();
 

@@ -2,12 +2,15 @@
 
 #include "Editor.h"
 #include "RaumBefehle.h"
+#include "Startfenster.h"
+#include "app/Spielanlage.h"
 #include "model/Module1.h"
 #include "platform/Desktop.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <functional>
 
 namespace Spielwahl {
 
@@ -35,17 +38,86 @@ QString fragen(Desktop& desktop, QWidget* parent, const QString& ordner)
     }
 }
 
-Spielordner::Wahl beimStart(Desktop& desktop, const Spielordner::Start& start)
+namespace {
+
+/// Asks for a folder for a new game until one is taken by `anlegen` (which says why not, or
+/// nothing); null when the author cancels.
+QString neuerOrdner(Desktop& desktop, QWidget* parent, const QString& titel, const QString& ordner,
+                    const std::function<QString(const QString&)>& anlegen)
 {
-    Spielordner::Wahl wahl = Spielordner::fuerEditor(start);
+    FileRequest r;
+    r.mode = FileRequest::Mode::Folder;
+    r.title = titel;
+    r.folder = ordner;
+    for (;;) {
+        const QString gewaehlt = desktop.chooseFile(parent, r);
+        if (gewaehlt.isEmpty())
+            return {};
+        const QString warum = anlegen(gewaehlt);
+        if (warum.isEmpty())
+            return Spielordner::eindeutig(gewaehlt);
+        desktop.warn(parent, warum);
+        // Asked again where the author chose it, to make another folder there.
+        r.folder = neben(gewaehlt);
+    }
+}
+
+} // namespace
+
+QString neuesSpiel(Desktop& desktop, QWidget* parent, const QString& ordner)
+{
+    return neuerOrdner(desktop, parent, QStringLiteral("Ordner für das neue Spiel"), ordner,
+                       &Spielanlage::neuesSpiel);
+}
+
+QString beispielspiel(Desktop& desktop, QWidget* parent, const QString& ordner,
+                      const QString& programmOrdner)
+{
+    const QString beispiel = Spielanlage::beispiel(programmOrdner);
+    if (beispiel.isNull()) {
+        desktop.warn(parent, QStringLiteral("Das Beispielspiel ist nicht da. Es wird im Ordner %1 "
+                                            "erwartet, wohin das Paket des Editors es legt.")
+                                 .arg(QDir::toNativeSeparators(QDir::cleanPath(
+                                     programmOrdner +
+                                     QStringLiteral("/../share/tarnholm-editor/beispiel")))));
+        return {};
+    }
+    return neuerOrdner(desktop, parent, QStringLiteral("Ordner für das Beispielspiel"), ordner,
+                       [&beispiel](const QString& gewaehlt) {
+                           return Spielanlage::beispielKopieren(beispiel, gewaehlt);
+                       });
+}
+
+Beginn beimStart(Desktop& desktop, const Spielordner::Start& start)
+{
+    Beginn beginn{Spielordner::fuerEditor(start), {}};
+    Spielordner::Wahl& wahl = beginn.wahl;
     if (wahl.art != Spielordner::Wahl::Art::Fragen)
-        return wahl;
+        return beginn;
     // Beside the last game, or where the author keeps files.
-    const QString beginn = start.zuletzt.isEmpty() ? QDir::homePath() : neben(start.zuletzt[0]);
-    wahl.ordner = fragen(desktop, nullptr, beginn);
-    if (!wahl.ordner.isNull())
-        wahl.art = Spielordner::Wahl::Art::Gefunden;
-    return wahl;
+    const QString ordner = start.zuletzt.isEmpty() ? QDir::homePath() : neben(start.zuletzt[0]);
+    // A folder dialog cancelled goes back to the start window; only "Abbrechen" there ends.
+    while (wahl.ordner.isNull()) {
+        Startfenster fenster;
+        desktop.showModal(fenster);
+        switch (fenster.wahl()) {
+        case Startfenster::Wahl::Abbrechen:
+            return beginn;
+        case Startfenster::Wahl::Oeffnen:
+            wahl.ordner = fragen(desktop, nullptr, ordner);
+            break;
+        case Startfenster::Wahl::Neu:
+            wahl.ordner = neuesSpiel(desktop, nullptr, ordner);
+            break;
+        case Startfenster::Wahl::Beispiel:
+            wahl.ordner = beispielspiel(desktop, nullptr, ordner, start.programmOrdner);
+            if (!wahl.ordner.isNull())
+                beginn.raum = Spielanlage::hausRaum(wahl.ordner);
+            break;
+        }
+    }
+    wahl.art = Spielordner::Wahl::Art::Gefunden;
+    return beginn;
 }
 
 bool istItemSkript(const QString& datei)
@@ -80,12 +152,16 @@ void dateiOeffnen(Editor& editor, Desktop& desktop, const Module1& raum, const Q
         editor.itemSkriptOeffnen(datei, -1);
 }
 
-bool wechseln(Editor& editor, Desktop& desktop, const Module1& raum, const QString& ordner)
+bool wechseln(Editor& editor, Desktop& desktop, const Module1& raum, const QString& ordner,
+              const QString& raumDatei)
 {
     if (Spielordner::eindeutig(ordner) == Spielordner::eindeutig(raum.AppPfad))
         return false;
-    const DesktopResult start = desktop.startProgram(QCoreApplication::applicationFilePath(),
-                                                     {QStringLiteral("--spiel"), ordner});
+    QStringList argumente{QStringLiteral("--spiel"), ordner};
+    if (!raumDatei.isEmpty())
+        argumente << QStringLiteral("--") << raumDatei;
+    const DesktopResult start =
+        desktop.startProgram(QCoreApplication::applicationFilePath(), argumente);
     if (!start.done()) {
         desktop.warn(
             &editor,

@@ -22,9 +22,28 @@ QString neben(const QString& spielordner);
 /// the author cancels.
 QString fragen(Desktop& desktop, QWidget* parent, const QString& ordner);
 
+/// "Neues Spiel": asks for a new or empty folder, starting in `ordner`, and makes an empty
+/// game there. A folder refused, or a failure, is said and the dialog comes back. The new game
+/// folder, or the null text when the author cancels.
+QString neuesSpiel(Desktop& desktop, QWidget* parent, const QString& ordner);
+
+/// "Beispielspiel": the same with the example game of the program in `programmOrdner` copied
+/// into the folder.
+QString beispielspiel(Desktop& desktop, QWidget* parent, const QString& ordner,
+                      const QString& programmOrdner);
+
+/// Where an editor starts.
+struct Beginn
+{
+    Spielordner::Wahl wahl;
+    /// A room to open first (the example's house), else empty.
+    QString raum;
+};
+
 /// The game folder to start in, as Spielordner::fuerEditor finds it; when nothing tells, the
-/// author is asked, and Art::Fragen then means that the author cancelled.
-Spielordner::Wahl beimStart(Desktop& desktop, const Spielordner::Start& start);
+/// start window offers to open a game, make a new one or copy the example, and Art::Fragen
+/// then means that the author cancelled.
+Beginn beimStart(Desktop& desktop, const Spielordner::Start& start);
 
 /// Whether a file named on the command line is an item script; anything else opens as a room.
 bool istItemSkript(const QString& datei);
@@ -36,6 +55,8 @@ void dateiOeffnen(Editor& editor, Desktop& desktop, const Module1& raum, const Q
 /// Goes on in the game folder `ordner`: the open room must have been asked about already. A
 /// new editor starts there and this one closes, so that every window, the checking service and
 /// the recovery copies begin afresh on the new game. False when nothing changed.
-bool wechseln(Editor& editor, Desktop& desktop, const Module1& raum, const QString& ordner);
+/// `raumDatei` is a room to open there first, or empty.
+bool wechseln(Editor& editor, Desktop& desktop, const Module1& raum, const QString& ordner,
+              const QString& raumDatei = {});
 
 } // namespace Spielwahl
