@@ -86,7 +86,11 @@ struct Kopie
         const QString name = spielName(relativ);
         const auto d = name.isEmpty() ? nullptr : spiel.datei(name);
         if (!d) {
-            if (!QFile::copy(quelle.filePath(), ziel))
+            // The system's own copy, the permissions with it (a game program stays executable).
+            std::error_code fehlerCode;
+            std::filesystem::copy_file(quelle.filePath().toStdU16String(), ziel.toStdU16String(),
+                                       fehlerCode);
+            if (fehlerCode)
                 return fehler(QStringLiteral("%1 kann nicht kopiert werden")
                                   .arg(QDir::toNativeSeparators(quelle.filePath())));
             return true;
@@ -101,9 +105,14 @@ struct Kopie
             fakten = d->raum ? SpielDatei::raumLesen(name, &*bytes)
                              : SpielDatei::itemSkriptLesen(name, &*bytes);
         const QByteArray neu = Spielbau::uebersetzt(*fakten, *bytes, uebersetzung);
-        if (!TextFile::write(ziel, neu))
+        // Into a folder nobody sees before it is complete: the rename at the end makes the
+        // game appear whole, so the file is not synced on its own as a save in place must be.
+        QFile datei(ziel);
+        if (!datei.open(QIODevice::WriteOnly | QIODevice::NewOnly) ||
+            datei.write(neu) != neu.size() || !datei.flush())
             return fehler(QStringLiteral("%1 kann nicht geschrieben werden")
                               .arg(QDir::toNativeSeparators(ziel)));
+        datei.close();
         if (!QFile::setPermissions(ziel, quelle.permissions()))
             return fehler(QStringLiteral("%1 kann nicht geschrieben werden")
                               .arg(QDir::toNativeSeparators(ziel)));

@@ -81,7 +81,8 @@ Textvorlage Textvorlage::aus(const Spielpruefung& spiel)
                     }
                     VorlagenText& v = vorlage.texte[i];
                     const QString ref = referenz(d.datei, dateiZeile);
-                    if (!v.referenzen.contains(ref))
+                    // Places come in order: a place twice (question and answer) is the last.
+                    if (v.referenzen.isEmpty() || v.referenzen.last() != ref)
                         v.referenzen << ref;
                     v.kommentare << (teile[t].auswahl ? wo + (t == 0 ? QStringLiteral(", Frage")
                                                                      : QStringLiteral(", Antwort"))
