@@ -35,7 +35,7 @@ Uebersetzungen::Uebersetzungen(Pruefdienst& dienst, Desktop& desktop, QWidget* p
 {
     setObjectName(QStringLiteral("Uebersetzungen"));
     setWindowTitle(QStringLiteral("Übersetzungen"));
-    resize(760, 440);
+    resize(900, 460);
     auto* spalten = new QVBoxLayout(this);
     hinweis = new QLabel(this);
     hinweis->setObjectName(QStringLiteral("Hinweis"));
@@ -48,7 +48,11 @@ Uebersetzungen::Uebersetzungen(Pruefdienst& dienst, Desktop& desktop, QWidget* p
                                QStringLiteral("Nicht mehr im Spiel")});
     sprachen->setRootIsDecorated(false);
     sprachen->setAllColumnsShowFocus(true);
-    sprachen->header()->resizeSection(Sprache, 260);
+    sprachen->header()->resizeSection(Sprache, 160);
+    for (int s = Uebersetzt; s <= Veraltet; ++s) {
+        sprachen->header()->resizeSection(s, s == Veraltet ? 140 : 100);
+        sprachen->headerItem()->setTextAlignment(s, Qt::AlignRight | Qt::AlignVCenter);
+    }
     spalten->addWidget(sprachen, 2);
     auto* knoepfe = new QHBoxLayout;
     vorlageKnopf = new QPushButton(QStringLiteral("&Vorlage schreiben"), this);
@@ -66,8 +70,8 @@ Uebersetzungen::Uebersetzungen(Pruefdienst& dienst, Desktop& desktop, QWidget* p
     ablehnungen->setHeaderLabels(
         {QStringLiteral("Zeile"), QStringLiteral("Text"), QStringLiteral("Grund")});
     ablehnungen->setRootIsDecorated(false);
-    ablehnungen->header()->resizeSection(0, 60);
-    ablehnungen->header()->resizeSection(1, 240);
+    ablehnungen->header()->resizeSection(0, 50);
+    ablehnungen->header()->resizeSection(1, 220);
     spalten->addWidget(ablehnungen, 1);
     ablehnungenTitel->hide();
     ablehnungen->hide();
@@ -224,11 +228,14 @@ void Uebersetzungen::bauen()
     case Spielbau::Ergebnis::Art::Abgelehnt:
         ablehnungenTitel->setText(
             QStringLiteral("%1 ist abgelehnt, nichts ist geschrieben:").arg(datei));
-        for (const Ablehnung& a : e.ablehnungen)
-            new QTreeWidgetItem(ablehnungen,
-                                {a.zeile > 0 ? QString::number(a.zeile) : QString(),
-                                 QString(a.text).replace(QLatin1Char('\n'), QStringLiteral("\\n")),
-                                 a.grund});
+        for (const Ablehnung& a : e.ablehnungen) {
+            auto* zeile = new QTreeWidgetItem(
+                ablehnungen,
+                {a.zeile > 0 ? QString::number(a.zeile) : QString(),
+                 QString(a.text).replace(QLatin1Char('\n'), QStringLiteral("\\n")), a.grund});
+            zeile->setToolTip(1, a.text);
+            zeile->setToolTip(2, a.grund);
+        }
         return;
     case Spielbau::Ergebnis::Art::Fehler:
         desktop.warn(this, e.fehler + QLatin1Char('.'));
