@@ -58,7 +58,7 @@ QTextStream& fehlerAusgabe()
     return s;
 }
 
-int ablehnen(const Spielbau::Ergebnis& e, const QString& poPfad)
+int ablehnen(const Spielbau::Ergebnis& e, const QString& poPfad, bool bauen = true)
 {
     QTextStream& f = fehlerAusgabe();
     const QString po = QDir::toNativeSeparators(poPfad);
@@ -73,7 +73,8 @@ int ablehnen(const Spielbau::Ergebnis& e, const QString& poPfad)
               << QStringLiteral("“)");
         f << QLatin1Char('\n');
     }
-    f << QStringLiteral("tarnholm-texte: Abgelehnt, nichts geschrieben.\n");
+    if (bauen)
+        f << QStringLiteral("tarnholm-texte: Abgelehnt, nichts geschrieben.\n");
     return 1;
 }
 
@@ -167,7 +168,7 @@ int main(int argc, char* argv[])
             return 2;
         }
         if (gelesen.art == Spielbau::Ergebnis::Art::Abgelehnt)
-            return ablehnen(gelesen, poPfad);
+            return ablehnen(gelesen, poPfad, false);
         const Textvorlage vorlage = Textvorlage::aus(spiel);
         const Zaehlung z = Uebersetzung(vorlage, po).zaehlung();
         aus << QStringLiteral("%1 übersetzt\n%2 ungenau\n%3 unübersetzt\n%4 nicht mehr im Spiel\n")

@@ -354,13 +354,13 @@ private Q_SLOTS:
                  QStringLiteral("2 | EN Wohin gehst du? | EN Nach links"));
         QCOMPARE(a.StartSkript.Parameter[1], QStringLiteral("Tür offen"));
 
-        // Nothing translated: the same game, byte for byte.
+        // Nothing translated: the same game, byte for byte (the target named as a folder).
         QVERIFY(schreiben(po, uebersetzt(vorlage, nullptr)));
         const QString deutsch = ziele.filePath(QStringLiteral("deutsch"));
-        QVERIFY(!programmAusgabe(
-                     texte,
-                     {QStringLiteral("bauen"), po, deutsch, QStringLiteral("--"), spiel.dir.path()},
-                     0)
+        QVERIFY(!programmAusgabe(texte,
+                                 {QStringLiteral("bauen"), po, deutsch + QLatin1Char('/'),
+                                  QStringLiteral("--"), spiel.dir.path()},
+                                 0)
                      .startsWith(QLatin1Char('(')));
         OrdnerStand ohne = vorher;
         ohne.remove(QStringLiteral("uebersetzungen/spiel.pot"));

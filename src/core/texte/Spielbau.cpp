@@ -172,7 +172,8 @@ namespace Spielbau {
 
 QString zielPruefen(const QString& spielordner, const QString& ziel)
 {
-    const QFileInfo info(ziel);
+    // "englisch/" names the folder "englisch" as well.
+    const QFileInfo info(QDir::cleanPath(ziel));
     if (ziel.isEmpty())
         return QStringLiteral("Es ist kein Zielordner angegeben");
     if (info.exists() || info.isSymLink())
@@ -257,7 +258,7 @@ Ergebnis bauen(const Spielpruefung& spiel, const QString& spielordner, const QSt
     }
 
     // Built beside the target and renamed at the end: the target is whole or not there.
-    const QFileInfo info(ziel);
+    const QFileInfo info(QDir::cleanPath(ziel));
     QTemporaryDir bau(info.absolutePath() + QStringLiteral("/.") + info.fileName() +
                       QStringLiteral(".bau-XXXXXX"));
     ergebnis.art = Ergebnis::Art::Fertig;
@@ -271,7 +272,10 @@ Ergebnis bauen(const Spielpruefung& spiel, const QString& spielordner, const QSt
     if (!kopie.ordner(spielordner, bau.path(), QString()))
         return ergebnis;
     QFile::setPermissions(bau.path(), QFileInfo(spielordner).permissions());
-    if (QFileInfo::exists(ziel) || !QDir().rename(bau.path(), info.absoluteFilePath())) {
+    // Made meanwhile by somebody else: it is theirs.
+    const QFileInfo jetzt(info.absoluteFilePath());
+    if (jetzt.exists() || jetzt.isSymLink() ||
+        !QDir().rename(bau.path(), info.absoluteFilePath())) {
         ergebnis.art = Ergebnis::Art::Fehler;
         ergebnis.fehler = QStringLiteral("%1 kann nicht angelegt werden")
                               .arg(QDir::toNativeSeparators(info.absoluteFilePath()));
