@@ -166,6 +166,9 @@ void Uebersetzungen::vorlageSchreiben()
     QStringList text{QStringLiteral("Die Vorlage ist geschrieben: %1 Texte in %2.")
                          .arg(vorlage.texte.size())
                          .arg(QDir::toNativeSeparators(pot))};
+    // What the template leaves out is told, as tarnholm-texte tells it on stderr.
+    if (!vorlage.warnungen.isEmpty())
+        text << QStringLiteral("Ausgelassen:\n") + vorlage.warnungen.join(QLatin1Char('\n'));
     const QStringList dateien =
         QDir(ordner()).entryList({QStringLiteral("*.po")}, QDir::Files, QDir::Name);
     QStringList gemischt;
