@@ -37,6 +37,8 @@ public:
     bool moveToTrash(const QString&) override { return false; }
     GitProgramm& git() override { return gitProgramm; }
     GitProgramm gitProgramm;
+    GettextProgramm& gettext() override { return gettextProgramm; }
+    GettextProgramm gettextProgramm;
 };
 
 /// Offscreen unless a platform is asked for; set before the application is made.

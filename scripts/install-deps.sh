@@ -3,7 +3,7 @@
 set -euo pipefail
 packages=(build-essential cmake ninja-build qt6-base-dev qt6-translations-l10n libbenchmark-dev
           libfontconfig-dev pkg-config libxcb-damage0-dev
-          desktop-file-utils graphviz git dpkg-dev appstream lintian)
+          desktop-file-utils graphviz gettext git dpkg-dev appstream lintian)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

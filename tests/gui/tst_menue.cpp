@@ -85,7 +85,8 @@ private Q_SLOTS:
                          "&Ansicht | &HotSpots zeigen Ctrl+H",
                          "&Spiel | &Testen F5 | &Explorer | &Gegenstände… | Spiel &prüfen… F7 "
                          "| &Unbenutzte Dateien… | - | &Räume… Ctrl+R | &Verwendungen suchen… "
-                         "Ctrl+Shift+F | Umbe&nennen… | Umbenennen rüc&kgängig",
+                         "Ctrl+Shift+F | Umbe&nennen… | Umbenennen rüc&kgängig | - | "
+                         "Ü&bersetzungen…",
                          "&Hilfe | &Tastenkürzel F1 | Ü&ber den Editor"}));
         // No letter is underlined twice in a menu: Alt and the letter would only go to the first.
         for (const QAction* menue : editor->menuBar()->actions()) {

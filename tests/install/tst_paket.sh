@@ -43,9 +43,10 @@ done < <(cd "$build/demo-game" && find "${sieben[@]}" -type f)
 diff <(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ {print $6}' | sed 's|^\./||' | sort) \
      <(printf '%s\n' "${erwartet[@]}" | sort) || fehler "the package's files differ (< found, > expected)"
 
-# The Qt libraries come from dpkg-shlibdeps; Graphviz draws the map, Wine runs "Testen".
+# The Qt libraries come from dpkg-shlibdeps; Graphviz draws the map, gettext brings translations
+# up to date, Wine runs "Testen".
 [[ $(feld Depends) =~ libqt6widgets6 ]] || fehler "Depends: $(feld Depends)"
-[ "$(feld Recommends)" = graphviz ] || fehler "Recommends: $(feld Recommends)"
+[ "$(feld Recommends)" = "graphviz, gettext" ] || fehler "Recommends: $(feld Recommends)"
 [ "$(feld Suggests)" = wine ] || fehler "Suggests: $(feld Suggests)"
 
 # The stripped programs still run; the menu entry opens a file, of the types the package defines.

@@ -83,6 +83,19 @@ public:
     };
     GitProgramm& git() override { return gitProgramm; }
     AufgezeichnetesGit gitProgramm;
+    /// The real gettext, each call recorded; `fehlt` makes it a machine without gettext.
+    struct AufgezeichnetesGettext : GettextProgramm
+    {
+        Ergebnis ausfuehren(const QString& programm, const QStringList& argumente) override
+        {
+            aufrufe << (QStringList{programm} + argumente);
+            return fehlt ? Ergebnis() : GettextProgramm::ausfuehren(programm, argumente);
+        }
+        QVector<QStringList> aufrufe;
+        bool fehlt = false;
+    };
+    GettextProgramm& gettext() override { return gettextProgramm; }
+    AufgezeichnetesGettext gettextProgramm;
 
     /// Each file dialog in one line: whether it saves, title, filter, folder and preset.
     QStringList dialogs;

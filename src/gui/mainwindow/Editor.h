@@ -55,6 +55,7 @@ public:
     void stelleOeffnen(const SkriptStelle& stelle);
     /// Opens the window "Spiel prüfen".
     std::function<void()> spielPruefenZeigen;
+    std::function<void()> uebersetzungenZeigen;
     /// Opens "Räume", "Verwendungen" and "Umbenennen".
     std::function<void()> raeumeZeigen;
     std::function<void()> verwendungenZeigen;

@@ -130,6 +130,10 @@ EditorMenue::EditorMenue(Editor& editor, Module1& raum, Desktop& desktop, Pictur
                                    ? QStringLiteral("Umbenennen rüc&kgängig")
                                    : QStringLiteral("Umbenennen rüc&kgängig: ") + letzte);
     });
+    // The game in other languages.
+    h.spiel()->addSeparator();
+    h.eintrag(h.spiel(), QStringLiteral("aktionUebersetzungen"), QStringLiteral("Ü&bersetzungen…"),
+              {}, rufen(editor.uebersetzungenZeigen));
 
     h.eintrag(h.hilfe(), QStringLiteral("aktionTastenkuerzel"), QStringLiteral("&Tastenkürzel"),
               {taste(Qt::Key_F1)}, [this] { tastenZeigen(); });

@@ -15,6 +15,7 @@
 #include "spiel/Pruefdienst.h"
 #include "tools/Gegen.h"
 #include "tools/Tool.h"
+#include "tools/Uebersetzungen.h"
 #include "tools/Umbenennen.h"
 #include "tools/Verwendungen.h"
 
@@ -51,6 +52,7 @@ Spielfenster::Spielfenster(Module1& raum, Desktop& desktop, Editor& editor, Prue
     editor.raeumeZeigen = [this] { raeume().zeigen(); };
     editor.verwendungenZeigen = [this] { verwendungen().zeigen(); };
     editor.umbenennenZeigen = [this] { umbenennen().zeigen(); };
+    editor.uebersetzungenZeigen = [this] { uebersetzungen().zeigen(); };
     editor.umbenennenRueckgaengig = [this] { umbenennen().rueckgaengig(); };
     editor.letzteUmbenennung = [this] { return umbenennen().letzteUmbenennung(); };
     // A room git holds in conflict shows its conflicts beside the editor while it is open.
@@ -77,6 +79,14 @@ Konflikte& Spielfenster::konflikte()
         konflikteFenster->speichern = [this] { return editor.befehle().speichern(); };
     }
     return *konflikteFenster;
+}
+
+Uebersetzungen& Spielfenster::uebersetzungen()
+{
+    // It stays open beside the main window, as "Spiel prüfen" does.
+    if (!uebersetzungenFenster)
+        uebersetzungenFenster = new Uebersetzungen(dienst, desktop, &editor);
+    return *uebersetzungenFenster;
 }
 
 SkriptEditor& Spielfenster::skriptEditor()

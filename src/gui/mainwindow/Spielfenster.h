@@ -15,6 +15,7 @@ class Raeume;
 class SkriptEditor;
 class SpielPruefen;
 class Tool;
+class Uebersetzungen;
 class Umbenennen;
 class Verwendungen;
 
@@ -35,6 +36,7 @@ public:
     Raeume& raeume();
     Verwendungen& verwendungen();
     Umbenennen& umbenennen();
+    Uebersetzungen& uebersetzungen();
     Konflikte& konflikte();
 
 private:
@@ -64,5 +66,6 @@ private:
     Raeume* raeumeFenster = nullptr;
     Verwendungen* verwendungenFenster = nullptr;
     Umbenennen* umbenennenFenster = nullptr;
+    Uebersetzungen* uebersetzungenFenster = nullptr;
     Konflikte* konflikteFenster = nullptr;
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "git/GitProgramm.h"
+#include "texte/GettextProgramm.h"
 
 #include <QMessageBox>
 #include <QString>
@@ -94,6 +95,8 @@ public:
     virtual bool moveToTrash(const QString& path) = 0;
     /// The git program, the one outside program whose answers the editor reads.
     virtual GitProgramm& git() = 0;
+    /// gettext's programs, for the translations.
+    virtual GettextProgramm& gettext() = 0;
 
     /// A warning with an OK button under the application's title.
     void warn(QWidget* parent, const QString& text);
@@ -111,9 +114,11 @@ public:
     DesktopResult openFolder(const QString& folder) override;
     bool moveToTrash(const QString& path) override;
     GitProgramm& git() override { return gitProgramm; }
+    GettextProgramm& gettext() override { return gettextProgramm; }
 
 private:
     GitProgramm gitProgramm;
+    GettextProgramm gettextProgramm;
 };
 
 /// "Description|*.a;*.b" in Qt's form, "Description (*.a *.b)".
