@@ -89,9 +89,10 @@ void Journalordner::entsperren()
 
 QString Journalordner::neuerName() const
 {
-    int hoechste = 0;
+    // Wide enough for the largest number nummer() reads.
+    qint64 hoechste = 0;
     for (const QString& datei : QDir(ordner).entryList({vorsilbe + QLatin1Char('*')}, QDir::Files))
-        hoechste = std::max(hoechste, nummer(datei));
+        hoechste = std::max<qint64>(hoechste, nummer(datei));
     return vorsilbe + QString::number(hoechste + 1) + journalEndung;
 }
 
