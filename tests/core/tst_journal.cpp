@@ -314,6 +314,24 @@ private Q_SLOTS:
             QCOMPARE(Umbenenner(spiel.dir.path(), j.path()).aufraeumen().art, Art::Nichts);
         }
 
+        // Killed just before the journal was marked done: a renamed room is named where it is.
+        {
+            UmbenennSpiel spiel;
+            QTemporaryDir j;
+            QCOMPARE(Umbenenner(spiel.dir.path(), j.path()).ausfuehren(spiel.planen(raum)).art,
+                     Art::Erledigt);
+            const OrdnerStand umbenannt = ordnerStand(spiel.dir.path());
+            const QString datei = j.filePath("umbenennung-1.journal");
+            QVERIFY(TextFile::write(datei,
+                                    TextFile::read(datei)->replace("stand fertig", "stand offen")));
+            QVERIFY(QFile::remove(j.filePath("umbenennung-1.kopien")));
+            const Umbenenner::Ergebnis e = Umbenenner(spiel.dir.path(), j.path()).aufraeumen();
+            QCOMPARE(e.art, Art::Fehlgeschlagen);
+            QVERIFY2(e.text.contains("rooms/keller.lsd (jetzt rooms/gewoelbe.lsd)"),
+                     qPrintable(e.text));
+            QCOMPARE(ordnerStand(spiel.dir.path()), umbenannt);
+        }
+
         // The files written put back by hand, the copies gone: nothing is missed.
         UmbenennSpiel spiel;
         QTemporaryDir j;

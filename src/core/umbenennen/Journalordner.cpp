@@ -271,8 +271,12 @@ bool Journalordner::zurueck(const Journal& j, const QByteArray& kopien, QString&
             // Without its copy a file can only stay: fine when it is still as before. The
             // others are put back all the same.
             if (!jetzt || Journal::hash(*jetzt) != e.altHash) {
+                // Named where the author finds it.
+                const QString wo = !jetzt && e.alt != e.neu && Platte::da(pfad(e.neu))
+                                       ? QStringLiteral("%1 (jetzt %2)").arg(e.alt, e.neu)
+                                       : e.alt;
                 const std::lock_guard<std::mutex> l(m);
-                ohneKopie << e.alt;
+                ohneKopie << wo;
                 return true;
             }
             vorher = *jetzt;
