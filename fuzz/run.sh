@@ -11,7 +11,8 @@ sekunden=${1:-60}
 shift || true
 ziele=("$@")
 [ ${#ziele[@]} -gt 0 ] || ziele=(fuzz_roomfile fuzz_itemskript fuzz_raumpruefung fuzz_pruefbericht
-                                 fuzz_zusammenfuehren fuzz_po)
+                                 fuzz_zusammenfuehren fuzz_journal fuzz_kartenlayout
+                                 fuzz_gitantworten fuzz_po)
 
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DTARNHOLM_FUZZ=ON -DTARNHOLM_TESTS=OFF -DTARNHOLM_BENCH=OFF >/dev/null
@@ -23,13 +24,17 @@ mkdir -p build-fuzz/findings
 # unwinding through Qt (built without frame pointers) records a new garbage stack on almost
 # every allocation. A finding is best replayed with the default options, which keep them.
 export ASAN_OPTIONS=${ASAN_OPTIONS:-quarantine_size_mb=32:malloc_context_size=0}
+# Each target's own tokens where it has them, else the room file's.
+woerterbuch() {
+    if [ -f "fuzz/$1.dict" ]; then echo "fuzz/$1.dict"; else echo fuzz/room.dict; fi
+}
 status=0
 for ziel in "${ziele[@]}"; do
     mkdir -p "build-fuzz/corpus/$ziel"
     echo "== $ziel: $sekunden s"
     log="build-fuzz/findings/$ziel.log"
     if ! build-fuzz/fuzz/"$ziel" "build-fuzz/corpus/$ziel" "fuzz/corpus/$ziel" \
-        -dict=fuzz/room.dict -max_total_time="$sekunden" -timeout=1 -rss_limit_mb=512 \
+        -dict="$(woerterbuch "$ziel")" -max_total_time="$sekunden" -timeout=1 -rss_limit_mb=512 \
         -malloc_limit_mb=64 -print_final_stats=1 -artifact_prefix="build-fuzz/findings/$ziel-" \
         >"$log" 2>&1; then
         echo "   FINDING, see $log and build-fuzz/findings/$ziel-*"

@@ -1,4 +1,5 @@
 #include "SkriptAus.h"
+#include "git/GitAntworten.h"
 #include "model/Module1.h"
 #include "roomfile/RoomFile.h"
 #include "roomfile/TextFile.h"
@@ -307,6 +308,40 @@ private Q_SLOTS:
             mitten += p.exitStatus() == QProcess::CrashExit ? 1 : 0;
         }
         QVERIFY(mitten > 0);
+    }
+
+    void gitsAnswersAreReadOnlyInTheirOwnForm()
+    {
+        // As git writes them: a path with a blank, an umlaut and quotes, unquoted with -z.
+        const QByteArray blob = "696e4b4a9a684c2b07a739d6a341028d17bdc4aa";
+        const QByteArray echt = "100644 " + blob + " 1\trooms/\"a\" T\xc3\xbcr.lsd" +
+                                QByteArray(1, '\0') + "100644 " + blob + " 3\trooms/b.lsd" +
+                                QByteArray(1, '\0');
+        const QVector<GitAntworten::Konflikteintrag> k = GitAntworten::konflikte(echt);
+        QCOMPARE(k.size(), 2);
+        QCOMPARE(k[0].pfad, QString("rooms/\"a\" Tür.lsd"));
+        QCOMPARE(std::pair(k[0].blob, k[0].stufe), std::pair(blob, 1));
+        QCOMPARE(k[1].stufe, 3);
+        // The object name goes to "git cat-file" as an argument: an option there, or any other
+        // stage or form, is passed over.
+        for (const QByteArray& falsch : QList<QByteArray>{
+                 "100644 --output=x 1\trooms/a.lsd", "100644 " + blob + " 4\trooms/a.lsd",
+                 "100644 " + blob + " 2 \trooms/a.lsd",
+                 "100644 " + blob.toUpper() + " 2\trooms/a.lsd",
+                 "1x0644 " + blob + " 2\trooms/a.lsd", "100644 " + blob + " 2\t",
+                 "100644 " + blob + " 2 rooms/a.lsd"})
+            QVERIFY2(GitAntworten::konflikte(falsch).isEmpty(), falsch.constData());
+
+        // A folder may end in a blank; a second line or nothing at all is no path.
+        QCOMPARE(GitAntworten::pfad("Haken mit Leerzeichen \n"), "Haken mit Leerzeichen ");
+        QCOMPARE(GitAntworten::pfad("/spiel/.git\r\n"), "/spiel/.git");
+        QVERIFY(GitAntworten::pfad("").isNull());
+        QVERIFY(GitAntworten::pfad("\n").isNull());
+        QVERIFY(GitAntworten::pfad("a\nb\n").isNull());
+        QCOMPARE(GitAntworten::wahrheit("true\n"), true);
+        QCOMPARE(GitAntworten::wahrheit("false\n"), false);
+        QCOMPARE(GitAntworten::wahrheit("true\ntrue\n"), std::nullopt);
+        QCOMPARE(GitAntworten::wahrheit("wahr"), std::nullopt);
     }
 
     void textReadsStandardInputAndSaysWhatCannotBeOpened()

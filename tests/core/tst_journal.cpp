@@ -5,6 +5,7 @@
 #include <QProcess>
 #include <QTest>
 #include <atomic>
+#include <limits>
 #include <random>
 
 using namespace Befehlstabelle;
@@ -208,6 +209,143 @@ private Q_SLOTS:
         QVERIFY(e.text.contains("beschädigt"));
         QCOMPARE(QDir(ordner.filePath("beschaedigt")).entryList(QDir::Files).size(), 1);
         QCOMPARE(journale(ordner.path()), QStringList());
+    }
+
+    void aJournalNamingFilesOutsideTheGameIsSetAsideUnread()
+    {
+        // Put back from it, the rollback would write where no rename ever wrote.
+        UmbenennSpiel spiel;
+        QTemporaryDir ordner;
+        const QString draussen = QDir(spiel.dir.path()).absoluteFilePath("../draussen.lsd");
+        QVERIFY(TextFile::write(draussen, "von jemand anderem"));
+        for (const QString& pfad :
+             {QString("../draussen.lsd"), QString("rooms/../../draussen.lsd"), draussen,
+              QString("C:/draussen.lsd"), QString("rooms\\..\\..\\draussen.lsd")}) {
+            Journal j;
+            j.spielordner = spiel.dir.path();
+            j.kopien = "umbenennung-1.kopien";
+            j.was = "Raum";
+            j.eintraege = {{pfad, pfad, true, Journal::hash("x"), Journal::hash("y"), 0, 1, {}}};
+            QVERIFY2(!Journal::lesen(j.text()), qPrintable(pfad));
+            j.eintraege = {{"graphics/a.bmp", pfad, false, {}, {}, 0, 0, {}}};
+            QVERIFY2(!Journal::lesen(j.text()), qPrintable(pfad));
+            QVERIFY(TextFile::write(ordner.filePath("umbenennung-1.journal"), j.text()));
+            QVERIFY(TextFile::write(ordner.filePath("umbenennung-1.kopien"), "x"));
+            const Umbenenner::Ergebnis e = Umbenenner(spiel.dir.path(), ordner.path()).aufraeumen();
+            QCOMPARE(e.art, Art::Fehlgeschlagen);
+            QVERIFY2(e.text.contains("ist beschädigt und liegt jetzt in"), qPrintable(e.text));
+            QCOMPARE(*TextFile::read(draussen), "von jemand anderem");
+            QCOMPARE(journale(ordner.path()), QStringList());
+        }
+        QCOMPARE(QDir(ordner.filePath("beschaedigt")).entryList(QDir::Files).size(), 10);
+        QVERIFY(QFile::remove(draussen));
+    }
+
+    void copyNumbersOfAnySizeGiveNoBytes()
+    {
+        // Numbers a hand or a broken disk wrote: beyond the copies, or summing past 2^63.
+        const qint64 gross = std::numeric_limits<qint64>::max();
+        const QByteArray kopien = "abcdef";
+        Journal j;
+        for (const auto art : {Journal::Art::Umbenennung, Journal::Art::Rueckgaengig}) {
+            j.art = art;
+            for (const auto& [anfang, laenge] : {std::pair<qint64, qint64>{gross, 1},
+                                                 {1, gross},
+                                                 {gross, gross},
+                                                 {7, 0},
+                                                 {0, 7}}) {
+                const Journal::Eintrag e{
+                    "rooms/a.lsd",     "rooms/a.lsd", true,   Journal::hash(""),
+                    Journal::hash(""), anfang,        laenge, {}};
+                QVERIFY(j.vorher(e, kopien).isNull());
+                QVERIFY(j.nachher(e, kopien).isNull());
+            }
+            // Replacements past the copy's end.
+            for (const auto& [anfang, laenge] :
+                 {std::pair<qsizetype, qsizetype>{1, gross}, {gross, 1}, {gross, gross}, {5, 2}}) {
+                const Journal::Eintrag e{"rooms/a.lsd",
+                                         "rooms/a.lsd",
+                                         true,
+                                         Journal::hash("abcdef"),
+                                         Journal::hash("abcdef"),
+                                         0,
+                                         6,
+                                         {{anfang, laenge, "x"}}};
+                QVERIFY(art == Journal::Art::Umbenennung ? j.nachher(e, kopien).isNull()
+                                                         : j.vorher(e, kopien).isNull());
+            }
+        }
+    }
+
+    void anOpenJournalWithDamagedCopiesPutsBackWhatItCanAndIsSetAside()
+    {
+        // Killed midway, and the copies damaged since: the files still as before need no copy
+        // and the others none can be had. They stay as they are, every other file is put
+        // back, and the journal goes aside, or it would hold up every start.
+        for (const bool weg : {false, true}) {
+            UmbenennSpiel spiel;
+            QTemporaryDir j;
+            const OrdnerStand vorher = ordnerStand(spiel.dir.path());
+            Umbenenner u(spiel.dir.path(), j.path());
+            u.dateisystemSetzen(Stoerung().dateisystem(3, Stoerung::Wie::AbDa));
+            QVERIFY(u.ausfuehren(spiel.planen(flag)).text.contains("nächste Start"));
+            const OrdnerStand halb = ordnerStand(spiel.dir.path());
+            QStringList geschrieben;
+            for (auto d = halb.cbegin(); d != halb.cend(); ++d)
+                if (vorher.value(d.key()) != d.value())
+                    geschrieben << d.key();
+            QCOMPARE(geschrieben.size(), 2);
+            const QString kopien = j.filePath("umbenennung-1.kopien");
+            QVERIFY(weg ? QFile::remove(kopien) : TextFile::write(kopien, "kaputt"));
+
+            const Umbenenner::Ergebnis e = Umbenenner(spiel.dir.path(), j.path()).aufraeumen();
+            QCOMPARE(e.art, Art::Fehlgeschlagen);
+            QVERIFY2(e.text.contains(QString("Die Kopien von %1 sind beschädigt oder fehlen. Diese "
+                                             "Dateien blieben, wie sie sind; alle anderen sind "
+                                             "wieder wie vorher.")
+                                         .arg(geschrieben.join(", "))),
+                     qPrintable(e.text));
+            OrdnerStand erwartet = vorher;
+            for (const QString& d : geschrieben)
+                erwartet[d] = halb[d];
+            QCOMPARE(ordnerStand(spiel.dir.path()), erwartet);
+            QCOMPARE(journale(j.path()), QStringList());
+            QCOMPARE(QDir(j.filePath("beschaedigt")).entryList(QDir::Files).size(), weg ? 1 : 2);
+            QCOMPARE(Umbenenner(spiel.dir.path(), j.path()).aufraeumen().art, Art::Nichts);
+        }
+
+        // Killed just before the journal was marked done: a renamed room is named where it is.
+        {
+            UmbenennSpiel spiel;
+            QTemporaryDir j;
+            QCOMPARE(Umbenenner(spiel.dir.path(), j.path()).ausfuehren(spiel.planen(raum)).art,
+                     Art::Erledigt);
+            const OrdnerStand umbenannt = ordnerStand(spiel.dir.path());
+            const QString datei = j.filePath("umbenennung-1.journal");
+            QVERIFY(TextFile::write(datei,
+                                    TextFile::read(datei)->replace("stand fertig", "stand offen")));
+            QVERIFY(QFile::remove(j.filePath("umbenennung-1.kopien")));
+            const Umbenenner::Ergebnis e = Umbenenner(spiel.dir.path(), j.path()).aufraeumen();
+            QCOMPARE(e.art, Art::Fehlgeschlagen);
+            QVERIFY2(e.text.contains("rooms/keller.lsd (jetzt rooms/gewoelbe.lsd)"),
+                     qPrintable(e.text));
+            QCOMPARE(ordnerStand(spiel.dir.path()), umbenannt);
+        }
+
+        // The files written put back by hand, the copies gone: nothing is missed.
+        UmbenennSpiel spiel;
+        QTemporaryDir j;
+        const OrdnerStand vorher = ordnerStand(spiel.dir.path());
+        Umbenenner u(spiel.dir.path(), j.path());
+        u.dateisystemSetzen(Stoerung().dateisystem(3, Stoerung::Wie::AbDa));
+        QVERIFY(u.ausfuehren(spiel.planen(flag)).text.contains("nächste Start"));
+        for (auto d = vorher.cbegin(); d != vorher.cend(); ++d)
+            QVERIFY(spiel.datei(d.key(), d.value()));
+        QVERIFY(QFile::remove(j.filePath("umbenennung-1.kopien")));
+        const Umbenenner::Ergebnis e = Umbenenner(spiel.dir.path(), j.path()).aufraeumen();
+        QCOMPARE(e.art, Art::Erledigt);
+        QCOMPARE(ordnerStand(spiel.dir.path()), vorher);
+        QCOMPARE(journale(j.path()), QStringList());
     }
 
     void aKilledRenameLeavesAllOldOrAllNew()

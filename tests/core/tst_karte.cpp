@@ -83,6 +83,26 @@ private Q_SLOTS:
                  anfang + "eine Kante mit unlesbarem Verlauf");
     }
 
+    void numbersNoMapHasAreRefusedNotDrawn()
+    {
+        // Qt reads "nan" and "inf" as numbers; a scene of them, or of a size beyond any map,
+        // cannot be drawn.
+        const auto grund = [](const char* alt, const char* neu) {
+            QString fehler;
+            return KartenLayout::lesen(QByteArray(zweiKnoten).replace(alt, neu), &fehler)
+                       ? QString("gelesen")
+                       : fehler.section(": ", 1);
+        };
+        QCOMPARE(grund("0,0,200,300", "0,0,200,inf"), "ohne Größe");
+        QCOMPARE(grund("0,0,200,300", "0,0,1e300,300"), "ohne Größe");
+        QCOMPARE(grund("0,0,200,300", "200,300,0,0"), "ohne Größe");
+        QCOMPARE(grund("\"100,250\"", "\"nan,250\""), "ein Knoten ohne Ort");
+        QCOMPARE(grund("\"width\": 2.5", "\"width\": -2.5"), "ein Knoten ohne Ort");
+        QCOMPARE(grund("\"height\": \"1\"", "\"height\": \"1e200\""), "ein Knoten ohne Ort");
+        QCOMPARE(grund("100,180 100,150", "100,-inf 100,150"), "eine Kante mit unlesbarem Verlauf");
+        QCOMPARE(grund("100,250", "100,250.5"), "gelesen");
+    }
+
     void dotLaysOutExactlyTheNodesAndEdgesOfTheMap()
     {
         if (QStandardPaths::findExecutable("dot").isEmpty())

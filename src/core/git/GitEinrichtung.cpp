@@ -1,6 +1,7 @@
 // Sets a game folder in a git work tree up for the text form and the merge of rooms.
 #include "GitEinrichtung.h"
 
+#include "GitAntworten.h"
 #include "GitProgramm.h"
 #include "Textform.h"
 #include "app/Spielordner.h"
@@ -99,7 +100,7 @@ Ergebnis einrichten(const QString& spielordner, const QString& programm, const Q
         spielordner, {QStringLiteral("rev-parse"), QStringLiteral("--is-inside-work-tree")});
     if (!arbeitsbaum.gestartet)
         return scheitern(QStringLiteral("git ist nicht installiert (das Paket \"git\")."));
-    if (!arbeitsbaum.ok() || gitText(arbeitsbaum.ausgabe) != QLatin1String("true"))
+    if (!arbeitsbaum.ok() || GitAntworten::wahrheit(arbeitsbaum.ausgabe) != true)
         return scheitern(QStringLiteral("%1 liegt in keinem Arbeitsbaum von git. Ein neues "
                                         "Repository legt \"git init\" an.")
                              .arg(ordner));
@@ -136,10 +137,12 @@ Ergebnis einrichten(const QString& spielordner, const QString& programm, const Q
     const GitProgramm::Ergebnis hooks =
         git.ausfuehren(spielordner, {QStringLiteral("rev-parse"), QStringLiteral("--git-path"),
                                      QStringLiteral("hooks")});
-    if (!hooks.ok())
-        return scheitern(QStringLiteral("Der Ordner der Hooks ist nicht zu finden: %1")
-                             .arg(gitText(hooks.fehler)));
-    const QString hookOrdner = QDir(spielordner).absoluteFilePath(gitText(hooks.ausgabe));
+    const QString hooksPfad = hooks.ok() ? GitAntworten::pfad(hooks.ausgabe) : QString();
+    if (hooksPfad.isEmpty())
+        return scheitern(
+            QStringLiteral("Der Ordner der Hooks ist nicht zu finden: %1")
+                .arg(hooks.ok() ? QStringLiteral("git nennt keinen") : gitText(hooks.fehler)));
+    const QString hookOrdner = QDir(spielordner).absoluteFilePath(hooksPfad);
     const QString hookPfad = QDir(hookOrdner).filePath(QStringLiteral("pre-commit"));
     const std::optional<QByteArray> schonDa = TextFile::read(hookPfad);
     if (schonDa && !schonDa->contains(hookKennung)) {

@@ -1,6 +1,7 @@
 // What git's index says of a merge that is not finished.
 #include "GitKonflikte.h"
 
+#include "GitAntworten.h"
 #include "GitProgramm.h"
 
 #include <QDir>
@@ -10,33 +11,16 @@
 namespace GitKonflikte {
 namespace {
 
-struct Eintrag
-{
-    QByteArray blob;
-    int stufe = 0;
-    QString pfad;
-};
+using Eintrag = GitAntworten::Konflikteintrag;
 
-// `git ls-files -u -z`: "mode blob stage\tpath\0", paths relative to where it runs.
+// `git ls-files -u -z`, paths relative to where it runs.
 QVector<Eintrag> offene(GitProgramm& git, const QString& spielordner, const QString& datei = {})
 {
     QStringList argumente{QStringLiteral("ls-files"), QStringLiteral("-u"), QStringLiteral("-z"),
                           QStringLiteral("--")};
     argumente << (datei.isEmpty() ? QStringLiteral(".") : datei);
     const GitProgramm::Ergebnis e = git.ausfuehren(spielordner, argumente);
-    QVector<Eintrag> liste;
-    if (!e.ok())
-        return liste;
-    for (const QByteArray& zeile : e.ausgabe.split('\0')) {
-        const qsizetype tab = zeile.indexOf('\t');
-        if (tab < 0)
-            continue;
-        const QList<QByteArray> felder = zeile.left(tab).split(' ');
-        if (felder.size() != 3)
-            continue;
-        liste.append({felder[1], felder[2].toInt(), QString::fromUtf8(zeile.mid(tab + 1))});
-    }
-    return liste;
+    return e.ok() ? GitAntworten::konflikte(e.ausgabe) : QVector<Eintrag>();
 }
 
 } // namespace
@@ -88,7 +72,7 @@ QString gitOrdner(GitProgramm& git, const QString& ordner)
         return {};
     const GitProgramm::Ergebnis e =
         git.ausfuehren(ordner, {QStringLiteral("rev-parse"), QStringLiteral("--absolute-git-dir")});
-    return e.ok() ? QString::fromUtf8(e.ausgabe).trimmed() : QString();
+    return e.ok() ? GitAntworten::pfad(e.ausgabe) : QString();
 }
 
 std::optional<Stufen> stufen(GitProgramm& git, const QString& spielordner, const QString& datei)

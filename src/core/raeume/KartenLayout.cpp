@@ -7,15 +7,24 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QStandardPaths>
+#include <cmath>
 
 namespace {
+
+/// Beyond any map Graphviz draws; keeps the scene's sums and its conversions to int sound.
+constexpr double groessteZahl = 1e9;
+
+bool vernuenftig(double z)
+{
+    return std::isfinite(z) && std::abs(z) <= groessteZahl;
+}
 
 /// Graphviz writes its numbers as texts ("2.5", "1.2e+05"); a number is taken as well.
 std::optional<double> zahl(const QJsonValue& wert)
 {
     bool ok = false;
     const double z = wert.isDouble() ? wert.toDouble() : wert.toString().toDouble(&ok);
-    if (!wert.isDouble() && !ok)
+    if ((!wert.isDouble() && !ok) || !vernuenftig(z))
         return std::nullopt;
     return z;
 }
@@ -28,7 +37,7 @@ std::optional<QPointF> punkt(QStringView text)
     bool okX = false, okY = false;
     const double x = text.left(komma).toDouble(&okX);
     const double y = text.mid(komma + 1).toDouble(&okY);
-    if (!okX || !okY)
+    if (!okX || !okY || !vernuenftig(x) || !vernuenftig(y))
         return std::nullopt;
     return QPointF(x, y);
 }
@@ -54,7 +63,7 @@ std::optional<KartenLayout> KartenLayout::lesen(const QByteArray& json, QString*
     for (const QString& z : bb)
         if (const std::optional<double> wert = zahl(z))
             rand << *wert;
-    if (rand.size() != 4)
+    if (rand.size() != 4 || rand[2] < rand[0] || rand[3] < rand[1])
         return scheitern(QStringLiteral("ohne Größe"));
     // Graphviz counts y upwards from the bottom.
     const auto umrechnen = [&rand](QPointF p) { return QPointF(p.x() - rand[0], rand[3] - p.y()); };
@@ -69,7 +78,8 @@ std::optional<KartenLayout> KartenLayout::lesen(const QByteArray& json, QString*
         const std::optional<QPointF> mitte = punkt(o.value(QLatin1String("pos")).toString());
         const std::optional<double> breite = zahl(o.value(QLatin1String("width")));
         const std::optional<double> hoehe = zahl(o.value(QLatin1String("height")));
-        if (!mitte || !breite || !hoehe || !o.value(QLatin1String("_gvid")).isDouble())
+        if (!mitte || !breite || !hoehe || *breite < 0 || *hoehe < 0 ||
+            !o.value(QLatin1String("_gvid")).isDouble())
             return scheitern(QStringLiteral("ein Knoten ohne Ort"));
         // Sizes are in inches.
         const QSizeF groesse(*breite * 72, *hoehe * 72);

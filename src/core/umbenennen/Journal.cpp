@@ -19,6 +19,21 @@ QString dekodiert(const QByteArray& feld)
     return feld == "-" ? QString() : QUrl::fromPercentEncoding(feld);
 }
 
+/// A file of the game: relative, with "/", never above the game folder. Anything else would
+/// make the rollback write where no rename wrote.
+bool imSpiel(const QString& pfad)
+{
+    // Windows reads a backslash as "/" and "C:" as a drive.
+    if (pfad.contains(QChar(0)) || (pfad.size() > 1 && pfad[1] == QLatin1Char(':')))
+        return false;
+    QString teile = pfad;
+    teile.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    for (const QStringView teil : QStringView(teile).split(QLatin1Char('/')))
+        if (teil.isEmpty() || teil == QLatin1String(".") || teil == QLatin1String(".."))
+            return false;
+    return true;
+}
+
 bool zahl(const QByteArray& feld, qint64& wert)
 {
     bool ok = false;
@@ -97,6 +112,8 @@ std::optional<Journal> Journal::lesen(const QByteArray& bytes)
         if (f.size() == 3 && f[0] == "name") {
             e.alt = dekodiert(f[1]);
             e.neu = dekodiert(f[2]);
+            if (!imSpiel(e.alt) || !imSpiel(e.neu))
+                return std::nullopt;
             j.eintraege.append(e);
             continue;
         }
@@ -109,6 +126,8 @@ std::optional<Journal> Journal::lesen(const QByteArray& bytes)
         e.neu = dekodiert(f[2]);
         e.altHash = f[3];
         e.neuHash = f[4];
+        if (!imSpiel(e.alt) || !imSpiel(e.neu))
+            return std::nullopt;
         for (qint64 k = 0; k < anzahl; ++k) {
             const QList<QByteArray> r = zeilen[++i].split(' ');
             Umbenennung::Ersetzung ersetzung;
@@ -135,18 +154,25 @@ std::optional<QByteArray> ersetzt(const QByteArray& basis,
 {
     qsizetype pos = 0;
     for (const Umbenennung::Ersetzung& r : ersetzungen) {
-        if (r.anfang < pos || r.anfang + r.laenge > basis.size())
+        if (r.anfang < pos || r.anfang > basis.size() || r.laenge > basis.size() - r.anfang)
             return std::nullopt;
         pos = r.anfang + r.laenge;
     }
     return Umbenennung::anwenden(basis, ersetzungen);
 }
 
+/// The copy lies within the copies file; its numbers may be anything.
+bool passt(const Journal::Eintrag& e, const QByteArray& kopienBytes)
+{
+    return e.kopieAnfang <= kopienBytes.size() &&
+           e.kopieLaenge <= kopienBytes.size() - e.kopieAnfang;
+}
+
 } // namespace
 
 QByteArray Journal::vorher(const Eintrag& e, const QByteArray& kopienBytes) const
 {
-    if (e.kopieAnfang + e.kopieLaenge > kopienBytes.size())
+    if (!passt(e, kopienBytes))
         return QByteArray();
     const QByteArray basis = kopienBytes.mid(e.kopieAnfang, e.kopieLaenge);
     const std::optional<QByteArray> bytes =
@@ -159,7 +185,7 @@ QByteArray Journal::vorher(const Eintrag& e, const QByteArray& kopienBytes) cons
 
 QByteArray Journal::nachher(const Eintrag& e, const QByteArray& kopienBytes) const
 {
-    if (e.kopieAnfang + e.kopieLaenge > kopienBytes.size())
+    if (!passt(e, kopienBytes))
         return QByteArray();
     const QByteArray basis = kopienBytes.mid(e.kopieAnfang, e.kopieLaenge);
     const std::optional<QByteArray> bytes =

@@ -90,9 +90,10 @@ void Journalordner::entsperren()
 
 QString Journalordner::neuerName() const
 {
-    int hoechste = 0;
+    // Wide enough for the largest number nummer() reads.
+    qint64 hoechste = 0;
     for (const QString& datei : QDir(ordner).entryList({vorsilbe + QLatin1Char('*')}, QDir::Files))
-        hoechste = std::max(hoechste, nummer(datei));
+        hoechste = std::max<qint64>(hoechste, nummer(datei));
     return vorsilbe + QString::number(hoechste + 1) + journalEndung;
 }
 
@@ -114,20 +115,25 @@ QVector<Journalordner::Geladen> Journalordner::journale(QStringList* meldungen)
         if (!meldungen)
             continue;
         // Neither rolled back nor removed: it may be all that tells what happened.
-        const QString beiseite =
-            QStringLiteral("beschaedigt/") +
-            QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss-zzz-")) + datei;
-        const QString kopien = datei.chopped(journalEndung.size()) + kopienEndung;
-        QDir d(ordner);
-        const bool weg = d.mkpath(QStringLiteral("beschaedigt")) && d.rename(datei, beiseite);
-        if (weg && d.exists(kopien))
-            d.rename(kopien, beiseite.chopped(journalEndung.size()) + kopienEndung);
         *meldungen << QStringLiteral("Das Journal einer Umbenennung ist beschädigt und liegt "
                                      "jetzt in %1. Die Dateien des Spiels können zum Teil "
                                      "umbenannt sein: Prüfen Sie das Spiel mit tarnholm-check.")
-                          .arg(QDir::toNativeSeparators(d.filePath(weg ? beiseite : datei)));
+                          .arg(alsBeschaedigtAblegen(datei, true));
     }
     return alle;
+}
+
+QString Journalordner::alsBeschaedigtAblegen(const QString& datei, bool mitKopien)
+{
+    const QString beiseite =
+        QStringLiteral("beschaedigt/") +
+        QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss-zzz-")) + datei;
+    const QString kopien = datei.chopped(journalEndung.size()) + kopienEndung;
+    QDir d(ordner);
+    const bool weg = d.mkpath(QStringLiteral("beschaedigt")) && d.rename(datei, beiseite);
+    if (weg && mitKopien && d.exists(kopien))
+        d.rename(kopien, beiseite.chopped(journalEndung.size()) + kopienEndung);
+    return QDir::toNativeSeparators(d.filePath(weg ? beiseite : datei));
 }
 
 bool Journalordner::schreiben(const QString& datei, const Journal& j)
@@ -226,11 +232,13 @@ QStringList Journalordner::reste(const Journal& j, const QDateTime& seit)
 }
 
 bool Journalordner::zurueck(const Journal& j, const QByteArray& kopien, QString& fehler,
-                            QStringList& dateien, QStringList& beiseite)
+                            QStringList& dateien, QStringList& beiseite, QStringList& ohneKopie)
 {
     std::mutex m;
+    bool andereFehler = false;
     const auto melden = [&](const QString& text) {
         const std::lock_guard<std::mutex> l(m);
+        andereFehler = true;
         if (fehler.isNull())
             fehler = text;
         return false;
@@ -258,10 +266,22 @@ bool Journalordner::zurueck(const Journal& j, const QByteArray& kopien, QString&
                                   .arg(e.neu, e.alt));
             return true;
         }
-        const QByteArray vorher = j.vorher(e, kopien);
-        if (vorher.isNull())
-            return melden(QStringLiteral("Die Kopie von %1 ist beschädigt.").arg(e.alt));
+        QByteArray vorher = j.vorher(e, kopien);
         const std::optional<QByteArray> jetzt = TextFile::read(pfad(e.alt));
+        if (vorher.isNull()) {
+            // Without its copy a file can only stay: fine when it is still as before. The
+            // others are put back all the same.
+            if (!jetzt || Journal::hash(*jetzt) != e.altHash) {
+                // Named where the author finds it.
+                const QString wo = !jetzt && e.alt != e.neu && Platte::da(pfad(e.neu))
+                                       ? QStringLiteral("%1 (jetzt %2)").arg(e.alt, e.neu)
+                                       : e.alt;
+                const std::lock_guard<std::mutex> l(m);
+                ohneKopie << wo;
+                return true;
+            }
+            vorher = *jetzt;
+        }
         if (!jetzt || *jetzt != vorher) {
             if (jetzt && (e.alt != e.neu || Journal::hash(*jetzt) != e.neuHash) &&
                 !beiseitelegen(e.alt, *jetzt))
@@ -284,26 +304,51 @@ bool Journalordner::zurueck(const Journal& j, const QByteArray& kopien, QString&
         return true;
     });
     alleDateien(j, dateien);
-    return gut;
+    if (andereFehler) {
+        // Those may pass: the journal is tried again.
+        ohneKopie.clear();
+        return false;
+    }
+    if (!ohneKopie.isEmpty()) {
+        ohneKopie.sort();
+        fehler = QStringLiteral("Die Kopien von %1 sind beschädigt oder fehlen.")
+                     .arg(ohneKopie.join(QStringLiteral(", ")));
+    }
+    return gut && ohneKopie.isEmpty();
 }
 
 bool Journalordner::zuruecknehmen(const Geladen& g, const QByteArray* kopien, QString& fehler,
-                                  QStringList& dateien)
+                                  QStringList& dateien, bool* abgelegt)
 {
     QByteArray geladen;
     if (!kopien) {
         const std::optional<QByteArray> bytes = kopienLesen(g.journal);
-        if (!bytes) {
+        // Gone, the copies are only missed for files no longer as before.
+        if (!bytes && QFileInfo::exists(ordner + QLatin1Char('/') + g.journal.kopien)) {
             fehler =
-                QStringLiteral("Die Kopien der Dateien (%1) fehlen.")
+                QStringLiteral("Die Kopien der Dateien (%1) können nicht gelesen werden.")
                     .arg(QDir::toNativeSeparators(ordner + QLatin1Char('/') + g.journal.kopien));
             return false;
         }
-        geladen = *bytes;
+        geladen = bytes.value_or(QByteArray());
         kopien = &geladen;
     }
-    QStringList beiseite;
-    if (!zurueck(g.journal, *kopien, fehler, dateien, beiseite) || !ordnerSichern(g.journal))
+    QStringList beiseite, ohneKopie;
+    if (!zurueck(g.journal, *kopien, fehler, dateien, beiseite, ohneKopie)) {
+        // Nothing will ever put those files back: the journal would hold up every start. It
+        // is set aside, as a broken one is.
+        if (abgelegt && !ohneKopie.isEmpty()) {
+            *abgelegt = true;
+            ordnerSichern(g.journal);
+            fehler += QStringLiteral(" Diese Dateien blieben, wie sie sind; alle anderen sind "
+                                     "wieder wie vorher. Das Journal liegt jetzt in %1. Prüfen "
+                                     "Sie das Spiel mit tarnholm-check.")
+                          .arg(alsBeschaedigtAblegen(g.datei,
+                                                     g.journal.art == Journal::Art::Umbenennung));
+        }
+        return false;
+    }
+    if (!ordnerSichern(g.journal))
         return false;
     // Left by a write that was killed after the journal was written; seconds spare for
     // coarse file times.
@@ -359,7 +404,8 @@ Journalordner::Ergebnis Journalordner::aufraeumen()
         const Journal& j = g->journal;
         if (j.stand == Journal::Stand::Offen) {
             QString fehler;
-            if (zuruecknehmen(*g, nullptr, fehler, ergebnis.dateien)) {
+            bool abgelegt = false;
+            if (zuruecknehmen(*g, nullptr, fehler, ergebnis.dateien, &abgelegt)) {
                 texte << (j.art == Journal::Art::Umbenennung
                               ? QStringLiteral("Eine Umbenennung (%1) wurde unterbrochen und ist "
                                                "zurückgenommen: Alle ihre Dateien sind wieder wie "
@@ -370,6 +416,11 @@ Journalordner::Ergebnis Journalordner::aufraeumen()
                              .arg(j.was);
                 if (!fehler.isEmpty())
                     texte << fehler;
+            } else if (abgelegt) {
+                gut = false;
+                texte << QStringLiteral("Eine unterbrochene Umbenennung (%1) ließ sich nicht ganz "
+                                        "zurücknehmen: %2")
+                             .arg(j.was, fehler);
             } else {
                 gut = false;
                 texte << QStringLiteral("Eine unterbrochene Umbenennung (%1) konnte nicht "

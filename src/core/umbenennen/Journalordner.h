@@ -96,8 +96,10 @@ public:
     /// Puts every file of an open journal back to its state before and removes the journal.
     /// Safe to repeat from any point. False, with the journal kept, when a file cannot be put
     /// back; `fehler` then says why, and otherwise names files that had changed meanwhile.
+    /// With `abgelegt`, a journal whose copies are damaged or gone for files that are no
+    /// longer as before is set aside as a broken one, and that is said in `fehler`.
     bool zuruecknehmen(const Geladen& g, const QByteArray* kopien, QString& fehler,
-                       QStringList& dateien);
+                       QStringList& dateien, bool* abgelegt = nullptr);
     /// Puts the folders of the journal's files on the disk.
     bool ordnerSichern(const Journal& j) const;
     /// Removes the finished renames but `behalten`, and copies no journal names.
@@ -111,8 +113,12 @@ private:
     QString beiseitePfad(const QString& relativ);
     /// Moves what interrupted writes of the journal's files left since `seit` there.
     QStringList reste(const Journal& j, const QDateTime& seit);
+    /// `ohneKopie` gets the files that need their copy and have none to be had, unless other
+    /// failures leave the journal to be tried again.
     bool zurueck(const Journal& j, const QByteArray& kopien, QString& fehler, QStringList& dateien,
-                 QStringList& beiseite);
+                 QStringList& beiseite, QStringList& ohneKopie);
+    /// Moves a journal (with its copies) to "beschaedigt"; says where it lies now.
+    QString alsBeschaedigtAblegen(const QString& datei, bool mitKopien);
 
     QString spiel;
     /// The game's subfolders as spelt on disk, which the journal names as the game does.
