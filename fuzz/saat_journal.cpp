@@ -3,7 +3,7 @@
 // and of a small game's renames of a room and a picture. Run once by hand into
 // fuzz/corpus/fuzz_journal.
 #include "UmbenennSpiel.h"
-#include "check/SpielLeser.h"
+#include "spiel/SpielLeser.h"
 #include "script/Befehlstabelle.h"
 #include "umbenennen/Umbenenner.h"
 
