@@ -1,6 +1,9 @@
 // Reading and writing the file of start rooms, goals and first possessions.
 #include "Raetselplan.h"
 
+#include "roomfile/TextFile.h"
+
+#include <QFileInfo>
 #include <QStringDecoder>
 
 namespace {
@@ -100,4 +103,15 @@ QByteArray Raetselplan::schreiben() const
     for (const Name& b : besitz)
         text += QStringLiteral("besitz: ") + b.text() + QLatin1Char('\n');
     return text.toUtf8();
+}
+
+Raetselplan::Gelesen Raetselplan::ausOrdner(const QString& spielordner)
+{
+    const QString pfad = spielordner + dateiName();
+    if (!QFileInfo::exists(pfad))
+        return {};
+    const std::optional<QByteArray> bytes = TextFile::read(pfad);
+    if (!bytes)
+        return {{}, QStringLiteral("kann nicht geöffnet werden"), 0};
+    return lesen(*bytes);
 }

@@ -54,6 +54,9 @@ struct Raetselplan
     /// the German reason with its line (from 1).
     struct Gelesen;
     static Gelesen lesen(const QByteArray& bytes);
+    /// The file of the game folder `spielordner` ("/" at its end) read with lesen(); no file
+    /// is an empty plan, one that cannot be opened a damaged one.
+    static Gelesen ausOrdner(const QString& spielordner);
     /// The file as lesen() reads it back: one entry a line, "\n" after each.
     QByteArray schreiben() const;
 
