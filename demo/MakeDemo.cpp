@@ -2,6 +2,7 @@
 // Before it returns it reads back what it wrote, so a broken file fails the build.
 
 #include "Demo.h"
+#include "raetsel/Raetselplan.h"
 #include "regeln/SkriptRegeln.h"
 #include "roomfile/ItemReader.h"
 #include "roomfile/RoomFile.h"
@@ -160,6 +161,11 @@ int main(int argc, char** argv)
                               RoomFile::schreiben(raum.modell));
     for (const Raum& raum : inhalt.raeume)
         raumPruefen(raum, inhalt.dateien);
+    // The puzzle's way: from the forest into the cellar.
+    Raetselplan plan;
+    plan.start << QStringLiteral("wald.lsd");
+    plan.ziele << Raetselplan::Name{Raetselplan::Name::Art::Raum, QStringLiteral("keller.lsd")};
+    inhalt.dateien.insert(Raetselplan::dateiName(), plan.schreiben());
 
     for (const char* ordner :
          {"rooms", "graphics", "sounds", "movies", "cursors", "items", "musics"}) {

@@ -12,7 +12,7 @@ shift || true
 ziele=("$@")
 [ ${#ziele[@]} -gt 0 ] || ziele=(fuzz_roomfile fuzz_itemskript fuzz_raumpruefung fuzz_pruefbericht
                                  fuzz_zusammenfuehren fuzz_journal fuzz_kartenlayout
-                                 fuzz_gitantworten fuzz_po)
+                                 fuzz_gitantworten fuzz_po fuzz_raetselplan)
 
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DTARNHOLM_FUZZ=ON -DTARNHOLM_TESTS=OFF -DTARNHOLM_BENCH=OFF >/dev/null

@@ -9,6 +9,8 @@
 #include "git/GitKonflikte.h"
 #include "git/GitProgramm.h"
 #include "model/Module1.h"
+#include "raetsel/Erreichbarkeit.h"
+#include "raetsel/Raetselplan.h"
 #include "roomfile/Schreibreste.h"
 #include "spiel/SpielLeser.h"
 #include "spiel/Spielpruefung.h"
@@ -24,7 +26,8 @@ namespace {
 
 const QString hilfe = QStringLiteral(
     "Aufruf: tarnholm-check [--] [Spielordner]\n"
-    "        tarnholm-check [--format=gcc] [--streng] [--karte DATEI] [--] [Spielordner]\n"
+    "        tarnholm-check [--format=gcc] [--streng] [--karte DATEI] [--start RAUM]\n"
+    "                       [--ziel ART:NAME]... [--] [Spielordner]\n"
     "        tarnholm-check --verwendungen ART:NAME [--format=gcc] [--] [Spielordner]\n"
     "\n"
     "Prüft einen Spielordner von Tarnholm, ohne etwas zu ändern oder zu löschen. Ohne Angabe\n"
@@ -53,7 +56,19 @@ const QString hilfe = QStringLiteral(
     "    solche, die gesetzt, aber nirgends abgefragt werden (\"Spiel vom Spiel spielen\n"
     "    spielen\" setzt sein Flag); Gegenstände, die verlangt oder entfernt, aber nirgends mit\n"
     "    \"Add\" gegeben werden; Räume, in die kein \"Goto\" aus einem anderen Raum oder einem\n"
-    "    Gegenstandsskript führt (auch der erste Raum des Spiels). Jeder mit allen Stellen.\n"
+    "    Gegenstandsskript führt (außer dem gewählten Startraum). Jeder mit allen Stellen,\n"
+    "  - \"Kann im Spiel nie geschehen\": was vom Startraum aus in keiner Reihenfolge des\n"
+    "    Spielens geschehen kann, mit dem Grund: Skripte, Zweige und Zeilen, die nie laufen\n"
+    "    (ein HotSpot, der inaktiv ist und nirgends aktiviert wird, wo das Spiel hinkommt, ein\n"
+    "    Flag, das nirgends gesetzt wird, ein Gegenstand, der nirgends gegeben wird, ein Raum,\n"
+    "    der nie betreten wird, Zeilen nach einem \"Jump\" ohne Bedingung), Skripte von\n"
+    "    Aktionen, die nicht angeboten werden, und Ziele, die nie erreicht werden, mit dem\n"
+    "    ersten fehlenden Glied. \"Goto\" und alle anderen Befehle lassen ein Skript\n"
+    "    weiterlaufen; \"DelFlag\", \"Remove\" und \"HSdeaktivieren\" werden nicht beachtet.\n"
+    "    Startraum, Ziele und Besitz zu Beginn stehen in der Datei raetselplan.txt des\n"
+    "    Spielordners, eine Angabe je Zeile: \"start: wald.lsd\", \"ziel: raum:keller.lsd\",\n"
+    "    \"besitz: gegenstand:Laterne.bmp\". Ohne Startraum beginnt das Spiel in den Räumen,\n"
+    "    in die kein \"Goto\" führt, und wenn es keinen gibt, in jedem Raum.\n"
     "\n"
     "Flags, Gegenstände, Marken und HotSpots werden genau verglichen, wie das Spiel Texte\n"
     "vergleicht: \"Schluessel\", \"schluessel\" und \"Schluessel \" sind drei verschiedene\n"
@@ -69,7 +84,12 @@ const QString hilfe = QStringLiteral(
     "                 Rückgabewert, \"Warnung\" ist ein Hinweis (eine Zeile je Stelle),\n"
     "                 \"Hinweis\" ein unbenutztes Bild oder ein unbenutzter Klang.\n"
     "                 --format=text ist die Vorgabe.\n"
-    "  --streng       auch Hinweise ergeben den Rückgabewert 1.\n"
+    "  --streng       auch Hinweise und was nie geschehen kann ergeben den Rückgabewert 1.\n"
+    "  --start RAUM   beginnt das Spiel in RAUM statt im Startraum aus raetselplan.txt.\n"
+    "  --ziel ART:NAME\n"
+    "                 ein Ziel statt der Ziele aus raetselplan.txt, mehrmals möglich; ART ist\n"
+    "                 flag, gegenstand oder raum. Ein Ziel, das nie erreicht wird, ist ein\n"
+    "                 Fehler.\n"
     "  --karte DATEI  schreibt die Räume und ihre \"Goto\"-Verbindungen als Graph: .dot als\n"
     "                 Graphviz-Quelltext, .svg und .png gezeichnet mit \"dot\" von Graphviz.\n"
     "  --verwendungen ART:NAME\n"
@@ -87,8 +107,9 @@ const QString hilfe = QStringLiteral(
     "Wurde eine Umbenennung (im Editor oder mit tarnholm-umbenennen) unterbrochen, nimmt\n"
     "tarnholm-check sie zurück, bevor es das Spiel liest, und sagt es.\n"
     "\n"
-    "Rückgabewert: 0, wenn nichts fehlt, alles gelesen werden kann und kein Skript einen Fehler\n"
-    "hat, sonst 1; 2, wenn der Ordner kein Spielordner ist, der Aufruf nicht stimmt, die\n"
+    "Rückgabewert: 0, wenn nichts fehlt, alles gelesen werden kann, kein Skript einen Fehler\n"
+    "hat und jedes Ziel erreicht werden kann, sonst 1; 2, wenn der Ordner kein Spielordner ist, "
+    "der Aufruf nicht stimmt, die\n"
     "Karte nicht geschrieben werden kann oder eine unterbrochene Umbenennung nicht\n"
     "zurückgenommen werden kann.\n");
 
@@ -106,6 +127,9 @@ int main(int argc, char* argv[])
     bool streng = false;
     std::optional<QString> karte;
     std::optional<QString> verwendungen;
+    QStringList starts;
+    QVector<Raetselplan::Name> ziele;
+    bool zielFalsch = false;
     QStringList angaben;
     const QStringList argumente = app.arguments().mid(1);
     for (qsizetype i = 0; i < argumente.size(); ++i) {
@@ -129,7 +153,20 @@ int main(int argc, char* argv[])
             verwendungen = argument.section(QLatin1Char('='), 1);
         else if (argument == QStringLiteral("--verwendungen") && i + 1 < argumente.size())
             verwendungen = argumente[++i];
-        else if (argument.startsWith(QLatin1Char('-')))
+        else if (argument == QStringLiteral("--start") && i + 1 < argumente.size())
+            starts << argumente[++i];
+        else if (argument.startsWith(QStringLiteral("--start=")))
+            starts << argument.mid(8);
+        else if ((argument == QStringLiteral("--ziel") && i + 1 < argumente.size()) ||
+                 argument.startsWith(QStringLiteral("--ziel="))) {
+            const QString wert =
+                argument.contains(QLatin1Char('=')) ? argument.mid(7) : argumente[++i];
+            const std::optional<Raetselplan::Name> ziel = Raetselplan::Name::lesen(wert);
+            if (ziel)
+                ziele << *ziel;
+            else
+                zielFalsch = true;
+        } else if (argument.startsWith(QLatin1Char('-')))
             unbekannt = true;
         else
             angaben << argument;
@@ -140,7 +177,7 @@ int main(int argc, char* argv[])
         return 0;
     }
     if (unbekannt || angaben.size() > 1 || (karte && karte->isEmpty()) || (karte && verwendungen) ||
-        (verwendungen && streng)) {
+        (verwendungen && streng) || zielFalsch) {
         fehler << QStringLiteral("tarnholm-check: Unbekannter Aufruf. Hilfe: tarnholm-check "
                                  "--help\n");
         return 2;
@@ -186,6 +223,20 @@ int main(int argc, char* argv[])
         aus << NamensAngabe::text(*anfrage, stellen, gcc);
         return stellen.isEmpty() ? 1 : 0;
     }
+    // The plan of the game folder, with what the command line says in its place.
+    const Raetselplan::Gelesen planGelesen = Raetselplan::ausOrdner(m.AppPfad);
+    if (!planGelesen.fehler.isEmpty())
+        fehler << QStringLiteral("tarnholm-check: ") << Raetselplan::dateiName()
+               << (planGelesen.zeile > 0 ? QStringLiteral(", Zeile %1").arg(planGelesen.zeile)
+                                         : QString())
+               << QStringLiteral(": ") << planGelesen.fehler
+               << QStringLiteral("; die Datei wird nicht beachtet.\n");
+    Raetselplan plan = planGelesen.plan;
+    if (!starts.isEmpty())
+        plan.start = starts;
+    if (!ziele.isEmpty())
+        plan.ziele = ziele;
+
     // What the report is made of is left to the end of the process, on purpose: giving a
     // whole game back piece by piece takes longer than writing its report.
     struct Stand
@@ -193,6 +244,7 @@ int main(int argc, char* argv[])
         Spielpruefung spiel;
         QVector<SkriptFehler> skriptFehler;
         QVector<SpielHinweis> hinweise;
+        Erreichbarkeit ablauf;
         QString skriptTeil;
         Befund befund;
     };
@@ -209,9 +261,11 @@ int main(int argc, char* argv[])
     // The scripts' part of the report is made on a second core while the files' part is.
     Befund& befund = stand->befund = ordnerPruefen(m, &spiel, [&](const Spielpruefung& gelesen) {
         skriptFehler = gelesen.fehler();
-        hinweise = gelesen.hinweise();
-        skriptTeil = gcc ? Bericht::gccText({}, skriptFehler, hinweise)
-                         : Bericht::skriptText(skriptFehler, hinweise);
+        hinweise = gelesen.hinweise(plan.start);
+        stand->ablauf = Erreichbarkeit::berechnen(gelesen, plan);
+        skriptTeil =
+            gcc ? Bericht::gccText({}, skriptFehler, hinweise) + Bericht::gccNieText(stand->ablauf)
+                : Bericht::skriptText(skriptFehler, hinweise) + Bericht::nieText(stand->ablauf);
     });
     befund.konflikte = konflikte.result();
     aus << (gcc ? Bericht::gccText(befund, {}, {}) : befundText(befund)) << skriptTeil;
@@ -225,7 +279,9 @@ int main(int argc, char* argv[])
             return 2;
         }
     }
-    const bool gut =
-        befund.inOrdnung() && skriptFehler.isEmpty() && (!streng || hinweise.isEmpty());
+    const Erreichbarkeit& ablauf = stand->ablauf;
+    const bool gut = befund.inOrdnung() && skriptFehler.isEmpty() && ablauf.fehlendeZiele() == 0 &&
+                     ablauf.unbekannteStarts.isEmpty() &&
+                     (!streng || (hinweise.isEmpty() && ablauf.nie.isEmpty()));
     return gut ? 0 : 1;
 }

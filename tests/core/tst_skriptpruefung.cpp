@@ -256,6 +256,70 @@ Hinweise:
                 '\n');
     }
 
+    void theDemoWithTheChestInactiveNeverReachesTheCellar()
+    {
+        const QString demo = QFileInfo(TARNHOLM_CHECK).absolutePath();
+        TestSpiel s;
+        for (const QString& ordner : {"rooms", "graphics", "sounds", "items", "cursors"}) {
+            for (const QString& name : QDir(demo + "/" + ordner).entryList(QDir::Files))
+                QVERIFY(QFile::copy(demo + "/" + ordner + "/" + name, s.pfad(ordner + "/" + name)));
+        }
+        QVERIFY(QFile::copy(demo + "/raetselplan.txt", s.pfad("raetselplan.txt")));
+        const QString sauber = programm({"--streng", s.dir.path()}, 0);
+        QVERIFY2(!sauber.contains("Kann im Spiel"), qPrintable(sauber));
+
+        Module1 haus;
+        QVERIFY(RoomFile::lesen(s.inhalt("rooms/haus.lsd"), haus).vollstaendig);
+        QCOMPARE(haus.HotSpots[2].Name, QString("Truhe"));
+        haus.HotSpots[2].Aktiv = false;
+        QVERIFY(s.raum("haus.lsd", haus));
+        const QString text = programm({s.dir.path()}, 1);
+        QCOMPARE(text.mid(text.indexOf("Kann im Spiel")), QString(R"(Kann im Spiel nie geschehen:
+  Ziel „raum:keller.lsd“ wird nie erreicht: HotSpot „Truhe“ ist inaktiv und wird nirgends aktiviert, wo das Spiel hinkommt
+  rooms/haus.lsd, HotSpot "Tür", Tue, Zeile 2: "   PlayWav schritte.wav": Flag „TuerOffen“ wird nirgends gesetzt, wo das Spiel hinkommt (nur in rooms/haus.lsd, HotSpot "Tür", Interagiere, Zeile 6, die selbst nie läuft)
+  rooms/haus.lsd, HotSpot "Tür", Interagiere, Zeile 2: "   IF TuerOffen": Gegenstand „Schluessel.bmp“ wird nirgends gegeben, wo das Spiel hinkommt (nur in rooms/haus.lsd, HotSpot "Truhe", Tue, Zeile 5, die selbst nie läuft)
+  rooms/haus.lsd, HotSpot "Truhe", Sieh an!, Zeile 1: "Print Eine alte Truhe, mit Eisen beschlagen.": HotSpot „Truhe“ ist inaktiv und wird nirgends aktiviert, wo das Spiel hinkommt
+  rooms/haus.lsd, HotSpot "Truhe", Tue, Zeile 1: "IF TruheOffen": HotSpot „Truhe“ ist inaktiv und wird nirgends aktiviert, wo das Spiel hinkommt
+  rooms/keller.lsd, Startskript, Zeile 1: "IF KellerBesucht": Raum „keller.lsd“ wird nie betreten (nur in rooms/haus.lsd, HotSpot "Tür", Tue, Zeile 3, die selbst nie läuft)
+  rooms/keller.lsd, HotSpot "Treppe", Sieh an!, Zeile 1: "Print Die Treppe führt hinauf zur Tür.": Raum „keller.lsd“ wird nie betreten (nur in rooms/haus.lsd, HotSpot "Tür", Tue, Zeile 3, die selbst nie läuft)
+  rooms/keller.lsd, HotSpot "Treppe", Tue, Zeile 1: "PlayWav schritte.wav": Raum „keller.lsd“ wird nie betreten (nur in rooms/haus.lsd, HotSpot "Tür", Tue, Zeile 3, die selbst nie läuft)
+  rooms/keller.lsd, HotSpot "Fass", Sieh an!, Zeile 1: "Print Ein Weinfass. Leer, leider.": Raum „keller.lsd“ wird nie betreten (nur in rooms/haus.lsd, HotSpot "Tür", Tue, Zeile 3, die selbst nie läuft)
+  rooms/keller.lsd, HotSpot "Fass", Tue, Zeile 1: "Print Es rührt sich nicht.": Raum „keller.lsd“ wird nie betreten (nur in rooms/haus.lsd, HotSpot "Tür", Tue, Zeile 3, die selbst nie läuft)
+  rooms/keller.lsd, HotSpot "Fackel", Sieh an!, Zeile 1: "Print Eine Fackel, die unruhig flackert.": Raum „keller.lsd“ wird nie betreten (nur in rooms/haus.lsd, HotSpot "Tür", Tue, Zeile 3, die selbst nie läuft)
+  rooms/keller.lsd, HotSpot "Fackel", Tue, Zeile 1: "IF FackelAus": Raum „keller.lsd“ wird nie betreten (nur in rooms/haus.lsd, HotSpot "Tür", Tue, Zeile 3, die selbst nie läuft)
+  rooms/keller.lsd, HotSpot "Loch in der Wand", Sieh an!, Zeile 1: "Print Ein kleines rundes Loch. Genau so groß wie eine Münze.": Raum „keller.lsd“ wird nie betreten (nur in rooms/haus.lsd, HotSpot "Tür", Tue, Zeile 3, die selbst nie läuft)
+  rooms/keller.lsd, HotSpot "Loch in der Wand", Interagiere, Zeile 1: "IfItem Muenze.gif": Raum „keller.lsd“ wird nie betreten (nur in rooms/haus.lsd, HotSpot "Tür", Tue, Zeile 3, die selbst nie läuft)
+  rooms/keller.lsd, HotSpot "Geheimgang", Sieh an!, Zeile 1: "Print Ein schmaler Gang führt ins Dunkle.": Raum „keller.lsd“ wird nie betreten (nur in rooms/haus.lsd, HotSpot "Tür", Tue, Zeile 3, die selbst nie läuft)
+  rooms/keller.lsd, HotSpot "Geheimgang", Tue, Zeile 1: "Print Hier endet die Demo von Tarnholm.#Danke fürs Spielen!": Raum „keller.lsd“ wird nie betreten (nur in rooms/haus.lsd, HotSpot "Tür", Tue, Zeile 3, die selbst nie läuft)
+  rooms/keller.lsd, Timerskript, Zeile 1: "PlayWav tropfen.wav": Raum „keller.lsd“ wird nie betreten (nur in rooms/haus.lsd, HotSpot "Tür", Tue, Zeile 3, die selbst nie läuft)
+  items/Schluessel0.skp, Zeile 1: "Print Ein rostiger, schwerer Schlüssel.": Gegenstand „Schluessel.bmp“ wird nirgends gegeben, wo das Spiel hinkommt (nur in rooms/haus.lsd, HotSpot "Truhe", Tue, Zeile 5, die selbst nie läuft)
+)"));
+        // Every script of the cellar is named, each whole; the goal is a fault in both forms.
+        QCOMPARE(text.count("rooms/keller.lsd, "), 12);
+        const QString gcc = programm({"--format=gcc", s.dir.path()}, 1);
+        QVERIFY(gcc.contains("raetselplan.txt: Fehler: Ziel „raum:keller.lsd“"));
+        QVERIFY(
+            gcc.contains(QRegularExpression("rooms/haus.lsd:[0-9]+: Warnung: HotSpot „Truhe“")));
+
+        // Without the goal, what never happens fails only a strict check; the command line's
+        // start and goals replace the file's.
+        QVERIFY(!programm({"--ziel", "flag:HausBesucht", s.dir.path()}, 0).startsWith("("));
+        QVERIFY(programm({"--streng", "--ziel", "flag:HausBesucht", s.dir.path()}, 1)
+                    .contains("Kann im Spiel nie geschehen"));
+        QVERIFY(!programm({"--start", "keller.lsd", s.dir.path()}, 0).contains("Ziel „"));
+        QVERIFY(programm({"--start", "dachboden.lsd", s.dir.path()}, 1)
+                    .contains("Den Startraum „dachboden.lsd“ gibt es nicht"));
+        QVERIFY(programm({"--ziel", "schatz", s.dir.path()}, 2).contains("Unbekannter Aufruf"));
+
+        // A damaged plan is named and ignored, and left as it is.
+        QVERIFY(s.datei("raetselplan.txt", "start: wald.lsd\nziel keller\n"));
+        const QString kaputt = programm({s.dir.path()}, 0);
+        QVERIFY2(kaputt.contains("raetselplan.txt, Zeile 2: erwartet „start:“, „ziel:“ oder "
+                                 "„besitz:“; die Datei wird nicht beachtet."),
+                 qPrintable(kaputt));
+        QCOMPARE(s.inhalt("raetselplan.txt"), QByteArray("start: wald.lsd\nziel keller\n"));
+    }
+
     void theProgramReportsInBothFormsAndDrawsTheMap()
     {
         const QString demo = QFileInfo(TARNHOLM_CHECK).absolutePath();
@@ -294,15 +358,17 @@ Hinweise:
     rooms/wald.lsd, HotSpot "Astloch", Tue, Zeile 1: "IF MuenzeGefunden"
   Flag "MünzeGefunden" wird gesetzt, aber nirgends abgefragt:
     rooms/wald.lsd, HotSpot "Astloch", Tue, Zeile 6: "   SetFlag MünzeGefunden"
+Kann im Spiel nie geschehen:
+  rooms/wald.lsd, HotSpot "Astloch", Tue, Zeile 2: "   Print Das Astloch ist leer.": Flag „MuenzeGefunden“ wird nirgends gesetzt, wo das Spiel hinkommt
 )"));
         // The same findings as lines for editors, each at its command's line of the file.
         QStringList orte;
         for (const QString& z : programm({"--format=gcc", s.dir.path()}, 1).split('\n'))
             if (z.contains(QRegularExpression(": (Fehler|Warnung): ")))
                 orte << z.section(": ", 0, 1);
-        QCOMPARE(orte,
-                 QStringList({"rooms/haus.lsd:6242: Fehler", "rooms/wald.lsd:3: Fehler",
-                              "rooms/wald.lsd:3103: Warnung", "rooms/wald.lsd:3113: Warnung"}));
+        QCOMPARE(orte, QStringList({"rooms/haus.lsd:6242: Fehler", "rooms/wald.lsd:3: Fehler",
+                                    "rooms/wald.lsd:3103: Warnung", "rooms/wald.lsd:3113: Warnung",
+                                    "rooms/wald.lsd:3105: Warnung"}));
 
         // Hints alone fail only a strict check.
         aendern("haus.lsd", [](Module1& r) { r.HotSpots[2].Skripte[1].Befehl[1] = 2; });

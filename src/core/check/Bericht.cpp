@@ -1,6 +1,8 @@
 // What tarnholm-check prints beyond the findings, and the report in the form compilers use.
 #include "Bericht.h"
 
+#include "raetsel/Raetselplan.h"
+
 #include <QDir>
 #include <QHash>
 #include <algorithm>
@@ -119,13 +121,14 @@ QVector<Gruppe> nachDateien(const QVector<Eintrag>& eintraege)
     return gruppen;
 }
 
-QString gccText(const Befund& befund, const QVector<SkriptFehler>& fehler,
-                const QVector<SpielHinweis>& hinweise)
+namespace {
+
+QString gccZeilen(const QVector<Eintrag>& liste)
 {
     static const QLatin1String arten[] = {QLatin1String("Fehler"), QLatin1String("Warnung"),
                                           QLatin1String("Hinweis")};
     QString text;
-    for (const Eintrag& e : eintraege(befund, fehler, hinweise)) {
+    for (const Eintrag& e : liste) {
         const QString nummer =
             e.dateiZeile > 0 ? QLatin1Char(':') + QString::number(e.dateiZeile) : QString();
         if (e.wo.isEmpty())
@@ -137,6 +140,64 @@ QString gccText(const Befund& befund, const QVector<SkriptFehler>& fehler,
                            QLatin1String(")"));
     }
     return text;
+}
+
+} // namespace
+
+QString gccText(const Befund& befund, const QVector<SkriptFehler>& fehler,
+                const QVector<SpielHinweis>& hinweise)
+{
+    return gccZeilen(eintraege(befund, fehler, hinweise));
+}
+
+QVector<Eintrag> nieEintraege(const Erreichbarkeit& ablauf)
+{
+    QVector<Eintrag> liste;
+    for (const QString& start : ablauf.unbekannteStarts)
+        liste.append({Eintrag::Art::Fehler,
+                      Raetselplan::dateiName(),
+                      0,
+                      QStringLiteral("Den Startraum „") + start + QStringLiteral("“ gibt es nicht"),
+                      {},
+                      false,
+                      {},
+                      false});
+    for (const ZielStand& z : ablauf.ziele) {
+        if (z.erreichbar)
+            continue;
+        Eintrag e{
+            Eintrag::Art::Fehler, Raetselplan::dateiName(), 0, z.text(), {}, false, {}, false};
+        if (z.stelle) {
+            e.zeile = true;
+            e.stelle = *z.stelle;
+        }
+        liste.append(e);
+    }
+    for (const NieBefund& b : ablauf.nie)
+        liste.append({Eintrag::Art::Warnung, b.stelle.datei, b.stelle.dateiZeile, b.grund.text(),
+                      wo(b.stelle), true, b.stelle, false});
+    return liste;
+}
+
+QString nieText(const Erreichbarkeit& ablauf)
+{
+    const QVector<Eintrag> liste = nieEintraege(ablauf);
+    if (liste.isEmpty())
+        return {};
+    QString text = QStringLiteral("Kann im Spiel nie geschehen:\n");
+    for (const Eintrag& e : liste) {
+        if (e.wo.isEmpty())
+            zeileAnhaengen(text, QStringLiteral("  "), e.text);
+        else
+            zeileAnhaengen(text, QStringLiteral("  "), e.datei, QStringLiteral(", "), e.wo,
+                           QStringLiteral(": "), e.text);
+    }
+    return text;
+}
+
+QString gccNieText(const Erreichbarkeit& ablauf)
+{
+    return gccZeilen(nieEintraege(ablauf));
 }
 
 } // namespace Bericht

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "Befund.h"
+#include "raetsel/Erreichbarkeit.h"
 #include "spiel/Spielpruefung.h"
 
 #include <QString>
@@ -60,5 +61,16 @@ QString skriptText(const QVector<SkriptFehler>& fehler, const QVector<SpielHinwe
 /// per place), "Hinweis" for unused pictures and sounds.
 QString gccText(const Befund& befund, const QVector<SkriptFehler>& fehler,
                 const QVector<SpielHinweis>& hinweise);
+
+/// What can never happen in play as findings: an unreachable goal a "Fehler" (in the plan's
+/// file), each stretch of lines that never runs a "Warnung" at its first line.
+QVector<Eintrag> nieEintraege(const Erreichbarkeit& ablauf);
+
+/// The group "Kann im Spiel nie geschehen", only when it holds something: the goals that are
+/// never reached first, then each stretch with file, script, line, the line's text and reason.
+QString nieText(const Erreichbarkeit& ablauf);
+
+/// nieEintraege as gccText prints findings.
+QString gccNieText(const Erreichbarkeit& ablauf);
 
 } // namespace Bericht

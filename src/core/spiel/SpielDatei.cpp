@@ -160,6 +160,7 @@ std::shared_ptr<const SpielDatei> SpielDatei::raumLesen(const QString& datei,
         f.name = spot.Name;
         f.cursor = spot.Cursor;
         f.aktiv = spot.Aktiv;
+        f.aktionen = spot.Aktion;
         zellenSetzen(spot, f.zellen);
         f.stellen = gelesen.hotSpotStellen.value(h);
         d->hotSpots.append(std::move(f));

@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 #include <QVector>
+#include <array>
 #include <bitset>
 #include <memory>
 #include <optional>
@@ -65,6 +66,8 @@ struct SpielDatei
         QString name;
         QString cursor;
         bool aktiv = false;
+        /// Which of the three actions the hotspot offers.
+        std::array<bool, HotSpot::Aktionen> aktionen{};
         std::bitset<HotSpot::Spalten * HotSpot::Zeilen> zellen;
         HotSpotStellen stellen;
 

@@ -143,7 +143,7 @@ raeumeNachSchluessel(const QMap<QString, std::shared_ptr<const SpielDatei>>& all
 
 } // namespace
 
-QVector<SpielHinweis> Spielpruefung::hinweise() const
+QVector<SpielHinweis> Spielpruefung::hinweise(const QStringList& startRaeume) const
 {
     struct Name
     {
@@ -211,6 +211,8 @@ QVector<SpielHinweis> Spielpruefung::hinweise() const
         if (!h.text.isNull())
             ergebnis.append(std::move(h));
     }
+    for (const QString& start : startRaeume)
+        erreicht.insert(raumVon.value(dateiSchluessel(start)));
     for (const auto& d : alle) {
         if (d->raum && !erreicht.contains(d->datei))
             ergebnis.append({QStringLiteral("Kein \"Goto\" führt in diesen Raum"), d->datei, {}});

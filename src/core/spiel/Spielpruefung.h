@@ -73,7 +73,9 @@ public:
     QStringList alleHotSpots() const;
 
     QVector<SkriptFehler> fehler() const;
-    QVector<SpielHinweis> hinweise() const;
+    /// The hints; a room named in `startRaeume` (as "Goto" names rooms) is not hinted at for
+    /// having no "Goto" that leads into it.
+    QVector<SpielHinweis> hinweise(const QStringList& startRaeume = {}) const;
 
     /// Every room, readable or not, in the order of the rooms list.
     QVector<KartenRaum> raeume() const;
