@@ -5,6 +5,7 @@
 #include "mainwindow/Spielwahl.h"
 #include "mainwindow/Startvorlauf.h"
 #include "model/Unterordner.h"
+#include "raetsel/Raetselplan.h"
 #include "roomfile/ItemSkript.h"
 #include "script/SkriptEditor.h"
 #include "spiel/Pruefdienst.h"
@@ -150,14 +151,17 @@ private Q_SLOTS:
         const Spielwahl::Beginn beginn = Spielwahl::beimStart(*desktop, nichts);
         QVERIFY(beginn.wahl.art == Art::Gefunden && beginn.wahl.ordner == kopie);
         QCOMPARE(beginn.raum, kopie + "/rooms/haus.lsd");
-        // The demo's seven subfolders and nothing else: no program, no build stamp.
+        // The demo's seven subfolders and its start and goals, nothing else: no program, no
+        // build stamp.
         const QDir demo(TARNHOLM_DEMO_DIR);
         QStringList erwartet;
         for (const QString& name : alles(demo.path()))
-            if (Unterordner::namen().contains(name.section('/', 0, 0)))
+            if (Unterordner::namen().contains(name.section('/', 0, 0)) ||
+                name == Raetselplan::dateiName())
                 erwartet << name;
         QCOMPARE(alles(kopie), erwartet);
-        QVERIFY(erwartet.size() > 20 && erwartet.contains("rooms/haus.lsd"));
+        QVERIFY(erwartet.size() > 20 && erwartet.contains("rooms/haus.lsd") &&
+                erwartet.contains(Raetselplan::dateiName()));
         for (const QString& name : erwartet)
             if (QFileInfo(demo.filePath(name)).isFile())
                 QVERIFY2(TextFile::read(demo.filePath(name)) == TextFile::read(kopie + '/' + name),

@@ -34,12 +34,14 @@ erwartet=(usr/share/applications/"$id".desktop usr/share/metainfo/"$id".metainfo
 for p in "${programme[@]}"; do
     erwartet+=(usr/bin/"$p" usr/share/man/man1/"$p".1.gz)
 done
-# The example game: the demo's seven subfolders, file for file, and nothing else of the demo.
+# The example game: the demo's seven subfolders, file for file, and its start and goals, and
+# nothing else of the demo.
 beispiel=usr/share/tarnholm-editor/beispiel
 sieben=(rooms graphics sounds movies cursors items musics)
 while IFS= read -r datei; do
     erwartet+=("$beispiel/$datei")
 done < <(cd "$build/demo-game" && find "${sieben[@]}" -type f)
+erwartet+=("$beispiel/raetselplan.txt")
 diff <(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ {print $6}' | sed 's|^\./||' | sort) \
      <(printf '%s\n' "${erwartet[@]}" | sort) || fehler "the package's files differ (< found, > expected)"
 

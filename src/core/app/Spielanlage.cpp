@@ -3,6 +3,7 @@
 
 #include "Spielordner.h"
 #include "model/Unterordner.h"
+#include "raetsel/Raetselplan.h"
 #include "roomfile/TextFile.h"
 
 #include <QDir>
@@ -201,6 +202,9 @@ QString beispielKopieren(const QString& beispiel, const QString& ordner)
                 eintraege.append({von.relativeFilePath(info.filePath()), info.isDir()});
         }
     }
+    // The game's start and goals belong to it as its rooms do.
+    if (QFileInfo(von.filePath(Raetselplan::dateiName())).isFile())
+        eintraege.append({Raetselplan::dateiName(), false});
 
     Anlage anlage;
     const QDir nach(ordner);
