@@ -1,15 +1,19 @@
 // Translations on the 1,000-room game: the template from the game as read, the whole
-// "tarnholm-texte vorlage" run, and a build with a full translation beside `cp -r` of the folder.
+// "tarnholm-texte vorlage" run, and a build with a full translation beside `cp -r` of the folder;
+// the window "Übersetzungen" building the game and writing the template, and the longest stall
+// of its event loop meanwhile.
 
-#include "BenchmarksLaufen.h"
+#include "FensterBenchmark.h"
 #include "GrossesSpiel.h"
+#include "spiel/Pruefdienst.h"
 #include "spiel/SpielLeser.h"
 #include "texte/Spielbau.h"
 #include "texte/Textvorlage.h"
+#include "tools/Uebersetzungen.h"
 
-#include <QCoreApplication>
 #include <QDateTime>
 #include <QProcess>
+#include <QPushButton>
 #include <QTemporaryDir>
 
 namespace {
@@ -43,22 +47,26 @@ void vorlageProgramm(benchmark::State& state)
     }
 }
 
+/// A PO file translating every text of the game.
+bool voll(const Spielpruefung& gelesen, const QString& po)
+{
+    PoDatei datei;
+    datei.kopf = QStringLiteral("Content-Type: text/plain; charset=UTF-8\n");
+    for (const VorlagenText& t : Textvorlage::aus(gelesen).texte)
+        datei.eintraege.append(
+            {std::nullopt, t.msgid, QStringLiteral("EN ") + t.msgid, {}, {}, {}, 0, 0});
+    QFile f(po);
+    return f.open(QIODevice::WriteOnly) && f.write(datei.schreiben({}, false)) >= 0;
+}
+
 /// A build with every text translated (so every room is written anew), against `cp -r`.
 void bauen(benchmark::State& state, bool mitCp)
 {
     const Spielpruefung gelesen = SpielLeser::spielLesen(spiel->m);
     QTemporaryDir ziele;
     const QString po = ziele.filePath(QStringLiteral("en.po"));
-    {
-        PoDatei datei;
-        datei.kopf = QStringLiteral("Content-Type: text/plain; charset=UTF-8\n");
-        for (const VorlagenText& t : Textvorlage::aus(gelesen).texte)
-            datei.eintraege.append(
-                {std::nullopt, t.msgid, QStringLiteral("EN ") + t.msgid, {}, {}, {}, 0, 0});
-        QFile f(po);
-        if (!f.open(QIODevice::WriteOnly) || f.write(datei.schreiben({}, false)) < 0)
-            state.SkipWithError("cannot write the PO file");
-    }
+    if (!voll(gelesen, po))
+        state.SkipWithError("cannot write the PO file");
     int n = 0;
     for (auto _ : state) {
         const QString ziel = ziele.filePath(QStringLiteral("spiel%1").arg(n++));
@@ -78,8 +86,53 @@ void bauen(benchmark::State& state, bool mitCp)
     }
 }
 
+/// The window's "Spiel bauen…" or "Vorlage schreiben" (msgmerge included) with the full
+/// translation, until its buttons are back.
+void fenster(benchmark::State& state, const char* knopf)
+{
+    Pruefdienst dienst(spiel->m);
+    dienst.lesen();
+    if (!warten(&dienst, &Pruefdienst::bereitGeworden))
+        state.SkipWithError("the game was not read");
+    QDir(spiel->dir.path()).mkpath(QStringLiteral("uebersetzungen"));
+    if (!voll(dienst.spiel(), spiel->pfad(QStringLiteral("uebersetzungen/en.po"))))
+        state.SkipWithError("cannot write the PO file");
+    QTemporaryDir ziele;
+    StillerDesktop desktop;
+    desktop.datei = ziele.path();
+    Uebersetzungen uebersetzungen(dienst, desktop);
+    uebersetzungen.zeigen();
+    auto* geklickt = uebersetzungen.findChild<QPushButton*>(QLatin1String(knopf));
+    Stillstand stillstand;
+    for (auto _ : state) {
+        stillstand.anfangen();
+        geklickt->click();
+        QEventLoop schleife;
+        QTimer pruefen;
+        QObject::connect(&pruefen, &QTimer::timeout, [&] {
+            if (geklickt->isEnabled())
+                schleife.quit();
+        });
+        pruefen.start(1);
+        QTimer::singleShot(60000, &schleife, &QEventLoop::quit);
+        schleife.exec();
+        stillstand.aufhoeren();
+        state.PauseTiming();
+        for (const QString& gebaut :
+             QDir(ziele.path()).entryList(QDir::Dirs | QDir::NoDotAndDotDot))
+            QDir(ziele.filePath(gebaut)).removeRecursively();
+        state.ResumeTiming();
+    }
+    state.counters["laengsteLuecke_ms"] = stillstand.laengste;
+    QDir(spiel->pfad(QStringLiteral("uebersetzungen"))).removeRecursively();
+}
+
 } // namespace
 
+BENCHMARK_CAPTURE(fenster, spielBauen, "SpielBauen")->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK_CAPTURE(fenster, vorlageSchreiben, "VorlageSchreiben")
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3);
 BENCHMARK(vorlage)->Unit(benchmark::kMillisecond);
 BENCHMARK(vorlageProgramm)->Unit(benchmark::kMillisecond)->Iterations(10);
 BENCHMARK_CAPTURE(bauen, tarnholmTexte, false)->Unit(benchmark::kMillisecond)->Iterations(5);
@@ -87,8 +140,8 @@ BENCHMARK_CAPTURE(bauen, cpR, true)->Unit(benchmark::kMillisecond)->Iterations(5
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
+    FensterBenchmark app(argc, argv);
     GrossesSpiel grosses;
     spiel = &grosses;
-    return benchmarksLaufen(argc, argv);
+    return app.laufen(argc, argv);
 }

@@ -2,9 +2,9 @@
 #include "OrdnerStand.h"
 #include "Programm.h"
 #include "TestSpiel.h"
-#include "spiel/SpielLeser.h"
 #include "roomfile/ItemSkript.h"
 #include "script/Befehlstabelle.h"
+#include "spiel/SpielLeser.h"
 #include "texte/PoDatei.h"
 #include "texte/Spielbau.h"
 #include "texte/Spieltexte.h"
@@ -428,6 +428,23 @@ private Q_SLOTS:
         QVERIFY(aus.contains(QStringLiteral("Abgelehnt, nichts geschrieben.")));
         QCOMPARE(QDir(ziele.path()).entryList(QDir::AllEntries | QDir::Hidden), vorher);
         QCOMPARE(ordnerStand(spiel.dir.path()), spielVorher);
+    }
+
+    void aStoppedBuildLeavesNothingBehind()
+    {
+        GebautesSpiel spiel;
+        QTemporaryDir ziele;
+        const QString poPfad = ziele.filePath(QStringLiteral("en.po"));
+        QVERIFY(schreiben(poPfad, "msgid \"\"\nmsgstr \"\"\n\"Content-Type: text/plain; "
+                                  "charset=UTF-8\\n\"\n"));
+        const QStringList vorher = QDir(ziele.path()).entryList(QDir::AllEntries | QDir::Hidden);
+        const std::atomic<bool> gestoppt{true};
+        const Spielbau::Ergebnis e =
+            Spielbau::bauen(SpielLeser::spielLesen(spiel.m), spiel.dir.path(), poPfad,
+                            ziele.filePath(QStringLiteral("englisch")), &gestoppt);
+        QCOMPARE(e.art, Spielbau::Ergebnis::Art::Fehler);
+        QCOMPARE(e.fehler, QStringLiteral("Der Bau ist abgebrochen"));
+        QCOMPARE(QDir(ziele.path()).entryList(QDir::AllEntries | QDir::Hidden), vorher);
     }
 
     void aTextChangedAfterTranslationComesBackFuzzyFromMsgmergeAndStaysGerman()

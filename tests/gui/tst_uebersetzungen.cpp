@@ -2,13 +2,14 @@
 // msgmerge, a translated game built or refused.
 #include "EditorImTest.h"
 #include "SkriptAus.h"
-#include "spiel/Pruefdienst.h"
 #include "mainwindow/Spielfenster.h"
 #include "roomfile/RoomFile.h"
 #include "script/Befehlstabelle.h"
+#include "spiel/Pruefdienst.h"
 #include "tools/Uebersetzungen.h"
 
 #include <QLabel>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTreeWidget>
@@ -46,6 +47,17 @@ private:
             zeilen << spalten.join(" | ");
         }
         return zeilen;
+    }
+    /// Clicks `knopf` and sees the work run off the window's thread: both buttons wait and
+    /// the line says what runs, until the result has come.
+    void klickenUndWarten(const char* knopf, const QString& stand)
+    {
+        click(knopf, fenster2);
+        QCOMPARE(control<QLabel>("Stand", fenster2)->text(), stand);
+        QVERIFY(!control<QPushButton>("VorlageSchreiben", fenster2)->isEnabled());
+        QVERIFY(!control<QPushButton>("SpielBauen", fenster2)->isEnabled());
+        QTRY_VERIFY(control<QPushButton>("VorlageSchreiben", fenster2)->isEnabled());
+        QCOMPARE(control<QLabel>("Stand", fenster2)->text(), QString());
     }
 
 private Q_SLOTS:
@@ -96,7 +108,7 @@ private Q_SLOTS:
         if (QStandardPaths::findExecutable(QStringLiteral("msgmerge")).isEmpty())
             QSKIP("gettext is not installed (scripts/install-deps.sh installs it)");
         desktop->answer(QMessageBox::Ok);
-        click("VorlageSchreiben", fenster2);
+        klickenUndWarten("VorlageSchreiben", QStringLiteral("Die Vorlage wird geschrieben …"));
         QVERIFY(QFile::exists(po(QStringLiteral("spiel.pot"))));
         QCOMPARE(desktop->gettextProgramm.aufrufe.size(), 3);
         QCOMPARE(desktop->gettextProgramm.aufrufe[0].mid(0, 3),
@@ -113,7 +125,7 @@ private Q_SLOTS:
 
         desktop->gettextProgramm.fehlt = true;
         desktop->answer(QMessageBox::Ok);
-        click("VorlageSchreiben", fenster2);
+        klickenUndWarten("VorlageSchreiben", QStringLiteral("Die Vorlage wird geschrieben …"));
         QVERIFY(desktop->messages.last().text.contains("sudo apt install gettext"));
     }
 
@@ -123,7 +135,7 @@ private Q_SLOTS:
         control<QTreeWidget>("Sprachen", fenster2)
             ->setCurrentItem(control<QTreeWidget>("Sprachen", fenster2)->topLevelItem(2));
         desktop->answer(wohin.path());
-        click("SpielBauen", fenster2);
+        klickenUndWarten("SpielBauen", QStringLiteral("Das Spiel wird gebaut …"));
         QVERIFY(!desktop->dialogs.isEmpty() && desktop->dialogs.last().startsWith("Ordner | Wohin "
                                                                                   "kommt das Spiel "
                                                                                   "auf pl?"));
@@ -141,7 +153,7 @@ private Q_SLOTS:
         control<QTreeWidget>("Sprachen", fenster2)
             ->setCurrentItem(control<QTreeWidget>("Sprachen", fenster2)->topLevelItem(0));
         desktop->answer(wohin.path(), QMessageBox::Ok);
-        click("SpielBauen", fenster2);
+        klickenUndWarten("SpielBauen", QStringLiteral("Das Spiel wird gebaut …"));
         QVERIFY(!liste->isVisible());
         const QString ziel = wohin.path() + "/" + QDir(m->AppPfad).dirName() + "-en";
         QCOMPARE(desktop->messages.last().text,
@@ -151,6 +163,33 @@ private Q_SLOTS:
         QVERIFY(
             RoomFile::lesen(TextFile::read(ziel + "/rooms/a.lsd").value(), gebaut).vollstaendig);
         QCOMPARE(gebaut.StartSkript.Parameter, (QStringList{"Hello.", "Tschüs."}));
+    }
+
+    void aBuildOutlivesItsWindowAndStopsCleanlyWithTheEditor()
+    {
+        QTemporaryDir wohin;
+        const QString ziel = wohin.path() + "/" + QDir(m->AppPfad).dirName() + "-en";
+        // The window closed: the build goes on and tells its result.
+        desktop->answer(wohin.path(), QMessageBox::Ok);
+        click("SpielBauen", fenster2);
+        fenster2->close();
+        QTRY_VERIFY(!desktop->messages.isEmpty());
+        QVERIFY(desktop->messages.last().text.startsWith("Das Spiel ist gebaut: " + ziel));
+        QVERIFY(QFile::exists(ziel + "/rooms/a.lsd"));
+
+        // The editor closed: the build stops, or has just finished; nothing half made remains.
+        QVERIFY(QDir(ziel).removeRecursively());
+        fenster2->zeigen();
+        desktop->answer(wohin.path());
+        click("SpielBauen", fenster2);
+        alle.reset();
+        dienst.reset();
+        editor.reset();
+        const QStringList da =
+            QDir(wohin.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+        QVERIFY2(da.isEmpty() || (da == QStringList{QFileInfo(ziel).fileName()} &&
+                                  QFile::exists(ziel + "/rooms/a.lsd")),
+                 qPrintable(da.join(", ")));
     }
 };
 

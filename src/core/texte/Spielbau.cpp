@@ -2,10 +2,10 @@
 #include "Spielbau.h"
 
 #include "Spieltexte.h"
-#include "spiel/Spielpruefung.h"
 #include "roomfile/ItemSkript.h"
 #include "roomfile/RoomFile.h"
 #include "roomfile/TextFile.h"
+#include "spiel/Spielpruefung.h"
 
 #include <QDir>
 #include <QFile>
@@ -73,6 +73,16 @@ struct Kopie
     const Spielpruefung& spiel;
     const Uebersetzung& uebersetzung;
     Spielbau::Ergebnis& ergebnis;
+    const std::atomic<bool>* abbrechen;
+
+    /// Whether the build was stopped; it then fails, and the hidden folder goes with it.
+    bool abgebrochen()
+    {
+        if (!abbrechen || !*abbrechen)
+            return false;
+        fehler(QStringLiteral("Der Bau ist abgebrochen"));
+        return true;
+    }
 
     bool fehler(const QString& text)
     {
@@ -127,6 +137,8 @@ struct Kopie
             const QString rel =
                 relativ.isEmpty() ? e.fileName() : relativ + QLatin1Char('/') + e.fileName();
             const QString nach = ziel + QLatin1Char('/') + e.fileName();
+            if (abgebrochen())
+                return false;
             if (relativ.isEmpty() && (e.fileName() == QLatin1String(".git") ||
                                       e.fileName() == QLatin1String("uebersetzungen")))
                 continue;
@@ -236,7 +248,7 @@ Ergebnis poLesen(const QString& pfad, PoDatei& po)
 }
 
 Ergebnis bauen(const Spielpruefung& spiel, const QString& spielordner, const QString& poPfad,
-               const QString& ziel)
+               const QString& ziel, const std::atomic<bool>* abbrechen)
 {
     PoDatei po;
     Ergebnis ergebnis = poLesen(poPfad, po);
@@ -268,8 +280,8 @@ Ergebnis bauen(const Spielpruefung& spiel, const QString& spielordner, const QSt
                               .arg(QDir::toNativeSeparators(info.absolutePath()));
         return ergebnis;
     }
-    Kopie kopie{spiel, uebersetzung, ergebnis};
-    if (!kopie.ordner(spielordner, bau.path(), QString()))
+    Kopie kopie{spiel, uebersetzung, ergebnis, abbrechen};
+    if (!kopie.ordner(spielordner, bau.path(), QString()) || kopie.abgebrochen())
         return ergebnis;
     QFile::setPermissions(bau.path(), QFileInfo(spielordner).permissions());
     // Made meanwhile by somebody else: it is theirs.

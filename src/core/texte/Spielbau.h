@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <atomic>
 
 class Spielpruefung;
 struct SpielDatei;
@@ -43,9 +44,10 @@ QByteArray uebersetzt(const SpielDatei& d, const QByteArray& bytes,
 /// Copies the game folder into `ziel` (which must not exist yet) with the translations of the
 /// PO file at `poPfad`: built beside it and renamed at the end, so that `ziel` is complete or
 /// not there. The repository (".git") and "uebersetzungen" are no part of a game and stay out;
-/// symbolic links are copied as links.
+/// symbolic links are copied as links. Once `abbrechen` is set the build stops between two files
+/// with Art::Fehler and removes what it made.
 Ergebnis bauen(const Spielpruefung& spiel, const QString& spielordner, const QString& poPfad,
-               const QString& ziel);
+               const QString& ziel, const std::atomic<bool>* abbrechen = nullptr);
 
 /// The PO file at `pfad` read; with Art::Fertig when it could be, else why not.
 Ergebnis poLesen(const QString& pfad, PoDatei& po);

@@ -1,21 +1,23 @@
 // The window "Übersetzungen": the game's languages, the template written, translated games built.
 #include "Uebersetzungen.h"
 
-#include "spiel/Pruefdienst.h"
 #include "platform/Desktop.h"
 #include "roomfile/TextFile.h"
+#include "spiel/Pruefdienst.h"
 #include "texte/Spielbau.h"
 #include "texte/Textvorlage.h"
 
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
+#include <QFutureWatcher>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <QtConcurrent/QtConcurrentRun>
 
 namespace {
 
@@ -27,6 +29,59 @@ enum Spalte
     Unuebersetzt,
     Veraltet
 };
+
+struct Vorlagenlauf
+{
+    bool geschrieben = false;
+    QString text;
+};
+
+/// Writes the template and merges every language into it; on its own thread, so everything it
+/// needs is handed in.
+Vorlagenlauf vorlageSchreibenIn(const Spielpruefung& spiel, const QString& ordner,
+                                const QString& spielname, GettextProgramm& gettext,
+                                const std::atomic<bool>& abbrechen)
+{
+    const Textvorlage vorlage = Textvorlage::aus(spiel);
+    const QString pot = ordner + QStringLiteral("/spiel.pot");
+    if (!QDir().mkpath(ordner) ||
+        !TextFile::write(pot, vorlage.pot(spielname, QDateTime::currentDateTimeUtc())))
+        return {
+            false,
+            QStringLiteral("%1 kann nicht geschrieben werden.").arg(QDir::toNativeSeparators(pot))};
+    QStringList text{QStringLiteral("Die Vorlage ist geschrieben: %1 Texte in %2.")
+                         .arg(vorlage.texte.size())
+                         .arg(QDir::toNativeSeparators(pot))};
+    // What the template leaves out is told, as tarnholm-texte tells it on stderr.
+    if (!vorlage.warnungen.isEmpty())
+        text << QStringLiteral("Ausgelassen:\n") + vorlage.warnungen.join(QLatin1Char('\n'));
+    const QStringList dateien =
+        QDir(ordner).entryList({QStringLiteral("*.po")}, QDir::Files, QDir::Name);
+    QStringList gemischt;
+    for (const QString& datei : dateien) {
+        // The window is gone: nobody waits for the rest, the next template merges it.
+        if (abbrechen)
+            break;
+        const GettextProgramm::Ergebnis e =
+            gettext.msgmerge(ordner + QLatin1Char('/') + datei, pot);
+        if (!e.gestartet) {
+            text << QStringLiteral("Die Sprachen sind nicht auf den neuen Stand gebracht. ") +
+                        GettextProgramm::installieren();
+            gemischt.clear();
+            break;
+        }
+        if (e.ok())
+            gemischt << datei;
+        else
+            text << QStringLiteral("msgmerge kann %1 nicht auf den neuen Stand bringen: %2")
+                        .arg(datei, QString::fromLocal8Bit(e.fehler).trimmed());
+    }
+    if (!gemischt.isEmpty())
+        text << QStringLiteral("Auf den neuen Stand gebracht (neue Texte unübersetzt, geänderte "
+                               "ungenau): %1.")
+                    .arg(gemischt.join(QStringLiteral(", ")));
+    return {true, text.join(QStringLiteral("\n\n"))};
+}
 
 } // namespace
 
@@ -61,6 +116,9 @@ Uebersetzungen::Uebersetzungen(Pruefdienst& dienst, Desktop& desktop, QWidget* p
     bauenKnopf->setObjectName(QStringLiteral("SpielBauen"));
     knoepfe->addWidget(vorlageKnopf);
     knoepfe->addWidget(bauenKnopf);
+    stand = new QLabel(this);
+    stand->setObjectName(QStringLiteral("Stand"));
+    knoepfe->addWidget(stand);
     knoepfe->addStretch();
     spalten->addLayout(knoepfe);
     ablehnungenTitel = new QLabel(this);
@@ -79,12 +137,38 @@ Uebersetzungen::Uebersetzungen(Pruefdienst& dienst, Desktop& desktop, QWidget* p
     connect(vorlageKnopf, &QPushButton::clicked, this, &Uebersetzungen::vorlageSchreiben);
     connect(bauenKnopf, &QPushButton::clicked, this, &Uebersetzungen::bauen);
     connect(sprachen, &QTreeWidget::currentItemChanged, this,
-            [this] { bauenKnopf->setEnabled(sprachen->currentItem() != nullptr); });
+            [this] { bauenKnopf->setEnabled(!arbeit && sprachen->currentItem() != nullptr); });
     // Saved, renamed or changed on disk: the counts follow while the window is open.
     connect(&dienst, &Pruefdienst::geaendert, this, [this] {
         if (isVisible())
             neuBerechnen();
     });
+}
+
+Uebersetzungen::~Uebersetzungen()
+{
+    // The editor closes: a build stops and removes its hidden folder, and is waited for.
+    if (arbeit) {
+        *abbrechen = true;
+        arbeit->waitForFinished();
+    }
+}
+
+void Uebersetzungen::laeuft(const QString& was)
+{
+    abbrechen = std::make_shared<std::atomic<bool>>(false);
+    vorlageKnopf->setEnabled(false);
+    bauenKnopf->setEnabled(false);
+    stand->setText(was);
+}
+
+void Uebersetzungen::fertig()
+{
+    arbeit->deleteLater();
+    arbeit = nullptr;
+    stand->clear();
+    vorlageKnopf->setEnabled(true);
+    bauenKnopf->setEnabled(sprachen->currentItem() != nullptr);
 }
 
 QString Uebersetzungen::ordner() const
@@ -137,7 +221,7 @@ void Uebersetzungen::neuBerechnen()
     }
     if (!sprachen->currentItem() && sprachen->topLevelItemCount() > 0)
         sprachen->setCurrentItem(sprachen->topLevelItem(0));
-    bauenKnopf->setEnabled(sprachen->currentItem() != nullptr);
+    bauenKnopf->setEnabled(!arbeit && sprachen->currentItem() != nullptr);
     hinweis->setText(
         dateien.isEmpty()
             ? QStringLiteral("%1 Texte im Spiel, noch keine Sprache. „Vorlage schreiben“ legt "
@@ -151,56 +235,34 @@ void Uebersetzungen::neuBerechnen()
 
 void Uebersetzungen::vorlageSchreiben()
 {
-    if (!dienst.bereit())
+    if (!dienst.bereit() || arbeit)
         return;
-    const Textvorlage vorlage = Textvorlage::aus(dienst.spiel());
-    const QString pot = ordner() + QStringLiteral("/spiel.pot");
-    const QString spielname = QDir(dienst.ordner().AppPfad).dirName();
-    if (!QDir().mkpath(ordner()) ||
-        !TextFile::write(pot, vorlage.pot(spielname, QDateTime::currentDateTimeUtc()))) {
-        desktop.warn(
-            this,
-            QStringLiteral("%1 kann nicht geschrieben werden.").arg(QDir::toNativeSeparators(pot)));
-        return;
-    }
-    QStringList text{QStringLiteral("Die Vorlage ist geschrieben: %1 Texte in %2.")
-                         .arg(vorlage.texte.size())
-                         .arg(QDir::toNativeSeparators(pot))};
-    // What the template leaves out is told, as tarnholm-texte tells it on stderr.
-    if (!vorlage.warnungen.isEmpty())
-        text << QStringLiteral("Ausgelassen:\n") + vorlage.warnungen.join(QLatin1Char('\n'));
-    const QStringList dateien =
-        QDir(ordner()).entryList({QStringLiteral("*.po")}, QDir::Files, QDir::Name);
-    QStringList gemischt;
-    for (const QString& datei : dateien) {
-        const GettextProgramm::Ergebnis e =
-            desktop.gettext().msgmerge(ordner() + QLatin1Char('/') + datei, pot);
-        if (!e.gestartet) {
-            text << QStringLiteral("Die Sprachen sind nicht auf den neuen Stand gebracht. ") +
-                        GettextProgramm::installieren();
-            gemischt.clear();
-            break;
+    auto* beobachter = new QFutureWatcher<Vorlagenlauf>(this);
+    connect(beobachter, &QFutureWatcherBase::finished, this, [this, beobachter] {
+        const Vorlagenlauf v = beobachter->result();
+        fertig();
+        if (!v.geschrieben) {
+            desktop.warn(this, v.text);
+            return;
         }
-        if (e.ok())
-            gemischt << datei;
-        else
-            text << QStringLiteral("msgmerge kann %1 nicht auf den neuen Stand bringen: %2")
-                        .arg(datei, QString::fromLocal8Bit(e.fehler).trimmed());
-    }
-    if (!gemischt.isEmpty())
-        text << QStringLiteral("Auf den neuen Stand gebracht (neue Texte unübersetzt, geänderte "
-                               "ungenau): %1.")
-                    .arg(gemischt.join(QStringLiteral(", ")));
-    MessageRequest r;
-    r.text = text.join(QStringLiteral("\n\n"));
-    r.icon = QMessageBox::Information;
-    desktop.message(this, r);
-    neuBerechnen();
+        MessageRequest r;
+        r.text = v.text;
+        r.icon = QMessageBox::Information;
+        desktop.message(this, r);
+        neuBerechnen();
+    });
+    laeuft(QStringLiteral("Die Vorlage wird geschrieben …"));
+    arbeit = beobachter;
+    beobachter->setFuture(QtConcurrent::run([spiel = dienst.spiel(), ordner = ordner(),
+                                             spielname = QDir(dienst.ordner().AppPfad).dirName(),
+                                             &gettext = desktop.gettext(), stop = abbrechen] {
+        return vorlageSchreibenIn(spiel, ordner, spielname, gettext, *stop);
+    }));
 }
 
 void Uebersetzungen::bauen()
 {
-    if (!dienst.bereit() || !sprachen->currentItem())
+    if (!dienst.bereit() || !sprachen->currentItem() || arbeit)
         return;
     const QString datei = sprachen->currentItem()->text(Sprache);
     const QString sprache = QFileInfo(datei).completeBaseName();
@@ -214,8 +276,21 @@ void Uebersetzungen::bauen()
         return;
     const QString ziel =
         QDir(wohin).filePath(QDir(spielordner).dirName() + QLatin1Char('-') + sprache);
-    const Spielbau::Ergebnis e =
-        Spielbau::bauen(dienst.spiel(), spielordner, ordner() + QLatin1Char('/') + datei, ziel);
+    auto* beobachter = new QFutureWatcher<Spielbau::Ergebnis>(this);
+    connect(beobachter, &QFutureWatcherBase::finished, this, [this, beobachter, datei, ziel] {
+        const Spielbau::Ergebnis e = beobachter->result();
+        fertig();
+        gebaut(e, datei, ziel);
+    });
+    laeuft(QStringLiteral("Das Spiel wird gebaut …"));
+    arbeit = beobachter;
+    beobachter->setFuture(QtConcurrent::run(
+        [spiel = dienst.spiel(), spielordner, po = ordner() + QLatin1Char('/') + datei, ziel,
+         stop = abbrechen] { return Spielbau::bauen(spiel, spielordner, po, ziel, stop.get()); }));
+}
+
+void Uebersetzungen::gebaut(const Spielbau::Ergebnis& e, const QString& datei, const QString& ziel)
+{
     ablehnungen->clear();
     ablehnungen->setVisible(e.art == Spielbau::Ergebnis::Art::Abgelehnt);
     ablehnungenTitel->setVisible(ablehnungen->isVisible());
