@@ -421,6 +421,39 @@ RaetselKarte RaetselKarte::bauen(const Spielpruefung& spiel, const Erreichbarkei
     return k;
 }
 
+int RaetselKarte::dingZu(const QString& name) const
+{
+    for (int i = 0; i < dinge.size(); ++i) {
+        if (dinge[i].schluessel == name)
+            return i;
+    }
+    return -1;
+}
+
+QStringList RaetselKarte::beschriftung(const PlanSchritt& p)
+{
+    return {p.hotSpot.isEmpty() ? p.aktion : p.hotSpot + QStringLiteral(": ") + p.aktion,
+            p.itemSkript ? QStringLiteral("Gegenstand") : DateiName(p.datei)};
+}
+
+QString RaetselKarte::beschriftung(const PlanDing& ding)
+{
+    return dingText(ding);
+}
+
+QString RaetselKarte::raumFarbe(const QString& datei) const
+{
+    int n = 0;
+    for (const PlanDing& d : dinge) {
+        if (d.art != PlanDing::Art::Raum)
+            continue;
+        if (d.name == datei)
+            return QLatin1String(raumFarben[n % 8]);
+        ++n;
+    }
+    return QStringLiteral("#ffffff");
+}
+
 int RaetselKarte::schrittZu(const QString& name) const
 {
     if (!name.startsWith(QStringLiteral("schritt:")))

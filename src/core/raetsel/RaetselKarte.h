@@ -87,6 +87,15 @@ struct RaetselKarte
 
     /// The step with the node name `name`, or -1.
     int schrittZu(const QString& name) const;
+    /// The thing with the node name `name`, or -1.
+    int dingZu(const QString& name) const;
+
+    /// The lines of a step's label: its hotspot and action, then its room.
+    static QStringList beschriftung(const PlanSchritt& schritt);
+    /// A thing's label: "Flag TruheOffen", "Schluessel.bmp", "haus.lsd", "aktiv: Geheimgang".
+    static QString beschriftung(const PlanDing& ding);
+    /// The pale colour of a room's steps ("#dde8f3"), one a room in turn; white for items.
+    QString raumFarbe(const QString& datei) const;
 
     /// Graphviz source, left to right from the start to the goals; with `nurWeg`, only the
     /// steps and things that lead to a goal. The same chart always gives the same text.
