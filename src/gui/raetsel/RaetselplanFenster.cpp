@@ -50,7 +50,11 @@ RaetselplanFenster::RaetselplanFenster(Pruefdienst& dienst, QWidget* parent)
     resize(1000, 560);
 
     connect(bild, &KartenAnsicht::aktiviert, this, &RaetselplanFenster::schrittAktiviert);
-    connect(nurWeg, &QCheckBox::toggled, this, [this] { anordnen(); });
+    connect(nurWeg, &QCheckBox::toggled, this, [this] {
+        // Another chart: seen whole again.
+        schonGezeigt = false;
+        anordnen();
+    });
     connect(&dienst, &Pruefdienst::geaendert, this, [this] {
         neuerStand = true;
         if (isVisible())
