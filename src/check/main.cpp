@@ -10,6 +10,7 @@
 #include "git/GitProgramm.h"
 #include "model/Module1.h"
 #include "raetsel/Erreichbarkeit.h"
+#include "raetsel/RaetselKarte.h"
 #include "raetsel/Raetselplan.h"
 #include "roomfile/Schreibreste.h"
 #include "spiel/SpielLeser.h"
@@ -26,8 +27,8 @@ namespace {
 
 const QString hilfe = QStringLiteral(
     "Aufruf: tarnholm-check [--] [Spielordner]\n"
-    "        tarnholm-check [--format=gcc] [--streng] [--karte DATEI] [--start RAUM]\n"
-    "                       [--ziel ART:NAME]... [--] [Spielordner]\n"
+    "        tarnholm-check [--format=gcc] [--streng] [--karte DATEI] [--raetselplan DATEI]\n"
+    "                       [--start RAUM] [--ziel ART:NAME]... [--] [Spielordner]\n"
     "        tarnholm-check --verwendungen ART:NAME [--format=gcc] [--] [Spielordner]\n"
     "\n"
     "Prüft einen Spielordner von Tarnholm, ohne etwas zu ändern oder zu löschen. Ohne Angabe\n"
@@ -92,6 +93,11 @@ const QString hilfe = QStringLiteral(
     "                 Fehler.\n"
     "  --karte DATEI  schreibt die Räume und ihre \"Goto\"-Verbindungen als Graph: .dot als\n"
     "                 Graphviz-Quelltext, .svg und .png gezeichnet mit \"dot\" von Graphviz.\n"
+    "  --raetselplan DATEI\n"
+    "                 schreibt den Rätselplan: jede Aktion, die Flags, Gegenstände, Räume\n"
+    "                 oder HotSpots braucht oder gibt, von links nach rechts vom Start zu den\n"
+    "                 Zielen; fett der Weg zum Ziel, rot, was nie geschehen kann. Endungen\n"
+    "                 wie bei --karte.\n"
     "  --verwendungen ART:NAME\n"
     "                 statt des Berichts jede Stelle, die den Namen verwendet, nach Dateien\n"
     "                 geordnet, mit Skript, Zeile und der Zeile, wie der Skripteditor sie zeigt;\n"
@@ -108,10 +114,9 @@ const QString hilfe = QStringLiteral(
     "tarnholm-check sie zurück, bevor es das Spiel liest, und sagt es.\n"
     "\n"
     "Rückgabewert: 0, wenn nichts fehlt, alles gelesen werden kann, kein Skript einen Fehler\n"
-    "hat und jedes Ziel erreicht werden kann, sonst 1; 2, wenn der Ordner kein Spielordner ist, "
-    "der Aufruf nicht stimmt, die\n"
-    "Karte nicht geschrieben werden kann oder eine unterbrochene Umbenennung nicht\n"
-    "zurückgenommen werden kann.\n");
+    "hat und jedes Ziel erreicht werden kann, sonst 1; 2, wenn der Ordner kein Spielordner ist,\n"
+    "der Aufruf nicht stimmt, die Karte oder der Rätselplan nicht geschrieben werden kann oder\n"
+    "eine unterbrochene Umbenennung nicht zurückgenommen werden kann.\n");
 
 } // namespace
 
@@ -126,6 +131,7 @@ int main(int argc, char* argv[])
     bool gcc = false;
     bool streng = false;
     std::optional<QString> karte;
+    std::optional<QString> raetselplan;
     std::optional<QString> verwendungen;
     QStringList starts;
     QVector<Raetselplan::Name> ziele;
@@ -149,6 +155,10 @@ int main(int argc, char* argv[])
             karte = argument.mid(8);
         else if (argument == QStringLiteral("--karte") && i + 1 < argumente.size())
             karte = argumente[++i];
+        else if (argument.startsWith(QStringLiteral("--raetselplan=")))
+            raetselplan = argument.mid(14);
+        else if (argument == QStringLiteral("--raetselplan") && i + 1 < argumente.size())
+            raetselplan = argumente[++i];
         else if (argument.startsWith(QStringLiteral("--verwendungen=")))
             verwendungen = argument.section(QLatin1Char('='), 1);
         else if (argument == QStringLiteral("--verwendungen") && i + 1 < argumente.size())
@@ -177,7 +187,8 @@ int main(int argc, char* argv[])
         return 0;
     }
     if (unbekannt || angaben.size() > 1 || (karte && karte->isEmpty()) || (karte && verwendungen) ||
-        (verwendungen && streng) || zielFalsch) {
+        (raetselplan && (raetselplan->isEmpty() || verwendungen)) || (verwendungen && streng) ||
+        zielFalsch) {
         fehler << QStringLiteral("tarnholm-check: Unbekannter Aufruf. Hilfe: tarnholm-check "
                                  "--help\n");
         return 2;
@@ -186,6 +197,12 @@ int main(int argc, char* argv[])
         fehler << QStringLiteral("tarnholm-check: Die Karte wird als .dot, .svg oder .png "
                                  "geschrieben, nicht als %1.\n")
                       .arg(QDir::toNativeSeparators(*karte));
+        return 2;
+    }
+    if (raetselplan && !Karte::bekannteEndung(*raetselplan)) {
+        fehler << QStringLiteral("tarnholm-check: Der Rätselplan wird als .dot, .svg oder .png "
+                                 "geschrieben, nicht als %1.\n")
+                      .arg(QDir::toNativeSeparators(*raetselplan));
         return 2;
     }
     const Spielordner::Wahl wahl =
@@ -274,6 +291,15 @@ int main(int argc, char* argv[])
     if (karte) {
         const QString grund =
             Karte::schreiben(*karte, Karte::dot(spiel.raeume(), spiel.verbindungen()));
+        if (!grund.isEmpty()) {
+            fehler << QStringLiteral("tarnholm-check: ") << grund << QLatin1Char('\n');
+            return 2;
+        }
+    }
+    if (raetselplan) {
+        const QString grund =
+            Karte::schreiben(*raetselplan, RaetselKarte::bauen(spiel, stand->ablauf, plan).dot(),
+                             {QStringLiteral("Der Rätselplan"), QStringLiteral("den Rätselplan")});
         if (!grund.isEmpty()) {
             fehler << QStringLiteral("tarnholm-check: ") << grund << QLatin1Char('\n');
             return 2;

@@ -1,10 +1,13 @@
 // What can ever happen in play: small games with exact findings, the plan's file, and random
 // games explored state by state against the analysis.
+#include "model/DateiName.h"
 #include "model/Module1.h"
 #include "raetsel/Erreichbarkeit.h"
+#include "raetsel/RaetselKarte.h"
 #include "raetsel/Raetselplan.h"
 #include "roomfile/ItemSkript.h"
 #include "script/Befehlstabelle.h"
+#include "spiel/SpielLeser.h"
 #include "spiel/Spielpruefung.h"
 
 #include <QRandomGenerator>
@@ -433,6 +436,8 @@ private Q_SLOTS:
     void thePlanFileReadsBackWhatItWrites();
     void aDamagedOrForeignPlanIsNamedAndIgnored();
     void noLineRunInPlayIsReportedNever();
+    void theDemosChartLeadsFromTheForestToTheCellar();
+    void theChartMarksWhatCanNeverHappen();
 };
 
 void TestRaetsel::eachKindOfFindingIsNamedWithItsReason_data()
@@ -655,6 +660,91 @@ void TestRaetsel::noLineRunInPlayIsReportedNever()
     }
     // The games must give the analysis something to claim, or the test proves nothing.
     QVERIFY2(befundeGesamt > runden, qPrintable(QString::number(befundeGesamt)));
+}
+
+namespace {
+
+/// Each step as "room: hotspot: action", "*" before it when it leads to a goal, "!" when it
+/// can never run.
+QStringList schritte(const RaetselKarte& k)
+{
+    QStringList liste;
+    for (const PlanSchritt& p : k.schritte) {
+        liste << QString(p.nie ? QStringLiteral("!") : QString()) +
+                     (p.zumZiel ? QStringLiteral("*") : QString()) + DateiName(p.datei) +
+                     QStringLiteral(": ") +
+                     (p.hotSpot.isEmpty() ? QString() : p.hotSpot + QStringLiteral(": ")) +
+                     p.aktion;
+    }
+    return liste;
+}
+
+} // namespace
+
+void TestRaetsel::theDemosChartLeadsFromTheForestToTheCellar()
+{
+    Module1 m;
+    m.setzeOrdner(QStringLiteral(TARNHOLM_DEMO_DIR));
+    const Spielpruefung spiel = SpielLeser::spielLesen(m);
+    const Raetselplan::Gelesen plan = Raetselplan::ausOrdner(m.AppPfad);
+    QVERIFY(plan.fehler.isEmpty());
+    const RaetselKarte k =
+        RaetselKarte::bauen(spiel, Erreichbarkeit::berechnen(spiel, plan.plan), plan.plan);
+    // The cellar's stairs lead back to the house, but not towards the goal.
+    QCOMPARE(
+        schritte(k),
+        QStringList({t("haus.lsd: Startskript"), t("*haus.lsd: Tür: Tue"),
+                     t("*haus.lsd: Tür: Interagiere"), t("haus.lsd: Zettel an der Tür: Tue"),
+                     t("*haus.lsd: Truhe: Tue"), t("haus.lsd: Weg zum Wald: Tue"),
+                     t("keller.lsd: Startskript"), t("keller.lsd: Treppe: Tue"),
+                     t("keller.lsd: Fackel: Tue"), t("keller.lsd: Loch in der Wand: Interagiere"),
+                     t("wald.lsd: Startskript"), t("wald.lsd: Astloch: Tue"),
+                     t("*wald.lsd: Weg zum Haus: Tue")}));
+    const PlanSchritt& tuer = k.schritte[1];
+    QCOMPARE(tuer.braucht, QStringList({t("raum:rooms/haus.lsd"), t("flag:TuerOffen")}));
+    QCOMPARE(tuer.gibt, QStringList({t("raum:rooms/keller.lsd")}));
+    // A flag an action tests and sets itself is no need of it.
+    QCOMPARE(k.schritte[2].braucht,
+             QStringList({t("raum:rooms/haus.lsd"), t("gegenstand:Schluessel.bmp")}));
+    // The secret passage needs its activation; the coin's hole gives it.
+    QVERIFY(k.schritte[9].gibt.contains(t("hotspot:geheimgang")));
+
+    const QString alles = k.dot(), weg = k.dot(true);
+    QVERIFY(alles.contains(t("rankdir=LR")));
+    QVERIFY(alles.contains(t("{ rank=source; \"raum:rooms/wald.lsd\"; }")));
+    QVERIFY(alles.contains(t("\"schritt:7\" [label=\"Treppe: Tue\\nkeller.lsd\"")));
+    QVERIFY(alles.contains(t("\"schritt:12\" -> \"raum:rooms/haus.lsd\" [penwidth=2.5]")));
+    // Only the way to the goal: four steps, and none of the rest.
+    for (const char* schritt : {"schritt:1\"", "schritt:2\"", "schritt:4\"", "schritt:12\""})
+        QVERIFY2(weg.contains(t("\"") + t(schritt) + t(" [label")), schritt);
+    for (const char* schritt : {"schritt:0\"", "schritt:3\"", "schritt:7\"", "schritt:9\""})
+        QVERIFY2(!weg.contains(t("\"") + t(schritt)), schritt);
+    QVERIFY(!weg.contains(t("Zettel.bmp")));
+    QCOMPARE(k.dot(true), weg);
+}
+
+void TestRaetsel::theChartMarksWhatCanNeverHappen()
+{
+    const Plan p = plan("start: wald.lsd\nziel: raum:keller.lsd\n");
+    const Aufbau s = haus(false);
+    const RaetselKarte k =
+        RaetselKarte::bauen(s.pruefung, Erreichbarkeit::berechnen(s.pruefung, p), p);
+    QCOMPARE(schritte(k), QStringList({t("!*haus.lsd: Truhe: Tue"), t("*haus.lsd: Tür: Tue"),
+                                       t("!keller.lsd: Treppe: Tue"), t("*wald.lsd: Weg: Tue")}));
+    const PlanSchritt& truhe = k.schritte[0];
+    QCOMPARE(truhe.hotSpot, t("Truhe"));
+    QCOMPARE(truhe.zeile, 0);
+    QVERIFY(truhe.grund.contains(t("HotSpot „Truhe“ ist inaktiv")));
+    // The chest's key never comes: the door's "Goto" is a line that never runs, drawn dashed.
+    QVERIFY(!k.schritte[1].nie);
+    const QString dot = k.dot();
+    QVERIFY(dot.contains(t("\"schritt:1\" -> \"raum:rooms/keller.lsd\" [style=dashed")));
+    QVERIFY(dot.contains(t("tooltip=\"HotSpot „Truhe“ ist inaktiv")));
+    QVERIFY(dot.contains(t("\"gegenstand:Schluessel.bmp\" [label=\"Schluessel.bmp\", shape=note, "
+                           "fontsize=9, margin=\"0.05,0.02\", height=0.3, color=\"#b03020\"")));
+    // The way to a goal never reached is drawn to where it breaks: the chest, red and bold.
+    QVERIFY(dot.contains(t("penwidth=3")));
+    QVERIFY(dot.contains(t("\"raum:rooms/keller.lsd\" [label=\"keller.lsd\"")));
 }
 
 QTEST_GUILESS_MAIN(TestRaetsel)

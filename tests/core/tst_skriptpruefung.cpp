@@ -393,6 +393,22 @@ Kann im Spiel nie geschehen:
             QVERIFY(!programm({"--karte", s.pfad("karte.png"), s.dir.path()}, 0).startsWith("("));
             QVERIFY(s.inhalt("karte.png").startsWith("\x89PNG"));
         }
+
+        // The puzzle chart of the demo, the same ways: the way to the cellar drawn bold.
+        QVERIFY(!programm({"--raetselplan", s.pfad("plan.dot"), demo}, 0).startsWith("("));
+        const QString plan = QString::fromUtf8(s.inhalt("plan.dot"));
+        QVERIFY(plan.startsWith("digraph Raetselplan {"));
+        QVERIFY(plan.contains("\"schritt:12\" -> \"raum:rooms/haus.lsd\" [penwidth=2.5]"));
+        QVERIFY(programm({"--raetselplan=" + s.pfad("plan.svg"), demo}, 2, "")
+                    .contains("Für .svg braucht es das Programm \"dot\""));
+        QVERIFY(programm({"--raetselplan", s.pfad("plan.txt"), demo}, 2)
+                    .contains("Der Rätselplan wird als .dot, .svg oder .png"));
+        QVERIFY(programm({"--raetselplan", s.pfad("p.dot"), "--verwendungen", "flag:X", demo}, 2)
+                    .contains("Unbekannter Aufruf"));
+        if (!QStandardPaths::findExecutable("dot").isEmpty()) {
+            QVERIFY(!programm({"--raetselplan", s.pfad("plan.svg"), demo}, 0).startsWith("("));
+            QVERIFY(s.inhalt("plan.svg").contains("<svg"));
+        }
     }
 };
 

@@ -84,7 +84,8 @@ private Q_SLOTS:
                          "&Bearbeiten | &Rückgängig Ctrl+Z | &Wiederholen Ctrl+Shift+Z; Ctrl+Y",
                          "&Ansicht | &HotSpots zeigen Ctrl+H",
                          "&Spiel | &Testen F5 | &Explorer | &Gegenstände… | Spiel &prüfen… F7 "
-                         "| &Unbenutzte Dateien… | - | &Räume… Ctrl+R | &Verwendungen suchen… "
+                         "| &Unbenutzte Dateien… | - | &Räume… Ctrl+R | Rätse&lplan… Ctrl+Shift+R "
+                         "| &Verwendungen suchen… "
                          "Ctrl+Shift+F | Umbe&nennen… | Umbenennen rüc&kgängig | - | "
                          "Ü&bersetzungen…",
                          "&Hilfe | &Tastenkürzel F1 | Ü&ber den Editor"}));
@@ -158,9 +159,10 @@ private Q_SLOTS:
              {"Hauptfenster", "Ctrl+S = Speichern", "Ctrl+Shift+Z, Ctrl+Y = Wiederholen",
               "F7 = Spiel prüfen", "Del = In der HotSpot-Liste: HotSpot löschen", "Skripteditor",
               "Return = In der Befehlsliste: den Befehl einfügen",
-              "Shift+F12 = Verwendungen des Namens der Zeile", "Ctrl+R = Räume"})
+              "Shift+F12 = Verwendungen des Namens der Zeile", "Ctrl+R = Räume",
+              "Ctrl+Shift+R = Rätselplan"})
             QVERIFY2(zeilen.contains(zeile), qPrintable(zeile + " in " + zeilen.join('\n')));
-        QCOMPARE(zeilen.size(), 2 + 13 + 3 + 9);
+        QCOMPARE(zeilen.size(), 2 + 14 + 3 + 9);
 
         desktop->answer(QMessageBox::Ok);
         waehle("aktionUeber");

@@ -140,12 +140,12 @@ bool bekannteEndung(const QString& pfad)
            endung == QLatin1String("png");
 }
 
-QString schreiben(const QString& pfad, const QString& dotText)
+QString schreiben(const QString& pfad, const QString& dotText, const Benennung& als)
 {
     const QString endung = QFileInfo(pfad).suffix().toLower();
     if (!bekannteEndung(pfad))
-        return QStringLiteral("Die Karte wird als .dot, .svg oder .png geschrieben, nicht als %1.")
-            .arg(QDir::toNativeSeparators(pfad));
+        return QStringLiteral("%1 wird als .dot, .svg oder .png geschrieben, nicht als %2.")
+            .arg(als.wer, QDir::toNativeSeparators(pfad));
     QByteArray bytes = dotText.toUtf8();
     if (endung != QLatin1String("dot")) {
         const QString programm = QStandardPaths::findExecutable(QStringLiteral("dot"));
@@ -159,13 +159,13 @@ QString schreiben(const QString& pfad, const QString& dotText)
         graphviz.closeWriteChannel();
         if (!graphviz.waitForFinished(-1) || graphviz.exitStatus() != QProcess::NormalExit ||
             graphviz.exitCode() != 0)
-            return QStringLiteral("Graphviz konnte die Karte nicht zeichnen: %1")
-                .arg(QString::fromLocal8Bit(graphviz.readAllStandardError()).trimmed());
+            return QStringLiteral("Graphviz konnte %1 nicht zeichnen: %2")
+                .arg(als.wen, QString::fromLocal8Bit(graphviz.readAllStandardError()).trimmed());
         bytes = graphviz.readAllStandardOutput();
     }
     if (!TextFile::write(pfad, bytes))
-        return QStringLiteral("Die Karte konnte nicht nach %1 geschrieben werden.")
-            .arg(QDir::toNativeSeparators(pfad));
+        return QStringLiteral("%1 konnte nicht nach %2 geschrieben werden.")
+            .arg(als.wer, QDir::toNativeSeparators(pfad));
     return {};
 }
 

@@ -58,8 +58,17 @@ QString dot(const QVector<KartenRaum>& raeume, const QVector<Verbindung>& verbin
 /// Graphviz's `dot`.
 bool bekannteEndung(const QString& pfad);
 
-/// Writes the map `dotText` to `pfad`. Returns the German reason when it cannot, else the
+/// What a reason calls the graph: "Die Karte"/"die Karte", "Der Rätselplan"/"den Rätselplan".
+struct Benennung
+{
+    QString wer;
+    QString wen;
+};
+
+/// Writes the graph `dotText` to `pfad`. Returns the German reason when it cannot, else the
 /// empty text; without Graphviz's `dot` on the PATH, a drawing cannot be made.
-QString schreiben(const QString& pfad, const QString& dotText);
+QString schreiben(const QString& pfad, const QString& dotText,
+                  const Benennung& als = {QStringLiteral("Die Karte"),
+                                          QStringLiteral("die Karte")});
 
 } // namespace Karte

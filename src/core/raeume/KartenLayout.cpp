@@ -122,6 +122,8 @@ std::optional<KartenLayout> KartenLayout::lesen(const QByteArray& json, QString*
 
 QStringList KartenLayout::argumente(QSizeF knoten)
 {
+    if (knoten.isEmpty())
+        return {QStringLiteral("-Tjson0")};
     return {QStringLiteral("-Tjson0"),
             QStringLiteral("-Nwidth=%1").arg(knoten.width() / 72, 0, 'g', 10),
             QStringLiteral("-Nheight=%1").arg(knoten.height() / 72, 0, 'g', 10),

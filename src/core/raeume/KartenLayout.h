@@ -43,7 +43,8 @@ struct KartenLayout
 
     struct Ergebnis;
     /// Lays out the graph `dot` with Graphviz's `dot` from the PATH, every node `knoten` large
-    /// whatever its label. Waits for it; stops it soon when `abbrechen` becomes true.
+    /// whatever its label; an empty size leaves every node as large as its label. Waits for it;
+    /// stops it soon when `abbrechen` becomes true.
     static Ergebnis anordnen(const QString& dot, QSizeF knoten,
                              const std::atomic<bool>* abbrechen = nullptr);
     /// The arguments anordnen gives `dot`.

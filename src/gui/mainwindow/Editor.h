@@ -58,6 +58,7 @@ public:
     std::function<void()> uebersetzungenZeigen;
     /// Opens "Räume", "Verwendungen" and "Umbenennen".
     std::function<void()> raeumeZeigen;
+    std::function<void()> raetselplanZeigen;
     std::function<void()> verwendungenZeigen;
     std::function<void()> umbenennenZeigen;
     /// Takes the last rename back; what it would take back, null for nothing.

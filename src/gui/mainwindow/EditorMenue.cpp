@@ -113,6 +113,8 @@ EditorMenue::EditorMenue(Editor& editor, Module1& raum, Desktop& desktop, Pictur
     };
     h.eintrag(h.spiel(), QStringLiteral("aktionRaeume"), QStringLiteral("&Räume…"),
               {taste(Qt::CTRL | Qt::Key_R)}, rufen(editor.raeumeZeigen));
+    h.eintrag(h.spiel(), QStringLiteral("aktionRaetselplan"), QStringLiteral("Rätse&lplan…"),
+              {taste(Qt::CTRL | Qt::SHIFT | Qt::Key_R)}, rufen(editor.raetselplanZeigen));
     h.eintrag(h.spiel(), QStringLiteral("aktionVerwendungen"),
               QStringLiteral("&Verwendungen suchen…"), {taste(Qt::CTRL | Qt::SHIFT | Qt::Key_F)},
               rufen(editor.verwendungenZeigen));

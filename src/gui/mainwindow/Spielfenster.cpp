@@ -8,6 +8,7 @@
 #include "namen/Verwendungssuche.h"
 #include "platform/Desktop.h"
 #include "pruefen/SpielPruefen.h"
+#include "raetsel/RaetselplanFenster.h"
 #include "raeume/Raeume.h"
 #include "roomfile/ItemSkript.h"
 #include "script/SkriptBefunde.h"
@@ -50,6 +51,7 @@ Spielfenster::Spielfenster(Module1& raum, Desktop& desktop, Editor& editor, Prue
     };
     editor.spielPruefenZeigen = [this] { spielPruefen().zeigen(); };
     editor.raeumeZeigen = [this] { raeume().zeigen(); };
+    editor.raetselplanZeigen = [this] { raetselplan().zeigen(); };
     editor.verwendungenZeigen = [this] { verwendungen().zeigen(); };
     editor.umbenennenZeigen = [this] { umbenennen().zeigen(); };
     editor.uebersetzungenZeigen = [this] { uebersetzungen().zeigen(); };
@@ -160,6 +162,16 @@ Raeume& Spielfenster::raeume()
         raeumeFenster->offenerRaum(editor.befehle().geoeffneteDatei());
     }
     return *raeumeFenster;
+}
+
+RaetselplanFenster& Spielfenster::raetselplan()
+{
+    if (!raetselplanFenster) {
+        // It stays open beside the main window, as "Räume" does.
+        raetselplanFenster = new RaetselplanFenster(dienst, &editor);
+        raetselplanFenster->stelleOeffnen = [this](const SkriptStelle& stelle) { oeffnen(stelle); };
+    }
+    return *raetselplanFenster;
 }
 
 Verwendungen& Spielfenster::verwendungen()

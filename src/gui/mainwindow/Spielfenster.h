@@ -12,6 +12,7 @@ class Konflikte;
 class Module1;
 class Pruefdienst;
 class Raeume;
+class RaetselplanFenster;
 class SkriptEditor;
 class SpielPruefen;
 class Tool;
@@ -21,8 +22,8 @@ class Verwendungen;
 
 /// The windows beside the main window, each made on first use and kept, and how they reach
 /// the main window and each other: the script editor, the item manager, the checker, "Spiel
-/// prüfen", "Räume", "Verwendungen" and "Umbenennen". What one of them opens goes through the
-/// main window's room commands, the question before changes are lost included.
+/// prüfen", "Räume", "Rätselplan", "Verwendungen" and "Umbenennen". What one of them opens goes
+/// through the main window's room commands, the question before changes are lost included.
 class Spielfenster : public QObject
 {
     Q_OBJECT
@@ -34,6 +35,7 @@ public:
     Gegen& gegen();
     SpielPruefen& spielPruefen();
     Raeume& raeume();
+    RaetselplanFenster& raetselplan();
     Verwendungen& verwendungen();
     Umbenennen& umbenennen();
     Uebersetzungen& uebersetzungen();
@@ -64,6 +66,7 @@ private:
     Tool* tool = nullptr;
     SpielPruefen* pruefenFenster = nullptr;
     Raeume* raeumeFenster = nullptr;
+    RaetselplanFenster* raetselplanFenster = nullptr;
     Verwendungen* verwendungenFenster = nullptr;
     Umbenennen* umbenennenFenster = nullptr;
     Uebersetzungen* uebersetzungenFenster = nullptr;

@@ -19,7 +19,7 @@ QFont KantenItem::schrift()
 
 KantenItem::KantenItem(const KartenLayout::Kante& kante, const QString& von, const QString& nach,
                        const QStringList& beschriftung)
-    : vonDatei(von), nachDatei(nach), zeilen(beschriftung)
+    : stift(farbe, 1), vonDatei(von), nachDatei(nach), zeilen(beschriftung)
 {
     setZValue(-1);
     setAcceptedMouseButtons(Qt::NoButton);
@@ -54,6 +54,12 @@ KantenItem::KantenItem(const KartenLayout::Kante& kante, const QString& von, con
     setToolTip(zeilen.join(QLatin1Char('\n')));
 }
 
+void KantenItem::setStift(const QPen& neu)
+{
+    stift = neu;
+    update();
+}
+
 QPainterPath KantenItem::shape() const
 {
     if (umriss.isEmpty()) {
@@ -72,12 +78,13 @@ void KantenItem::paint(QPainter* painter, const QStyleOptionGraphicsItem* option
     const double lod = option->levelOfDetailFromTransform(painter->worldTransform());
     // Smooth curves only where they are large enough to show it: far out they cost most.
     painter->setRenderHint(QPainter::Antialiasing, lod >= 0.4);
-    painter->setPen(QPen(farbe, 1));
+    painter->setPen(stift);
     painter->setBrush(Qt::NoBrush);
     painter->drawPath(weg);
     if (lod < 0.12)
         return;
-    painter->setBrush(farbe);
+    painter->setPen(QPen(stift.color(), 1));
+    painter->setBrush(stift.color());
     painter->drawPolygon(spitze);
     if (lod < 0.4 || textRahmen.isNull())
         return;

@@ -5,6 +5,7 @@
 #include <QFont>
 #include <QGraphicsItem>
 #include <QPainterPath>
+#include <QPen>
 #include <QPolygonF>
 
 /// An edge of the map: dot's curve with its arrow, and the hotspots and scripts the "Goto"
@@ -33,8 +34,11 @@ public:
     void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget) override;
 
     static QFont schrift();
+    /// Draws the curve and its arrow with `stift` (thin and brown unless told).
+    void setStift(const QPen& stift);
 
 private:
+    QPen stift;
     QString vonDatei;
     QString nachDatei;
     QStringList zeilen;

@@ -7,7 +7,7 @@
 #include <QScrollBar>
 #include <QWheelEvent>
 
-KartenAnsicht::KartenAnsicht(QWidget* parent) : QGraphicsView(parent)
+KartenAnsicht::KartenAnsicht(QWidget* parent) : QGraphicsView(parent), knotenTyp(KnotenItem::Type)
 {
     setObjectName(QStringLiteral("Karte"));
     setDragMode(ScrollHandDrag);
@@ -43,25 +43,25 @@ double KartenAnsicht::ganzSichtbar() const
     return std::min(sicht.width() / ganz.width(), sicht.height() / ganz.height());
 }
 
-KnotenItem* KartenAnsicht::knotenBei(QPoint punkt) const
+QGraphicsItem* KartenAnsicht::knotenBei(QPoint punkt) const
 {
     for (QGraphicsItem* i : items(punkt))
-        if (i->type() == KnotenItem::Type)
-            return static_cast<KnotenItem*>(i);
+        if (i->type() == knotenTyp)
+            return i;
     return nullptr;
 }
 
-KnotenItem* KartenAnsicht::gewaehlt() const
+QGraphicsItem* KartenAnsicht::gewaehlt() const
 {
     if (!scene())
         return nullptr;
     for (QGraphicsItem* i : scene()->selectedItems())
-        if (i->type() == KnotenItem::Type)
-            return static_cast<KnotenItem*>(i);
+        if (i->type() == knotenTyp)
+            return i;
     return nullptr;
 }
 
-void KartenAnsicht::waehlen(KnotenItem* knoten)
+void KartenAnsicht::waehlen(QGraphicsItem* knoten)
 {
     if (!scene())
         return;
@@ -120,7 +120,7 @@ void KartenAnsicht::mouseDoubleClickEvent(QMouseEvent* event)
         QGraphicsView::mouseDoubleClickEvent(event);
         return;
     }
-    KnotenItem* knoten = knotenBei(event->position().toPoint());
+    QGraphicsItem* knoten = knotenBei(event->position().toPoint());
     waehlen(knoten);
     if (knoten)
         Q_EMIT aktiviert(knoten);

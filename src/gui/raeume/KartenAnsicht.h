@@ -3,7 +3,7 @@
 #include <QGraphicsView>
 #include <optional>
 
-class KnotenItem;
+class QGraphicsItem;
 
 /// The map's view: Ctrl with the mouse wheel, Ctrl++ and Ctrl+- zoom; a drag or the scroll
 /// bars pan; a click selects a node, a double click or Return on it asks to open it.
@@ -24,13 +24,16 @@ public:
     double zoom() const { return transform().m11(); }
     /// The zoom at which the whole map fits.
     double ganzSichtbar() const;
+    /// The items of this type (QGraphicsItem::type()) are the nodes; the map's rooms unless
+    /// told.
+    void setKnotenTyp(int typ) { knotenTyp = typ; }
     /// The node at `punkt` of the viewport, or null.
-    KnotenItem* knotenBei(QPoint punkt) const;
+    QGraphicsItem* knotenBei(QPoint punkt) const;
     /// The selected node, or null.
-    KnotenItem* gewaehlt() const;
+    QGraphicsItem* gewaehlt() const;
 
 Q_SIGNALS:
-    void aktiviert(KnotenItem* knoten);
+    void aktiviert(QGraphicsItem* knoten);
 
 protected:
     void wheelEvent(QWheelEvent* event) override;
@@ -40,7 +43,8 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
-    void waehlen(KnotenItem* knoten);
+    void waehlen(QGraphicsItem* knoten);
 
     QPoint druckOrt;
+    int knotenTyp;
 };

@@ -28,7 +28,7 @@ KartenSeite::KartenSeite(Vorschauen& vorschauen, QWidget* parent)
     karte->setScene(szene);
     addWidget(karte);
     connect(karte, &KartenAnsicht::aktiviert, this,
-            [this](KnotenItem* k) { Q_EMIT aktiviert(k->knoten()); });
+            [this](QGraphicsItem* k) { Q_EMIT aktiviert(static_cast<KnotenItem*>(k)->knoten()); });
     connect(&vorschauen, &Vorschauen::fertig, this, [this](const QString& datei) {
         if (KnotenItem* k = knotenItems.value(datei))
             k->update();

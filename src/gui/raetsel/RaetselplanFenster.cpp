@@ -1,0 +1,253 @@
+// "Rätselplan": the puzzle dependency chart of the game, beside the editor.
+#include "RaetselplanFenster.h"
+
+#include "PlanKnotenItem.h"
+#include "model/DateiName.h"
+#include "platform/Fensterplatz.h"
+#include "raeume/KantenItem.h"
+#include "raeume/KartenAnsicht.h"
+#include "spiel/Pruefdienst.h"
+
+#include <QCheckBox>
+#include <QGraphicsScene>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QShowEvent>
+#include <QStackedWidget>
+#include <QVBoxLayout>
+#include <QtConcurrent>
+
+RaetselplanFenster::RaetselplanFenster(Pruefdienst& dienst, QWidget* parent)
+    : QWidget(parent, Qt::Window), dienst(dienst)
+{
+    setObjectName(QStringLiteral("Raetselplan"));
+    setWindowTitle(QStringLiteral("Rätselplan"));
+    zeile = new QLabel;
+    zeile->setObjectName(QStringLiteral("Zeile"));
+    zeile->setWordWrap(true);
+    nurWeg = new QCheckBox(QStringLiteral("Nur der &Weg zum Ziel"));
+    nurWeg->setObjectName(QStringLiteral("NurWeg"));
+    meldung = new QLabel;
+    meldung->setObjectName(QStringLiteral("PlanMeldung"));
+    meldung->setAlignment(Qt::AlignCenter);
+    meldung->setWordWrap(true);
+    meldung->setMargin(24);
+    szene = new QGraphicsScene(this);
+    bild = new KartenAnsicht;
+    bild->setObjectName(QStringLiteral("Plan"));
+    bild->setKnotenTyp(PlanKnotenItem::Type);
+    bild->setScene(szene);
+    seiten = new QStackedWidget;
+    seiten->addWidget(meldung);
+    seiten->addWidget(bild);
+    auto* oben = new QHBoxLayout;
+    oben->addWidget(zeile, 1);
+    oben->addWidget(nurWeg);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(6, 6, 6, 6);
+    layout->addLayout(oben);
+    layout->addWidget(seiten, 1);
+    resize(1000, 560);
+
+    connect(bild, &KartenAnsicht::aktiviert, this, &RaetselplanFenster::schrittAktiviert);
+    connect(nurWeg, &QCheckBox::toggled, this, [this] {
+        // Another chart: seen whole again.
+        schonGezeigt = false;
+        anordnen();
+    });
+    connect(&dienst, &Pruefdienst::geaendert, this, [this] {
+        neuerStand = true;
+        if (isVisible())
+            anordnen();
+    });
+}
+
+RaetselplanFenster::~RaetselplanFenster()
+{
+    if (abbrechen)
+        *abbrechen = true;
+    lauf.waitForFinished();
+}
+
+void RaetselplanFenster::zeigen()
+{
+    nebenHauptfensterZeigen(*this, platziert);
+}
+
+bool RaetselplanFenster::fertig() const
+{
+    return !laeuft && !neuerStand && seiten->currentWidget() == bild;
+}
+
+void RaetselplanFenster::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (!event->spontaneous() && (neuerStand || gezeigt.isEmpty()))
+        anordnen();
+}
+
+void RaetselplanFenster::melden(const QString& text)
+{
+    meldung->setText(text);
+    seiten->setCurrentWidget(meldung);
+}
+
+void RaetselplanFenster::anordnen()
+{
+    neuerStand = true;
+    // One chart at a time: what changed meanwhile is laid out once this one is back.
+    if (laeuft) {
+        *abbrechen = true;
+        return;
+    }
+    if (!dienst.bereit()) {
+        melden(QStringLiteral("Das Spiel wird gelesen …"));
+        return;
+    }
+    neuerStand = false;
+    laeuft = true;
+    abbrechen = std::make_shared<std::atomic<bool>>(false);
+    if (gezeigt.isEmpty())
+        melden(QStringLiteral("Graphviz ordnet den Rätselplan an …"));
+    lauf = QtConcurrent::run([this, spiel = dienst.spiel(), ordner = dienst.ordner().AppPfad,
+                              weg = nurWeg->isChecked(), bisher = gezeigt, stop = abbrechen] {
+        Auftrag auftrag;
+        const Raetselplan::Gelesen plan = Raetselplan::ausOrdner(ordner);
+        if (!plan.fehler.isEmpty())
+            auftrag.planFehler =
+                Raetselplan::dateiName() +
+                (plan.zeile > 0 ? QStringLiteral(", Zeile %1").arg(plan.zeile) : QString()) +
+                QStringLiteral(": ") + plan.fehler;
+        const Erreichbarkeit ablauf = Erreichbarkeit::berechnen(spiel, plan.plan);
+        auftrag.ziele = ablauf.ziele;
+        auftrag.start = ablauf.startRaeume;
+        auftrag.karte = RaetselKarte::bauen(spiel, ablauf, plan.plan);
+        auftrag.dot = auftrag.karte.dot(weg);
+        if (auftrag.dot != bisher && !*stop)
+            auftrag.ergebnis = KartenLayout::anordnen(auftrag.dot, QSizeF(), stop.get());
+        auftrag.abgebrochen = *stop;
+        // The window waits for this thread before it goes, so `this` is still there.
+        QMetaObject::invokeMethod(
+            this, [this, auftrag] { angekommen(auftrag); }, Qt::QueuedConnection);
+    });
+}
+
+void RaetselplanFenster::angekommen(const Auftrag& auftrag)
+{
+    laeuft = false;
+    if (neuerStand) {
+        if (isVisible())
+            anordnen();
+        return;
+    }
+    if (auftrag.abgebrochen)
+        return;
+    zeileSetzen(auftrag);
+    if (auftrag.dot == gezeigt) {
+        gezeigteKarte = auftrag.karte;
+        seiten->setCurrentWidget(bild);
+    } else if (!auftrag.ergebnis.layout) {
+        gezeigt.clear();
+        melden(auftrag.ergebnis.fehler);
+    } else {
+        seiten->setCurrentWidget(bild);
+        aufbauen(auftrag);
+        gezeigt = auftrag.dot;
+    }
+    Q_EMIT angeordnet();
+}
+
+void RaetselplanFenster::zeileSetzen(const Auftrag& auftrag)
+{
+    QStringList start;
+    for (const QString& s : auftrag.start)
+        start << DateiName(s);
+    QStringList teile{QStringLiteral("Start: ") + start.join(QStringLiteral(", "))};
+    bool fehlt = false;
+    for (const ZielStand& z : auftrag.ziele) {
+        if (z.erreichbar) {
+            teile << QStringLiteral("Ziel „%1“ wird erreicht").arg(z.ziel.text());
+        } else {
+            teile << z.text();
+            fehlt = true;
+        }
+    }
+    if (auftrag.ziele.isEmpty())
+        teile << QStringLiteral("kein Ziel in %1").arg(Raetselplan::dateiName());
+    if (!auftrag.planFehler.isEmpty())
+        teile << auftrag.planFehler + QStringLiteral("; die Datei wird nicht beachtet");
+    zeile->setText(teile.join(QStringLiteral(" · ")));
+    zeile->setStyleSheet(fehlt ? QStringLiteral("color: #b03020") : QString());
+    nurWeg->setEnabled(!auftrag.ziele.isEmpty());
+}
+
+void RaetselplanFenster::aufbauen(const Auftrag& auftrag)
+{
+    const KartenLayout& layout = *auftrag.ergebnis.layout;
+    const QPointF mitte = bild->mapToScene(bild->viewport()->rect().center());
+    const QTransform zoom = bild->transform();
+    szene->clear();
+    schrittItems.clear();
+    gezeigteKarte = auftrag.karte;
+    const RaetselKarte& k = gezeigteKarte;
+
+    QVector<QGraphicsItem*> nachNummer(layout.knoten.size(), nullptr);
+    for (int i = 0; i < layout.knoten.size(); ++i) {
+        const KartenLayout::Knoten& knoten = layout.knoten[i];
+        PlanKnotenItem* item = nullptr;
+        if (const int s = k.schrittZu(knoten.name); s >= 0) {
+            item = new PlanKnotenItem(k, s, knoten.rahmen);
+            schrittItems.insert(s, item);
+        } else if (const int d = k.dingZu(knoten.name); d >= 0) {
+            item = new PlanKnotenItem(k, k.dinge[d], knoten.rahmen);
+        }
+        if (item) {
+            szene->addItem(item);
+            nachNummer[i] = item;
+        }
+    }
+    QHash<QPair<QString, QString>, const PlanKante*> kanten;
+    for (const PlanKante& kante : k.kanten)
+        kanten.insert({kante.von, kante.nach}, &kante);
+    for (const KartenLayout::Kante& kante : layout.kanten) {
+        if (!nachNummer.value(kante.von) || !nachNummer.value(kante.nach))
+            continue;
+        const QString& von = layout.knoten[kante.von].name;
+        const QString& nach = layout.knoten[kante.nach].name;
+        auto* item = new KantenItem(kante, von, nach, {});
+        if (const PlanKante* p = kanten.value({von, nach})) {
+            if (p->nie) {
+                item->setStift(QPen(QColor(0xb0, 0x30, 0x20), 1, Qt::DashLine));
+                item->setToolTip(QStringLiteral("Kann im Spiel nie geschehen: ") + p->grund);
+            } else if (p->zumZiel) {
+                item->setStift(QPen(QColor(0x5a, 0x46, 0x32), 2.5));
+            }
+        }
+        szene->addItem(item);
+    }
+    szene->setSceneRect(QRectF(QPointF(-20, -20), layout.groesse + QSizeF(40, 40)));
+    if (!schonGezeigt) {
+        schonGezeigt = true;
+        const double passend = std::clamp(bild->ganzSichtbar(), 0.35, 1.0);
+        bild->setTransform(QTransform::fromScale(passend, passend));
+        bild->centerOn(szene->sceneRect().center());
+    } else {
+        // Laid out anew after a save, the chart stays where the author looked.
+        bild->setTransform(zoom);
+        bild->centerOn(mitte);
+    }
+}
+
+void RaetselplanFenster::schrittAktiviert(QGraphicsItem* item)
+{
+    const int i = static_cast<PlanKnotenItem*>(item)->schritt();
+    if (i < 0 || i >= gezeigteKarte.schritte.size() || !stelleOeffnen)
+        return;
+    const PlanSchritt& p = gezeigteKarte.schritte[i];
+    SkriptStelle stelle;
+    stelle.datei = p.datei;
+    stelle.skript = p.aktion;
+    stelle.ort = p.ort;
+    stelle.zeile = p.zeile;
+    stelleOeffnen(stelle);
+}

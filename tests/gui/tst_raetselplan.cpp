@@ -1,0 +1,141 @@
+// The window "Rätselplan" as the program wires it: the chart of a small game drawn from dot's
+// layout, following a save, showing only the way to the goal, and a step opened by Return.
+#include "EditorImTest.h"
+#include "mainwindow/Spielfenster.h"
+#include "raetsel/PlanKnotenItem.h"
+#include "raetsel/RaetselplanFenster.h"
+#include "raeume/KartenAnsicht.h"
+#include "script/Befehlstabelle.h"
+#include "script/SkriptEditor.h"
+#include "spiel/Pruefdienst.h"
+
+#include <QCheckBox>
+
+using namespace Befehlstabelle;
+
+class TestRaetselplan : public QObject, EditorImTest
+{
+    Q_OBJECT
+
+    std::unique_ptr<Pruefdienst> dienst;
+    std::unique_ptr<Spielfenster> alle;
+    RaetselplanFenster* fenster2 = nullptr;
+
+    /// The house: a chest that gives the key (active or not), a door that needs it.
+    Module1 haus(bool truheAktiv)
+    {
+        Module1 r = raumMit({}, {{"Truhe", skriptAus({{Add, "Schluessel.bmp"}})},
+                                 {"Tür", skriptAus({{Print, "Die Tür."},
+                                                    {IfItem, "Schluessel.bmp"},
+                                                    {Goto, "keller.lsd"},
+                                                    {EndIf, ""}})}});
+        r.HotSpots[0].Aktiv = truheAktiv;
+        return angeboten(r);
+    }
+    /// Every hotspot offers "Tue".
+    static Module1 angeboten(Module1 r)
+    {
+        for (int i = 0; i <= r.HotSpotMax; ++i)
+            r.HotSpots[i].Aktion[1] = true;
+        return r;
+    }
+    QString zeile() { return control<QLabel>("Zeile", fenster2)->text(); }
+    /// Each step drawn: "*" when bold, "!" when it can never happen, then its label.
+    QStringList gezeichnet()
+    {
+        QStringList r;
+        for (auto i = fenster2->schritte().cbegin(); i != fenster2->schritte().cend(); ++i) {
+            const PlanSchritt& p = fenster2->karte().schritte[i.key()];
+            r << QString(i.value()->nie() ? "!" : "") + (i.value()->fett() ? "*" : "") +
+                     RaetselKarte::beschriftung(p).join(' ');
+        }
+        r.sort();
+        return r;
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        starten();
+        QVERIFY(spiel->raum("wald.lsd",
+                            angeboten(raumMit({}, {{"Weg", skriptAus({{Goto, "haus.lsd"}})}}))));
+        QVERIFY(spiel->raum("haus.lsd", haus(true)));
+        QVERIFY(spiel->raum("keller.lsd", raumMit(skriptAus({{SetFlag, "Unten"}}))));
+        QVERIFY(spiel->datei("raetselplan.txt", "start: wald.lsd\nziel: raum:keller.lsd\n"));
+        dienst = std::make_unique<Pruefdienst>(*m);
+        QSignalSpy bereit(dienst.get(), &Pruefdienst::bereitGeworden);
+        dienst->lesen();
+        QVERIFY(bereit.wait(10000));
+        alle = std::make_unique<Spielfenster>(*m, *desktop, *editor, *dienst);
+    }
+    void cleanup()
+    {
+        alle.reset();
+        beenden();
+        dienst.reset();
+    }
+
+    void theChartFollowsTheGameAndOpensAStepByReturn()
+    {
+        if (QStandardPaths::findExecutable("dot").isEmpty())
+            QSKIP("Graphviz is not installed");
+        // Through the menu, as an author opens it.
+        control<QAction>("aktionRaetselplan", editor.get())->trigger();
+        fenster2 = &alle->raetselplan();
+        QVERIFY(fenster2->isVisible());
+        QTRY_VERIFY_WITH_TIMEOUT(fenster2->fertig(), 10000);
+        QCOMPARE(zeile(), "Start: wald.lsd · Ziel „raum:keller.lsd“ wird erreicht");
+        QCOMPARE(gezeichnet(), QStringList({"*Truhe: Tue haus.lsd", "*Tür: Tue haus.lsd",
+                                            "*Weg: Tue wald.lsd", "Startskript keller.lsd"}));
+
+        // Only the way to the goal: the cellar's start script goes.
+        QSignalSpy angeordnet(fenster2, &RaetselplanFenster::angeordnet);
+        control<QCheckBox>("NurWeg", fenster2)->setChecked(true);
+        QVERIFY(angeordnet.wait(10000));
+        QCOMPARE(gezeichnet().size(), 3);
+
+        // A save that makes the chest inactive: the chest red, the goal out of reach.
+        QVERIFY(spiel->raum("haus.lsd", haus(false)));
+        dienst->dateiGeaendert(raeume("haus.lsd"));
+        QTRY_VERIFY_WITH_TIMEOUT(fenster2->fertig() && gezeichnet().first().startsWith('!'), 10000);
+        QCOMPARE(gezeichnet().first(), "!*Truhe: Tue haus.lsd");
+        QVERIFY2(zeile().contains("Ziel „raum:keller.lsd“ wird nie erreicht: HotSpot „Truhe“"),
+                 qPrintable(zeile()));
+        QVERIFY(fenster2->schritte().value(0)->toolTip().contains("HotSpot „Truhe“ ist inaktiv"));
+        QVERIFY(spiel->raum("haus.lsd", haus(true)));
+        dienst->dateiGeaendert(raeume("haus.lsd"));
+        QTRY_VERIFY_WITH_TIMEOUT(fenster2->fertig() && !gezeichnet().first().startsWith('!'),
+                                 10000);
+
+        // A click selects the door, Return opens its room, its hotspot and its script at the
+        // line that needs the key.
+        int tuer = -1;
+        for (auto i = fenster2->schritte().cbegin(); i != fenster2->schritte().cend(); ++i)
+            if (fenster2->karte().schritte[i.key()].hotSpot == "Tür")
+                tuer = i.key();
+        PlanKnotenItem* item = fenster2->schritte().value(tuer);
+        QVERIFY(item);
+        KartenAnsicht* ansicht = fenster2->ansicht();
+        ansicht->centerOn(item);
+        QTest::mouseClick(ansicht->viewport(), Qt::LeftButton, {},
+                          ansicht->mapFromScene(item->sceneBoundingRect().center()));
+        QCOMPARE(ansicht->gewaehlt(), item);
+        int gesehen = -1;
+        desktop->driveModal([&](QDialog& d) {
+            QCOMPARE(&d, &alle->skriptEditor());
+            QCOMPARE(m->AktSkript.Parameter.value(2), "keller.lsd");
+            gesehen = control<QAbstractItemView>("List1", &d)
+                          ->selectionModel()
+                          ->selectedIndexes()
+                          .value(0)
+                          .row();
+        });
+        QTest::keyClick(ansicht, Qt::Key_Return);
+        QCOMPARE(gesehen, 1);
+        QCOMPARE(titel(), "Editor - haus.lsd");
+        QCOMPARE(list()->currentRow(), 1);
+    }
+};
+
+QTEST_MAIN(TestRaetselplan)
+#include "tst_raetselplan.moc"
