@@ -142,7 +142,7 @@ QVariant BefundModell::data(const QModelIndex& index, int role) const
             e->stelle.skript.isEmpty() ? QStringLiteral("Gegenstandsskript") : e->stelle.skript;
         // Among what can never happen, files mix: each names its own.
         if (reihen[index.row()].gruppe == nieGruppe)
-            return e->datei + QStringLiteral(", ") + skript;
+            return e->stelle.datei + QStringLiteral(", ") + skript;
         return skript;
     }
     case Zeile:
