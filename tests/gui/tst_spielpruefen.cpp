@@ -282,6 +282,16 @@ void TestSpielPruefen::whatCanNeverHappenComesAndGoesWithTheChestsAktiv()
     desktop->driveModal([&](QDialog& d) {
         QCOMPARE(&d, se);
         gesehen = zeilen()->selectionModel()->selectedIndexes().value(0).row();
+        // The script editor marks the branch's lines with the reason, and them alone.
+        QVERIFY(unten().startsWith("Gegenstand „Schluessel.bmp“ wird nirgends gegeben"));
+        const auto* modell = zeilen()->model();
+        QStringList markiert;
+        for (int i = 0; i < modell->rowCount(); ++i)
+            markiert
+                << (modell->index(i, 0).data(Qt::ToolTipRole).toString().contains("Schluessel.bmp")
+                        ? "N"
+                        : " ");
+        QCOMPARE(markiert.join(""), " NNNNNNN   ");
     });
     returnAuf(tuer);
     QCOMPARE(gesehen, 1);
