@@ -5,6 +5,7 @@
 
 #include <QFuture>
 #include <QFutureWatcher>
+#include <QThreadPool>
 #include <QtConcurrent/QtConcurrentRun>
 
 namespace {
@@ -31,7 +32,9 @@ Raetseldienst::Raetseldienst(Pruefdienst& d)
     connect(&lauf->waechter, &QFutureWatcher<Ergebnis>::finished, this, [this] {
         laeuft = false;
         const Ergebnis e = lauf->waechter.result();
-        stand = e.ablauf;
+        // Freeing the result replaced, a thousand rooms' lines, would keep the window waiting.
+        QThreadPool::globalInstance()->start(
+            [alt = std::exchange(stand, e.ablauf)]() mutable { alt.reset(); });
         gelesen = e.plan;
         planGrund = e.planFehler;
         Q_EMIT geaendert();

@@ -4,6 +4,7 @@
 #include <QFont>
 #include <QSet>
 #include <QStyle>
+#include <QThreadPool>
 
 namespace {
 
@@ -25,7 +26,9 @@ BefundModell::BefundModell(QObject* parent) : QAbstractTableModel(parent)
 void BefundModell::setzen(QVector<Bericht::Gruppe> neu, QVector<Bericht::Eintrag> nie)
 {
     beginResetModel();
-    gruppen = std::move(neu);
+    // Thousands of findings replaced are freed off the window's thread.
+    QThreadPool::globalInstance()->start(
+        [alt = std::exchange(gruppen, std::move(neu))]() mutable { alt.clear(); });
     nieGruppe = -1;
     if (!nie.isEmpty()) {
         nieGruppe = int(gruppen.size());
