@@ -1,7 +1,8 @@
 // Speed of the checks in the windows on the 1,000-room game: a 10,000-line script checked
 // after an edit and after a keystroke, the game read for the hints beside `cat` reading the
 // same files, the longest stall of the window's event loop while it is read, and a saved room
-// known again to the hints and to "Spiel prüfen", a text typed into "Verwendungen", at once
+// known again to the hints and to "Spiel prüfen" (with what can never happen in play, whose
+// analysis is timed on its own too), a text typed into "Verwendungen", at once
 // and key by key; and the disk changing under the editor: a checkout of every room, one room
 // changed outside.
 
@@ -12,6 +13,7 @@
 #include "check/SkriptPruefer.h"
 #include "namen/Spielnamen.h"
 #include "pruefen/SpielPruefen.h"
+#include "raetsel/Erreichbarkeit.h"
 #include "roomfile/RoomFile.h"
 #include "roomfile/TextFile.h"
 #include "script/Befehlstabelle.h"
@@ -187,6 +189,17 @@ void hinweiseNachDemSpeichern(benchmark::State& state)
         p.umfeld(u.herkunft, u.raum, u.datei, &dienst.spiel());
         p.pruefen(u.raum.HotSpots[0].Skripte[1]);
     }
+}
+
+/// What can never happen in play, worked out over the game as read.
+void raetselAnalyse(benchmark::State& state)
+{
+    const Spielpruefung gelesen = SpielLeser::spielLesen(spiel->m);
+    const Raetselplan plan = Raetselplan::ausOrdner(spiel->m.AppPfad).plan;
+    qsizetype nie = 0;
+    for (auto _ : state)
+        nie = Erreichbarkeit::berechnen(gelesen, plan).nie.size();
+    state.counters["nie"] = double(nie);
 }
 
 /// Every room in one of two versions, as bytes, and what the service knows of each.
@@ -411,6 +424,7 @@ BENCHMARK_CAPTURE(ereignisschleifeBeimLesen, ausDemCacheEinKernWeniger, false, -
     ->Unit(benchmark::kMillisecond)
     ->Iterations(5);
 BENCHMARK(hinweiseNachDemSpeichern)->Unit(benchmark::kMillisecond);
+BENCHMARK(raetselAnalyse)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(spielPruefenNach, demSpeichern, false)
     ->Unit(benchmark::kMillisecond)
     ->Iterations(10);

@@ -6,6 +6,8 @@
 #include "script/SkriptEditor.h"
 #include "spiel/Pruefdienst.h"
 
+#include <QDirIterator>
+
 // Mistakes shown where they are made: the script editor's marks as lines change, and "Spiel
 // prüfen" leading to the room, hotspot, script and line of a finding, as the program wires them.
 class TestSpielPruefen : public QObject, EditorImTest
@@ -117,6 +119,7 @@ private Q_SLOTS:
     }
 
     void spielPruefenLeadsToEachFinding();
+    void whatCanNeverHappenComesAndGoesWithTheChestsAktiv();
 
 private:
     void tippen()
@@ -206,6 +209,101 @@ void TestSpielPruefen::spielPruefenLeadsToEachFinding()
     QVERIFY(!geaendert());
     QVERIFY(aufgebaut.wait(10000));
     QCOMPARE(fenster2->befunde().zusammenfassung(), "2 Fehler und 3 Hinweise in 3 Dateien");
+}
+
+void TestSpielPruefen::whatCanNeverHappenComesAndGoesWithTheChestsAktiv()
+{
+    // The demo game beside the rooms of init(), which nothing leads into from the forest.
+    QDirIterator demo(TARNHOLM_DEMO_DIR, QDir::Files, QDirIterator::Subdirectories);
+    while (demo.hasNext()) {
+        const QString von = demo.next();
+        const QString nach = spiel->pfad(QDir(TARNHOLM_DEMO_DIR).relativeFilePath(von));
+        QDir().mkpath(QFileInfo(nach).path());
+        QFile::remove(nach);
+        QVERIFY(QFile::copy(von, nach));
+    }
+    spielLesen();
+    QSignalSpy aufgebaut(fenster2, &SpielPruefen::aufgebaut);
+    fenster2->zeigen();
+    QVERIFY(aufgebaut.wait(10000));
+    const auto nieZeilen = [this] {
+        const auto* modell = control<QTreeView>("Befunde", fenster2)->model();
+        QStringList r;
+        bool inNie = false;
+        for (int i = 0; i < modell->rowCount(); ++i) {
+            const QModelIndex index = modell->index(i, 0);
+            if (!fenster2->befunde().eintrag(index))
+                inNie = index.data().toString().startsWith(BefundModell::nieTitel());
+            else if (const QString datei = fenster2->befunde().eintrag(index)->datei;
+                     inNie && (datei.contains("haus") || datei == "raetselplan.txt"))
+                r << modell->index(i, BefundModell::Skript).data().toString() + " " +
+                         modell->index(i, BefundModell::Zeile).data().toString() + ": " +
+                         index.data().toString();
+        }
+        return r;
+    };
+    QCOMPARE(nieZeilen(), QStringList());
+
+    // Unticked in the window and saved: the chest never gives the key, the door never opens.
+    clickWith("Command4", raeume("haus.lsd"));
+    const int truhe = int(m->hotSpotNamen().indexOf("Truhe"));
+    clickRow(list(), truhe);
+    QTest::mouseClick(control<QCheckBox>("Check2"), Qt::LeftButton, {}, {6, 6});
+    QVERIFY(!m->HotSpots[truhe].Aktiv);
+    control<QAction>("aktionSpeichern", editor.get())->trigger();
+    QVERIFY(aufgebaut.wait(10000));
+    const QString nur = " (nur in rooms/haus.lsd, HotSpot \"%1\", %2, Zeile %3, die selbst nie "
+                        "läuft)";
+    const QString inaktiv =
+        ": HotSpot „Truhe“ ist inaktiv und wird nirgends aktiviert, wo das Spiel hinkommt";
+    QCOMPARE(nieZeilen(),
+             QStringList({"rooms/haus.lsd, HotSpot \"Truhe\", Tue 1: Ziel „raum:keller.lsd“ wird "
+                          "nie erreicht: HotSpot „Truhe“ ist "
+                          "inaktiv und wird nirgends aktiviert, wo das Spiel hinkommt",
+                          "rooms/haus.lsd, HotSpot \"Tür\", Tue 2: Flag „TuerOffen“ wird "
+                          "nirgends gesetzt, wo das Spiel hinkommt" +
+                              nur.arg("Tür", "Interagiere").arg(6),
+                          "rooms/haus.lsd, HotSpot \"Tür\", Interagiere 2: Gegenstand "
+                          "„Schluessel.bmp“ wird nirgends gegeben, wo das Spiel hinkommt" +
+                              nur.arg("Truhe", "Tue").arg(5),
+                          "rooms/haus.lsd, HotSpot \"Truhe\", Sieh an! 1" + inaktiv,
+                          "rooms/haus.lsd, HotSpot \"Truhe\", Tue 1" + inaktiv}));
+
+    // Return on the door's branch opens the room with the door selected, at that line.
+    QModelIndex tuer;
+    const auto* modell = control<QTreeView>("Befunde", fenster2)->model();
+    for (int i = 0; i < modell->rowCount() && !tuer.isValid(); ++i) {
+        const Bericht::Eintrag* e = fenster2->befunde().eintrag(modell->index(i, 0));
+        if (e && e->text.contains("Schluessel.bmp") && e->stelle.skript.contains("Tür"))
+            tuer = modell->index(i, 0);
+    }
+    QVERIFY(tuer.isValid());
+    int gesehen = -1;
+    desktop->driveModal([&](QDialog& d) {
+        QCOMPARE(&d, se);
+        gesehen = zeilen()->selectionModel()->selectedIndexes().value(0).row();
+        // The script editor marks the branch's lines with the reason, and them alone.
+        QVERIFY(unten().startsWith("Gegenstand „Schluessel.bmp“ wird nirgends gegeben"));
+        const auto* modell = zeilen()->model();
+        QStringList markiert;
+        for (int i = 0; i < modell->rowCount(); ++i)
+            markiert
+                << (modell->index(i, 0).data(Qt::ToolTipRole).toString().contains("Schluessel.bmp")
+                        ? "N"
+                        : " ");
+        QCOMPARE(markiert.join(""), " NNNNNNN   ");
+    });
+    returnAuf(tuer);
+    QCOMPARE(gesehen, 1);
+    QCOMPARE(list()->currentItem()->text(), "Tür");
+
+    // Ticked again through the room's history and saved: all gone.
+    clickRow(list(), truhe);
+    QTest::mouseClick(control<QCheckBox>("Check2"), Qt::LeftButton, {}, {6, 6});
+    QVERIFY(m->HotSpots[truhe].Aktiv);
+    control<QAction>("aktionSpeichern", editor.get())->trigger();
+    QVERIFY(aufgebaut.wait(10000));
+    QCOMPARE(nieZeilen(), QStringList());
 }
 
 QTEST_MAIN(TestSpielPruefen)

@@ -255,6 +255,17 @@ void SkriptPruefer::zaehlen()
         fehlerZahl += int(z.mehrzeilig.size()) + (z.eigener.isNull() ? 0 : 1);
         hinweisZahl += z.hinweis.isNull() ? 0 : 1;
     }
+    hinweisZahl += int(nie.size());
+}
+
+void SkriptPruefer::nieSetzen(QVector<Nie> stellen)
+{
+    if (stellen.isEmpty() && nie.isEmpty())
+        return;
+    nie = std::move(stellen);
+    for (Zeile& z : zeilen)
+        z.alleAlt = true;
+    zaehlen();
 }
 
 const QVector<SkriptPruefer::Befund>& SkriptPruefer::befunde(qint32 zeile) const
@@ -271,6 +282,10 @@ const QVector<SkriptPruefer::Befund>& SkriptPruefer::befunde(qint32 zeile) const
             z.alle.append({true, z.eigener});
         if (!z.hinweis.isNull())
             z.alle.append({false, z.hinweis});
+        for (const Nie& n : nie) {
+            if (n.von <= zeile && zeile <= n.bis)
+                z.alle.append({false, n.text});
+        }
         z.alleAlt = false;
     }
     return z.alle;

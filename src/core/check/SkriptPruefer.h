@@ -55,7 +55,19 @@ public:
     /// last check.
     void parameterGeaendert(const Skript& skript, qint32 zeile, const QString& alt);
 
-    /// The findings of a line: its faults first, then its hint.
+    /// A stretch of lines that can never run in play, from `von` to `bis`, and why.
+    struct Nie
+    {
+        qint32 von = 0;
+        qint32 bis = 0;
+        QString text;
+    };
+    /// What can never happen in this script, as the analysis of the game found it; each
+    /// stretch counts as one hint and marks each of its lines. Kept until set anew.
+    void nieSetzen(QVector<Nie> stellen);
+    bool hatNie() const { return !nie.isEmpty(); }
+
+    /// The findings of a line: its faults first, then its hint, then why it never runs.
     const QVector<Befund>& befunde(qint32 zeile) const;
     int fehler() const { return fehlerZahl; }
     int hinweise() const { return hinweisZahl; }
@@ -104,6 +116,7 @@ private:
     /// The spelling (Namensbuch::schluessel) of every name met, made once.
     QHash<QString, QString> schluesselVon;
     QVector<Zeile> zeilen;
+    QVector<Nie> nie;
     int fehlerZahl = 0;
     int hinweisZahl = 0;
 };

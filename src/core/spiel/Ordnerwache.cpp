@@ -73,9 +73,12 @@ private:
     {
         if (pfad == anderer)
             andererGeaendert = true;
-        else if (pfad == wurzel)
+        else if (pfad == wurzel) {
             unterordnerPruefen();
-        else if (const QString n = name(QFileInfo(pfad).fileName()); mitDateien(n))
+            // Files beside the subfolders belong to the game too, as its plan of start rooms
+            // and goals: saved (written anew and renamed) or checked out, they come or go.
+            sonstige = true;
+        } else if (const QString n = name(QFileInfo(pfad).fileName()); mitDateien(n))
             neuListen.insert(n);
         else
             sonstige = true;

@@ -52,8 +52,8 @@ public:
 Q_SIGNALS:
     /// The first read is done.
     void bereitGeworden();
-    /// The game as known has changed: read at first, a file read anew, or pictures and
-    /// sounds come or gone.
+    /// The game as known has changed: read at first, a file read anew, pictures and sounds
+    /// come or gone, or a file right in the game folder written.
     void geaendert();
     /// Rooms and item scripts (as relativ() names them) whose bytes somebody else changed,
     /// made or removed on disk; told right after geaendert().

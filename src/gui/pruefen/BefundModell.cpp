@@ -2,7 +2,9 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QSet>
 #include <QStyle>
+#include <QThreadPool>
 
 namespace {
 
@@ -21,10 +23,17 @@ BefundModell::BefundModell(QObject* parent) : QAbstractTableModel(parent)
     infoZeichen = stil->standardIcon(QStyle::SP_MessageBoxInformation);
 }
 
-void BefundModell::setzen(QVector<Bericht::Gruppe> neu)
+void BefundModell::setzen(QVector<Bericht::Gruppe> neu, QVector<Bericht::Eintrag> nie)
 {
     beginResetModel();
-    gruppen = std::move(neu);
+    // Thousands of findings replaced are freed off the window's thread.
+    QThreadPool::globalInstance()->start(
+        [alt = std::exchange(gruppen, std::move(neu))]() mutable { alt.clear(); });
+    nieGruppe = -1;
+    if (!nie.isEmpty()) {
+        nieGruppe = int(gruppen.size());
+        gruppen.append({nieTitel(), std::move(nie)});
+    }
     reihen.clear();
     for (int g = 0; g < gruppen.size(); ++g) {
         reihen.append({g, -1});
@@ -44,9 +53,15 @@ const Bericht::Eintrag* BefundModell::eintrag(const QModelIndex& index) const
 
 QString BefundModell::zusammenfassung() const
 {
-    qsizetype fehler = 0, hinweise = 0, unbenutzt = 0;
-    for (const Bericht::Gruppe& g : gruppen) {
-        for (const Bericht::Eintrag& e : g.eintraege) {
+    qsizetype fehler = 0, hinweise = 0, unbenutzt = 0, nie = 0;
+    QSet<QString> dateien;
+    for (int i = 0; i < gruppen.size(); ++i) {
+        for (const Bericht::Eintrag& e : gruppen[i].eintraege) {
+            dateien.insert(e.datei);
+            if (i == nieGruppe && e.art == Bericht::Eintrag::Art::Warnung) {
+                ++nie;
+                continue;
+            }
             switch (e.art) {
             case Bericht::Eintrag::Art::Fehler:
                 ++fehler;
@@ -69,11 +84,14 @@ QString BefundModell::zusammenfassung() const
         teile << anzahl(hinweise, "Hinweis", "Hinweise");
     if (unbenutzt > 0)
         teile << anzahl(unbenutzt, "unbenutzte Datei", "unbenutzte Dateien");
+    if (nie > 0)
+        teile << anzahl(nie, "Stelle, die nie geschehen kann,",
+                        "Stellen, die nie geschehen können,");
     const QString letzter = teile.takeLast();
     return (teile.isEmpty()
                 ? letzter
                 : teile.join(QStringLiteral(", ")) + QStringLiteral(" und ") + letzter) +
-           QStringLiteral(" in ") + anzahl(gruppen.size(), "Datei", "Dateien");
+           QStringLiteral(" in ") + anzahl(dateien.size(), "Datei", "Dateien");
 }
 
 int BefundModell::rowCount(const QModelIndex& parent) const
@@ -119,11 +137,17 @@ QVariant BefundModell::data(const QModelIndex& index, int role) const
     switch (index.column()) {
     case Befund:
         return e->text;
-    case Skript:
+    case Skript: {
         // Where no script line is concerned, the words the report uses.
         if (!e->zeile)
             return e->wo;
-        return e->stelle.skript.isEmpty() ? QStringLiteral("Gegenstandsskript") : e->stelle.skript;
+        const QString skript =
+            e->stelle.skript.isEmpty() ? QStringLiteral("Gegenstandsskript") : e->stelle.skript;
+        // Among what can never happen, files mix: each names its own.
+        if (reihen[index.row()].gruppe == nieGruppe)
+            return e->stelle.datei + QStringLiteral(", ") + skript;
+        return skript;
+    }
     case Zeile:
         return e->zeile ? QVariant(e->stelle.zeile + 1) : QVariant();
     case Inhalt:

@@ -6,8 +6,9 @@
 #include <QIcon>
 
 /// The findings of a game by file: a row naming the file, then a row per finding with what
-/// it says, the script, the script line (from 1) and the line as the script editor shows it.
-/// Made for thousands of findings: nothing is laid out before it is shown.
+/// it says, the script, the script line (from 1) and the line as the script editor shows it;
+/// last, what can never happen in play as a group of its own, each with its file. Made for
+/// thousands of findings: nothing is laid out before it is shown.
 class BefundModell : public QAbstractTableModel
 {
     Q_OBJECT
@@ -24,10 +25,14 @@ public:
 
     explicit BefundModell(QObject* parent = nullptr);
 
-    void setzen(QVector<Bericht::Gruppe> gruppen);
+    /// `nie`: what can never happen in play, in the analysis' order.
+    void setzen(QVector<Bericht::Gruppe> gruppen, QVector<Bericht::Eintrag> nie = {});
+    /// The title of the group of what can never happen.
+    static QString nieTitel() { return QStringLiteral("Kann im Spiel nie geschehen"); }
     /// The finding of a row; null for a file's row.
     const Bericht::Eintrag* eintrag(const QModelIndex& index) const;
-    /// "3 Fehler, 12 Hinweise und 2 unbenutzte Dateien in 5 Dateien".
+    /// "3 Fehler, 12 Hinweise, 2 unbenutzte Dateien und 4 Stellen, die nie geschehen können,
+    /// in 5 Dateien".
     QString zusammenfassung() const;
 
     int rowCount(const QModelIndex& parent = {}) const override;
@@ -44,6 +49,8 @@ private:
         int eintrag;
     };
     QVector<Bericht::Gruppe> gruppen;
+    /// The group of what can never happen, -1 for none.
+    int nieGruppe = -1;
     QVector<Reihe> reihen;
     QIcon fehlerZeichen;
     QIcon hinweisZeichen;

@@ -3,6 +3,7 @@
 #include "BefundModell.h"
 #include "app/Nachrangig.h"
 #include "check/Befund.h"
+#include "raetsel/Raetseldienst.h"
 #include "spiel/Pruefdienst.h"
 
 #include <QApplication>
@@ -43,8 +44,9 @@ SpielPruefen::SpielPruefen(Pruefdienst& dienst, QWidget* parent) : QDialog(paren
     hilfe->setEnabled(false);
     spalten->addWidget(hilfe);
     connect(liste, &QTreeView::activated, this, &SpielPruefen::oeffnen);
-    // Saved, renamed or read at last: the list follows while it is open.
-    connect(&dienst, &Pruefdienst::geaendert, this, [this] {
+    // Saved, renamed or read at last: the list follows while it is open, once what can never
+    // happen in play is worked out for the game as now known.
+    connect(&Raetseldienst::von(dienst), &Raetseldienst::geaendert, this, [this] {
         if (isVisible())
             neuBerechnen();
     });
@@ -65,12 +67,21 @@ void SpielPruefen::neuBerechnen()
         zusammenfassung->setText(QStringLiteral("Das Spiel wird gelesen …"));
         return;
     }
+    const Raetseldienst& raetsel = Raetseldienst::von(dienst);
+    // Its result comes soon and brings the list up to date.
+    if (!raetsel.aktuell()) {
+        if (modell->rowCount() == 0)
+            zusammenfassung->setText(QStringLiteral("Das Spiel wird geprüft …"));
+        return;
+    }
     // Copies share the files read; the game check may go on changing its own meanwhile.
     const Spielpruefung spiel = dienst.spiel();
     const Module1 ordner = dienst.ordner();
     const QStringList konflikte = dienst.konflikte();
+    const std::shared_ptr<const Erreichbarkeit> ablauf = raetsel.ergebnis();
+    const Raetselplan plan = raetsel.plan();
     const QPointer<SpielPruefen> ziel(this);
-    QThreadPool::globalInstance()->start([ziel, nr, spiel, ordner, konflikte] {
+    QThreadPool::globalInstance()->start([ziel, nr, spiel, ordner, konflikte, ablauf, plan] {
         nachrangigArbeiten();
         // The folders are listed and looked through while the hints are worked out.
         std::future<Befund> befund = std::async(std::launch::async, [&spiel, &ordner, &konflikte] {
@@ -80,15 +91,19 @@ void SpielPruefen::neuBerechnen()
             return b;
         });
         const QVector<SkriptFehler> fehler = spiel.fehler();
-        const QVector<SpielHinweis> hinweise = spiel.hinweise();
+        // A start room chosen is no room that no "Goto" leads into by mistake.
+        const QVector<SpielHinweis> hinweise = spiel.hinweise(plan.start);
         QVector<Bericht::Gruppe> gruppen =
             Bericht::nachDateien(Bericht::eintraege(befund.get(), fehler, hinweise));
+        QVector<Bericht::Eintrag> nie;
+        if (ablauf)
+            nie = Bericht::nieEintraege(*ablauf);
         QMetaObject::invokeMethod(
             qApp,
-            [ziel, nr, gruppen = std::move(gruppen)]() mutable {
+            [ziel, nr, gruppen = std::move(gruppen), nie = std::move(nie)]() mutable {
                 if (!ziel || nr != ziel->nummer)
                     return;
-                ziel->modell->setzen(std::move(gruppen));
+                ziel->modell->setzen(std::move(gruppen), std::move(nie));
                 ziel->zusammenfassung->setText(ziel->modell->zusammenfassung());
                 Q_EMIT ziel->aufgebaut();
             },

@@ -1,6 +1,7 @@
 #include "SkriptBefunde.h"
 
 #include "model/Module1.h"
+#include "raetsel/Raetseldienst.h"
 #include "spiel/Pruefdienst.h"
 
 #include <QLabel>
@@ -36,13 +37,45 @@ void SkriptBefunde::anschliessen(Pruefdienst* neu, std::function<QString()> date
     dienst = neu;
     raumDatei = std::move(datei);
     // The game read at last, or read anew: the hints follow at once.
-    if (dienst)
-        connect(dienst, &Pruefdienst::geaendert, this, [this] {
+    if (dienst) {
+        const auto nachfuehren = [this] {
             if (fenster->isVisible()) {
                 umfeldSetzen();
                 allesPruefen();
             }
-        });
+        };
+        connect(dienst, &Pruefdienst::geaendert, this, nachfuehren);
+        // What can never happen comes a moment after the game as read.
+        connect(&Raetseldienst::von(*dienst), &Raetseldienst::geaendert, this, nachfuehren);
+    }
+}
+
+void SkriptBefunde::nieNachfuehren()
+{
+    QVector<SkriptPruefer::Nie> nie;
+    const std::shared_ptr<const Erreichbarkeit> ablauf =
+        dienst ? Raetseldienst::von(*dienst).ergebnis() : nullptr;
+    const QString datei =
+        !herkunft.imRaum ? herkunft.datei : (raumDatei ? dienst->relativ(raumDatei()) : QString());
+    const std::shared_ptr<const SpielDatei> gelesen =
+        ablauf && !datei.isEmpty() ? dienst->spiel().datei(datei) : nullptr;
+    if (gelesen) {
+        for (int k = 0; k < gelesen->skripte.size(); ++k) {
+            const SpielDatei::SkriptDaten& d = gelesen->skripte[k];
+            const bool hier = !herkunft.imRaum || (d.ort.art == herkunft.ort.art &&
+                                                   d.ort.hotSpot == herkunft.ort.hotSpot &&
+                                                   d.ort.aktion == herkunft.ort.aktion);
+            // Lines counted in the script as saved mean nothing in one changed since.
+            if (!hier || !(d.skript == m.AktSkript))
+                continue;
+            for (const NieBefund& b : ablauf->nie) {
+                if (b.stelle.datei == datei && b.skript == k)
+                    nie.append({b.stelle.zeile, b.bis, b.grund.text()});
+            }
+            break;
+        }
+    }
+    p.nieSetzen(std::move(nie));
 }
 
 void SkriptBefunde::herkunftSetzen(const SkriptPruefer::Herkunft& h)
@@ -61,12 +94,16 @@ void SkriptBefunde::umfeldSetzen()
 void SkriptBefunde::allesPruefen()
 {
     p.pruefen(m.AktSkript);
+    nieNachfuehren();
     zeigen();
 }
 
 void SkriptBefunde::getippt(qint32 i, const QString& alt)
 {
     p.parameterGeaendert(m.AktSkript, i, alt);
+    // Typed, the script differs from the one the analysis saw.
+    if (p.hatNie())
+        nieNachfuehren();
     zeigen();
 }
 

@@ -47,6 +47,9 @@ public:
     QString text() const;
 
 private:
+    /// The analysis' stretches of the script as saved; none once the script differs from it.
+    void nieNachfuehren();
+
     Module1& m;
     QWidget* fenster;
     SkriptPruefer p;

@@ -1,0 +1,83 @@
+// What can never happen in play, worked out anew after each update of the checking service.
+#include "Raetseldienst.h"
+
+#include "spiel/Pruefdienst.h"
+
+#include <QFuture>
+#include <QFutureWatcher>
+#include <QThreadPool>
+#include <QtConcurrent/QtConcurrentRun>
+
+namespace {
+
+struct Ergebnis
+{
+    std::shared_ptr<const Erreichbarkeit> ablauf;
+    Raetselplan plan;
+    QString planFehler;
+};
+
+} // namespace
+
+class Raetseldienst::Lauf
+{
+public:
+    QFutureWatcher<Ergebnis> waechter;
+};
+
+Raetseldienst::Raetseldienst(Pruefdienst& d)
+    : QObject(&d), dienst(d), lauf(std::make_unique<Lauf>())
+{
+    setObjectName(QStringLiteral("Raetseldienst"));
+    connect(&lauf->waechter, &QFutureWatcher<Ergebnis>::finished, this, [this] {
+        laeuft = false;
+        const Ergebnis e = lauf->waechter.result();
+        // Freeing the result replaced, a thousand rooms' lines, would keep the window waiting.
+        QThreadPool::globalInstance()->start(
+            [alt = std::exchange(stand, e.ablauf)]() mutable { alt.reset(); });
+        gelesen = e.plan;
+        planGrund = e.planFehler;
+        Q_EMIT geaendert();
+        if (std::exchange(nochmal, false))
+            anstossen();
+    });
+    connect(&dienst, &Pruefdienst::geaendert, this, &Raetseldienst::anstossen);
+    if (dienst.bereit())
+        anstossen();
+}
+
+Raetseldienst::~Raetseldienst()
+{
+    lauf->waechter.waitForFinished();
+}
+
+Raetseldienst& Raetseldienst::von(Pruefdienst& dienst)
+{
+    if (auto* da = dienst.findChild<Raetseldienst*>(QString(), Qt::FindDirectChildrenOnly))
+        return *da;
+    return *new Raetseldienst(dienst);
+}
+
+void Raetseldienst::anstossen()
+{
+    if (!dienst.bereit())
+        return;
+    if (laeuft) {
+        nochmal = true;
+        return;
+    }
+    laeuft = true;
+    // A copy shares the files read; the service may go on changing its own meanwhile. The plan
+    // is read with the game: a save or a checkout of it reaches the service as a change.
+    lauf->waechter.setFuture(
+        QtConcurrent::run([spiel = dienst.spiel(), ordner = dienst.ordner().AppPfad] {
+            const Raetselplan::Gelesen plan = Raetselplan::ausOrdner(ordner);
+            Ergebnis e;
+            e.ablauf =
+                std::make_shared<const Erreichbarkeit>(Erreichbarkeit::berechnen(spiel, plan.plan));
+            e.plan = plan.plan;
+            if (!plan.fehler.isEmpty())
+                e.planFehler = plan.fehler;
+            return e;
+        }));
+}
