@@ -3,8 +3,8 @@
 // and of a small game's renames of a room and a picture. Run once by hand into
 // fuzz/corpus/fuzz_journal.
 #include "UmbenennSpiel.h"
-#include "spiel/SpielLeser.h"
 #include "script/Befehlstabelle.h"
+#include "spiel/SpielLeser.h"
 #include "umbenennen/Umbenenner.h"
 
 #include <QCoreApplication>

@@ -1,9 +1,9 @@
 // tarnholm-texte: the game's texts for translators, and translated games built from their PO files.
 
 #include "app/Spielordner.h"
-#include "spiel/SpielLeser.h"
 #include "model/Module1.h"
 #include "roomfile/TextFile.h"
+#include "spiel/SpielLeser.h"
 #include "texte/Spielbau.h"
 #include "texte/Textvorlage.h"
 #include "umbenennen/Umbenenner.h"

@@ -152,10 +152,8 @@ private Q_SLOTS:
         for (int i = 0; i < gross.size(); ++i)
             gross[i] = char(i * 7);
         const QMap<QString, QByteArray> dateien{
-            {"rooms/haus.lsd", RoomFile::schreiben({})},
-            {"graphics/haus.bmp", gross},
-            {"items/Alt/Dolch0.skp", "a\r\nb\n\0\xff"},
-            {"sounds/.versteckt", ""},
+            {"rooms/haus.lsd", RoomFile::schreiben({})}, {"graphics/haus.bmp", gross},
+            {"items/Alt/Dolch0.skp", "a\r\nb\n\0\xff"},  {"sounds/.versteckt", ""},
             {"raetselplan.txt", "start: haus.lsd\n"},
         };
         for (const char* d : {"usr/bin", "usr/share/tarnholm-editor/beispiel/musics"})
@@ -174,8 +172,8 @@ private Q_SLOTS:
         QCOMPARE(Spielanlage::beispielKopieren(beispiel, p("kopie")), QString());
         QCOMPARE(alles(p("kopie")),
                  QStringList({"cursors", "graphics", "graphics/haus.bmp", "items", "items/Alt",
-                              "items/Alt/Dolch0.skp", "movies", "musics", "raetselplan.txt", "rooms",
-                              "rooms/haus.lsd", "sounds", "sounds/.versteckt"}));
+                              "items/Alt/Dolch0.skp", "movies", "musics", "raetselplan.txt",
+                              "rooms", "rooms/haus.lsd", "sounds", "sounds/.versteckt"}));
         for (auto [datei, bytes] : dateien.asKeyValueRange()) {
             QFile f(p("kopie/") + datei);
             QVERIFY(f.open(QIODevice::ReadOnly));

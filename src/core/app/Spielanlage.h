@@ -22,7 +22,8 @@ QString beispiel(const QString& programmOrdner);
 
 /// Copies the game in `beispiel` into `ordner`, which is made as by neuesSpiel(): its seven
 /// subfolders with everything in them and its file of start rooms and goals, byte for byte,
-/// and nothing else (the programs beside a built example stay behind). Empty when done; else why not, with nothing of the attempt left.
+/// and nothing else (the programs beside a built example stay behind). Empty when done; else why
+/// not, with nothing of the attempt left.
 QString beispielKopieren(const QString& beispiel, const QString& ordner);
 
 /// The room the example game opens with, its house, in the game `spielordner`; empty when it
