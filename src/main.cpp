@@ -39,7 +39,7 @@ int main(int argc, char* argv[])
     Schriftvorlauf schriften;
     int qtArgc = 1;
     QApplication app(qtArgc, argv);
-    const std::future<void> schriftdatenbank = Schriftvorlauf::datenbank();
+    const std::future<void> schriftdatenbank = schriften.datenbank();
     // Windows hands Qt the whole command line in its own characters, which say a file name
     // better than the local 8-bit form.
     if (const QStringList echte = QCoreApplication::arguments(); echte.size() > 1)

@@ -13,10 +13,11 @@ public:
     /// is made. Waits for it when destroyed.
     Schriftvorlauf();
 
-    /// Fills Qt's font database on another thread; once the application object exists. The
-    /// future waits for it when destroyed, which must be before the application object goes.
-    [[nodiscard]] static std::future<void> datenbank();
+    /// Fills Qt's font database on another thread, after fontconfig's set-up; once the
+    /// application object exists. The future waits for it when destroyed, which must be before
+    /// the application object goes.
+    [[nodiscard]] std::future<void> datenbank() const;
 
 private:
-    std::future<void> einrichtung;
+    std::shared_future<void> einrichtung;
 };
