@@ -694,7 +694,7 @@ void TestRaetsel::theDemosChartLeadsFromTheForestToTheCellar()
     QCOMPARE(
         schritte(k),
         QStringList({t("haus.lsd: Startskript"), t("*haus.lsd: Tür: Tue"),
-                     t("*haus.lsd: Tür: Interagiere"), t("haus.lsd: Zettel an der Tür: Tue"),
+                     t("*haus.lsd: Tür: Interagiere"), t("*haus.lsd: Zettel an der Tür: Tue"),
                      t("*haus.lsd: Truhe: Tue"), t("haus.lsd: Weg zum Wald: Tue"),
                      t("keller.lsd: Startskript"), t("keller.lsd: Treppe: Tue"),
                      t("keller.lsd: Fackel: Tue"), t("keller.lsd: Loch in der Wand: Interagiere"),
@@ -714,10 +714,13 @@ void TestRaetsel::theDemosChartLeadsFromTheForestToTheCellar()
     QVERIFY(alles.contains(t("{ rank=source; \"raum:rooms/wald.lsd\"; }")));
     QVERIFY(alles.contains(t("\"schritt:7\" [label=\"Treppe: Tue\\nkeller.lsd\"")));
     QVERIFY(alles.contains(t("\"schritt:12\" -> \"raum:rooms/haus.lsd\" [penwidth=2.5]")));
-    // Only the way to the goal: four steps, and none of the rest.
-    for (const char* schritt : {"schritt:1\"", "schritt:2\"", "schritt:4\"", "schritt:12\""})
+    // The chest opens only once the note is taken.
+    QVERIFY(k.schritte[4].braucht.contains(t("flag:ZettelGenommen")));
+    // Only the way to the goal: note, chest, key, door, and none of the rest.
+    for (const char* schritt :
+         {"schritt:1\"", "schritt:2\"", "schritt:3\"", "schritt:4\"", "schritt:12\""})
         QVERIFY2(weg.contains(t("\"") + t(schritt) + t(" [label")), schritt);
-    for (const char* schritt : {"schritt:0\"", "schritt:3\"", "schritt:7\"", "schritt:9\""})
+    for (const char* schritt : {"schritt:0\"", "schritt:7\"", "schritt:9\""})
         QVERIFY2(!weg.contains(t("\"") + t(schritt)), schritt);
     QVERIFY(!weg.contains(t("Zettel.bmp")));
     QCOMPARE(k.dot(true), weg);

@@ -277,7 +277,7 @@ Hinweise:
         QCOMPARE(text.mid(text.indexOf("Kann im Spiel")), QString(R"(Kann im Spiel nie geschehen:
   Ziel „raum:keller.lsd“ wird nie erreicht: HotSpot „Truhe“ ist inaktiv und wird nirgends aktiviert, wo das Spiel hinkommt
   rooms/haus.lsd, HotSpot "Tür", Tue, Zeile 2: "   PlayWav schritte.wav": Flag „TuerOffen“ wird nirgends gesetzt, wo das Spiel hinkommt (nur in rooms/haus.lsd, HotSpot "Tür", Interagiere, Zeile 6, die selbst nie läuft)
-  rooms/haus.lsd, HotSpot "Tür", Interagiere, Zeile 2: "   IF TuerOffen": Gegenstand „Schluessel.bmp“ wird nirgends gegeben, wo das Spiel hinkommt (nur in rooms/haus.lsd, HotSpot "Truhe", Tue, Zeile 5, die selbst nie läuft)
+  rooms/haus.lsd, HotSpot "Tür", Interagiere, Zeile 2: "   IF TuerOffen": Gegenstand „Schluessel.bmp“ wird nirgends gegeben, wo das Spiel hinkommt (nur in rooms/haus.lsd, HotSpot "Truhe", Tue, Zeile 6, die selbst nie läuft)
   rooms/haus.lsd, HotSpot "Truhe", Sieh an!, Zeile 1: "Print Eine alte Truhe, mit Eisen beschlagen.": HotSpot „Truhe“ ist inaktiv und wird nirgends aktiviert, wo das Spiel hinkommt
   rooms/haus.lsd, HotSpot "Truhe", Tue, Zeile 1: "IF TruheOffen": HotSpot „Truhe“ ist inaktiv und wird nirgends aktiviert, wo das Spiel hinkommt
   rooms/keller.lsd, Startskript, Zeile 1: "IF KellerBesucht": Raum „keller.lsd“ wird nie betreten (nur in rooms/haus.lsd, HotSpot "Tür", Tue, Zeile 3, die selbst nie läuft)
@@ -292,7 +292,7 @@ Hinweise:
   rooms/keller.lsd, HotSpot "Geheimgang", Sieh an!, Zeile 1: "Print Ein schmaler Gang führt ins Dunkle.": Raum „keller.lsd“ wird nie betreten (nur in rooms/haus.lsd, HotSpot "Tür", Tue, Zeile 3, die selbst nie läuft)
   rooms/keller.lsd, HotSpot "Geheimgang", Tue, Zeile 1: "Print Hier endet die Demo von Tarnholm.#Danke fürs Spielen!": Raum „keller.lsd“ wird nie betreten (nur in rooms/haus.lsd, HotSpot "Tür", Tue, Zeile 3, die selbst nie läuft)
   rooms/keller.lsd, Timerskript, Zeile 1: "PlayWav tropfen.wav": Raum „keller.lsd“ wird nie betreten (nur in rooms/haus.lsd, HotSpot "Tür", Tue, Zeile 3, die selbst nie läuft)
-  items/Schluessel0.skp, Zeile 1: "Print Ein rostiger, schwerer Schlüssel.": Gegenstand „Schluessel.bmp“ wird nirgends gegeben, wo das Spiel hinkommt (nur in rooms/haus.lsd, HotSpot "Truhe", Tue, Zeile 5, die selbst nie läuft)
+  items/Schluessel0.skp, Zeile 1: "Print Ein rostiger, schwerer Schlüssel.": Gegenstand „Schluessel.bmp“ wird nirgends gegeben, wo das Spiel hinkommt (nur in rooms/haus.lsd, HotSpot "Truhe", Tue, Zeile 6, die selbst nie läuft)
 )"));
         // Every script of the cellar is named, each whole; the goal is a fault in both forms.
         QCOMPARE(text.count("rooms/keller.lsd, "), 12);

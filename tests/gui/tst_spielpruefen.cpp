@@ -265,7 +265,7 @@ void TestSpielPruefen::whatCanNeverHappenComesAndGoesWithTheChestsAktiv()
                               nur.arg("Tür", "Interagiere").arg(6),
                           "rooms/haus.lsd, HotSpot \"Tür\", Interagiere 2: Gegenstand "
                           "„Schluessel.bmp“ wird nirgends gegeben, wo das Spiel hinkommt" +
-                              nur.arg("Truhe", "Tue").arg(5),
+                              nur.arg("Truhe", "Tue").arg(6),
                           "rooms/haus.lsd, HotSpot \"Truhe\", Sieh an! 1" + inaktiv,
                           "rooms/haus.lsd, HotSpot \"Truhe\", Tue 1" + inaktiv}));
 
