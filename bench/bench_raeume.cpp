@@ -1,10 +1,13 @@
 // The rooms window on the 1,000-room game, every room on a picture of its own: opening it with
 // the first screen of thumbnails, cold and from the cache, and the longest the window's event
 // loop waits meanwhile; the map laid out by dot and drawn, and one frame of panning and
-// zooming it.
+// zooming it. The puzzle chart of a game of 300 steps, from opening its window to the first
+// picture.
 
 #include "FensterBenchmark.h"
 #include "GrossesSpiel.h"
+#include "raetsel/Raetseldienst.h"
+#include "raetsel/RaetselplanFenster.h"
 #include "raeume/KartenAnsicht.h"
 #include "raeume/KartenSeite.h"
 #include "raeume/Raeume.h"
@@ -257,6 +260,47 @@ void karteZoomen(benchmark::State& state)
     }
 }
 
+/// 50 rooms of the large game's kind, each hotspot's "Tue" leading on to the next room: every
+/// hotspot action and start script a step of the chart, 300 in all.
+struct PlanSpiel : TestSpiel
+{
+    static constexpr int planRaeume = 50;
+
+    PlanSpiel()
+    {
+        for (int r = 0; r < planRaeume; ++r) {
+            Module1 modell = raumModell(r);
+            for (int h = 0; h < 5; ++h)
+                modell.HotSpots[h].Skripte[1].Parameter[2] =
+                    QStringLiteral("raum%1.lsd").arg((r + 1) % planRaeume);
+            raum(QStringLiteral("raum%1.lsd").arg(r), modell);
+        }
+        datei(QStringLiteral("raetselplan.txt"), "start: raum0.lsd\nziel: flag:Benutzt249\n");
+    }
+};
+
+// The window "Rätselplan" made anew while the service and its analysis know the game: dot lays
+// out the chart, it is drawn.
+void raetselplanZeigen(benchmark::State& state)
+{
+    PlanSpiel plan;
+    Pruefdienst planDienst(plan.m);
+    planDienst.lesen();
+    Raetseldienst& analyse = Raetseldienst::von(planDienst);
+    laufenBis([&] { return planDienst.bereit() && analyse.aktuell(); });
+    Stau stau;
+    qsizetype schritte = 0;
+    for (auto _ : state) {
+        RaetselplanFenster fenster(planDienst);
+        fenster.zeigen();
+        stau.mit(laufenBis([&] { return fenster.fertig(); }));
+        fenster.ansicht()->viewport()->repaint();
+        schritte = fenster.schritte().size();
+    }
+    stau.zaehlen(state);
+    state.counters["steps_drawn"] = double(schritte);
+}
+
 } // namespace
 
 BENCHMARK_CAPTURE(oeffnenKalt, ausDemSeitenCache, false)->Unit(benchmark::kMillisecond);
@@ -268,6 +312,7 @@ BENCHMARK(karteZeigen)->Unit(benchmark::kMillisecond)->Iterations(3);
 // map, every node and edge at once.
 BENCHMARK(karteVerschieben)->Arg(100)->Arg(30)->Arg(5)->Arg(0)->Unit(benchmark::kMillisecond);
 BENCHMARK(karteZoomen)->Arg(100)->Arg(30)->Arg(5)->Arg(0)->Unit(benchmark::kMillisecond);
+BENCHMARK(raetselplanZeigen)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 int main(int argc, char** argv)
 {
