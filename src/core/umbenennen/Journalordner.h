@@ -108,15 +108,12 @@ public:
     QString pfad(const QString& relativ) const;
     const QString& spielordner() const { return spiel; }
 
-private:
     /// A new place in the folder "beiseite" for a file named like `relativ`.
     QString beiseitePfad(const QString& relativ);
+
+private:
     /// Moves what interrupted writes of the journal's files left since `seit` there.
     QStringList reste(const Journal& j, const QDateTime& seit);
-    /// `ohneKopie` gets the files that need their copy and have none to be had, unless other
-    /// failures leave the journal to be tried again.
-    bool zurueck(const Journal& j, const QByteArray& kopien, QString& fehler, QStringList& dateien,
-                 QStringList& beiseite, QStringList& ohneKopie);
     /// Moves a journal (with its copies) to "beschaedigt"; says where it lies now.
     QString alsBeschaedigtAblegen(const QString& datei, bool mitKopien);
 
