@@ -1,6 +1,7 @@
 // The window "Rätselplan" as the program wires it: the chart of a small game drawn from dot's
 // layout, following a save, showing only the way to the goal, and a step opened by Return.
 #include "EditorImTest.h"
+#include "mainwindow/Nachladen.h"
 #include "mainwindow/Spielfenster.h"
 #include "raetsel/PlanKnotenItem.h"
 #include "raetsel/RaetselplanFenster.h"
@@ -8,6 +9,8 @@
 #include "script/Befehlstabelle.h"
 #include "script/SkriptEditor.h"
 #include "spiel/Pruefdienst.h"
+
+#include "raetsel/Raetseldienst.h"
 
 #include <QCheckBox>
 
@@ -40,6 +43,9 @@ class TestRaetselplan : public QObject, EditorImTest
         return r;
     }
     QString zeile() { return control<QLabel>("Zeile", fenster2)->text(); }
+    QString tip(int zeile) { return list()->item(zeile)->toolTip(); }
+    /// The analysis has caught up with the game as the service knows it now.
+    void analysiert() { QTRY_VERIFY_WITH_TIMEOUT(Raetseldienst::von(*dienst).aktuell(), 10000); }
     /// Each step drawn: "*" when bold, "!" when it can never happen, then its label.
     QStringList gezeichnet()
     {
@@ -73,6 +79,59 @@ private Q_SLOTS:
         alle.reset();
         beenden();
         dienst.reset();
+    }
+
+    void theHotspotListMarksWhatCanNeverHappenWhileTheRoomIsAsSaved()
+    {
+        // The chest inactive, and looked at as well: one reason for both its scripts.
+        Module1 r = haus(false);
+        r.HotSpots[0].Aktion[0] = true;
+        r.HotSpots[0].Skripte[0] = skriptAus({{Print, "Eine Truhe."}});
+        QVERIFY(spiel->raum("haus.lsd", r));
+        dienst->dateiGeaendert(raeume("haus.lsd"));
+        clickWith("Command4", raeume("haus.lsd"));
+        analysiert();
+        const QString truhe = "Kann im Spiel nie geschehen:\n„Sieh an!“, „Tue“: HotSpot „Truhe“ "
+                              "ist inaktiv und wird nirgends aktiviert, wo das Spiel hinkommt";
+        QTRY_COMPARE(tip(0), truhe);
+        QCOMPARE(tip(1), "Kann im Spiel nie geschehen:\n„Tue“, Zeile 3: Gegenstand "
+                         "„Schluessel.bmp“ wird nirgends gegeben, wo das Spiel hinkommt (nur in "
+                         "rooms/haus.lsd, HotSpot \"Truhe\", Tue, Zeile 1, die selbst nie läuft)");
+        QVERIFY(!list()->item(0)->icon().isNull());
+        QVERIFY(control<QPushButton>("Command2")->toolTip().isEmpty());
+
+        // Ticked in the window: the marks speak of the file no more, and come back with it.
+        clickRow(list(), 0);
+        QCheckBox* aktiv = control<QCheckBox>("Check2");
+        aktiv->click();
+        QVERIFY(geaendert());
+        QCOMPARE(tip(0), QString());
+        QCOMPARE(tip(1), QString());
+        QVERIFY(list()->item(0)->icon().isNull());
+        aktiv->click();
+        QVERIFY(!geaendert());
+        QCOMPARE(tip(0), truhe);
+
+        // A fault of the script keeps its own mark and comes first.
+        r.HotSpots[1].Skripte[1] = skriptAus({{Print, "Die Tür."},
+                                              {IfItem, "Schluessel.bmp"},
+                                              {Goto, "keller.lsd"},
+                                              {EndIf, ""},
+                                              {HSaktivieren, "Niemand"}});
+        QVERIFY(spiel->raum("haus.lsd", r));
+        dienst->dateiGeaendert(raeume("haus.lsd"));
+        editor->nachladen().neuLaden(raeume("haus.lsd"));
+        analysiert();
+        QTRY_VERIFY(tip(1).contains("Kann im Spiel nie geschehen:"));
+        QVERIFY2(tip(1).startsWith("1 Fehler"), qPrintable(tip(1)));
+
+        // Saved ticked: the analysis of the new file finds nothing left.
+        aktiv->click();
+        taste(Qt::CTRL | Qt::Key_S);
+        QVERIFY(!geaendert());
+        analysiert();
+        QTRY_COMPARE(tip(0), QString());
+        QVERIFY(!tip(1).contains("nie"));
     }
 
     void theChartFollowsTheGameAndOpensAStepByReturn()
