@@ -13,6 +13,7 @@
 #include "raetsel/Raetseldienst.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 
 using namespace Befehlstabelle;
 
@@ -132,6 +133,53 @@ private Q_SLOTS:
         analysiert();
         QTRY_COMPARE(tip(0), QString());
         QVERIFY(!tip(1).contains("nie"));
+    }
+
+    void theStartRoomChosenInTheWindowIsWrittenIntoThePlan()
+    {
+        QVERIFY(spiel->datei("raetselplan.txt", "# Unser Plan\r\nziel: raum:keller.lsd\r\n"
+                                                "start: wald.lsd\r\n# Licht von Anfang an\r\n"
+                                                "besitz: flag:Licht\r\n"));
+        Raetseldienst& raetsel = Raetseldienst::von(*dienst);
+        raetsel.neuRechnen();
+        control<QAction>("aktionRaetselplan", editor.get())->trigger();
+        fenster2 = &alle->raetselplan();
+        auto* wahl = control<QComboBox>("Startraum", fenster2);
+        QTRY_VERIFY(wahl->isEnabled());
+        QStringList texte;
+        for (int i = 0; i < wahl->count(); ++i)
+            texte << wahl->itemText(i);
+        QCOMPARE(texte, QStringList({"Automatisch (Räume, in die nichts führt)", "haus.lsd",
+                                     "keller.lsd", "wald.lsd"}));
+        QCOMPARE(wahl->currentText(), "wald.lsd");
+
+        // One up, as an author goes through the list with the keys: the cellar.
+        wahl->setFocus();
+        QTest::keyClick(wahl, Qt::Key_Up);
+        QCOMPARE(spiel->inhalt("raetselplan.txt"),
+                 QByteArray("# Unser Plan\r\nstart: keller.lsd\r\nziel: raum:keller.lsd\r\n"
+                            "# Licht von Anfang an\r\nbesitz: flag:Licht\r\n"));
+        // The analysis follows: the forest is no start any more, and is never entered.
+        QTRY_VERIFY(raetsel.aktuell() && raetsel.plan().start == QStringList{"keller.lsd"});
+        QCOMPARE(raetsel.ergebnis()->startRaeume, QStringList{"rooms/keller.lsd"});
+        QTRY_VERIFY2(zeile().startsWith("Start: keller.lsd"), qPrintable(zeile()));
+        QCOMPARE(wahl->currentText(), "keller.lsd");
+
+        // Back to the default: no start line is left.
+        QTest::keyClick(wahl, Qt::Key_Home);
+        QCOMPARE(spiel->inhalt("raetselplan.txt"),
+                 QByteArray("# Unser Plan\r\nziel: raum:keller.lsd\r\n"
+                            "# Licht von Anfang an\r\nbesitz: flag:Licht\r\n"));
+        QTRY_VERIFY(raetsel.aktuell() && raetsel.plan().start.isEmpty());
+
+        // A damaged file is never rewritten from here: the box says why it is closed.
+        QVERIFY(spiel->datei("raetselplan.txt", "start: wald.lsd\nziel keller\n"));
+        raetsel.neuRechnen();
+        QTRY_VERIFY(!wahl->isEnabled());
+        QVERIFY2(wahl->toolTip().startsWith("raetselplan.txt, Zeile 2: erwartet"),
+                 qPrintable(wahl->toolTip()));
+        QTest::keyClick(wahl, Qt::Key_Down);
+        QCOMPARE(spiel->inhalt("raetselplan.txt"), QByteArray("start: wald.lsd\nziel keller\n"));
     }
 
     void theChartFollowsTheGameAndOpensAStepByReturn()

@@ -42,6 +42,10 @@ public:
     /// The line of the plan file named by planFehler(), from 1; 0 for the file as a whole.
     int planZeile() const { return planGrundZeile; }
 
+    /// Works the game out again, with the plan file as it is now: the editor has just
+    /// written it, before the folder's watcher tells the service.
+    void neuRechnen() { anstossen(); }
+
 Q_SIGNALS:
     /// A new result is published.
     void geaendert();

@@ -171,7 +171,7 @@ RaetselplanFenster& Spielfenster::raetselplan()
 {
     if (!raetselplanFenster) {
         // It stays open beside the main window, as "Räume" does.
-        raetselplanFenster = new RaetselplanFenster(dienst, &editor);
+        raetselplanFenster = new RaetselplanFenster(dienst, desktop, &editor);
         raetselplanFenster->stelleOeffnen = [this](const SkriptStelle& stelle) { oeffnen(stelle); };
     }
     return *raetselplanFenster;

@@ -13,10 +13,12 @@
 #include <functional>
 #include <memory>
 
+class Desktop;
 class KartenAnsicht;
 class PlanKnotenItem;
 class Pruefdienst;
 class QCheckBox;
+class QComboBox;
 class QGraphicsItem;
 class QGraphicsScene;
 class QLabel;
@@ -26,6 +28,7 @@ class QStackedWidget;
 /// right from the start room to the goals of the game's raetselplan.txt, as Graphviz lays it
 /// out. The way to the goals is bold, what can never happen red; "Nur der Weg zum Ziel" hides
 /// the rest. A double click or Return on a step opens its room, its hotspot and its script.
+/// "Startraum:" chooses the room play starts in, written into raetselplan.txt.
 /// The analysis and dot run off the window's thread on what the checking service knows, so
 /// the chart follows every save and checkout.
 class RaetselplanFenster : public QWidget
@@ -33,7 +36,7 @@ class RaetselplanFenster : public QWidget
     Q_OBJECT
 
 public:
-    explicit RaetselplanFenster(Pruefdienst& dienst, QWidget* parent = nullptr);
+    RaetselplanFenster(Pruefdienst& dienst, Desktop& desktop, QWidget* parent = nullptr);
     /// Stops dot, if it still runs.
     ~RaetselplanFenster() override;
 
@@ -75,8 +78,13 @@ private:
     void zeileSetzen(const Auftrag& auftrag);
     void melden(const QString& text);
     void schrittAktiviert(QGraphicsItem* item);
+    /// The rooms of the game as the analysis knew them, the plan's start room chosen.
+    void startraeumeFuellen();
+    void startGewaehlt(int index);
 
     Pruefdienst& dienst;
+    Desktop& desktop;
+    QComboBox* startWahl;
     QLabel* zeile;
     QCheckBox* nurWeg;
     QStackedWidget* seiten;
