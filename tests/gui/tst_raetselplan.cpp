@@ -209,6 +209,12 @@ private Q_SLOTS:
         QVERIFY2(zeile().contains("Ziel „raum:keller.lsd“ wird nie erreicht: HotSpot „Truhe“"),
                  qPrintable(zeile()));
         QVERIFY(fenster2->schritte().value(0)->toolTip().contains("HotSpot „Truhe“ ist inaktiv"));
+        // Drawn from the very analysis "Spiel prüfen" lists, with the game it was made on.
+        const Raetseldienst& raetsel = Raetseldienst::von(*dienst);
+        QVERIFY(raetsel.aktuell());
+        QCOMPARE(fenster2->karte().dot(false),
+                 RaetselKarte::bauen(*raetsel.ergebnisSpiel(), *raetsel.ergebnis(), raetsel.plan())
+                     .dot(false));
         QVERIFY(spiel->raum("haus.lsd", haus(true)));
         dienst->dateiGeaendert(raeume("haus.lsd"));
         QTRY_VERIFY_WITH_TIMEOUT(fenster2->fertig() && !gezeichnet().first().startsWith('!'),

@@ -18,7 +18,6 @@
 #include <QShowEvent>
 #include <QStackedWidget>
 #include <QVBoxLayout>
-#include <QtConcurrent>
 
 RaetselplanFenster::RaetselplanFenster(Pruefdienst& dienst, Desktop& desktop, QWidget* parent)
     : QWidget(parent, Qt::Window), dienst(dienst), desktop(desktop)
@@ -68,22 +67,18 @@ RaetselplanFenster::RaetselplanFenster(Pruefdienst& dienst, Desktop& desktop, QW
         anordnen();
     });
     connect(startWahl, &QComboBox::activated, this, &RaetselplanFenster::startGewaehlt);
-    connect(&Raetseldienst::von(dienst), &Raetseldienst::geaendert, this,
-            &RaetselplanFenster::startraeumeFuellen);
-    startraeumeFuellen();
-    connect(&dienst, &Pruefdienst::geaendert, this, [this] {
+    // The game changed: the analysis of it comes a moment later, and brings the chart.
+    connect(&dienst, &Pruefdienst::geaendert, this, [this] { neuerStand = true; });
+    connect(&Raetseldienst::von(dienst), &Raetseldienst::geaendert, this, [this] {
+        startraeumeFuellen();
         neuerStand = true;
         if (isVisible())
             anordnen();
     });
+    startraeumeFuellen();
 }
 
-RaetselplanFenster::~RaetselplanFenster()
-{
-    if (abbrechen)
-        *abbrechen = true;
-    lauf.waitForFinished();
-}
+RaetselplanFenster::~RaetselplanFenster() = default;
 
 void RaetselplanFenster::zeigen()
 {
@@ -92,7 +87,7 @@ void RaetselplanFenster::zeigen()
 
 bool RaetselplanFenster::fertig() const
 {
-    return !laeuft && !neuerStand && seiten->currentWidget() == bild;
+    return !lauf.laeuft() && !neuerStand && seiten->currentWidget() == bild;
 }
 
 void RaetselplanFenster::showEvent(QShowEvent* event)
@@ -112,45 +107,50 @@ void RaetselplanFenster::anordnen()
 {
     neuerStand = true;
     // One chart at a time: what changed meanwhile is laid out once this one is back.
-    if (laeuft) {
-        *abbrechen = true;
+    if (lauf.laeuft()) {
+        lauf.abbrechen();
         return;
     }
     if (!dienst.bereit()) {
         melden(QStringLiteral("Das Spiel wird gelesen …"));
         return;
     }
+    // The chart is drawn from the analysis "Spiel prüfen" lists, never from one of its own.
+    const Raetseldienst& raetsel = Raetseldienst::von(dienst);
+    if (!raetsel.aktuell()) {
+        if (gezeigt.isEmpty())
+            melden(QStringLiteral("Das Spiel wird geprüft …"));
+        return;
+    }
     neuerStand = false;
-    laeuft = true;
-    abbrechen = std::make_shared<std::atomic<bool>>(false);
     if (gezeigt.isEmpty())
         melden(QStringLiteral("Graphviz ordnet den Rätselplan an …"));
-    lauf = QtConcurrent::run([this, spiel = dienst.spiel(), ordner = dienst.ordner().AppPfad,
-                              weg = nurWeg->isChecked(), bisher = gezeigt, stop = abbrechen] {
-        Auftrag auftrag;
-        const Raetselplan::Gelesen plan = Raetselplan::ausOrdner(ordner);
-        if (!plan.fehler.isEmpty())
-            auftrag.planFehler =
-                Raetselplan::dateiName() +
-                (plan.zeile > 0 ? QStringLiteral(", Zeile %1").arg(plan.zeile) : QString()) +
-                QStringLiteral(": ") + plan.fehler;
-        const Erreichbarkeit ablauf = Erreichbarkeit::berechnen(spiel, plan.plan);
-        auftrag.ziele = ablauf.ziele;
-        auftrag.start = ablauf.startRaeume;
-        auftrag.karte = RaetselKarte::bauen(spiel, ablauf, plan.plan);
-        auftrag.dot = auftrag.karte.dot(weg);
-        if (auftrag.dot != bisher && !*stop)
-            auftrag.ergebnis = KartenLayout::anordnen(auftrag.dot, QSizeF(), stop.get());
-        auftrag.abgebrochen = *stop;
-        // The window waits for this thread before it goes, so `this` is still there.
-        QMetaObject::invokeMethod(
-            this, [this, auftrag] { angekommen(auftrag); }, Qt::QueuedConnection);
-    });
+    QString planFehler;
+    if (!raetsel.planFehler().isEmpty())
+        planFehler =
+            Raetselplan::dateiName() +
+            (raetsel.planZeile() > 0 ? QStringLiteral(", Zeile %1").arg(raetsel.planZeile())
+                                     : QString()) +
+            QStringLiteral(": ") + raetsel.planFehler();
+    lauf.starten<Auftrag>(
+        [spiel = raetsel.ergebnisSpiel(), ablauf = raetsel.ergebnis(), plan = raetsel.plan(),
+         planFehler, weg = nurWeg->isChecked(), bisher = gezeigt](const std::atomic<bool>& stop) {
+            Auftrag auftrag;
+            auftrag.planFehler = planFehler;
+            auftrag.ziele = ablauf->ziele;
+            auftrag.start = ablauf->startRaeume;
+            auftrag.karte = RaetselKarte::bauen(*spiel, *ablauf, plan);
+            auftrag.dot = auftrag.karte.dot(weg);
+            if (auftrag.dot != bisher && !stop)
+                auftrag.ergebnis = KartenLayout::anordnen(auftrag.dot, QSizeF(), &stop);
+            auftrag.abgebrochen = stop;
+            return auftrag;
+        },
+        [this](const Auftrag& auftrag) { angekommen(auftrag); });
 }
 
 void RaetselplanFenster::angekommen(const Auftrag& auftrag)
 {
-    laeuft = false;
     if (neuerStand) {
         if (isVisible())
             anordnen();
