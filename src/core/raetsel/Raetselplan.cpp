@@ -120,11 +120,13 @@ QByteArray Raetselplan::mitStart(const QByteArray& bytes, const QString& raum)
     const QByteArray neu = raum.isEmpty() ? QByteArray() : "start: " + raum.toUtf8() + ende;
     QByteArray aus;
     aus.reserve(bytes.size() + neu.size());
+    // lesen() passes over two marks: the decoder's and its own.
     qsizetype anfang = 0;
-    if (bytes.startsWith(bom)) {
+    for (int i = 0; i < 2 && bytes.sliced(anfang).startsWith(bom); ++i) {
         aus += bom;
-        anfang = bom.size();
+        anfang += bom.size();
     }
+    const qsizetype kopf = aus.size();
     bool gesetzt = false;
     while (anfang < bytes.size()) {
         const qsizetype umbruch = bytes.indexOf('\n', anfang);
@@ -146,7 +148,7 @@ QByteArray Raetselplan::mitStart(const QByteArray& bytes, const QString& raum)
         anfang = naechste;
     }
     if (!gesetzt) {
-        if (!aus.isEmpty() && aus != bom && !aus.endsWith('\n'))
+        if (aus.size() > kopf && !aus.endsWith('\n'))
             aus += ende;
         aus += neu;
     }
