@@ -434,6 +434,7 @@ private Q_SLOTS:
     void eachKindOfFindingIsNamedWithItsReason();
     void theGoalBreaksAtItsFirstMissingLink();
     void thePlanFileReadsBackWhatItWrites();
+    void aStartRoomChosenLeavesEveryOtherLineOfThePlan();
     void aDamagedOrForeignPlanIsNamedAndIgnored();
     void noLineRunInPlayIsReportedNever();
     void theDemosChartLeadsFromTheForestToTheCellar();
@@ -592,6 +593,51 @@ void TestRaetsel::thePlanFileReadsBackWhatItWrites()
     QVERIFY(Plan::lesen(g.plan.schreiben()).fehler.isEmpty());
     QVERIFY(Plan::lesen("").plan.leer());
     QVERIFY(Plan::lesen("").fehler.isEmpty());
+}
+
+void TestRaetsel::aStartRoomChosenLeavesEveryOtherLineOfThePlan()
+{
+    const struct
+    {
+        QByteArray vorher;
+        const char* raum;
+        QByteArray nachher;
+    } faelle[] = {
+        // The first start line takes the room, in the file's own line ends; the others go.
+        {"\xEF\xBB\xBF# Kommentar\r\nstart: haus.lsd \r\n\r\nZiel: Raum: Keller.lsd\r\n"
+         "# zu Beginn\r\nbesitz: flag:Licht\r\nSTART : wald.lsd",
+         "Keller.lsd",
+         "\xEF\xBB\xBF# Kommentar\r\nstart: Keller.lsd\r\n\r\nZiel: Raum: Keller.lsd\r\n"
+         "# zu Beginn\r\nbesitz: flag:Licht\r\n"},
+        {"# Plan\nziel: flag:Gewonnen\n", "wald.lsd",
+         "# Plan\nstart: wald.lsd\nziel: flag:Gewonnen\n"},
+        {"start: a.lsd\nziel: flag:X\nstart: b.lsd\n", "", "ziel: flag:X\n"},
+        {"# nur ein Kommentar", "a.lsd", "# nur ein Kommentar\nstart: a.lsd\n"},
+        {"\xEF\xBB\xBF", "a.lsd", "\xEF\xBB\xBFstart: a.lsd\n"},
+        {"", "Wald.lsd", Plan{{t("Wald.lsd")}, {}, {}}.schreiben()},
+    };
+    for (const auto& f : faelle) {
+        const QByteArray nachher = Plan::mitStart(f.vorher, t(f.raum));
+        QCOMPARE(nachher, f.nachher);
+        Plan erwartet = Plan::lesen(f.vorher).plan;
+        erwartet.start = *f.raum ? QStringList{t(f.raum)} : QStringList();
+        QCOMPARE(Plan::lesen(nachher).plan, erwartet);
+    }
+
+    // In the game folder: written through the safe writer, a damaged file left alone.
+    QTemporaryDir ordner;
+    const QString spiel = ordner.path() + '/';
+    QCOMPARE(Plan::startSetzen(spiel, "wald.lsd"), QString());
+    QCOMPARE(Plan::ausOrdner(spiel).plan.start, QStringList{"wald.lsd"});
+    QFile datei(spiel + Plan::dateiName());
+    QVERIFY(datei.open(QIODevice::WriteOnly));
+    datei.write("start: wald.lsd\nziel keller\n");
+    datei.close();
+    QCOMPARE(Plan::startSetzen(spiel, "haus.lsd"),
+             t("raetselplan.txt, Zeile 2: erwartet „start:“, „ziel:“ oder „besitz:“. Die Datei "
+               "bleibt, wie sie ist."));
+    QVERIFY(datei.open(QIODevice::ReadOnly));
+    QCOMPARE(datei.readAll(), QByteArray("start: wald.lsd\nziel keller\n"));
 }
 
 void TestRaetsel::aDamagedOrForeignPlanIsNamedAndIgnored()

@@ -13,8 +13,10 @@ namespace {
 struct Ergebnis
 {
     std::shared_ptr<const Erreichbarkeit> ablauf;
+    std::shared_ptr<const Spielpruefung> spiel;
     Raetselplan plan;
     QString planFehler;
+    int planZeile = 0;
 };
 
 } // namespace
@@ -34,9 +36,14 @@ Raetseldienst::Raetseldienst(Pruefdienst& d)
         const Ergebnis e = lauf->waechter.result();
         // Freeing the result replaced, a thousand rooms' lines, would keep the window waiting.
         QThreadPool::globalInstance()->start(
-            [alt = std::exchange(stand, e.ablauf)]() mutable { alt.reset(); });
+            [alt = std::exchange(stand, e.ablauf),
+             altSpiel = std::exchange(standSpiel, e.spiel)]() mutable {
+                alt.reset();
+                altSpiel.reset();
+            });
         gelesen = e.plan;
         planGrund = e.planFehler;
+        planGrundZeile = e.planZeile;
         Q_EMIT geaendert();
         if (std::exchange(nochmal, false))
             anstossen();
@@ -69,15 +76,20 @@ void Raetseldienst::anstossen()
     laeuft = true;
     // A copy shares the files read; the service may go on changing its own meanwhile. The plan
     // is read with the game: a save or a checkout of it reaches the service as a change.
+    // The copy is published with the result, so that its places are read where they were found.
     lauf->waechter.setFuture(
-        QtConcurrent::run([spiel = dienst.spiel(), ordner = dienst.ordner().AppPfad] {
+        QtConcurrent::run([spiel = std::make_shared<const Spielpruefung>(dienst.spiel()),
+                           ordner = dienst.ordner().AppPfad] {
             const Raetselplan::Gelesen plan = Raetselplan::ausOrdner(ordner);
             Ergebnis e;
-            e.ablauf =
-                std::make_shared<const Erreichbarkeit>(Erreichbarkeit::berechnen(spiel, plan.plan));
+            e.ablauf = std::make_shared<const Erreichbarkeit>(
+                Erreichbarkeit::berechnen(*spiel, plan.plan));
+            e.spiel = spiel;
             e.plan = plan.plan;
-            if (!plan.fehler.isEmpty())
+            if (!plan.fehler.isEmpty()) {
                 e.planFehler = plan.fehler;
+                e.planZeile = plan.zeile;
+            }
             return e;
         }));
 }

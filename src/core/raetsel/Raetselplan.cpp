@@ -105,6 +105,77 @@ QByteArray Raetselplan::schreiben() const
     return text.toUtf8();
 }
 
+QByteArray Raetselplan::mitStart(const QByteArray& bytes, const QString& raum)
+{
+    if (bytes.isEmpty()) {
+        Raetselplan plan;
+        if (!raum.isEmpty())
+            plan.start << raum;
+        return plan.schreiben();
+    }
+    const QByteArray bom("\xEF\xBB\xBF");
+    const qsizetype ersteZeile = bytes.indexOf('\n');
+    const QByteArray ende =
+        ersteZeile > 0 && bytes[ersteZeile - 1] == '\r' ? QByteArray("\r\n") : QByteArray("\n");
+    const QByteArray neu = raum.isEmpty() ? QByteArray() : "start: " + raum.toUtf8() + ende;
+    QByteArray aus;
+    aus.reserve(bytes.size() + neu.size());
+    // lesen() passes over two marks: the decoder's and its own.
+    qsizetype anfang = 0;
+    for (int i = 0; i < 2 && bytes.sliced(anfang).startsWith(bom); ++i) {
+        aus += bom;
+        anfang += bom.size();
+    }
+    const qsizetype kopf = aus.size();
+    bool gesetzt = false;
+    while (anfang < bytes.size()) {
+        const qsizetype umbruch = bytes.indexOf('\n', anfang);
+        const qsizetype naechste = umbruch < 0 ? bytes.size() : umbruch + 1;
+        const QByteArray zeile = bytes.mid(anfang, naechste - anfang);
+        // Told apart as lesen() tells them: its spaces are Unicode's.
+        const QString inhalt = QString::fromUtf8(zeile).trimmed();
+        const bool eintrag = !inhalt.isEmpty() && !inhalt.startsWith(QLatin1Char('#'));
+        const qsizetype doppelpunkt = inhalt.indexOf(QLatin1Char(':'));
+        const bool start = eintrag && doppelpunkt >= 0 &&
+                           inhalt.left(doppelpunkt).trimmed().toLower() == QLatin1String("start");
+        // The start room goes before the goals, where an author reading the file looks first.
+        if (!gesetzt && eintrag) {
+            aus += neu;
+            gesetzt = true;
+        }
+        if (!start)
+            aus += zeile;
+        anfang = naechste;
+    }
+    if (!gesetzt) {
+        if (aus.size() > kopf && !aus.endsWith('\n'))
+            aus += ende;
+        aus += neu;
+    }
+    return aus;
+}
+
+QString Raetselplan::startSetzen(const QString& spielordner, const QString& raum)
+{
+    const QString pfad = spielordner + dateiName();
+    QByteArray bytes;
+    if (QFileInfo::exists(pfad)) {
+        const std::optional<QByteArray> gelesen = TextFile::read(pfad);
+        if (!gelesen)
+            return dateiName() + QStringLiteral(" kann nicht gelesen werden.");
+        const Gelesen plan = lesen(*gelesen);
+        if (!plan.fehler.isEmpty())
+            return dateiName() +
+                   (plan.zeile > 0 ? QStringLiteral(", Zeile %1").arg(plan.zeile) : QString()) +
+                   QStringLiteral(": ") + plan.fehler +
+                   QStringLiteral(". Die Datei bleibt, wie sie ist.");
+        bytes = *gelesen;
+    }
+    if (!TextFile::write(pfad, mitStart(bytes, raum)))
+        return dateiName() + QStringLiteral(" kann nicht geschrieben werden.");
+    return {};
+}
+
 Raetselplan::Gelesen Raetselplan::ausOrdner(const QString& spielordner)
 {
     const QString pfad = spielordner + dateiName();

@@ -59,6 +59,14 @@ struct Raetselplan
     static Gelesen ausOrdner(const QString& spielordner);
     /// The file as lesen() reads it back: one entry a line, "\n" after each.
     QByteArray schreiben() const;
+    /// The bytes of a file that lesen() reads whole (empty: no file yet) with `raum` as its
+    /// one start room (empty: none, the default): the first "start:" line takes its place,
+    /// the others go, and every other line stays byte for byte, its line ends included.
+    static QByteArray mitStart(const QByteArray& bytes, const QString& raum);
+    /// Makes `raum` the start room of the game folder's file, as mitStart() does, through
+    /// the one safe writer. A damaged file is left alone. Empty when written, else the German
+    /// reason naming the file.
+    static QString startSetzen(const QString& spielordner, const QString& raum);
 
     bool operator==(const Raetselplan& o) const
     {

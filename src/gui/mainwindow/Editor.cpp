@@ -246,7 +246,13 @@ void Editor::bildAufbau()
 
 void Editor::fehlerZeigen()
 {
-    marken->zeigen(fehler);
+    marken->zeigen(fehler, nie);
+}
+
+void Editor::nieZeigen(RaumNie neu)
+{
+    nie = std::move(neu);
+    fehlerZeigen();
 }
 
 void Editor::angewendet(const RaumVerlauf::Meldung& meldung)

@@ -3,6 +3,7 @@
 #include "RaumVerlauf.h"
 #include "canvas/Picture2.h"
 #include "check/SkriptPruefer.h"
+#include "raetsel/RaumNie.h"
 #include "regeln/RaumFehler.h"
 #include "spiel/SpielDatei.h"
 
@@ -75,6 +76,8 @@ public:
     Statuszeile& statuszeile() { return *zeile; }
     /// The open room following its file on disk.
     Nachladen& nachladen() { return *nachlader; }
+    /// Marks what can never happen in play in the room's scripts, beside their faults.
+    void nieZeigen(RaumNie nie);
     /// Holds a picture decoded before, for the room that names it.
     void bildVorgeben(Picture2::Dekodiert bild);
     /// Keeps the rooms of "Zuletzt geöffnet" and the game folders of "Zuletzt geöffnete
@@ -99,7 +102,7 @@ private:
 
     void listeFuellen();
     /// Marks the hotspots, and the start and timer script buttons, whose scripts have
-    /// faults.
+    /// faults or hold what can never happen.
     void fehlerZeigen();
     void auswaehlen(int index);
     void bildAufbau();
@@ -120,6 +123,8 @@ private:
     Nachladen* nachlader;
     /// The faults of the room's scripts, as the list and the buttons show them.
     RaumFehler fehler;
+    /// What can never happen in them; none while the room differs from the file analysed.
+    RaumNie nie;
     /// Their marks on the list and the buttons.
     std::unique_ptr<Fehlermarken> marken;
     /// Each visit to a text box of the panel is one step of the history.

@@ -1,5 +1,7 @@
+// The marks of a room's script faults and of what can never happen in them.
 #include "Fehlermarken.h"
 
+#include "raetsel/RaumNie.h"
 #include "regeln/RaumFehler.h"
 
 #include <QListWidget>
@@ -20,24 +22,49 @@ const QIcon& Fehlermarken::zeichen()
     return fehlerzeichen;
 }
 
-void Fehlermarken::zeigen(const RaumFehler& fehler)
+const QIcon& Fehlermarken::warnzeichen()
 {
+    if (nieZeichen.isNull())
+        nieZeichen = liste.style()->standardIcon(QStyle::SP_MessageBoxWarning);
+    return nieZeichen;
+}
+
+QIcon Fehlermarken::zeichenFuer(bool fehler, bool nie)
+{
+    return fehler ? zeichen() : nie ? warnzeichen() : QIcon();
+}
+
+void Fehlermarken::zeigen(const RaumFehler& fehler, const RaumNie& nie)
+{
+    const auto zusammen = [](const QString& a, const QString& b) {
+        return a.isEmpty() || b.isEmpty() ? a + b : a + QLatin1Char('\n') + b;
+    };
     for (int i = 0; i < liste.count() && i < fehler.hotSpots.size(); ++i) {
-        const QString text = fehler.hotSpotText(i);
+        const QString eigene = fehler.hotSpotText(i);
+        const QString nieText = RaumNie::text(nie.hotSpots.value(i));
+        const QString text = zusammen(eigene, nieText);
         QListWidgetItem* eintrag = liste.item(i);
         if (eintrag->toolTip() == text)
             continue;
-        eintrag->setIcon(text.isEmpty() ? QIcon() : zeichen());
+        eintrag->setIcon(zeichenFuer(!eigene.isEmpty(), !nieText.isEmpty()));
         eintrag->setToolTip(text);
     }
-    const std::pair<QPushButton*, std::pair<int, const char*>> knoepfe[] = {
-        {&start, {fehler.start, "Startskript"}}, {&timer, {fehler.timer, "Timerskript"}}};
-    for (const auto& [knopf, wie] : knoepfe) {
-        const QString text = RaumFehler::skriptText(wie.first, QLatin1String(wie.second));
-        if (knopf->toolTip() == text)
+    struct Knopf
+    {
+        QPushButton* knopf;
+        int fehler;
+        const char* name;
+        const QStringList& nie;
+    };
+    const Knopf knoepfe[] = {{&start, fehler.start, "Startskript", nie.start},
+                             {&timer, fehler.timer, "Timerskript", nie.timer}};
+    for (const Knopf& k : knoepfe) {
+        const QString text =
+            zusammen(RaumFehler::skriptText(k.fehler, QLatin1String(k.name)), RaumNie::text(k.nie));
+        if (k.knopf->toolTip() == text)
             continue;
-        knopf->setIcon(wie.first > 0 ? zeichen() : QIcon());
-        knopf->setIconSize(QSize(10, 10));
-        knopf->setToolTip(text);
+        k.knopf->setIcon(zeichenFuer(k.fehler > 0, !k.nie.isEmpty()));
+        k.knopf->setIconSize(QSize(10, 10));
+        k.knopf->setToolTip(text);
     }
 }

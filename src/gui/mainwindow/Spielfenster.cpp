@@ -2,6 +2,7 @@
 
 #include "Editor.h"
 #include "Nachladen.h"
+#include "NieMarken.h"
 #include "RaumBefehle.h"
 #include "konflikte/Konflikte.h"
 #include "model/Module1.h"
@@ -33,6 +34,8 @@ Spielfenster::Spielfenster(Module1& raum, Desktop& desktop, Editor& editor, Prue
     // The folder is watched from the first read on: the open room may have changed before.
     connect(&dienst, &Pruefdienst::bereitGeworden, this,
             [this] { this->editor.nachladen().pruefen(); });
+    // Made and gone with the other windows: the service may go before the main window.
+    new NieMarken(m, editor, dienst, this);
     editor.skriptEditorZeigen = [this](const SkriptPruefer::Herkunft& herkunft, qint32 zeile) {
         skriptEditor().zeigen(herkunft, zeile);
     };
@@ -168,7 +171,7 @@ RaetselplanFenster& Spielfenster::raetselplan()
 {
     if (!raetselplanFenster) {
         // It stays open beside the main window, as "Räume" does.
-        raetselplanFenster = new RaetselplanFenster(dienst, &editor);
+        raetselplanFenster = new RaetselplanFenster(dienst, desktop, &editor);
         raetselplanFenster->stelleOeffnen = [this](const SkriptStelle& stelle) { oeffnen(stelle); };
     }
     return *raetselplanFenster;

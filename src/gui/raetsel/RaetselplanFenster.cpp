@@ -3,22 +3,24 @@
 
 #include "PlanKnotenItem.h"
 #include "model/DateiName.h"
+#include "platform/Desktop.h"
 #include "platform/Fensterplatz.h"
+#include "raetsel/Raetseldienst.h"
 #include "raeume/KantenItem.h"
 #include "raeume/KartenAnsicht.h"
 #include "spiel/Pruefdienst.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGraphicsScene>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QShowEvent>
 #include <QStackedWidget>
 #include <QVBoxLayout>
-#include <QtConcurrent>
 
-RaetselplanFenster::RaetselplanFenster(Pruefdienst& dienst, QWidget* parent)
-    : QWidget(parent, Qt::Window), dienst(dienst)
+RaetselplanFenster::RaetselplanFenster(Pruefdienst& dienst, Desktop& desktop, QWidget* parent)
+    : QWidget(parent, Qt::Window), dienst(dienst), desktop(desktop)
 {
     setObjectName(QStringLiteral("Raetselplan"));
     setWindowTitle(QStringLiteral("Rätselplan"));
@@ -27,6 +29,11 @@ RaetselplanFenster::RaetselplanFenster(Pruefdienst& dienst, QWidget* parent)
     zeile->setWordWrap(true);
     nurWeg = new QCheckBox(QStringLiteral("Nur der &Weg zum Ziel"));
     nurWeg->setObjectName(QStringLiteral("NurWeg"));
+    startWahl = new QComboBox;
+    startWahl->setObjectName(QStringLiteral("Startraum"));
+    startWahl->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    auto* startText = new QLabel(QStringLiteral("S&tartraum:"));
+    startText->setBuddy(startWahl);
     meldung = new QLabel;
     meldung->setObjectName(QStringLiteral("PlanMeldung"));
     meldung->setAlignment(Qt::AlignCenter);
@@ -42,6 +49,10 @@ RaetselplanFenster::RaetselplanFenster(Pruefdienst& dienst, QWidget* parent)
     seiten->addWidget(bild);
     auto* oben = new QHBoxLayout;
     oben->addWidget(zeile, 1);
+    oben->addSpacing(12);
+    oben->addWidget(startText);
+    oben->addWidget(startWahl);
+    oben->addSpacing(12);
     oben->addWidget(nurWeg);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 6, 6, 6);
@@ -55,19 +66,19 @@ RaetselplanFenster::RaetselplanFenster(Pruefdienst& dienst, QWidget* parent)
         schonGezeigt = false;
         anordnen();
     });
-    connect(&dienst, &Pruefdienst::geaendert, this, [this] {
+    connect(startWahl, &QComboBox::activated, this, &RaetselplanFenster::startGewaehlt);
+    // The game changed: the analysis of it comes a moment later, and brings the chart.
+    connect(&dienst, &Pruefdienst::geaendert, this, [this] { neuerStand = true; });
+    connect(&Raetseldienst::von(dienst), &Raetseldienst::geaendert, this, [this] {
+        startraeumeFuellen();
         neuerStand = true;
         if (isVisible())
             anordnen();
     });
+    startraeumeFuellen();
 }
 
-RaetselplanFenster::~RaetselplanFenster()
-{
-    if (abbrechen)
-        *abbrechen = true;
-    lauf.waitForFinished();
-}
+RaetselplanFenster::~RaetselplanFenster() = default;
 
 void RaetselplanFenster::zeigen()
 {
@@ -76,7 +87,7 @@ void RaetselplanFenster::zeigen()
 
 bool RaetselplanFenster::fertig() const
 {
-    return !laeuft && !neuerStand && seiten->currentWidget() == bild;
+    return !lauf.laeuft() && !neuerStand && seiten->currentWidget() == bild;
 }
 
 void RaetselplanFenster::showEvent(QShowEvent* event)
@@ -96,45 +107,50 @@ void RaetselplanFenster::anordnen()
 {
     neuerStand = true;
     // One chart at a time: what changed meanwhile is laid out once this one is back.
-    if (laeuft) {
-        *abbrechen = true;
+    if (lauf.laeuft()) {
+        lauf.abbrechen();
         return;
     }
     if (!dienst.bereit()) {
         melden(QStringLiteral("Das Spiel wird gelesen …"));
         return;
     }
+    // The chart is drawn from the analysis "Spiel prüfen" lists, never from one of its own.
+    const Raetseldienst& raetsel = Raetseldienst::von(dienst);
+    if (!raetsel.aktuell()) {
+        if (gezeigt.isEmpty())
+            melden(QStringLiteral("Das Spiel wird geprüft …"));
+        return;
+    }
     neuerStand = false;
-    laeuft = true;
-    abbrechen = std::make_shared<std::atomic<bool>>(false);
     if (gezeigt.isEmpty())
         melden(QStringLiteral("Graphviz ordnet den Rätselplan an …"));
-    lauf = QtConcurrent::run([this, spiel = dienst.spiel(), ordner = dienst.ordner().AppPfad,
-                              weg = nurWeg->isChecked(), bisher = gezeigt, stop = abbrechen] {
-        Auftrag auftrag;
-        const Raetselplan::Gelesen plan = Raetselplan::ausOrdner(ordner);
-        if (!plan.fehler.isEmpty())
-            auftrag.planFehler =
-                Raetselplan::dateiName() +
-                (plan.zeile > 0 ? QStringLiteral(", Zeile %1").arg(plan.zeile) : QString()) +
-                QStringLiteral(": ") + plan.fehler;
-        const Erreichbarkeit ablauf = Erreichbarkeit::berechnen(spiel, plan.plan);
-        auftrag.ziele = ablauf.ziele;
-        auftrag.start = ablauf.startRaeume;
-        auftrag.karte = RaetselKarte::bauen(spiel, ablauf, plan.plan);
-        auftrag.dot = auftrag.karte.dot(weg);
-        if (auftrag.dot != bisher && !*stop)
-            auftrag.ergebnis = KartenLayout::anordnen(auftrag.dot, QSizeF(), stop.get());
-        auftrag.abgebrochen = *stop;
-        // The window waits for this thread before it goes, so `this` is still there.
-        QMetaObject::invokeMethod(
-            this, [this, auftrag] { angekommen(auftrag); }, Qt::QueuedConnection);
-    });
+    QString planFehler;
+    if (!raetsel.planFehler().isEmpty())
+        planFehler =
+            Raetselplan::dateiName() +
+            (raetsel.planZeile() > 0 ? QStringLiteral(", Zeile %1").arg(raetsel.planZeile())
+                                     : QString()) +
+            QStringLiteral(": ") + raetsel.planFehler();
+    lauf.starten<Auftrag>(
+        [spiel = raetsel.ergebnisSpiel(), ablauf = raetsel.ergebnis(), plan = raetsel.plan(),
+         planFehler, weg = nurWeg->isChecked(), bisher = gezeigt](const std::atomic<bool>& stop) {
+            Auftrag auftrag;
+            auftrag.planFehler = planFehler;
+            auftrag.ziele = ablauf->ziele;
+            auftrag.start = ablauf->startRaeume;
+            auftrag.karte = RaetselKarte::bauen(*spiel, *ablauf, plan);
+            auftrag.dot = auftrag.karte.dot(weg);
+            if (auftrag.dot != bisher && !stop)
+                auftrag.ergebnis = KartenLayout::anordnen(auftrag.dot, QSizeF(), &stop);
+            auftrag.abgebrochen = stop;
+            return auftrag;
+        },
+        [this](const Auftrag& auftrag) { angekommen(auftrag); });
 }
 
 void RaetselplanFenster::angekommen(const Auftrag& auftrag)
 {
-    laeuft = false;
     if (neuerStand) {
         if (isVisible())
             anordnen();
@@ -250,4 +266,68 @@ void RaetselplanFenster::schrittAktiviert(QGraphicsItem* item)
     stelle.ort = p.ort;
     stelle.zeile = p.zeile;
     stelleOeffnen(stelle);
+}
+
+void RaetselplanFenster::startraeumeFuellen()
+{
+    const Raetseldienst& raetsel = Raetseldienst::von(dienst);
+    QStringList raeume;
+    if (const auto spiel = raetsel.ergebnisSpiel()) {
+        for (const std::shared_ptr<const SpielDatei>& d : spiel->dateien())
+            if (d->raum)
+                raeume << DateiName(d->datei);
+    }
+    // The plan names its start room as "Goto" names rooms: letter case and spaces aside.
+    const QStringList& start = raetsel.plan().start;
+    int gewaehlt = start.isEmpty() ? 0 : -1;
+    for (int i = 0; i < raeume.size() && start.size() == 1; ++i)
+        if (raeume[i].compare(DateiName(start.first().trimmed()), Qt::CaseInsensitive) == 0)
+            gewaehlt = i + 1;
+    QStringList texte{QStringLiteral("Automatisch (Räume, in die nichts führt)")};
+    texte << raeume;
+    // Several start rooms, or one the game lacks, are shown as the file has them; choosing
+    // another replaces them.
+    if (gewaehlt < 0) {
+        texte << start.join(QStringLiteral(", "));
+        gewaehlt = int(texte.size()) - 1;
+    }
+    QStringList bisher;
+    for (int i = 0; i < startWahl->count(); ++i)
+        bisher << startWahl->itemText(i);
+    if (bisher != texte) {
+        const QSignalBlocker still(startWahl);
+        startWahl->clear();
+        startWahl->addItem(texte.first(), QString());
+        for (const QString& r : std::as_const(raeume))
+            startWahl->addItem(r, r);
+        if (texte.size() > raeume.size() + 1)
+            startWahl->addItem(texte.last());
+    }
+    startWahl->setCurrentIndex(gewaehlt);
+    const QString& fehler = raetsel.planFehler();
+    startWahl->setEnabled(raetsel.ergebnis() && fehler.isEmpty());
+    startWahl->setToolTip(
+        fehler.isEmpty()
+            ? QStringLiteral("Der Raum, in dem das Spiel beginnt; steht in %1")
+                  .arg(Raetselplan::dateiName())
+            : Raetselplan::dateiName() +
+                  (raetsel.planZeile() > 0 ? QStringLiteral(", Zeile %1").arg(raetsel.planZeile())
+                                           : QString()) +
+                  QStringLiteral(": ") + fehler +
+                  QStringLiteral(". Erst wenn die Datei berichtigt ist, lässt sich der Startraum "
+                                 "hier wählen."));
+}
+
+void RaetselplanFenster::startGewaehlt(int index)
+{
+    const QVariant raum = startWahl->itemData(index);
+    if (!raum.isValid())
+        return;
+    const QString fehler = Raetselplan::startSetzen(dienst.ordner().AppPfad, raum.toString());
+    if (!fehler.isEmpty()) {
+        startraeumeFuellen();
+        desktop.warn(this, QStringLiteral("Der Startraum wurde nicht gespeichert: ") + fehler);
+        return;
+    }
+    Raetseldienst::von(dienst).neuRechnen();
 }

@@ -1,22 +1,21 @@
 // "Rätselplan": the puzzle dependency chart of the game, beside the editor.
 #pragma once
 
+#include "platform/Nebenlauf.h"
 #include "raetsel/RaetselKarte.h"
 #include "raeume/KartenLayout.h"
 #include "spiel/SpielDatei.h"
-#include "spiel/Spielpruefung.h"
 
-#include <QFuture>
 #include <QHash>
 #include <QWidget>
-#include <atomic>
 #include <functional>
-#include <memory>
 
+class Desktop;
 class KartenAnsicht;
 class PlanKnotenItem;
 class Pruefdienst;
 class QCheckBox;
+class QComboBox;
 class QGraphicsItem;
 class QGraphicsScene;
 class QLabel;
@@ -26,14 +25,16 @@ class QStackedWidget;
 /// right from the start room to the goals of the game's raetselplan.txt, as Graphviz lays it
 /// out. The way to the goals is bold, what can never happen red; "Nur der Weg zum Ziel" hides
 /// the rest. A double click or Return on a step opens its room, its hotspot and its script.
-/// The analysis and dot run off the window's thread on what the checking service knows, so
-/// the chart follows every save and checkout.
+/// "Startraum:" chooses the room play starts in, written into raetselplan.txt.
+/// The chart is that of the analysis "Spiel prüfen" shows (Raetseldienst's result, with the
+/// game and plan it was worked out from), laid out by dot off the window's thread; it follows
+/// every save and checkout as the analysis does.
 class RaetselplanFenster : public QWidget
 {
     Q_OBJECT
 
 public:
-    explicit RaetselplanFenster(Pruefdienst& dienst, QWidget* parent = nullptr);
+    RaetselplanFenster(Pruefdienst& dienst, Desktop& desktop, QWidget* parent = nullptr);
     /// Stops dot, if it still runs.
     ~RaetselplanFenster() override;
 
@@ -75,8 +76,13 @@ private:
     void zeileSetzen(const Auftrag& auftrag);
     void melden(const QString& text);
     void schrittAktiviert(QGraphicsItem* item);
+    /// The rooms of the game as the analysis knew them, the plan's start room chosen.
+    void startraeumeFuellen();
+    void startGewaehlt(int index);
 
     Pruefdienst& dienst;
+    Desktop& desktop;
+    QComboBox* startWahl;
     QLabel* zeile;
     QCheckBox* nurWeg;
     QStackedWidget* seiten;
@@ -86,10 +92,10 @@ private:
     RaetselKarte gezeigteKarte;
     QHash<int, PlanKnotenItem*> schrittItems;
     QString gezeigt;
+    /// A result newer than the one drawn is there or coming.
     bool neuerStand = true;
-    bool laeuft = false;
     bool platziert = false;
     bool schonGezeigt = false;
-    std::shared_ptr<std::atomic<bool>> abbrechen;
-    QFuture<void> lauf;
+    /// The chart made and laid out off the window's thread; last, so that it goes first.
+    Nebenlauf lauf{*this};
 };

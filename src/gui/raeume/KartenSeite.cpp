@@ -7,7 +7,6 @@
 
 #include <QGraphicsScene>
 #include <QLabel>
-#include <QtConcurrent>
 
 QSizeF KartenSeite::knotenGroesse()
 {
@@ -35,12 +34,7 @@ KartenSeite::KartenSeite(Vorschauen& vorschauen, QWidget* parent)
     });
 }
 
-KartenSeite::~KartenSeite()
-{
-    if (abbrechen)
-        *abbrechen = true;
-    lauf.waitForFinished();
-}
+KartenSeite::~KartenSeite() = default;
 
 void KartenSeite::melden(const QString& text)
 {
@@ -65,7 +59,7 @@ void KartenSeite::setzen(const Spielpruefung& spiel)
 
 bool KartenSeite::fertig() const
 {
-    return !laeuft && !neuerStand && !gezeigt.isEmpty() && currentWidget() == karte;
+    return !lauf.laeuft() && !neuerStand && !gezeigt.isEmpty() && currentWidget() == karte;
 }
 
 void KartenSeite::offenerRaum(const QString& datei)
@@ -91,37 +85,34 @@ void KartenSeite::anordnen()
     gescheitert = false;
     // One graph at a time: a rename that writes a hundred files asks once more, not a hundred
     // times.
-    if (laeuft) {
-        *abbrechen = true;
+    if (lauf.laeuft()) {
+        lauf.abbrechen();
         return;
     }
     neuerStand = false;
-    laeuft = true;
-    abbrechen = std::make_shared<std::atomic<bool>>(false);
     if (gezeigt.isEmpty())
         melden(QStringLiteral("Graphviz ordnet die Karte an …"));
-    lauf = QtConcurrent::run([this, spiel = stand, bisher = gezeigt, stop = abbrechen] {
-        Auftrag auftrag;
-        // On a thousand rooms the graph alone takes tens of milliseconds.
-        const QVector<KartenRaum> r = spiel.raeume();
-        const QVector<Verbindung> v = spiel.verbindungen();
-        auftrag.dot = Karte::dot(r, v);
-        auftrag.wieGezeigt = auftrag.dot == bisher;
-        if (!auftrag.wieGezeigt && !*stop) {
-            auftrag.knoten = Karte::knoten(r, v);
-            auftrag.kanten = Karte::kanten(v);
-            auftrag.ergebnis = KartenLayout::anordnen(auftrag.dot, knotenGroesse(), stop.get());
-        }
-        auftrag.abgebrochen = *stop;
-        // The page waits for this thread before it goes, so `this` is still there.
-        QMetaObject::invokeMethod(
-            this, [this, auftrag] { angekommen(auftrag); }, Qt::QueuedConnection);
-    });
+    lauf.starten<Auftrag>(
+        [spiel = stand, bisher = gezeigt](const std::atomic<bool>& stop) {
+            Auftrag auftrag;
+            // On a thousand rooms the graph alone takes tens of milliseconds.
+            const QVector<KartenRaum> r = spiel.raeume();
+            const QVector<Verbindung> v = spiel.verbindungen();
+            auftrag.dot = Karte::dot(r, v);
+            auftrag.wieGezeigt = auftrag.dot == bisher;
+            if (!auftrag.wieGezeigt && !stop) {
+                auftrag.knoten = Karte::knoten(r, v);
+                auftrag.kanten = Karte::kanten(v);
+                auftrag.ergebnis = KartenLayout::anordnen(auftrag.dot, knotenGroesse(), &stop);
+            }
+            auftrag.abgebrochen = stop;
+            return auftrag;
+        },
+        [this](const Auftrag& auftrag) { angekommen(auftrag); });
 }
 
 void KartenSeite::angekommen(const Auftrag& auftrag)
 {
-    laeuft = false;
     // The game changed meanwhile: its graph is what counts.
     if (neuerStand) {
         if (isVisible())

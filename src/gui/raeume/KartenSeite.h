@@ -1,13 +1,12 @@
 #pragma once
 
 #include "check/Karte.h"
+#include "platform/Nebenlauf.h"
 #include "raeume/KartenLayout.h"
 #include "spiel/Spielpruefung.h"
 
-#include <QFuture>
 #include <QHash>
 #include <QStackedWidget>
-#include <atomic>
 #include <memory>
 
 class KartenAnsicht;
@@ -90,10 +89,8 @@ private:
     bool neuerStand = false;
     /// The graph whose layout is shown.
     QString gezeigt;
-    /// A graph is being made and laid out off the window's thread.
-    bool laeuft = false;
     bool schonGezeigt = false;
     bool gescheitert = false;
-    std::shared_ptr<std::atomic<bool>> abbrechen;
-    QFuture<void> lauf;
+    /// The graph made and laid out off the window's thread; last, so that it goes first.
+    Nebenlauf lauf{*this};
 };

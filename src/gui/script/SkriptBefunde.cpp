@@ -53,12 +53,13 @@ void SkriptBefunde::anschliessen(Pruefdienst* neu, std::function<QString()> date
 void SkriptBefunde::nieNachfuehren()
 {
     QVector<SkriptPruefer::Nie> nie;
-    const std::shared_ptr<const Erreichbarkeit> ablauf =
-        dienst ? Raetseldienst::von(*dienst).ergebnis() : nullptr;
+    const Raetseldienst* raetsel = dienst ? &Raetseldienst::von(*dienst) : nullptr;
+    const std::shared_ptr<const Erreichbarkeit> ablauf = raetsel ? raetsel->ergebnis() : nullptr;
     const QString datei =
         !herkunft.imRaum ? herkunft.datei : (raumDatei ? dienst->relativ(raumDatei()) : QString());
+    // The file as the analysis saw it: the service may know a newer one already.
     const std::shared_ptr<const SpielDatei> gelesen =
-        ablauf && !datei.isEmpty() ? dienst->spiel().datei(datei) : nullptr;
+        ablauf && !datei.isEmpty() ? raetsel->ergebnisSpiel()->datei(datei) : nullptr;
     if (gelesen) {
         for (int k = 0; k < gelesen->skripte.size(); ++k) {
             const SpielDatei::SkriptDaten& d = gelesen->skripte[k];
