@@ -291,7 +291,8 @@ void raetselplanZeigen(benchmark::State& state)
     Stau stau;
     qsizetype schritte = 0;
     for (auto _ : state) {
-        RaetselplanFenster fenster(planDienst);
+        StillerDesktop desktop;
+        RaetselplanFenster fenster(planDienst, desktop);
         fenster.zeigen();
         stau.mit(laufenBis([&] { return fenster.fertig(); }));
         fenster.ansicht()->viewport()->repaint();
