@@ -1,6 +1,8 @@
 // The least fixpoint of what play can reach, and the findings of what it never reaches.
 #include "Erreichbarkeit.h"
 
+#include "Skriptbloecke.h"
+
 #include "model/DateiName.h"
 #include "script/Befehlstabelle.h"
 #include "spiel/Spielpruefung.h"
@@ -17,84 +19,6 @@ QString zitat(const QString& name)
 {
     return QStringLiteral("„") + name + QStringLiteral("“");
 }
-
-/// How the blocks of a script nest, found once per script.
-struct Struktur
-{
-    bool ausgeglichen = true;
-    /// For "IF"/"IfItem": its "Else" (-1: none); for "IF", "IfItem", "Else", "SelectCase" and
-    /// "Case": the line that closes the block.
-    QVector<qint32> sonst, ende;
-    /// For "Else", "EndIf", "Case", "EndSelect": the line that opened the block.
-    QVector<qint32> oeffner;
-    QHash<qint32, QVector<qint32>> faelle;
-    QHash<QString, QVector<qint32>> marken;
-
-    explicit Struktur(const Skript& s)
-    {
-        const qint32 n = s.MaxZeile + 1;
-        sonst.fill(-1, n);
-        ende.fill(-1, n);
-        oeffner.fill(-1, n);
-        QVector<qint32> stapel;
-        const auto oben = [&](std::initializer_list<qint32> codes) {
-            if (stapel.isEmpty())
-                return false;
-            const qint32 c = s.Befehl[stapel.last()];
-            return std::find(codes.begin(), codes.end(), c) != codes.end();
-        };
-        for (qint32 i = 0; i < n && ausgeglichen; ++i) {
-            switch (s.Befehl[i]) {
-            case If:
-            case IfItem:
-            case SelectCase:
-                stapel.append(i);
-                break;
-            case Else:
-                if (!oben({If, IfItem}) || sonst[stapel.last()] >= 0)
-                    ausgeglichen = false;
-                else
-                    sonst[stapel.last()] = i, oeffner[i] = stapel.last();
-                break;
-            case EndIf:
-                if (!oben({If, IfItem})) {
-                    ausgeglichen = false;
-                } else {
-                    const qint32 o = stapel.takeLast();
-                    ende[o] = i;
-                    if (sonst[o] >= 0)
-                        ende[sonst[o]] = i;
-                    oeffner[i] = o;
-                }
-                break;
-            case Case:
-                if (!oben({SelectCase}))
-                    ausgeglichen = false;
-                else
-                    faelle[stapel.last()].append(i), oeffner[i] = stapel.last();
-                break;
-            case EndSelect:
-                if (!oben({SelectCase})) {
-                    ausgeglichen = false;
-                } else {
-                    const qint32 o = stapel.takeLast();
-                    ende[o] = i;
-                    for (qint32 c : faelle.value(o))
-                        ende[c] = i;
-                    oeffner[i] = o;
-                }
-                break;
-            case Label:
-                marken[s.Parameter[i]].append(i);
-                break;
-            default:
-                break;
-            }
-        }
-        if (!stapel.isEmpty())
-            ausgeglichen = false;
-    }
-};
 
 enum class Tor
 {
@@ -115,7 +39,7 @@ struct Eintrag
     QString stamm;
     /// Runs whole when it runs: unbalanced, or its file not read whole.
     bool ganz = false;
-    std::unique_ptr<Struktur> struktur;
+    std::unique_ptr<Skriptbloecke> struktur;
     QBitArray gelaufen;
 
     const Skript& skript() const { return d->skripte[j].skript; }
@@ -211,7 +135,7 @@ private:
                 eintragVon[&d].insert(j, index);
                 const Skript& s = sd.skript;
                 if (s.MaxZeile >= 0) {
-                    en.struktur = std::make_unique<Struktur>(s);
+                    en.struktur = std::make_unique<Skriptbloecke>(s);
                     en.ganz = !d.vollstaendig || !en.struktur->ausgeglichen;
                 }
                 switch (en.tor) {
@@ -341,7 +265,7 @@ private:
         const qint32 n = s.MaxZeile + 1;
         if (en.ganz)
             return QBitArray(n, true);
-        const Struktur& st = *en.struktur;
+        const Skriptbloecke& st = *en.struktur;
         QBitArray gelaufen(n, false);
         QVector<qint32> stapel;
         const auto gehe = [&](qint32 z) {
