@@ -5,12 +5,12 @@
 #include "Erreichbarkeit.h"
 #include "Skriptbloecke.h"
 
-#include <QQueue>
-#include <memory>
 #include <vector>
 
 /// Works out what play can reach into an Erreichbarkeit: its start rooms, rooms, flags, items
 /// and hotspots; keeps each script's lines that may run, and which lines give which name.
+/// Every name is numbered once as it is collected, so that the fixpoint itself works on
+/// vectors: a thousand rooms' scripts run through it many times.
 class Fixpunkt
 {
 public:
@@ -29,13 +29,15 @@ public:
         Tor tor;
         const SpielDatei::Fleck* fleck = nullptr;
         int aktion = -1;
-        /// Item scripts: the item's picture without its extension, as compared.
-        QString stamm;
+        /// The room it lies in (Raum, HotSpot), the hotspot's key (HotSpot) and the item as
+        /// compared (Gegenstand), by number.
+        int raum = -1, hotSpot = -1, stamm = -1;
         /// Runs whole when it runs: unbalanced, or its file not read whole.
         bool ganz = false;
-        std::unique_ptr<Skriptbloecke> struktur;
-        /// The lines that may run (none when the script cannot run).
-        QBitArray gelaufen;
+        /// Its blocks (-1: none; its lines run one after the other).
+        int bloecke = -1;
+        /// Where its lines start in the tables of all lines.
+        qsizetype anfang = 0;
 
         const Skript& skript() const { return d->skripte[j].skript; }
     };
@@ -47,47 +49,107 @@ public:
         qint32 zeile;
     };
 
+    /// The lines that give one name, in the order of the game.
+    struct Geberliste
+    {
+        const Geber* von = nullptr;
+        const Geber* bis = nullptr;
+        const Geber* begin() const { return von; }
+        const Geber* end() const { return bis; }
+    };
+
     Fixpunkt(const Spielpruefung& spiel, const Raetselplan& plan, Erreichbarkeit& e);
 
     void rechnen();
 
-    QString raumDurchGoto(const QString& parameter) const;
-
+    const std::vector<Eintrag>& eintraege() const { return alle; }
+    /// Line `zeile` of the script may run.
+    bool gelaufen(const Eintrag& en, qint32 zeile) const { return laeuft[en.anfang + zeile]; }
+    /// How its blocks nest; null for a script without blocks.
+    const Skriptbloecke* bloeckeVon(const Eintrag& en) const;
+    /// The script may run.
     bool offen(const Eintrag& en) const;
+    /// Its room is entered.
+    bool betreten(const Eintrag& en) const { return en.raum >= 0 && raumDa[en.raum]; }
+    /// The room file a "Goto" names; null when there is none.
+    QString raumDurchGoto(const QString& parameter) const;
+    /// The lines that would give the name: set the flag, give the item, activate the hotspot
+    /// (any spelling of its key), lead into the room (its file).
+    Geberliste geberVon(NieGrund::Art art, const QString& name) const;
+    /// The first item an "Add" gives that is compared as the item script's; null when none.
+    QString gegebenAls(const Eintrag& en) const;
 
     /// An item as compared: its picture without the extension, case folded.
     static QString stammVon(const QString& bild);
 
-    std::vector<Eintrag> eintraege;
-    /// The lines that set each flag, give each item, activate each hotspot (by its key) and
-    /// lead into each room.
-    QHash<QString, QVector<Geber>> setzer, geber, aktivierer, hinein;
-
 private:
+    /// What a line does to what is known, or needs of it.
+    enum Wirkung : quint8
+    {
+        Nichts,
+        BrauchtFlag,
+        BrauchtGegenstand,
+        SetztFlag,
+        GibtGegenstand,
+        Aktiviert,
+        Betritt
+    };
+
+    /// Lists by number, in one block: the entries woken by a name, the lines giving it.
+    template <typename T> struct Listen
+    {
+        std::vector<std::pair<int, T>> paare;
+        std::vector<qsizetype> anfang;
+        std::vector<T> werte;
+
+        void fertig(qsizetype nummern);
+        qsizetype groesse(int nr) const;
+        const T* von(int nr) const;
+    };
+
     void sammeln();
-
+    void zeilenSammeln(const Skript& s, int index);
     void startSetzen();
-
-    void gegenstandHinzu(const QString& name);
-
-    void anstossen(const QVector<int>& liste);
-
-    /// The lines that may run with what is known now.
-    QBitArray laufen(const Eintrag& en) const;
-
     void fixpunkt();
+    void laufen(const Eintrag& en);
+    void wirken(const Eintrag& en);
+    void anstossen(const Listen<int>& liste, int nr);
+    void flagHinzu(int nr);
+    void gegenstandHinzu(int nr);
+    void ergebnisFuellen();
 
-    /// What a line that runs adds to what is known.
-    void wirken(qint32 code, const QString& p);
+    int flagNummer(const QString& name);
+    int gegenstandNummer(const QString& name);
+    int hotSpotNummer(const QString& name);
+    /// The room a "Goto" names, -1 when there is none.
+    int gotoNummer(const QString& parameter);
 
     const Spielpruefung& spiel;
     const Raetselplan& plan;
     Erreichbarkeit& e;
 
     QVector<std::shared_ptr<const SpielDatei>> dateien;
-    QHash<QString, QString> raumVon;
-    QHash<QString, QVector<int>> nachFlag, nachGegenstand, nachStamm, nachHotSpot, nachRaum;
-    QSet<QString> staemme;
-    QQueue<int> warten;
-    std::vector<bool> wartet;
+    std::vector<Eintrag> alle;
+    std::vector<Skriptbloecke> bloecke;
+
+    // The names by number, and their numbers by name as written.
+    QStringList flagNamen, gegenstandNamen, hotSpotSchluessel;
+    QHash<QString, int> flagNr, gegenstandNr, hotSpotNr, hotSpotSchluesselNr, stammNr, gotoNr;
+    /// Room files by their key, as "Goto" names them, and by their name.
+    QHash<QString, int> raumVon, dateiNr;
+    /// Each item's number as compared.
+    std::vector<int> stammVonGegenstand;
+
+    // Each line of every script, by `Eintrag::anfang` + line.
+    std::vector<Wirkung> wirkung;
+    std::vector<int> nummer;
+    std::vector<char> laeuft;
+
+    Listen<int> nachFlag, nachGegenstand, nachStamm, nachHotSpot, nachRaum;
+    Listen<Geber> setzer, geber, aktivierer, hinein;
+
+    std::vector<char> flagDa, gegenstandDa, stammDa, hotSpotDa, raumDa;
+    std::vector<int> warten;
+    std::vector<char> wartet;
+    std::vector<qint32> stapel;
 };

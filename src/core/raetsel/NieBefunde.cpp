@@ -29,10 +29,10 @@ void NieBefunde::machen()
 }
 
 /// The first line that gives the name but never runs.
-std::optional<SkriptStelle> NieBefunde::nurIn(const QVector<Geber>& liste) const
+std::optional<SkriptStelle> NieBefunde::nurIn(const Fixpunkt::Geberliste& liste) const
 {
     for (const Geber& g : liste) {
-        const Eintrag& en = f.eintraege[g.eintrag];
+        const Eintrag& en = f.eintraege()[g.eintrag];
         return en.d->stelle(en.j, g.zeile, false);
     }
     return std::nullopt;
@@ -43,53 +43,45 @@ NieGrund NieBefunde::grundFuer(NieGrund::Art art, const QString& name) const
     NieGrund g;
     g.art = art;
     g.name = name;
-    switch (art) {
-    case NieGrund::Art::FlagNie:
-        g.nurIn = nurIn(f.setzer.value(name));
-        break;
-    case NieGrund::Art::GegenstandNie:
-        g.nurIn = nurIn(f.geber.value(name));
-        break;
-    case NieGrund::Art::HotSpotInaktiv:
-        g.nurIn = nurIn(f.aktivierer.value(Erreichbarkeit::hotSpotSchluessel(name)));
-        break;
-    case NieGrund::Art::RaumNie:
-        g.nurIn = nurIn(f.hinein.value(name));
-        break;
-    default:
-        break;
-    }
+    g.nurIn = nurIn(f.geberVon(art, name));
     return g;
 }
 
 void NieBefunde::befund(int index, qint32 von, qint32 bis, NieGrund grund)
 {
-    const Eintrag& en = f.eintraege[index];
-    befundeVon[index].append(int(e.nie.size()));
+    const Eintrag& en = f.eintraege()[index];
     e.nie.append({en.d->stelle(en.j, von), bis, en.j, std::move(grund)});
 }
 
 void NieBefunde::befundeMachen()
 {
-    for (int index = 0; index < int(f.eintraege.size()); ++index) {
-        const Eintrag& en = f.eintraege[index];
+    const std::vector<Eintrag>& eintraege = f.eintraege();
+    befundeVon.assign(eintraege.size() + 1, 0);
+    const SpielDatei* datei = nullptr;
+    QVector<QBitArray>* zeilen = nullptr;
+    for (int index = 0; index < int(eintraege.size()); ++index) {
+        befundeVon[index] = int(e.nie.size());
+        const Eintrag& en = eintraege[index];
         const Skript& s = en.skript();
         const qint32 n = s.MaxZeile + 1;
-        QVector<QBitArray>& zeilen = e.zeilen[en.d->datei];
-        if (zeilen.size() <= en.j)
-            zeilen.resize(en.d->skripte.size());
+        // A file's scripts come one after the other.
+        if (en.d != datei) {
+            datei = en.d;
+            zeilen = &e.zeilen[en.d->datei];
+        }
+        if (zeilen->size() <= en.j)
+            zeilen->resize(en.d->skripte.size());
         if (n == 0)
             continue;
-        QBitArray sichtbar = en.gelaufen;
-        if (!en.ganz) {
+        QBitArray sichtbar(n);
+        const Skriptbloecke* bloecke = f.bloeckeVon(en);
+        for (qint32 i = 0; i < n; ++i) {
             // "Else", "EndIf", "Case" and "EndSelect" belong to their block.
-            for (qint32 i = 0; i < n; ++i) {
-                const qint32 o = en.struktur->oeffner[i];
-                if (o >= 0 && en.gelaufen.testBit(o))
-                    sichtbar.setBit(i);
-            }
+            const qint32 o = en.ganz || !bloecke ? -1 : bloecke->oeffner[i];
+            if (f.gelaufen(en, i) || (o >= 0 && f.gelaufen(en, o)))
+                sichtbar.setBit(i);
         }
-        zeilen[en.j] = sichtbar;
+        (*zeilen)[en.j] = sichtbar;
         if (en.ganz || standardSkript(s))
             continue;
         if (en.tor == Tor::HotSpot && !en.fleck->aktionen[en.aktion]) {
@@ -113,6 +105,7 @@ void NieBefunde::befundeMachen()
             i = bis;
         }
     }
+    befundeVon.back() = int(e.nie.size());
 }
 
 NieGrund NieBefunde::torGrund(const Eintrag& en) const
@@ -120,14 +113,13 @@ NieGrund NieBefunde::torGrund(const Eintrag& en) const
     switch (en.tor) {
     case Tor::Gegenstand: {
         // The item as "Add" names it, where a line does; else as its script file does.
-        for (auto g = f.geber.cbegin(); g != f.geber.cend(); ++g) {
-            if (Fixpunkt::stammVon(g.key()) == en.stamm)
-                return grundFuer(NieGrund::Art::GegenstandNie, g.key());
-        }
+        const QString gegeben = f.gegebenAls(en);
+        if (!gegeben.isNull())
+            return grundFuer(NieGrund::Art::GegenstandNie, gegeben);
         return grundFuer(NieGrund::Art::GegenstandNie, DateiName(en.d->datei).chopped(5));
     }
     case Tor::HotSpot:
-        if (e.raeume.contains(en.d->datei))
+        if (f.betreten(en))
             return grundFuer(NieGrund::Art::HotSpotInaktiv, en.fleck->name);
         break;
     case Tor::Raum:
@@ -141,7 +133,7 @@ NieGrund NieBefunde::zeilenGrund(const Eintrag& en, qint32 zeile) const
     const Skript& s = en.skript();
     const qint32 davor = zeile - 1;
     const qint32 code = s.Befehl[davor];
-    if ((code == If || code == IfItem) && en.gelaufen.testBit(davor))
+    if ((code == If || code == IfItem) && f.gelaufen(en, davor))
         return grundFuer(code == If ? NieGrund::Art::FlagNie : NieGrund::Art::GegenstandNie,
                          s.Parameter[davor]);
     NieGrund g;
@@ -151,10 +143,10 @@ NieGrund NieBefunde::zeilenGrund(const Eintrag& en, qint32 zeile) const
 
 const NieBefund* NieBefunde::befundBei(const Geber& g) const
 {
-    for (int b : befundeVon.value(g.eintrag)) {
-        const NieBefund& f = e.nie[b];
-        if (f.stelle.zeile <= g.zeile && g.zeile <= f.bis)
-            return &f;
+    for (int b = befundeVon[g.eintrag]; b < befundeVon[g.eintrag + 1]; ++b) {
+        const NieBefund& da = e.nie[b];
+        if (da.stelle.zeile <= g.zeile && g.zeile <= da.bis)
+            return &da;
     }
     return nullptr;
 }
@@ -166,25 +158,8 @@ void NieBefunde::erstesGlied(NieGrund grund, std::optional<SkriptStelle> stelle,
     QSet<QString> gesehen;
     for (;;) {
         const QString schluessel = QString::number(int(grund.art)) + QLatin1Char(':') + grund.name;
-        QVector<Geber> liste;
-        switch (grund.art) {
-        case NieGrund::Art::FlagNie:
-            liste = f.setzer.value(grund.name);
-            break;
-        case NieGrund::Art::GegenstandNie:
-            liste = f.geber.value(grund.name);
-            break;
-        case NieGrund::Art::HotSpotInaktiv:
-            liste = f.aktivierer.value(Erreichbarkeit::hotSpotSchluessel(grund.name));
-            break;
-        case NieGrund::Art::RaumNie:
-            liste = f.hinein.value(grund.name);
-            break;
-        default:
-            break;
-        }
         const NieBefund* weiter = nullptr;
-        for (const Geber& g : liste) {
+        for (const Geber& g : f.geberVon(grund.art, grund.name)) {
             if ((weiter = befundBei(g)))
                 break;
         }

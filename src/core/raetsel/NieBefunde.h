@@ -18,7 +18,7 @@ private:
     using Tor = Fixpunkt::Tor;
 
     /// The first line that gives the name but never runs.
-    std::optional<SkriptStelle> nurIn(const QVector<Geber>& liste) const;
+    std::optional<SkriptStelle> nurIn(const Fixpunkt::Geberliste& liste) const;
 
     NieGrund grundFuer(NieGrund::Art art, const QString& name) const;
 
@@ -41,6 +41,6 @@ private:
     const Fixpunkt& f;
     const Raetselplan& plan;
     Erreichbarkeit& e;
-    /// Findings by entry.
-    QHash<int, QVector<int>> befundeVon;
+    /// Where each entry's findings start in the result's; the last, where they end.
+    std::vector<int> befundeVon;
 };
