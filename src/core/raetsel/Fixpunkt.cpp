@@ -19,24 +19,6 @@ QString stammDerDatei(const QString& datei)
     return name.toCaseFolded();
 }
 
-/// The number of `name` in `nr`, the next one when it has none.
-int nummerVon(QHash<QString, int>& nr, const QString& name)
-{
-    auto da = nr.find(name);
-    if (da == nr.end())
-        da = nr.insert(name, int(nr.size()));
-    return *da;
-}
-
-/// The same, with `name` appended to `namen` when it is new.
-int nummerVon(QHash<QString, int>& nr, QStringList& namen, const QString& name)
-{
-    const int n = nummerVon(nr, name);
-    if (n == namen.size())
-        namen.append(name);
-    return n;
-}
-
 /// Lines that a walk must follow by the blocks; without them a script runs straight through.
 bool hatBloecke(const Skript& s)
 {
@@ -60,31 +42,6 @@ bool hatBloecke(const Skript& s)
 
 } // namespace
 
-template <typename T> void Fixpunkt::Listen<T>::fertig(qsizetype nummern)
-{
-    anfang.assign(size_t(nummern) + 1, 0);
-    for (const auto& p : paare)
-        ++anfang[size_t(p.first) + 1];
-    for (size_t i = 1; i < anfang.size(); ++i)
-        anfang[i] += anfang[i - 1];
-    werte.resize(paare.size());
-    std::vector<qsizetype> naechster(anfang.begin(), anfang.end() - 1);
-    // In the order collected: the first line that gives a name is the one a reason names.
-    for (const auto& p : paare)
-        werte[size_t(naechster[size_t(p.first)]++)] = p.second;
-    paare = {};
-}
-
-template <typename T> qsizetype Fixpunkt::Listen<T>::groesse(int nr) const
-{
-    return nr < 0 || size_t(nr) + 1 >= anfang.size() ? 0 : anfang[nr + 1] - anfang[nr];
-}
-
-template <typename T> const T* Fixpunkt::Listen<T>::von(int nr) const
-{
-    return groesse(nr) > 0 ? werte.data() + anfang[nr] : nullptr;
-}
-
 Fixpunkt::Fixpunkt(const Spielpruefung& spiel, const Raetselplan& plan, Erreichbarkeit& e)
     : spiel(spiel), plan(plan), e(e)
 {
@@ -93,10 +50,10 @@ Fixpunkt::Fixpunkt(const Spielpruefung& spiel, const Raetselplan& plan, Erreichb
 void Fixpunkt::rechnen()
 {
     sammeln();
-    flagDa.assign(size_t(flagNamen.size()), 0);
-    gegenstandDa.assign(size_t(gegenstandNamen.size()), 0);
-    stammDa.assign(size_t(stammNr.size()), 0);
-    hotSpotDa.assign(size_t(hotSpotSchluessel.size()), 0);
+    flagDa.assign(size_t(flags.anzahl()), 0);
+    gegenstandDa.assign(size_t(gegenstaende.anzahl()), 0);
+    stammDa.assign(size_t(staemme.anzahl()), 0);
+    hotSpotDa.assign(size_t(hotSpots.anzahl()), 0);
     raumDa.assign(size_t(dateien.size()), 0);
     startSetzen();
     fixpunkt();
@@ -108,45 +65,37 @@ QString Fixpunkt::stammVon(const QString& bild)
     return bild.trimmed().chopped(std::min<qsizetype>(4, bild.trimmed().size())).toCaseFolded();
 }
 
-int Fixpunkt::flagNummer(const QString& name)
-{
-    return nummerVon(flagNr, flagNamen, name);
-}
-
 int Fixpunkt::gegenstandNummer(const QString& name)
 {
-    const int nr = nummerVon(gegenstandNr, gegenstandNamen, name);
+    const int nr = gegenstaende.nummer(name);
     if (size_t(nr) == stammVonGegenstand.size())
-        stammVonGegenstand.push_back(nummerVon(stammNr, stammVon(name)));
+        stammVonGegenstand.push_back(staemme.nummer(stammVon(name)));
     return nr;
 }
 
 int Fixpunkt::hotSpotNummer(const QString& name)
 {
     // The same name is written the same way many times: its key is made once.
-    const auto roh = hotSpotNr.constFind(name);
-    if (roh != hotSpotNr.cend())
-        return *roh;
-    const int nr =
-        nummerVon(hotSpotSchluesselNr, hotSpotSchluessel, Erreichbarkeit::hotSpotSchluessel(name));
-    hotSpotNr.insert(name, nr);
-    return nr;
+    const int nr = hotSpotNamen.nummer(name);
+    if (size_t(nr) == hotSpotVonName.size())
+        hotSpotVonName.push_back(hotSpots.nummer(Erreichbarkeit::hotSpotSchluessel(name)));
+    return hotSpotVonName[size_t(nr)];
 }
 
 int Fixpunkt::gotoNummer(const QString& parameter)
 {
-    const auto da = gotoNr.constFind(parameter);
-    if (da != gotoNr.cend())
-        return *da;
-    const int nr = raumVon.value(dateiSchluessel(parameter), -1);
-    gotoNr.insert(parameter, nr);
-    return nr;
+    const int nr = gotoParameter.nummer(parameter);
+    if (size_t(nr) == gotoRaum.size()) {
+        const int schluessel = raumSchluessel.finde(dateiSchluessel(parameter));
+        gotoRaum.push_back(schluessel < 0 ? -1 : raumVonSchluessel[size_t(schluessel)]);
+    }
+    return gotoRaum[size_t(nr)];
 }
 
 QString Fixpunkt::raumDurchGoto(const QString& parameter) const
 {
-    const int nr = raumVon.value(dateiSchluessel(parameter), -1);
-    return nr < 0 ? QString() : dateien[nr]->datei;
+    const int schluessel = raumSchluessel.finde(dateiSchluessel(parameter));
+    return schluessel < 0 ? QString() : dateien[raumVonSchluessel[size_t(schluessel)]]->datei;
 }
 
 void Fixpunkt::sammeln()
@@ -154,8 +103,11 @@ void Fixpunkt::sammeln()
     dateien = spiel.dateien();
     for (int i = 0; i < dateien.size(); ++i) {
         if (dateien[i]->raum) {
-            raumVon.insert(dateiSchluessel(DateiName(dateien[i]->datei)), i);
-            dateiNr.insert(dateien[i]->datei, i);
+            const int nr = raumSchluessel.nummer(dateiSchluessel(DateiName(dateien[i]->datei)));
+            raumVonSchluessel.resize(size_t(raumSchluessel.anzahl()));
+            raumVonSchluessel[size_t(nr)] = i;
+            raumDateien.nummer(dateien[i]->datei);
+            raumVonDatei.push_back(i);
         }
     }
     qsizetype zeilen = 0;
@@ -172,7 +124,7 @@ void Fixpunkt::sammeln()
             Eintrag en{&d, j, Tor::Raum};
             if (!d.raum) {
                 en.tor = Tor::Gegenstand;
-                en.stamm = nummerVon(stammNr, stammDerDatei(d.datei));
+                en.stamm = staemme.nummer(stammDerDatei(d.datei));
             } else if (sd.ort.art == RoomFile::SkriptOrt::Art::HotSpot) {
                 if (sd.ort.hotSpot < 0 || sd.ort.hotSpot >= d.hotSpots.size())
                     continue;
@@ -194,14 +146,14 @@ void Fixpunkt::sammeln()
             }
             switch (en.tor) {
             case Tor::Raum:
-                nachRaum.paare.push_back({en.raum, index});
+                nachRaum.hinzu(en.raum, index);
                 break;
             case Tor::HotSpot:
-                nachRaum.paare.push_back({en.raum, index});
-                nachHotSpot.paare.push_back({en.hotSpot, index});
+                nachRaum.hinzu(en.raum, index);
+                nachHotSpot.hinzu(en.hotSpot, index);
                 break;
             case Tor::Gegenstand:
-                nachStamm.paare.push_back({en.stamm, index});
+                nachStamm.hinzu(en.stamm, index);
                 break;
             }
             en.anfang = qsizetype(wirkung.size());
@@ -211,14 +163,14 @@ void Fixpunkt::sammeln()
     }
     laeuft.assign(wirkung.size(), 0);
     wartet.assign(alle.size(), 0);
-    nachFlag.fertig(flagNamen.size());
-    nachGegenstand.fertig(gegenstandNamen.size());
-    nachStamm.fertig(stammNr.size());
-    nachHotSpot.fertig(hotSpotSchluessel.size());
+    nachFlag.fertig(flags.anzahl());
+    nachGegenstand.fertig(gegenstaende.anzahl());
+    nachStamm.fertig(staemme.anzahl());
+    nachHotSpot.fertig(hotSpots.anzahl());
     nachRaum.fertig(dateien.size());
-    setzer.fertig(flagNamen.size());
-    geber.fertig(gegenstandNamen.size());
-    aktivierer.fertig(hotSpotSchluessel.size());
+    setzer.fertig(flags.anzahl());
+    geber.fertig(gegenstaende.anzahl());
+    aktivierer.fertig(hotSpots.anzahl());
     hinein.fertig(dateien.size());
 }
 
@@ -231,36 +183,36 @@ void Fixpunkt::zeilenSammeln(const Skript& s, int index)
         switch (s.Befehl[i]) {
         case If:
             w = BrauchtFlag;
-            nr = flagNummer(p);
-            nachFlag.paare.push_back({nr, index});
+            nr = flags.nummer(p);
+            nachFlag.hinzu(nr, index);
             break;
         case IfItem:
             w = BrauchtGegenstand;
             nr = gegenstandNummer(p);
-            nachGegenstand.paare.push_back({nr, index});
+            nachGegenstand.hinzu(nr, index);
             break;
         case HSaktivieren:
             w = Aktiviert;
             nr = hotSpotNummer(p);
-            aktivierer.paare.push_back({nr, {index, i}});
+            aktivierer.hinzu(nr, {index, i});
             break;
         case Goto:
             nr = gotoNummer(p);
             if (nr >= 0) {
                 w = Betritt;
-                hinein.paare.push_back({nr, {index, i}});
+                hinein.hinzu(nr, {index, i});
             }
             break;
         default:
             if (const auto name = SpielDatei::benannt(s.Befehl[i], p)) {
                 if (name->first == Namensbuch::Art::FlagGesetzt) {
                     w = SetztFlag;
-                    nr = flagNummer(name->second);
-                    setzer.paare.push_back({nr, {index, i}});
+                    nr = flags.nummer(name->second);
+                    setzer.hinzu(nr, {index, i});
                 } else if (name->first == Namensbuch::Art::GegenstandGegeben) {
                     w = GibtGegenstand;
                     nr = gegenstandNummer(name->second);
-                    geber.paare.push_back({nr, {index, i}});
+                    geber.hinzu(nr, {index, i});
                 }
             }
             break;
@@ -273,7 +225,8 @@ void Fixpunkt::zeilenSammeln(const Skript& s, int index)
 void Fixpunkt::startSetzen()
 {
     for (const QString& s : plan.start) {
-        const int nr = raumVon.value(dateiSchluessel(s), -1);
+        const int schluessel = raumSchluessel.finde(dateiSchluessel(s));
+        const int nr = schluessel < 0 ? -1 : raumVonSchluessel[size_t(schluessel)];
         if (nr < 0) {
             e.unbekannteStarts << s;
         } else if (!raumDa[nr]) {
@@ -304,19 +257,19 @@ void Fixpunkt::startSetzen()
     }
     for (const Raetselplan::Name& b : plan.besitz) {
         if (b.art == Raetselplan::Name::Art::Flag) {
-            const int nr = flagNr.value(b.name, -1);
+            const int nr = flags.finde(b.name);
             if (nr >= 0)
                 flagDa[nr] = 1;
             else
                 e.flags.insert(b.name);
         } else if (b.art == Raetselplan::Name::Art::Gegenstand) {
-            const auto nr = gegenstandNr.constFind(b.name);
-            if (nr != gegenstandNr.cend()) {
-                gegenstandHinzu(*nr);
+            const int nr = gegenstaende.finde(b.name);
+            if (nr >= 0) {
+                gegenstandHinzu(nr);
             } else {
                 // No line names it, but an item script may be its.
                 e.gegenstaende.insert(b.name);
-                const int stamm = stammNr.value(stammVon(b.name), -1);
+                const int stamm = staemme.finde(stammVon(b.name));
                 if (stamm >= 0)
                     stammDa[stamm] = 1;
             }
@@ -324,10 +277,9 @@ void Fixpunkt::startSetzen()
     }
 }
 
-void Fixpunkt::anstossen(const Listen<int>& liste, int nr)
+void Fixpunkt::anstossen(const Nummernlisten<int>& liste, int nr)
 {
-    const int* i = liste.von(nr);
-    for (qsizetype k = liste.groesse(nr); k > 0; --k, ++i) {
+    for (const int* i = liste.begin(nr); i != liste.end(nr); ++i) {
         if (!wartet[*i]) {
             wartet[*i] = 1;
             warten.push_back(*i);
@@ -497,36 +449,34 @@ void Fixpunkt::ergebnisFuellen()
         if (raumDa[i])
             e.raeume.insert(dateien[i]->datei);
     }
-    for (int i = 0; i < flagNamen.size(); ++i) {
-        if (flagDa[i])
-            e.flags.insert(flagNamen[i]);
-    }
-    for (int i = 0; i < gegenstandNamen.size(); ++i) {
-        if (gegenstandDa[i])
-            e.gegenstaende.insert(gegenstandNamen[i]);
-    }
-    for (int i = 0; i < hotSpotSchluessel.size(); ++i) {
-        if (hotSpotDa[i])
-            e.hotSpots.insert(hotSpotSchluessel[i]);
-    }
+    const auto fuellen = [](QSet<QString>& menge, const Namensnummern& namen,
+                            const std::vector<char>& da) {
+        for (int i = 0; i < namen.anzahl(); ++i) {
+            if (da[size_t(i)])
+                menge.insert(namen.name(i));
+        }
+    };
+    fuellen(e.flags, flags, flagDa);
+    fuellen(e.gegenstaende, gegenstaende, gegenstandDa);
+    fuellen(e.hotSpots, hotSpots, hotSpotDa);
 }
 
 Fixpunkt::Geberliste Fixpunkt::geberVon(NieGrund::Art art, const QString& name) const
 {
-    const auto liste = [](const Listen<Geber>& l, int nr) {
-        const Geber* von = l.von(nr);
-        return Geberliste{von, von + l.groesse(nr)};
+    const auto liste = [](const Nummernlisten<Geber>& l, int nr) {
+        return Geberliste{l.begin(nr), l.end(nr)};
     };
     switch (art) {
     case NieGrund::Art::FlagNie:
-        return liste(setzer, flagNr.value(name, -1));
+        return liste(setzer, flags.finde(name));
     case NieGrund::Art::GegenstandNie:
-        return liste(geber, gegenstandNr.value(name, -1));
+        return liste(geber, gegenstaende.finde(name));
     case NieGrund::Art::HotSpotInaktiv:
-        return liste(aktivierer,
-                     hotSpotSchluesselNr.value(Erreichbarkeit::hotSpotSchluessel(name), -1));
-    case NieGrund::Art::RaumNie:
-        return liste(hinein, dateiNr.value(name, -1));
+        return liste(aktivierer, hotSpots.finde(Erreichbarkeit::hotSpotSchluessel(name)));
+    case NieGrund::Art::RaumNie: {
+        const int nr = raumDateien.finde(name);
+        return liste(hinein, nr < 0 ? -1 : raumVonDatei[size_t(nr)]);
+    }
     default:
         return {};
     }
@@ -534,9 +484,9 @@ Fixpunkt::Geberliste Fixpunkt::geberVon(NieGrund::Art art, const QString& name) 
 
 QString Fixpunkt::gegebenAls(const Eintrag& en) const
 {
-    for (int i = 0; i < gegenstandNamen.size(); ++i) {
-        if (stammVonGegenstand[size_t(i)] == en.stamm && geber.groesse(i) > 0)
-            return gegenstandNamen[i];
+    for (int i = 0; i < gegenstaende.anzahl(); ++i) {
+        if (stammVonGegenstand[size_t(i)] == en.stamm && !geber.leer(i))
+            return gegenstaende.name(i);
     }
     return {};
 }

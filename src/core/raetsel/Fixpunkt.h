@@ -3,6 +3,8 @@
 #pragma once
 
 #include "Erreichbarkeit.h"
+#include "Namensnummern.h"
+#include "Nummernlisten.h"
 #include "Skriptbloecke.h"
 
 #include <vector>
@@ -95,30 +97,17 @@ private:
         Betritt
     };
 
-    /// Lists by number, in one block: the entries woken by a name, the lines giving it.
-    template <typename T> struct Listen
-    {
-        std::vector<std::pair<int, T>> paare;
-        std::vector<qsizetype> anfang;
-        std::vector<T> werte;
-
-        void fertig(qsizetype nummern);
-        qsizetype groesse(int nr) const;
-        const T* von(int nr) const;
-    };
-
     void sammeln();
     void zeilenSammeln(const Skript& s, int index);
     void startSetzen();
     void fixpunkt();
     void laufen(const Eintrag& en);
     void wirken(const Eintrag& en);
-    void anstossen(const Listen<int>& liste, int nr);
+    void anstossen(const Nummernlisten<int>& liste, int nr);
     void flagHinzu(int nr);
     void gegenstandHinzu(int nr);
     void ergebnisFuellen();
 
-    int flagNummer(const QString& name);
     int gegenstandNummer(const QString& name);
     int hotSpotNummer(const QString& name);
     /// The room a "Goto" names, -1 when there is none.
@@ -132,21 +121,31 @@ private:
     std::vector<Eintrag> alle;
     std::vector<Skriptbloecke> bloecke;
 
-    // The names by number, and their numbers by name as written.
-    QStringList flagNamen, gegenstandNamen, hotSpotSchluessel;
-    QHash<QString, int> flagNr, gegenstandNr, hotSpotNr, hotSpotSchluesselNr, stammNr, gotoNr;
-    /// Room files by their key, as "Goto" names them, and by their name.
-    QHash<QString, int> raumVon, dateiNr;
+    // The names by number: flags and items as written, hotspots and items as compared.
+    Namensnummern flags, gegenstaende, hotSpots, staemme;
     /// Each item's number as compared.
     std::vector<int> stammVonGegenstand;
+    /// Hotspot names as written, and the number of each as compared.
+    Namensnummern hotSpotNamen;
+    std::vector<int> hotSpotVonName;
+    /// The keys of the room files, as "Goto" names them, and the room of each (the last
+    /// when two files share one).
+    Namensnummern raumSchluessel;
+    std::vector<int> raumVonSchluessel;
+    /// What each "Goto" is written as, and the room it leads into (-1: none).
+    Namensnummern gotoParameter;
+    std::vector<int> gotoRaum;
+    /// The room files by name.
+    Namensnummern raumDateien;
+    std::vector<int> raumVonDatei;
 
     // Each line of every script, by `Eintrag::anfang` + line.
     std::vector<Wirkung> wirkung;
     std::vector<int> nummer;
     std::vector<char> laeuft;
 
-    Listen<int> nachFlag, nachGegenstand, nachStamm, nachHotSpot, nachRaum;
-    Listen<Geber> setzer, geber, aktivierer, hinein;
+    Nummernlisten<int> nachFlag, nachGegenstand, nachStamm, nachHotSpot, nachRaum;
+    Nummernlisten<Geber> setzer, geber, aktivierer, hinein;
 
     std::vector<char> flagDa, gegenstandDa, stammDa, hotSpotDa, raumDa;
     std::vector<int> warten;
