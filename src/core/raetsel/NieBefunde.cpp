@@ -29,10 +29,10 @@ void NieBefunde::machen()
 }
 
 /// The first line that gives the name but never runs.
-std::optional<SkriptStelle> NieBefunde::nurIn(const Fixpunkt::Geberliste& liste) const
+std::optional<SkriptStelle> NieBefunde::nurIn(const Skripttafel::Geberliste& liste) const
 {
     for (const Geber& g : liste) {
-        const Eintrag& en = f.eintraege()[g.eintrag];
+        const Eintrag& en = f.tafel().alle[g.eintrag];
         return en.d->stelle(en.j, g.zeile, false);
     }
     return std::nullopt;
@@ -43,19 +43,19 @@ NieGrund NieBefunde::grundFuer(NieGrund::Art art, const QString& name) const
     NieGrund g;
     g.art = art;
     g.name = name;
-    g.nurIn = nurIn(f.geberVon(art, name));
+    g.nurIn = nurIn(f.tafel().geberVon(art, name));
     return g;
 }
 
 void NieBefunde::befund(int index, qint32 von, qint32 bis, NieGrund grund)
 {
-    const Eintrag& en = f.eintraege()[index];
+    const Eintrag& en = f.tafel().alle[index];
     e.nie.append({en.d->stelle(en.j, von), bis, en.j, std::move(grund)});
 }
 
 void NieBefunde::befundeMachen()
 {
-    const std::vector<Eintrag>& eintraege = f.eintraege();
+    const std::vector<Eintrag>& eintraege = f.tafel().alle;
     befundeVon.assign(eintraege.size() + 1, 0);
     const SpielDatei* datei = nullptr;
     QVector<QBitArray>* zeilen = nullptr;
@@ -74,7 +74,7 @@ void NieBefunde::befundeMachen()
         if (n == 0)
             continue;
         QBitArray sichtbar(n);
-        const Skriptbloecke* bloecke = f.bloeckeVon(en);
+        const Skriptbloecke* bloecke = f.tafel().bloeckeVon(en);
         for (qint32 i = 0; i < n; ++i) {
             // "Else", "EndIf", "Case" and "EndSelect" belong to their block.
             const qint32 o = en.ganz || !bloecke ? -1 : bloecke->oeffner[i];
@@ -113,7 +113,7 @@ NieGrund NieBefunde::torGrund(const Eintrag& en) const
     switch (en.tor) {
     case Tor::Gegenstand: {
         // The item as "Add" names it, where a line does; else as its script file does.
-        const QString gegeben = f.gegebenAls(en);
+        const QString gegeben = f.tafel().gegebenAls(en);
         if (!gegeben.isNull())
             return grundFuer(NieGrund::Art::GegenstandNie, gegeben);
         return grundFuer(NieGrund::Art::GegenstandNie, DateiName(en.d->datei).chopped(5));
@@ -159,7 +159,7 @@ void NieBefunde::erstesGlied(NieGrund grund, std::optional<SkriptStelle> stelle,
     for (;;) {
         const QString schluessel = QString::number(int(grund.art)) + QLatin1Char(':') + grund.name;
         const NieBefund* weiter = nullptr;
-        for (const Geber& g : f.geberVon(grund.art, grund.name)) {
+        for (const Geber& g : f.tafel().geberVon(grund.art, grund.name)) {
             if ((weiter = befundBei(g)))
                 break;
         }
@@ -192,7 +192,7 @@ void NieBefunde::zieleMachen()
                 erstesGlied(grundFuer(NieGrund::Art::GegenstandNie, ziel.name), std::nullopt, z);
             break;
         case Art::Raum: {
-            const QString raum = f.raumDurchGoto(ziel.name);
+            const QString raum = f.tafel().raumDurchGoto(ziel.name);
             z.erreichbar = !raum.isNull() && e.raeume.contains(raum);
             if (raum.isNull()) {
                 z.fehlt = {NieGrund::Art::RaumNie, ziel.name, std::nullopt, false};

@@ -14,11 +14,11 @@ public:
 
 private:
     using Eintrag = Fixpunkt::Eintrag;
-    using Geber = Fixpunkt::Geber;
-    using Tor = Fixpunkt::Tor;
+    using Geber = Skripttafel::Geber;
+    using Tor = Skripttafel::Tor;
 
     /// The first line that gives the name but never runs.
-    std::optional<SkriptStelle> nurIn(const Fixpunkt::Geberliste& liste) const;
+    std::optional<SkriptStelle> nurIn(const Skripttafel::Geberliste& liste) const;
 
     NieGrund grundFuer(NieGrund::Art art, const QString& name) const;
 
