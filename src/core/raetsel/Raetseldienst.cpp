@@ -1,6 +1,7 @@
 // What can never happen in play, worked out anew after each update of the checking service.
 #include "Raetseldienst.h"
 
+#include "app/Nachrangig.h"
 #include "spiel/Pruefdienst.h"
 
 #include <QFuture>
@@ -71,6 +72,9 @@ void Raetseldienst::anstossen()
     // is read with the game: a save or a checkout of it reaches the service as a change.
     lauf->waechter.setFuture(
         QtConcurrent::run([spiel = dienst.spiel(), ordner = dienst.ordner().AppPfad] {
+            // Woken at the window's priority, the task took its processor for milliseconds
+            // on a busy machine before the window could go on.
+            nachrangigArbeiten();
             const Raetselplan::Gelesen plan = Raetselplan::ausOrdner(ordner);
             Ergebnis e;
             e.ablauf =
