@@ -332,6 +332,7 @@ void spielPruefenNach(benchmark::State& state, bool aussen)
             state.SkipWithError("no findings shown");
         stillstand.aufhoeren();
     }
+    state.counters["laengsteArbeit_ms"] = stillstand.laengsteArbeit;
     state.counters["laengsteLuecke_ms"] = stillstand.laengste;
 }
 

@@ -507,6 +507,21 @@ void TestRaetsel::eachKindOfFindingIsNamedWithItsReason_data()
         << QStringList{t("items/Buch1.skp  1-1: Gegenstand „Buch“ wird nirgends gegeben, wo das "
                          "Spiel hinkommt")};
 
+    // Given in two spellings, both never: the reason names the first the game lists.
+    Aufbau zwei;
+    zwei.mit("a.lsd", raum({{If, t("Nie")}, {Add, t("kerze.BMP")}, {EndIf}}));
+    zwei.mit("b.lsd", raum({{If, t("Nie")}, {Add, t("Kerze.bmp")}, {EndIf}}));
+    zwei.item("Kerze1.skp", {{Print, t("x")}});
+    QTest::newRow("an item script's item as its first giver spells it")
+        << zwei << ""
+        << QStringList{t("rooms/a.lsd Startskript 2-2: Flag „Nie“ wird nirgends gesetzt, wo das "
+                         "Spiel hinkommt"),
+                       t("rooms/b.lsd Startskript 2-2: Flag „Nie“ wird nirgends gesetzt, wo das "
+                         "Spiel hinkommt"),
+                       t("items/Kerze1.skp  1-1: Gegenstand „kerze.BMP“ wird nirgends gegeben, wo "
+                         "das Spiel hinkommt (nur in rooms/a.lsd, Startskript, Zeile 2, die "
+                         "selbst nie läuft)")};
+
     Aufbau offen;
     offen.mit("a.lsd", raum({{If, t("Nie")}, {Print, t("x")}},
                             {{t("Geist"), {{If, t("Nie")}, {Print, t("x")}}, false}}));

@@ -6,7 +6,53 @@
 #include "script/SkriptEditor.h"
 #include "spiel/Pruefdienst.h"
 
+#include <QAbstractItemModelTester>
 #include <QDirIterator>
+#include <QRandomGenerator>
+
+namespace {
+
+/// Findings by file, each a text; the file "nie" stands for what can never happen.
+using Befunde = QMap<QString, QStringList>;
+
+BefundModell::Stand geordnet(const Befunde& befunde)
+{
+    QVector<Bericht::Gruppe> gruppen;
+    QVector<Bericht::Eintrag> nie;
+    for (auto it = befunde.cbegin(); it != befunde.cend(); ++it) {
+        Bericht::Gruppe g{it.key(), {}};
+        for (int i = 0; i < it->size(); ++i) {
+            Bericht::Eintrag e;
+            e.art = Bericht::Eintrag::Art::Warnung;
+            e.datei = it.key() == "nie" ? "rooms/x.lsd" : it.key();
+            e.text = it->at(i);
+            e.zeile = true;
+            e.stelle.datei = e.datei;
+            e.stelle.skript = "Startskript";
+            e.stelle.zeile = i;
+            e.stelle.zeilenText = it->at(i);
+            (it.key() == "nie" ? nie : g.eintraege).append(e);
+        }
+        if (it.key() != "nie")
+            gruppen.append(g);
+    }
+    return BefundModell::ordnen(gruppen, nie);
+}
+
+// Every row as the list shows it.
+QStringList reihen(const QAbstractItemModel& modell)
+{
+    QStringList r;
+    for (int i = 0; i < modell.rowCount(); ++i) {
+        QStringList spalten;
+        for (int k = 0; k < BefundModell::Spalten; ++k)
+            spalten << modell.index(i, k).data().toString();
+        r << spalten.join('|');
+    }
+    return r;
+}
+
+} // namespace
 
 // Mistakes shown where they are made: the script editor's marks as lines change, and "Spiel
 // prüfen" leading to the room, hotspot, script and line of a finding, as the program wires them.
@@ -120,6 +166,7 @@ private Q_SLOTS:
 
     void spielPruefenLeadsToEachFinding();
     void whatCanNeverHappenComesAndGoesWithTheChestsAktiv();
+    void theListReplacesOnlyTheRowsThatChanged();
 
 private:
     void tippen()
@@ -304,6 +351,76 @@ void TestSpielPruefen::whatCanNeverHappenComesAndGoesWithTheChestsAktiv()
     control<QAction>("aktionSpeichern", editor.get())->trigger();
     QVERIFY(aufgebaut.wait(10000));
     QCOMPARE(nieZeilen(), QStringList());
+}
+
+void TestSpielPruefen::theListReplacesOnlyTheRowsThatChanged()
+{
+    BefundModell modell;
+    QAbstractItemModelTester tester(&modell,
+                                    QAbstractItemModelTester::FailureReportingMode::QtTest);
+    QSignalSpy zurueck(&modell, &QAbstractItemModel::modelReset);
+    QSignalSpy weg(&modell, &QAbstractItemModel::rowsRemoved);
+    QSignalSpy dazu(&modell, &QAbstractItemModel::rowsInserted);
+    Befunde befunde{{"rooms/a.lsd", {"a1", "a2"}},
+                    {"rooms/b.lsd", {"b1", "b2", "b3"}},
+                    {"rooms/c.lsd", {"c1"}},
+                    {"nie", {"n1", "n2"}}};
+    modell.setzen(geordnet(befunde), std::nullopt);
+    QCOMPARE(modell.rowCount(), 12);
+
+    // One finding's text changed: that row goes and comes, the list keeps its place below.
+    const QPersistentModelIndex unten = modell.index(10, 0);
+    befunde["rooms/b.lsd"][1] = "b2 neu";
+    BefundModell::Stand neu = geordnet(befunde);
+    const BefundModell::Unterschied u = BefundModell::vergleichen(modell.stand(), neu);
+    QCOMPARE(std::tuple(u.ab, u.alt, u.neu), std::tuple(5, 1, 1));
+    zurueck.clear();
+    modell.setzen(std::move(neu), u);
+    QCOMPARE(zurueck.size(), 0);
+    QCOMPARE(weg.size(), 1);
+    QCOMPARE(dazu.size(), 1);
+    QCOMPARE(modell.index(5, 0).data().toString(), "b2 neu");
+    QCOMPARE(unten.row(), 10);
+    QCOMPARE(unten.data().toString(), "n1");
+
+    // Random edits near each other, as saves make them: always the rows a fresh list shows,
+    // and the rows after the change keep their findings.
+    QRandomGenerator z(32);
+    const QStringList dateien{"rooms/a.lsd", "rooms/b.lsd", "rooms/c.lsd", "items/d1.skp", "nie"};
+    for (int runde = 0; runde < 300; ++runde) {
+        const QString datei = dateien[z.bounded(int(dateien.size()))];
+        QStringList& texte = befunde[datei];
+        switch (z.bounded(4)) {
+        case 0:
+            texte.insert(z.bounded(int(texte.size()) + 1), QString::number(runde));
+            break;
+        case 1:
+            if (!texte.isEmpty())
+                texte.removeAt(z.bounded(int(texte.size())));
+            break;
+        case 2:
+            if (!texte.isEmpty())
+                texte[z.bounded(int(texte.size()))] += "'";
+            break;
+        default:
+            befunde.remove(datei);
+            break;
+        }
+        if (texte.isEmpty())
+            befunde.remove(datei);
+        const QPersistentModelIndex letzte = modell.index(modell.rowCount() - 1, 0);
+        const QString vorher = letzte.data().toString();
+        neu = geordnet(befunde);
+        const BefundModell::Unterschied v = BefundModell::vergleichen(modell.stand(), neu);
+        const bool dahinter = letzte.isValid() && letzte.row() >= v.ab + v.alt;
+        modell.setzen(std::move(neu), v);
+        BefundModell frisch;
+        frisch.setzen(geordnet(befunde), std::nullopt);
+        QCOMPARE(reihen(modell), reihen(frisch));
+        QCOMPARE(modell.zusammenfassung(), frisch.zusammenfassung());
+        if (dahinter)
+            QCOMPARE(letzte.data().toString(), vorher);
+    }
 }
 
 QTEST_MAIN(TestSpielPruefen)

@@ -1,6 +1,7 @@
 // What can never happen in play, worked out anew after each update of the checking service.
 #include "Raetseldienst.h"
 
+#include "app/Nachrangig.h"
 #include "spiel/Pruefdienst.h"
 
 #include <QFuture>
@@ -80,6 +81,9 @@ void Raetseldienst::anstossen()
     lauf->waechter.setFuture(
         QtConcurrent::run([spiel = std::make_shared<const Spielpruefung>(dienst.spiel()),
                            ordner = dienst.ordner().AppPfad] {
+            // Woken at the window's priority, the task took its processor for milliseconds
+            // on a busy machine before the window could go on.
+            nachrangigArbeiten();
             const Raetselplan::Gelesen plan = Raetselplan::ausOrdner(ordner);
             Ergebnis e;
             e.ablauf = std::make_shared<const Erreichbarkeit>(

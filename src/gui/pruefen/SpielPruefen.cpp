@@ -1,3 +1,4 @@
+// The window "Spiel prüfen": the findings of the game, following the checking service.
 #include "SpielPruefen.h"
 
 #include "BefundModell.h"
@@ -80,8 +81,12 @@ void SpielPruefen::neuBerechnen()
     const QStringList konflikte = dienst.konflikte();
     const std::shared_ptr<const Erreichbarkeit> ablauf = raetsel.ergebnis();
     const Raetselplan plan = raetsel.plan();
+    // The rows are compared with those shown now off the window's thread too.
+    const BefundModell::Stand basis = modell->stand();
+    const quint64 fassung = modell->fassung();
     const QPointer<SpielPruefen> ziel(this);
-    QThreadPool::globalInstance()->start([ziel, nr, spiel, ordner, konflikte, ablauf, plan] {
+    QThreadPool::globalInstance()->start([ziel, nr, spiel, ordner, konflikte, ablauf, plan, basis,
+                                          fassung] {
         nachrangigArbeiten();
         // The folders are listed and looked through while the hints are worked out.
         std::future<Befund> befund = std::async(std::launch::async, [&spiel, &ordner, &konflikte] {
@@ -98,12 +103,18 @@ void SpielPruefen::neuBerechnen()
         QVector<Bericht::Eintrag> nie;
         if (ablauf)
             nie = Bericht::nieEintraege(*ablauf);
+        BefundModell::Stand neu = BefundModell::ordnen(std::move(gruppen), std::move(nie));
+        const BefundModell::Unterschied unterschied = BefundModell::vergleichen(basis, neu);
         QMetaObject::invokeMethod(
             qApp,
-            [ziel, nr, gruppen = std::move(gruppen), nie = std::move(nie)]() mutable {
+            [ziel, nr, fassung, unterschied, neu = std::move(neu)]() mutable {
                 if (!ziel || nr != ziel->nummer)
                     return;
-                ziel->modell->setzen(std::move(gruppen), std::move(nie));
+                // Shown meanwhile, the list is no longer what the rows were compared with.
+                ziel->modell->setzen(std::move(neu),
+                                     ziel->modell->fassung() == fassung
+                                         ? std::optional<BefundModell::Unterschied>(unterschied)
+                                         : std::nullopt);
                 ziel->zusammenfassung->setText(ziel->modell->zusammenfassung());
                 Q_EMIT ziel->aufgebaut();
             },
