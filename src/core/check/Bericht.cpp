@@ -173,9 +173,19 @@ QVector<Eintrag> nieEintraege(const Erreichbarkeit& ablauf)
         }
         liste.append(e);
     }
-    for (const NieBefund& b : ablauf.nie)
+    // A room never entered is one finding, not one for each of its scripts.
+    QString raum;
+    for (const NieBefund& b : ablauf.nie) {
+        const bool nieBetreten =
+            b.grund.art == NieGrund::Art::RaumNie && b.grund.name == b.stelle.datei;
+        if (nieBetreten && raum == b.stelle.datei)
+            continue;
+        if (nieBetreten)
+            raum = b.stelle.datei;
         liste.append({Eintrag::Art::Warnung, b.stelle.datei, b.stelle.dateiZeile, b.grund.text(),
-                      wo(b.stelle), true, b.stelle, false});
+                      nieBetreten ? QStringLiteral("alle Skripte") : wo(b.stelle), true, b.stelle,
+                      false});
+    }
     return liste;
 }
 

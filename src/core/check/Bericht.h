@@ -63,7 +63,8 @@ QString gccText(const Befund& befund, const QVector<SkriptFehler>& fehler,
                 const QVector<SpielHinweis>& hinweise);
 
 /// What can never happen in play as findings: an unreachable goal a "Fehler" (in the plan's
-/// file), each stretch of lines that never runs a "Warnung" at its first line.
+/// file), each stretch of lines that never runs a "Warnung" at its first line; a room never
+/// entered is one "Warnung" for all its scripts, at the first.
 QVector<Eintrag> nieEintraege(const Erreichbarkeit& ablauf);
 
 /// The group "Kann im Spiel nie geschehen", only when it holds something: the goals that are
