@@ -59,6 +59,8 @@ void NieBefunde::befundeMachen()
     befundeVon.assign(eintraege.size() + 1, 0);
     const SpielDatei* datei = nullptr;
     QVector<QBitArray>* zeilen = nullptr;
+    const SpielDatei* raumGrundVon = nullptr;
+    NieGrund raumGrund;
     for (int index = 0; index < int(eintraege.size()); ++index) {
         befundeVon[index] = int(e.nie.size());
         const Eintrag& en = eintraege[index];
@@ -92,7 +94,16 @@ void NieBefunde::befundeMachen()
             continue;
         }
         if (!f.offen(en)) {
-            befund(index, 0, n - 1, torGrund(en));
+            // Every script of a room never entered has the same reason: found once.
+            if (en.tor == Tor::Gegenstand || f.betreten(en)) {
+                befund(index, 0, n - 1, torGrund(en));
+            } else {
+                if (raumGrundVon != en.d) {
+                    raumGrundVon = en.d;
+                    raumGrund = torGrund(en);
+                }
+                befund(index, 0, n - 1, raumGrund);
+            }
             continue;
         }
         for (qint32 i = 0; i < n; ++i) {
