@@ -288,8 +288,9 @@ Hinweise:
         const QString gcc = programm({"--format=gcc", s.dir.path()}, 1);
         QVERIFY(gcc.contains("raetselplan.txt: Fehler: Ziel „raum:keller.lsd“"));
         QCOMPARE(gcc.count("rooms/keller.lsd:"), 1);
-        QVERIFY(gcc.contains(QRegularExpression(
-            "rooms/keller.lsd:[0-9]+: Warnung: Raum „keller.lsd“ wird nie betreten .*\\(alle Skripte\\)")));
+        QVERIFY(
+            gcc.contains(QRegularExpression("rooms/keller.lsd:[0-9]+: Warnung: Raum „keller.lsd“ "
+                                            "wird nie betreten .*\\(alle Skripte\\)")));
         QVERIFY(
             gcc.contains(QRegularExpression("rooms/haus.lsd:[0-9]+: Warnung: HotSpot „Truhe“")));
 

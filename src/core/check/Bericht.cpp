@@ -180,11 +180,19 @@ QVector<Eintrag> nieEintraege(const Erreichbarkeit& ablauf)
             b.grund.art == NieGrund::Art::RaumNie && b.grund.name == b.stelle.datei;
         if (nieBetreten && raum == b.stelle.datei)
             continue;
-        if (nieBetreten)
-            raum = b.stelle.datei;
+        if (!nieBetreten) {
+            liste.append({Eintrag::Art::Warnung, b.stelle.datei, b.stelle.dateiZeile,
+                          b.grund.text(), wo(b.stelle), true, b.stelle, false});
+            continue;
+        }
+        // No line of its own: opening it opens the room.
+        raum = b.stelle.datei;
+        SkriptStelle stelle = b.stelle;
+        stelle.skript = QStringLiteral("alle Skripte");
+        stelle.zeile = -1;
+        stelle.zeilenText.clear();
         liste.append({Eintrag::Art::Warnung, b.stelle.datei, b.stelle.dateiZeile, b.grund.text(),
-                      nieBetreten ? QStringLiteral("alle Skripte") : wo(b.stelle), true, b.stelle,
-                      false});
+                      stelle.skript, true, stelle, false});
     }
     return liste;
 }

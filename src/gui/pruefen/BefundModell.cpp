@@ -230,7 +230,7 @@ QVariant BefundModell::data(const QModelIndex& index, int role) const
         return skript;
     }
     case Zeile:
-        return e->zeile ? QVariant(e->stelle.zeile + 1) : QVariant();
+        return e->zeile && e->stelle.zeile >= 0 ? QVariant(e->stelle.zeile + 1) : QVariant();
     case Inhalt:
         return e->zeile ? e->stelle.zeilenText : QString();
     default:
