@@ -22,6 +22,7 @@
 #include <QTextStream>
 #include <QtConcurrent/QtConcurrentRun>
 #include <optional>
+#include <thread>
 
 namespace {
 
@@ -277,9 +278,11 @@ int main(int argc, char* argv[])
     });
     // The scripts' part of the report is made on a second core while the files' part is.
     Befund& befund = stand->befund = ordnerPruefen(m, &spiel, [&](const Spielpruefung& gelesen) {
+        // The analysis beside the hints, on a thread of its own: the pool is busy.
+        std::thread analyse([&] { stand->ablauf = Erreichbarkeit::berechnen(gelesen, plan); });
         skriptFehler = gelesen.fehler();
         hinweise = gelesen.hinweise(plan.start);
-        stand->ablauf = Erreichbarkeit::berechnen(gelesen, plan);
+        analyse.join();
         skriptTeil =
             gcc ? Bericht::gccText({}, skriptFehler, hinweise) + Bericht::gccNieText(stand->ablauf)
                 : Bericht::skriptText(skriptFehler, hinweise) + Bericht::nieText(stand->ablauf);

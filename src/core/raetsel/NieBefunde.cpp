@@ -50,7 +50,9 @@ NieGrund NieBefunde::grundFuer(NieGrund::Art art, const QString& name) const
 void NieBefunde::befund(int index, qint32 von, qint32 bis, NieGrund grund)
 {
     const Eintrag& en = f.tafel().alle[index];
-    e.nie.append({en.d->stelle(en.j, von), bis, en.j, std::move(grund)});
+    // The report shows a room never entered without a line: its lines' texts are not made.
+    const bool mitText = grund.art != NieGrund::Art::RaumNie || grund.name != en.d->datei;
+    e.nie.append({en.d->stelle(en.j, von, mitText), bis, en.j, std::move(grund)});
 }
 
 void NieBefunde::befundeMachen()
