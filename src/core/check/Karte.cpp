@@ -14,7 +14,14 @@
 namespace Karte {
 namespace {
 
-/// A Graphviz string: quoted, with its quotes and backslashes escaped.
+QString id(const QString& datei)
+{
+    return QLatin1Char('"') + name(datei).replace(QLatin1Char('"'), QStringLiteral("\\\"")) +
+           QLatin1Char('"');
+}
+
+} // namespace
+
 QString text(const QString& wert)
 {
     QString t = ohneSteuerzeichen(wert);
@@ -23,13 +30,6 @@ QString text(const QString& wert)
     return QLatin1Char('"') + t + QLatin1Char('"');
 }
 
-QString id(const QString& datei)
-{
-    return QLatin1Char('"') + name(datei).replace(QLatin1Char('"'), QStringLiteral("\\\"")) +
-           QLatin1Char('"');
-}
-
-/// The lines of a label, each escaped; Graphviz breaks them at "\n".
 QString zeilen(const QStringList& teile)
 {
     QStringList escaped;
@@ -37,8 +37,6 @@ QString zeilen(const QStringList& teile)
         escaped << text(t).mid(1).chopped(1);
     return QLatin1Char('"') + escaped.join(QStringLiteral("\\n")) + QLatin1Char('"');
 }
-
-} // namespace
 
 QVector<KartenKnoten> knoten(const QVector<KartenRaum>& raeume,
                              const QVector<Verbindung>& verbindungen)

@@ -49,6 +49,10 @@ QVector<KartenKnoten> knoten(const QVector<KartenRaum>& raeume,
 QVector<KartenKante> kanten(const QVector<Verbindung>& verbindungen);
 /// A node's name as Graphviz knows it, in the source and in its layout.
 QString name(const QString& datei);
+/// A Graphviz string: quoted, with its quotes and backslashes escaped.
+QString text(const QString& wert);
+/// The lines of a label, each escaped; Graphviz breaks them at "\n".
+QString zeilen(const QStringList& teile);
 
 /// Graphviz source of knoten() and kanten(), each edge labelled with the hotspots or scripts it
 /// starts from. The same game always gives the same text.

@@ -3,7 +3,7 @@
 
 #include "PlanBauer.h"
 
-#include "check/Befund.h"
+#include "check/Karte.h"
 #include "model/DateiName.h"
 
 #include <QHash>
@@ -11,26 +11,12 @@
 
 namespace {
 
+using Karte::text;
+using Karte::zeilen;
+
 /// Pale colours for the rooms, one a room in turn; red is kept for what can never happen.
 const char* const raumFarben[] = {"#dde8f3", "#e3f0d8", "#f3ead0", "#ece0f3",
                                   "#d8f0ec", "#f3e0d0", "#e8e8e8", "#f0f3c8"};
-
-/// A Graphviz string: quoted, with its quotes and backslashes escaped.
-QString text(const QString& wert)
-{
-    QString t = ohneSteuerzeichen(wert);
-    t.replace(QLatin1Char('\\'), QStringLiteral("\\\\"))
-        .replace(QLatin1Char('"'), QStringLiteral("\\\""));
-    return QLatin1Char('"') + t + QLatin1Char('"');
-}
-
-QString zeilen(const QStringList& teile)
-{
-    QStringList escaped;
-    for (const QString& t : teile)
-        escaped << text(t).mid(1).chopped(1);
-    return QLatin1Char('"') + escaped.join(QStringLiteral("\\n")) + QLatin1Char('"');
-}
 
 QString dingText(const PlanDing& d)
 {
