@@ -10,14 +10,15 @@
 
 /// Runs a window's slow work (a graph made and laid out by dot) on the thread pool, one piece
 /// at a time. A newer wish stops the piece running through its flag, which the work watches;
-/// the window asks again once that piece is back. What the work makes comes back on the
-/// window's thread, and never after the window is gone: going, it stops and waits for the
-/// work, a few milliseconds.
+/// once that piece is back, it is dropped and the window is asked again (`nochmal`). What the work
+/// makes comes back on the window's thread, and never after the window is gone: going, it stops and
+/// waits for the work, a few milliseconds.
 class Nebenlauf
 {
 public:
-    /// `fenster` owns this as a member and hears back on its own thread.
-    explicit Nebenlauf(QObject& fenster);
+    /// `fenster` owns this as a member and hears back on its own thread; `nochmal` asks it for
+    /// the work anew when a piece comes back after its state changed.
+    Nebenlauf(QObject& fenster, std::function<void()> nochmal);
     ~Nebenlauf();
     Nebenlauf(const Nebenlauf&) = delete;
     Nebenlauf& operator=(const Nebenlauf&) = delete;
@@ -26,6 +27,14 @@ public:
     bool laeuft() const { return aktiv; }
     /// Tells the piece running to stop: its result is no longer wanted.
     void abbrechen();
+    /// The window's state changed: what runs, or was shown, is not of the newest.
+    void veralten() { neu = true; }
+    bool veraltet() const { return neu; }
+    /// Nothing runs, and nothing changed since the last piece began.
+    bool aktuell() const { return !aktiv && !neu; }
+    /// A new wish: true when a piece may begin now; else the one running is stopped, and
+    /// `nochmal` follows when it is back.
+    bool frei();
 
     /// Runs `arbeit(stop)` off the window's thread, then `zurueck(ergebnis)` on it. Its
     /// result says itself whether it was stopped, as only the work knows how far it got.
@@ -34,6 +43,7 @@ public:
                  std::function<void(const Ergebnis& ergebnis)> zurueck)
     {
         aktiv = true;
+        neu = false;
         stop = std::make_shared<std::atomic<bool>>(false);
         lauf = QtConcurrent::run(
             [this, arbeit = std::move(arbeit), zurueck = std::move(zurueck), s = stop] {
@@ -43,7 +53,10 @@ public:
                     &fenster,
                     [this, zurueck, ergebnis = std::move(ergebnis)] {
                         aktiv = false;
-                        zurueck(ergebnis);
+                        if (neu)
+                            nochmal();
+                        else
+                            zurueck(ergebnis);
                     },
                     Qt::QueuedConnection);
             });
@@ -51,7 +64,9 @@ public:
 
 private:
     QObject& fenster;
+    std::function<void()> nochmal;
     bool aktiv = false;
+    bool neu = false;
     std::shared_ptr<std::atomic<bool>> stop;
     QFuture<void> lauf;
 };

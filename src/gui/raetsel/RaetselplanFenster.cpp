@@ -22,6 +22,8 @@
 RaetselplanFenster::RaetselplanFenster(Pruefdienst& dienst, Desktop& desktop, QWidget* parent)
     : QWidget(parent, Qt::Window), dienst(dienst), desktop(desktop)
 {
+    // Nothing drawn yet.
+    lauf.veralten();
     setObjectName(QStringLiteral("Raetselplan"));
     setWindowTitle(QStringLiteral("Rätselplan"));
     zeile = new QLabel;
@@ -68,10 +70,10 @@ RaetselplanFenster::RaetselplanFenster(Pruefdienst& dienst, Desktop& desktop, QW
     });
     connect(startWahl, &QComboBox::activated, this, &RaetselplanFenster::startGewaehlt);
     // The game changed: the analysis of it comes a moment later, and brings the chart.
-    connect(&dienst, &Pruefdienst::geaendert, this, [this] { neuerStand = true; });
+    connect(&dienst, &Pruefdienst::geaendert, this, [this] { lauf.veralten(); });
     connect(&Raetseldienst::von(dienst), &Raetseldienst::geaendert, this, [this] {
         startraeumeFuellen();
-        neuerStand = true;
+        lauf.veralten();
         if (isVisible())
             anordnen();
     });
@@ -87,13 +89,13 @@ void RaetselplanFenster::zeigen()
 
 bool RaetselplanFenster::fertig() const
 {
-    return !lauf.laeuft() && !neuerStand && seiten->currentWidget() == bild;
+    return lauf.aktuell() && seiten->currentWidget() == bild;
 }
 
 void RaetselplanFenster::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
-    if (!event->spontaneous() && (neuerStand || gezeigt.isEmpty()))
+    if (!event->spontaneous() && (lauf.veraltet() || gezeigt.isEmpty()))
         anordnen();
 }
 
@@ -105,12 +107,9 @@ void RaetselplanFenster::melden(const QString& text)
 
 void RaetselplanFenster::anordnen()
 {
-    neuerStand = true;
     // One chart at a time: what changed meanwhile is laid out once this one is back.
-    if (lauf.laeuft()) {
-        lauf.abbrechen();
+    if (!lauf.frei())
         return;
-    }
     if (!dienst.bereit()) {
         melden(QStringLiteral("Das Spiel wird gelesen …"));
         return;
@@ -122,7 +121,6 @@ void RaetselplanFenster::anordnen()
             melden(QStringLiteral("Das Spiel wird geprüft …"));
         return;
     }
-    neuerStand = false;
     if (gezeigt.isEmpty())
         melden(QStringLiteral("Graphviz ordnet den Rätselplan an …"));
     QString planFehler;
@@ -151,11 +149,6 @@ void RaetselplanFenster::anordnen()
 
 void RaetselplanFenster::angekommen(const Auftrag& auftrag)
 {
-    if (neuerStand) {
-        if (isVisible())
-            anordnen();
-        return;
-    }
     if (auftrag.abgebrochen)
         return;
     zeileSetzen(auftrag);

@@ -93,9 +93,11 @@ private:
     QHash<int, PlanKnotenItem*> schrittItems;
     QString gezeigt;
     /// A result newer than the one drawn is there or coming.
-    bool neuerStand = true;
     bool platziert = false;
     bool schonGezeigt = false;
     /// The chart made and laid out off the window's thread; last, so that it goes first.
-    Nebenlauf lauf{*this};
+    Nebenlauf lauf{*this, [this] {
+                       if (isVisible())
+                           anordnen();
+                   }};
 };

@@ -51,7 +51,7 @@ void KartenSeite::setzen(const Spielpruefung& spiel)
     for (KnotenItem* k : std::as_const(knotenItems))
         k->setRaum(raeume.value(k->knoten().datei));
     stand = spiel;
-    neuerStand = true;
+    lauf.veralten();
     // Laid out when seen: dot takes its time on a large game.
     if (isVisible())
         anordnen();
@@ -59,7 +59,7 @@ void KartenSeite::setzen(const Spielpruefung& spiel)
 
 bool KartenSeite::fertig() const
 {
-    return !lauf.laeuft() && !neuerStand && !gezeigt.isEmpty() && currentWidget() == karte;
+    return lauf.aktuell() && !gezeigt.isEmpty() && currentWidget() == karte;
 }
 
 void KartenSeite::offenerRaum(const QString& datei)
@@ -75,21 +75,17 @@ void KartenSeite::showEvent(QShowEvent* event)
 {
     QStackedWidget::showEvent(event);
     // A map that could not be laid out is tried again: Graphviz may be installed by now.
-    if (neuerStand || gescheitert)
+    if (lauf.veraltet() || gescheitert)
         anordnen();
 }
 
 void KartenSeite::anordnen()
 {
-    neuerStand = true;
     gescheitert = false;
     // One graph at a time: a rename that writes a hundred files asks once more, not a hundred
     // times.
-    if (lauf.laeuft()) {
-        lauf.abbrechen();
+    if (!lauf.frei())
         return;
-    }
-    neuerStand = false;
     if (gezeigt.isEmpty())
         melden(QStringLiteral("Graphviz ordnet die Karte an …"));
     lauf.starten<Auftrag>(
@@ -113,12 +109,6 @@ void KartenSeite::anordnen()
 
 void KartenSeite::angekommen(const Auftrag& auftrag)
 {
-    // The game changed meanwhile: its graph is what counts.
-    if (neuerStand) {
-        if (isVisible())
-            anordnen();
-        return;
-    }
     if (auftrag.abgebrochen)
         return;
     if (auftrag.wieGezeigt) {

@@ -86,11 +86,13 @@ private:
     /// The game last given: a copy shares its files, so it is made in no time and is read on
     /// another thread while the service goes on.
     Spielpruefung stand;
-    bool neuerStand = false;
     /// The graph whose layout is shown.
     QString gezeigt;
     bool schonGezeigt = false;
     bool gescheitert = false;
     /// The graph made and laid out off the window's thread; last, so that it goes first.
-    Nebenlauf lauf{*this};
+    Nebenlauf lauf{*this, [this] {
+                       if (isVisible())
+                           anordnen();
+                   }};
 };
