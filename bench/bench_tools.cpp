@@ -13,12 +13,15 @@
 #include "model/Module1.h"
 #include "platform/Desktop.h"
 #include "platform/Look.h"
+#include "raetsel/Erreichbarkeit.h"
+#include "raetsel/Raetselplan.h"
 #include "regeln/DateiListe.h"
 #include "regeln/Pruefung.h"
 #include "regeln/Referenzen.h"
 #include "roomfile/ItemSkript.h"
 #include "roomfile/RoomFile.h"
 #include "roomfile/TextFile.h"
+#include "spiel/SpielLeser.h"
 #include "spiel/Spielpruefung.h"
 #include "tools/Tool.h"
 
@@ -192,6 +195,41 @@ void tarnholmCheckHausKopien(benchmark::State& state)
     }
 }
 
+// The checker's parts on the house copies, each on one thread: where its time goes.
+Module1& hausKopienOrdner()
+{
+    static Module1 m;
+    if (m.AppPfad.isEmpty())
+        m.setzeOrdner(hausKopien().dir.path());
+    return m;
+}
+
+void hausKopienTeil(benchmark::State& state)
+{
+    const Module1& m = hausKopienOrdner();
+    const Spielpruefung spiel = SpielLeser::spielLesen(m, nullptr, 1);
+    const Raetselplan plan = Raetselplan::ausOrdner(m.AppPfad).plan;
+    for (auto _ : state) {
+        switch (state.range(0)) {
+        case 0:
+            benchmark::DoNotOptimize(SpielLeser::spielLesen(m, nullptr, 1));
+            break;
+        case 1:
+            benchmark::DoNotOptimize(spiel.hinweise(plan.start));
+            break;
+        case 2:
+            benchmark::DoNotOptimize(spiel.fehler());
+            break;
+        case 3:
+            benchmark::DoNotOptimize(Erreichbarkeit::berechnen(spiel, plan));
+            break;
+        case 4:
+            benchmark::DoNotOptimize(befundAus(spiel, m));
+            break;
+        }
+    }
+}
+
 // What tarnholm-check is held to: cat of the same rooms and item scripts, from the page cache.
 void catProgramm(benchmark::State& state, bool kopien)
 {
@@ -227,6 +265,8 @@ BENCHMARK_CAPTURE(tarnholmCheckProgramm, bericht, false)->Unit(benchmark::kMilli
 BENCHMARK_CAPTURE(tarnholmCheckProgramm, mitKarte, true)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(catProgramm, hausKopien, true)->Unit(benchmark::kMillisecond);
 BENCHMARK(tarnholmCheckHausKopien)->Unit(benchmark::kMillisecond);
+// 0 reading, 1 hints, 2 script faults, 3 what can never happen, 4 files.
+BENCHMARK(hausKopienTeil)->DenseRange(0, 4)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
