@@ -274,6 +274,18 @@ private Q_SLOTS:
         QCOMPARE(TextFile::read(pfad).value_or("-"), leererRaum);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), // no temporary left
                  QStringList{QStringLiteral("raum.txt")});
+
+        // The reader of a whole game keeps one buffer from file to file.
+        QByteArray gross(300 * 1024, 'g');
+        gross[1234] = '\0';
+        const QString grossPfad = dir.filePath(QStringLiteral("gross.txt"));
+        QVERIFY(TextFile::write(grossPfad, gross));
+        QByteArray puffer;
+        for (int runde = 0; runde < 2; ++runde) {
+            QVERIFY(TextFile::read(pfad, puffer) && puffer == leererRaum);
+            QVERIFY(TextFile::read(grossPfad, puffer) && puffer == gross);
+            QVERIFY(!TextFile::read(ordner, puffer) && !TextFile::read(pfad + "/x", puffer));
+        }
     }
 };
 
