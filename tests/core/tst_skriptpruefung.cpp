@@ -7,9 +7,11 @@
 #include "roomfile/ItemSkript.h"
 #include "script/Befehlstabelle.h"
 #include "spiel/Spielpruefung.h"
+#include "roomfile/RoomFile.h"
 
 #include <QStandardPaths>
 #include <QTest>
+#include <thread>
 
 namespace {
 
@@ -22,6 +24,22 @@ QStringList fehler(const Zeilen& zeilen, const QStringList& hotSpots = {"Tür", 
     for (const SkriptRegeln::Verstoss& v : SkriptRegeln::pruefen(skriptAus(zeilen), &hotSpots))
         ergebnis << QString("%1: %2").arg(v.zeile + 1).arg(v.text);
     return ergebnis;
+}
+
+// What the checks take from a room file, in one text.
+QString beschreibung(const SpielDatei& d)
+{
+    QString t = QString("%1 %2 %3 [%4]\n").arg(d.vollstaendig).arg(d.zeile).arg(d.hintergrund,
+                                                                                d.hotSpotListe().join('|'));
+    for (const SpielDatei::SkriptDaten& sd : d.skripte) {
+        t += sd.name + ':';
+        for (qint32 i = 0; i <= sd.skript.MaxZeile; ++i)
+            t += QString(" %1 %2").arg(sd.skript.Befehl[i]).arg(sd.skript.Parameter[i]);
+        t += '\n';
+    }
+    for (const SpielDatei::Fleck& f : d.hotSpots)
+        t += QString::fromStdString(f.zellen.to_string()).count('1') == 0 ? "-" : "+";
+    return t + QString(" %1 %2").arg(d.referenzen.size()).arg(d.vorkommen.size());
 }
 
 QVector<int> fehlerZeilen(const Zeilen& zeilen)
@@ -186,6 +204,31 @@ Hinweise:
             rueckwaerts.setzen(SpielDatei::raumLesen(datei, &bytes));
         QCOMPARE(Bericht::gccText({}, rueckwaerts.fehler(), rueckwaerts.hinweise()),
                  Bericht::gccText({}, spiel.fehler(), spiel.hinweise()));
+    }
+
+    void aRoomReadAfterOthersIsReadAsOnItsOwn()
+    {
+        // Rooms whole and cut at every kind of place, read one after the other on one thread
+        // (which keeps its model from room to room) and each on a thread of its own.
+        Module1 gross = raumMit(skriptAus({{0, "A"}, {9, ""}, {10, ""}}),
+                                {{"Tür", skriptAus({{3, "B"}, {4, "x.lsd"}})},
+                                 {"Kiste", skriptAus({{8, "Ring.gif"}})},
+                                 {"Fass", skriptAus({{1, "k.wav"}})}},
+                                skriptAus({{3, "Zeit"}}));
+        gross.HotSpots[1].Feld[3][4] = true;
+        gross.HotSpots[2].Skripte[0] = skriptAus({{2, "Ein Fass."}});
+        const Module1 klein = raumMit(skriptAus({{2, "Leer."}}), {{"Tor", skriptAus({{0, "C"}})}});
+        const QByteArray g = RoomFile::schreiben(gross), k = RoomFile::schreiben(klein);
+        const QVector<QByteArray> raeume{g, k, g.left(g.size() / 2), k.left(40), g, g.left(130),
+                                         k, g.left(g.size() - 20), QByteArray(), g.left(5), k};
+        for (const QByteArray& bytes : raeume) {
+            const QString hier = beschreibung(*SpielDatei::raumLesen("rooms/r.lsd", &bytes));
+            QString allein;
+            std::thread([&] {
+                allein = beschreibung(*SpielDatei::raumLesen("rooms/r.lsd", &bytes));
+            }).join();
+            QCOMPARE(hier, allein);
+        }
     }
 
     void gccLinesPointAtTheLinesOfTheirCommands()

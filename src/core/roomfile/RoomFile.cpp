@@ -90,7 +90,16 @@ LeseErgebnis lesen(const QByteArray& bytes, Module1& raum, Beobachter* beobachte
     // As with script lines: no more hotspots are made than the rest of the file can hold,
     // and those that are there are read, so a cut file keeps its complete hotspots.
     const qint64 platz = r.remaining() / kleinsterHotSpot + 1;
-    raum.HotSpots = QVector<HotSpot>(qsizetype(std::clamp(qint64(max) + 1, qint64(1), platz)));
+    const qsizetype anzahl = qsizetype(std::clamp(qint64(max) + 1, qint64(1), platz));
+    // A room read after another into the same model keeps its hotspots' memory: a game's
+    // thousand rooms are read that way, and a new block of fresh pages per room cost more
+    // than the reading of its cells.
+    if (raum.HotSpots.isDetached() && raum.HotSpots.capacity() >= anzahl) {
+        raum.HotSpots.clear();
+        raum.HotSpots.resize(anzahl);
+    } else {
+        raum.HotSpots = QVector<HotSpot>(anzahl);
+    }
     e.hotSpotsErsetzt = true;
     for (qint32 h = 0; h <= max; ++h) {
         if (h == raum.HotSpots.size() || !hotSpotLesen(r, raum.HotSpots[h], h, beobachter)) {

@@ -134,7 +134,12 @@ std::shared_ptr<const SpielDatei> SpielDatei::raumLesen(const QString& datei,
     d->geoeffnet = true;
     d->groesse = bytes->size();
     d->inhalt = inhaltVon(*bytes);
-    Module1 m;
+    // One model per thread, emptied as a new one would be: its hotspots' memory is reused
+    // from room to room.
+    thread_local Module1 m;
+    m.HotSpotMax = -1;
+    m.StartSkript.leeren();
+    m.TimerSkript.leeren();
     RaumReferenzen gelesen = raumReferenzen(*bytes, m);
     d->vollstaendig = gelesen.ergebnis.vollstaendig;
     d->zeile = gelesen.ergebnis.zeile;
