@@ -63,6 +63,9 @@ void NieBefunde::befundeMachen()
     QVector<QBitArray>* zeilen = nullptr;
     const SpielDatei* raumGrundVon = nullptr;
     NieGrund raumGrund;
+    e.zeilen.reserve(f.tafel().dateien.size());
+    // The scripts of rooms never entered run no line: they share one empty row per length.
+    QVector<QBitArray> keineZeile;
     for (int index = 0; index < int(eintraege.size()); ++index) {
         befundeVon[index] = int(e.nie.size());
         const Eintrag& en = eintraege[index];
@@ -77,13 +80,22 @@ void NieBefunde::befundeMachen()
             zeilen->resize(en.d->skripte.size());
         if (n == 0)
             continue;
-        QBitArray sichtbar(n);
-        const Skriptbloecke* bloecke = f.tafel().bloeckeVon(en);
-        for (qint32 i = 0; i < n; ++i) {
-            // "Else", "EndIf", "Case" and "EndSelect" belong to their block.
-            const qint32 o = en.ganz || !bloecke ? -1 : bloecke->oeffner[i];
-            if (f.gelaufen(en, i) || (o >= 0 && f.gelaufen(en, o)))
-                sichtbar.setBit(i);
+        QBitArray sichtbar;
+        if (f.offen(en)) {
+            sichtbar.resize(n);
+            const Skriptbloecke* bloecke = f.tafel().bloeckeVon(en);
+            for (qint32 i = 0; i < n; ++i) {
+                // "Else", "EndIf", "Case" and "EndSelect" belong to their block.
+                const qint32 o = en.ganz || !bloecke ? -1 : bloecke->oeffner[i];
+                if (f.gelaufen(en, i) || (o >= 0 && f.gelaufen(en, o)))
+                    sichtbar.setBit(i);
+            }
+        } else {
+            if (keineZeile.size() <= n)
+                keineZeile.resize(n + 1);
+            if (keineZeile[n].size() != n)
+                keineZeile[n] = QBitArray(n);
+            sichtbar = keineZeile[n];
         }
         (*zeilen)[en.j] = sichtbar;
         if (en.ganz || standardSkript(s))

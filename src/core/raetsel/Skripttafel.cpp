@@ -89,8 +89,9 @@ Skripttafel::Skripttafel(const Spielpruefung& spiel) : dateien(spiel.dateien())
 {
     // Room for every name at once: growing the tables step by step took a third as long
     // as numbering the names.
-    qsizetype zeilen = 0, flagZeilen = 0, gegenstandZeilen = 0, gotoZeilen = 0;
+    qsizetype zeilen = 0, flagZeilen = 0, gegenstandZeilen = 0, gotoZeilen = 0, skripte = 0;
     for (const auto& d : std::as_const(dateien)) {
+        skripte += d->skripte.size();
         for (const SpielDatei::SkriptDaten& sd : d->skripte) {
             zeilen += sd.skript.MaxZeile + 1;
             for (qint32 i = 0; i <= sd.skript.MaxZeile; ++i) {
@@ -127,8 +128,12 @@ Skripttafel::Skripttafel(const Spielpruefung& spiel) : dateien(spiel.dateien())
             raumVonDatei.push_back(i);
         }
     }
+    alle.reserve(size_t(skripte));
     wirkung.reserve(size_t(zeilen));
     nummer.reserve(size_t(zeilen));
+    // A hotspot's three scripts come one after the other: its number is looked up once.
+    const SpielDatei::Fleck* letzterFleck = nullptr;
+    int letzteNummer = -1;
     for (int nr = 0; nr < dateien.size(); ++nr) {
         const SpielDatei& d = *dateien[nr];
         for (int j = 0; j < d.skripte.size(); ++j) {
@@ -143,7 +148,11 @@ Skripttafel::Skripttafel(const Spielpruefung& spiel) : dateien(spiel.dateien())
                 en.tor = Tor::HotSpot;
                 en.fleck = &d.hotSpots[sd.ort.hotSpot];
                 en.aktion = sd.ort.aktion;
-                en.hotSpot = hotSpotNummer(en.fleck->name);
+                if (en.fleck != letzterFleck) {
+                    letzterFleck = en.fleck;
+                    letzteNummer = hotSpotNummer(en.fleck->name);
+                }
+                en.hotSpot = letzteNummer;
             }
             if (d.raum)
                 en.raum = nr;
