@@ -100,7 +100,8 @@ QString ohneSteuerzeichen(QString text)
 }
 
 Befund ordnerPruefen(const Module1& m, Spielpruefung* spiel,
-                     const std::function<void(const Spielpruefung&)>& nebenher)
+                     const std::function<void(const Spielpruefung&)>& nebenher,
+                     const std::function<void(const Spielpruefung&)>& danach)
 {
     // The pictures and sounds that may go unused are listed, sorted and indexed while the
     // rooms are read.
@@ -116,6 +117,8 @@ Befund ordnerPruefen(const Module1& m, Spielpruefung* spiel,
     if (nebenher)
         daneben = QtConcurrent::run([&nebenher, &gelesen] { nebenher(gelesen); });
     Befund befund = befundAus(gelesen, m, &ordner, &*pruefung);
+    if (danach)
+        danach(gelesen);
     daneben.waitForFinished();
     if (spiel)
         *spiel = std::move(gelesen);

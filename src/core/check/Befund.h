@@ -60,9 +60,11 @@ struct Befund
 
 /// Reads the item scripts and the rooms of the game folder whose paths `ordner` holds and
 /// finds what befundAus finds; what was read is handed to `spiel`, when given. `nebenher` is
-/// given the game read, on another thread, while befundAus runs. Never changes anything.
+/// given the game read, on another thread, while befundAus runs; `danach`, on this thread
+/// once befundAus is done, while `nebenher` may still run. Never changes anything.
 Befund ordnerPruefen(const Module1& ordner, Spielpruefung* spiel = nullptr,
-                     const std::function<void(const Spielpruefung&)>& nebenher = {});
+                     const std::function<void(const Spielpruefung&)>& nebenher = {},
+                     const std::function<void(const Spielpruefung&)>& danach = {});
 
 /// What "Start" would leave selected in the game's folders as they are now, the files of the
 /// game that cannot be read, and every file they name that is not where the editor would
