@@ -25,7 +25,8 @@ void kaputtesSpiel(const TestSpiel& s)
                                {4, "fehlt.lsd"},
                                {2, "x.bmp"},
                                {5, "rot" + QString(QChar(0x1b)) + "c.bmp"},
-                               {1, QString("a") + QChar(0) + "b" + QChar(0x85) + ".wav"}});
+                               {1, QString("a") + QChar(0) + "b" + QChar(0x85) + ".wav"},
+                               {5, "fehlt.gif"}}); // a picture, as an item below
     HotSpot& tuer = a.HotSpots[a.neuerHotSpot(0)];
     tuer.Name = "Tür";
     tuer.Cursor = "fehlt.cur";
@@ -34,6 +35,7 @@ void kaputtesSpiel(const TestSpiel& s)
                                  {8, "fehlt.gif"},
                                  {11, "fehlt.avi"}});
     a.HotSpots[a.neuerHotSpot(1)].Cursor = "hand.cur";
+    a.HotSpots[a.neuerHotSpot(2)].Cursor = "fehlt.cur"; // each place is named
     a.TimerSkript = skriptAus({{19, "fehlt.mid"}});
     QVERIFY(s.raum("a.lsd", a));
 
@@ -100,9 +102,11 @@ Verweise auf Dateien, die es nicht gibt:
   rooms/fehlt.lsd (rooms/a.lsd, Startskript, Zeile 3: Goto "fehlt.lsd")
   graphics/rot?c.bmp (rooms/a.lsd, Startskript, Zeile 5: LoadPic "rot?c.bmp")
   sounds/a?b?.wav (rooms/a.lsd, Startskript, Zeile 6: PlayWav "a?b?.wav")
+  graphics/fehlt.gif (rooms/a.lsd, Startskript, Zeile 7: LoadPic "fehlt.gif")
   items/fehlt.gif (rooms/a.lsd, HotSpot "Tür", Tue, Zeile 3: IfItem "fehlt.gif")
   movies/fehlt.avi (rooms/a.lsd, HotSpot "Tür", Tue, Zeile 4: PlayAvi "fehlt.avi")
   cursors/fehlt.cur (rooms/a.lsd, HotSpot "Tür", Cursor "fehlt.cur")
+  cursors/fehlt.cur (rooms/a.lsd, HotSpot "Noname2", Cursor "fehlt.cur")
   musics/fehlt.mid (rooms/a.lsd, Timerskript, Zeile 1: PlayMusic "fehlt.mid")
   graphics/fehlt.bmp (rooms/b.lsd, Hintergrund "fehlt.bmp")
   sounds/fehlt.wav (rooms/b.lsd, HotSpot Nr. 1, Interagiere, Zeile 1: PlayWav "/home/a/fehlt.wav")

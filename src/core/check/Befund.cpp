@@ -36,7 +36,19 @@ public:
     Suche(const Module1& m, DateiSuche& suche) : m(m), suche(suche) {}
 
     /// The path where the file was looked for last when it does not exist, else empty.
+    /// A game names the same few cursors and items in hotspot after hotspot: each is looked
+    /// for once.
     QString fehlt(const Referenz& r)
+    {
+        const std::pair<int, QString> schluessel{int(r.art), r.wert};
+        const auto bekannt = gesucht.constFind(schluessel);
+        if (bekannt != gesucht.cend())
+            return *bekannt;
+        return *gesucht.insert(schluessel, suchen(r));
+    }
+
+private:
+    QString suchen(const Referenz& r)
     {
         const auto [ordner, unter] = ort(r.art);
         const QString name = DateiName(ohneLeerzeichen(r.wert));
@@ -49,7 +61,6 @@ public:
         return da ? QString() : relativ(unter, name);
     }
 
-private:
     std::pair<QString, const char*> ort(Referenz::Art art) const
     {
         switch (art) {
@@ -74,6 +85,7 @@ private:
 
     const Module1& m;
     DateiSuche& suche;
+    QHash<std::pair<int, QString>, QString> gesucht;
 };
 
 /// "<script>, Zeile n: <command> "<value>"", or the background or cursor.
