@@ -55,6 +55,10 @@ struct NieBefund
     NieGrund grund;
 };
 
+// Texts, numbers and an optional place: a game's thousands of findings grow by moving memory.
+Q_DECLARE_TYPEINFO(NieGrund, Q_RELOCATABLE_TYPE);
+Q_DECLARE_TYPEINFO(NieBefund, Q_RELOCATABLE_TYPE);
+
 /// A goal of the plan and whether play can reach it; if not, the first missing link.
 struct ZielStand
 {

@@ -37,6 +37,10 @@ struct SkriptFehler
     QString text;
 };
 
+// Texts and numbers only: a list of them grows by moving its memory, not element by element.
+Q_DECLARE_TYPEINFO(SkriptStelle, Q_RELOCATABLE_TYPE);
+Q_DECLARE_TYPEINFO(SkriptFehler, Q_RELOCATABLE_TYPE);
+
 /// What the game knows of one room or item script file: everything its reader saw, as far as
 /// it got, and what the checks of the game need from it. Made once per reading, never
 /// changed afterwards, so one version can be shared between threads and indexes.
